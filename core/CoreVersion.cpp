@@ -1,0 +1,3 @@
+#include "core/CoreVersion.h"
+
+const char* TarnwickVersion() { return "0.1.0"; }
