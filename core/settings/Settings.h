@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Colours are stored as 0x00BBGGRR.
+using COLORREF = std::uint32_t;
+
+// The settings record: read once at start-up, then read by everyone else.
+struct CSettings {
+    std::string m_strJavaBin;
+    std::string m_strHelpPath;
+    std::string m_strJavac;
+    std::string m_strJavaOptions;
+    bool m_bSaveComp = true;
+    bool m_bLoadLast = true;
+    bool m_bShowDrops = true;
+    bool m_bShowArgs = false;
+    std::string m_strFontName = "Courier New";
+    int m_nFontSize = 100;
+    int m_nTabWidth = 3;
+    bool m_bSpaceTabs = false;
+    COLORREF m_crKeyword = 0xDD0000;
+    COLORREF m_crComment = 0x0000DD;
+    COLORREF m_crString = 0x006600;
+    COLORREF m_crTag = 0x001177;
+    std::string m_strDlgFontName = "Courier New";
+    int m_nDlgFontSize = 90;
+    std::string m_strLastOpen;
+    std::vector<std::string> m_recentProjects;
+};
+
+// The help path lives in a buffer of 260 characters with its terminator.
+inline constexpr std::size_t kMaxHelpPathLength = 259;
+// At most this many recent projects are read and written.
+inline constexpr int kMaxStoredRecentProjects = 10;

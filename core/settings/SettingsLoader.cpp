@@ -1,0 +1,44 @@
+#include "core/settings/SettingsLoader.h"
+
+#include "core/settings/SettingNames.h"
+
+using namespace SettingNames;
+
+std::string LimitHelpPath(const std::string& strHelpPath)
+{
+    return strHelpPath.substr(0, kMaxHelpPathLength);
+}
+
+CSettings LoadSettings(ISettingsStore& store, const CSettingsDefaults& defaults)
+{
+    CSettings settings;
+    settings.m_strJavaBin = store.GetProfileString(kPaths, kJavaBin, defaults.m_strJdkFolder);
+    settings.m_strJavac = store.GetProfileString(kOptions, kJavac, "");
+    settings.m_strJavaOptions = store.GetProfileString(kOptions, kJavaOptions, "");
+    settings.m_bSaveComp = store.GetProfileInt(kOptions, kSaveComp, 1) != 0;
+    settings.m_bLoadLast = store.GetProfileInt(kOptions, kLoadLast, 1) != 0;
+    settings.m_bShowDrops = store.GetProfileInt(kOptions, kShowDrops, 1) != 0;
+    settings.m_strFontName = store.GetProfileString(kOptions, kFontName, "Courier New");
+    settings.m_nFontSize = store.GetProfileInt(kOptions, kFontSize, 100);
+    settings.m_strLastOpen = store.GetProfileString(kOptions, kLastOpen, "");
+    settings.m_strDlgFontName = store.GetProfileString(kOptions, kDlgFontName, "Courier New");
+    settings.m_nDlgFontSize = store.GetProfileInt(kOptions, kDlgFontSize, 90);
+    settings.m_strHelpPath = LimitHelpPath(store.GetProfileString(kPaths, kHelpPath, defaults.m_strHelpPath));
+    settings.m_crKeyword = static_cast<COLORREF>(store.GetProfileInt(kOptions, kKeyColor, 0xDD0000));
+    settings.m_crComment = static_cast<COLORREF>(store.GetProfileInt(kOptions, kCommentColor, 0x0000DD));
+    settings.m_crString = static_cast<COLORREF>(store.GetProfileInt(kOptions, kStringColor, 0x006600));
+    settings.m_crTag = static_cast<COLORREF>(store.GetProfileInt(kOptions, kTagColor, 0x001177));
+    settings.m_bShowArgs = store.GetProfileInt(kOptions, kShowArgs, 0) != 0;
+    settings.m_nTabWidth = store.GetProfileInt(kOptions, kTabWidth, 3);
+    settings.m_bSpaceTabs = store.GetProfileInt(kOptions, kSpaceTabs, 0) != 0;
+
+    int nRecent = store.GetProfileInt(kOptions, kRecentSize, 0);
+    if (nRecent > kMaxStoredRecentProjects)
+        nRecent = kMaxStoredRecentProjects;
+    for (int i = 0; i < nRecent; ++i) {
+        std::string strPath = store.GetProfileString(kOptions, kRecentPrefix + std::to_string(i), "");
+        if (!strPath.empty())
+            settings.m_recentProjects.push_back(strPath);
+    }
+    return settings;
+}

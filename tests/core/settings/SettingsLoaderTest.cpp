@@ -1,0 +1,185 @@
+#include "core/settings/MemorySettingsStore.h"
+#include "core/settings/Preferences.h"
+#include "core/settings/RecentProjects.h"
+#include "core/settings/SettingsLoader.h"
+
+#include <gtest/gtest.h>
+
+TEST(LoadSettings, EmptyStoreGivesEveryDefault)
+{
+    CMemorySettingsStore store;
+    CSettings s = LoadSettings(store, {"/jdk", "/help/index.html"});
+    EXPECT_EQ(s.m_strJavaBin, "/jdk");
+    EXPECT_EQ(s.m_strHelpPath, "/help/index.html");
+    EXPECT_EQ(s.m_strJavac, "");
+    EXPECT_EQ(s.m_strJavaOptions, "");
+    EXPECT_TRUE(s.m_bSaveComp);
+    EXPECT_TRUE(s.m_bLoadLast);
+    EXPECT_TRUE(s.m_bShowDrops);
+    EXPECT_FALSE(s.m_bShowArgs);
+    EXPECT_EQ(s.m_strFontName, "Courier New");
+    EXPECT_EQ(s.m_nFontSize, 100);
+    EXPECT_EQ(s.m_nTabWidth, 3);
+    EXPECT_FALSE(s.m_bSpaceTabs);
+    EXPECT_EQ(s.m_crKeyword, 14483456u);
+    EXPECT_EQ(s.m_crComment, 221u);
+    EXPECT_EQ(s.m_crString, 26112u);
+    EXPECT_EQ(s.m_crTag, 4471u);
+    EXPECT_EQ(s.m_strDlgFontName, "Courier New");
+    EXPECT_EQ(s.m_nDlgFontSize, 90);
+    EXPECT_EQ(s.m_strLastOpen, "");
+    EXPECT_TRUE(s.m_recentProjects.empty());
+    EXPECT_TRUE(store.WriteLog().empty());
+}
+
+TEST(LoadSettings, ReadsInTheFixedOrder)
+{
+    CMemorySettingsStore store;
+    store.WriteProfileInt("OPTIONS", "RECENTSIZE", 2);
+    LoadSettings(store, {});
+    std::vector<std::string> expected = {
+        "PATHS/JAVABIN",       "OPTIONS/JAVAC",        "OPTIONS/JAVAOPTIONS",  "OPTIONS/SAVECOMP",
+        "OPTIONS/LOADLAST",    "OPTIONS/SHOWDROPS",    "OPTIONS/FONTNAME",     "OPTIONS/FONTSIZE",
+        "OPTIONS/LASTOPEN",    "OPTIONS/DLGFONTNAME",  "OPTIONS/DLGFONTSIZE",  "PATHS/HELPPATH",
+        "OPTIONS/KEYCOLOR",    "OPTIONS/COMMENTCOLOR", "OPTIONS/STRINGCOLOR",  "OPTIONS/TAGCOLOR",
+        "OPTIONS/SHOWARGS",    "OPTIONS/TABWIDTH",     "OPTIONS/SPACETABS",    "OPTIONS/RECENTSIZE",
+        "OPTIONS/RECENT0",     "OPTIONS/RECENT1"};
+    EXPECT_EQ(store.ReadLog(), expected);
+}
+
+TEST(LoadSettings, StoredValuesReplaceDefaults)
+{
+    CMemorySettingsStore store;
+    store.WriteProfileString("OPTIONS", "JAVAC", "-g -deprecation");
+    store.WriteProfileInt("OPTIONS", "SAVECOMP", 0);
+    store.WriteProfileInt("OPTIONS", "TABWIDTH", 8);
+    store.WriteProfileInt("OPTIONS", "KEYCOLOR", 0x123456);
+    store.WriteProfileString("OPTIONS", "LASTOPEN", "/p/Hello.jpr");
+    CSettings s = LoadSettings(store, {});
+    EXPECT_EQ(s.m_strJavac, "-g -deprecation");
+    EXPECT_FALSE(s.m_bSaveComp);
+    EXPECT_EQ(s.m_nTabWidth, 8);
+    EXPECT_EQ(s.m_crKeyword, 0x123456u);
+    EXPECT_EQ(s.m_strLastOpen, "/p/Hello.jpr");
+}
+
+TEST(LoadSettings, RecentListIsCappedAtTenAndSkipsEmptyValues)
+{
+    CMemorySettingsStore store;
+    store.WriteProfileInt("OPTIONS", "RECENTSIZE", 25);
+    for (int i = 0; i < 25; ++i)
+        store.WriteProfileString("OPTIONS", "RECENT" + std::to_string(i), i == 3 ? "" : "/p" + std::to_string(i));
+    CSettings s = LoadSettings(store, {});
+    std::vector<std::string> expected = {"/p0", "/p1", "/p2", "/p4", "/p5", "/p6", "/p7", "/p8", "/p9"};
+    EXPECT_EQ(s.m_recentProjects, expected);
+}
+
+TEST(LoadSettings, HelpPathIsCutToItsBuffer)
+{
+    CMemorySettingsStore store;
+    std::string strLong(300, 'h');
+    store.WriteProfileString("PATHS", "HELPPATH", strLong);
+    EXPECT_EQ(LoadSettings(store, {}).m_strHelpPath, std::string(259, 'h'));
+    EXPECT_EQ(LoadSettings(store, {}).m_strHelpPath.size(), 259u);
+}
+
+TEST(Preferences, ConfirmingUnchangedRewritesAllEighteenValuesInOrder)
+{
+    CMemorySettingsStore store;
+    CSettings s = LoadSettings(store, {"/jdk", "/help"});
+    ApplyPreferences(CopyToPreferences(s), s, store);
+    std::vector<std::string> expected = {
+        "OPTIONS/TABWIDTH",    "OPTIONS/FONTNAME",    "OPTIONS/FONTSIZE",    "OPTIONS/KEYCOLOR",
+        "OPTIONS/COMMENTCOLOR", "OPTIONS/STRINGCOLOR", "OPTIONS/TAGCOLOR",    "OPTIONS/SPACETABS",
+        "PATHS/JAVABIN",       "OPTIONS/JAVAC",       "OPTIONS/SAVECOMP",    "OPTIONS/LOADLAST",
+        "OPTIONS/SHOWARGS",    "OPTIONS/SHOWDROPS",   "PATHS/HELPPATH",      "OPTIONS/DLGFONTNAME",
+        "OPTIONS/DLGFONTSIZE", "OPTIONS/JAVAOPTIONS"};
+    EXPECT_EQ(store.WriteLog(), expected);
+    EXPECT_EQ(std::get<std::string>(*store.Find("PATHS", "JAVABIN")), "/jdk");
+    EXPECT_EQ(std::get<int>(*store.Find("OPTIONS", "FONTSIZE")), 100);
+}
+
+TEST(Preferences, SizesPassThroughWholePoints)
+{
+    CMemorySettingsStore store;
+    store.WriteProfileInt("OPTIONS", "FONTSIZE", 105);
+    store.WriteProfileInt("OPTIONS", "DLGFONTSIZE", 87);
+    CSettings s = LoadSettings(store, {});
+    CPreferencesValues values = CopyToPreferences(s);
+    EXPECT_EQ(values.m_nFontPoints, 10);
+    EXPECT_EQ(values.m_nDlgFontPoints, 8);
+    ApplyPreferences(values, s, store);
+    EXPECT_EQ(s.m_nFontSize, 100);
+    EXPECT_EQ(s.m_nDlgFontSize, 80);
+    EXPECT_EQ(std::get<int>(*store.Find("OPTIONS", "FONTSIZE")), 100);
+    EXPECT_EQ(std::get<int>(*store.Find("OPTIONS", "DLGFONTSIZE")), 80);
+}
+
+TEST(Preferences, ChangedValuesReachRecordAndStore)
+{
+    CMemorySettingsStore store;
+    CSettings s = LoadSettings(store, {});
+    CPreferencesValues values = CopyToPreferences(s);
+    values.m_bSpaceTabs = true;
+    values.m_strJavac = "-g";
+    values.m_crTag = 0x00FF00;
+    values.m_strHelpPath = std::string(270, 'x');
+    ApplyPreferences(values, s, store);
+    EXPECT_TRUE(s.m_bSpaceTabs);
+    EXPECT_EQ(s.m_strJavac, "-g");
+    EXPECT_EQ(s.m_crTag, 0x00FF00u);
+    EXPECT_EQ(s.m_strHelpPath.size(), 259u);
+    EXPECT_EQ(std::get<int>(*store.Find("OPTIONS", "SPACETABS")), 1);
+    EXPECT_EQ(std::get<std::string>(*store.Find("OPTIONS", "JAVAC")), "-g");
+    EXPECT_EQ(std::get<int>(*store.Find("OPTIONS", "TAGCOLOR")), 0x00FF00);
+}
+
+TEST(RecentProjects, ClosingABAKeepsAInItsPlace)
+{
+    std::vector<std::string> recent;
+    CMemorySettingsStore store;
+    for (const char* psz : {"A", "B", "A"}) {
+        AddRecentProject(recent, psz);
+        SaveRecentProjects(store, recent, psz);
+    }
+    EXPECT_EQ(recent, (std::vector<std::string>{"B", "A"}));
+    EXPECT_EQ(std::get<std::string>(*store.Find("OPTIONS", "LASTOPEN")), "A");
+    EXPECT_EQ(std::get<std::string>(*store.Find("OPTIONS", "RECENT0")), "B");
+    EXPECT_EQ(std::get<std::string>(*store.Find("OPTIONS", "RECENT1")), "A");
+}
+
+TEST(RecentProjects, EmptyPathIsIgnored)
+{
+    std::vector<std::string> recent = {"A"};
+    AddRecentProject(recent, "");
+    EXPECT_EQ(recent, (std::vector<std::string>{"A"}));
+}
+
+TEST(RecentProjects, OnlyTheNewestTenAreWrittenAndOlderValuesStay)
+{
+    CMemorySettingsStore store;
+    store.WriteProfileString("OPTIONS", "RECENT11", "stale");
+    std::vector<std::string> recent;
+    for (int i = 0; i < 12; ++i)
+        AddRecentProject(recent, "/p" + std::to_string(i));
+    EXPECT_EQ(recent.size(), 12u);
+    store.ClearLogs();
+    SaveRecentProjects(store, recent, "");
+    EXPECT_EQ(store.WriteLog().size(), 12u); // LASTOPEN, RECENTSIZE, ten entries
+    EXPECT_EQ(std::get<int>(*store.Find("OPTIONS", "RECENTSIZE")), 10);
+    EXPECT_EQ(std::get<std::string>(*store.Find("OPTIONS", "RECENT0")), "/p11");
+    EXPECT_EQ(std::get<std::string>(*store.Find("OPTIONS", "RECENT9")), "/p2");
+    EXPECT_EQ(std::get<std::string>(*store.Find("OPTIONS", "RECENT11")), "stale");
+    EXPECT_EQ(std::get<std::string>(*store.Find("OPTIONS", "LASTOPEN")), "");
+    CSettings reloaded = LoadSettings(store, {});
+    EXPECT_EQ(reloaded.m_recentProjects.size(), 10u);
+    EXPECT_EQ(reloaded.m_recentProjects.front(), "/p11");
+}
+
+TEST(RecentProjects, RemoveTakesTheFirstEqualEntry)
+{
+    std::vector<std::string> recent = {"A", "B", "C"};
+    EXPECT_TRUE(RemoveRecentProject(recent, "B"));
+    EXPECT_FALSE(RemoveRecentProject(recent, "B"));
+    EXPECT_EQ(recent, (std::vector<std::string>{"A", "C"}));
+}
