@@ -1,0 +1,28 @@
+#include "core/CoreVersion.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+void PrintUsage(std::FILE* pOut)
+{
+    std::fprintf(pOut, "Usage: tarnwick-cli [--help] [--version]\n"
+                       "Headless companion of the Tarnwick IDE.\n"
+                       "  --help      show this text\n"
+                       "  --version   show the version\n");
+}
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("tarnwick-cli %s\n", TarnwickVersion());
+        return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+        PrintUsage(stdout);
+        return 0;
+    }
+    PrintUsage(stderr);
+    return 2;
+}

@@ -1,0 +1,60 @@
+#include "tests/ui/support/AppFixture.h"
+
+#include "tests/ui/support/TextTestDocument.h"
+#include "ui/app/MainFrame.h"
+#include "ui/settings/QtSettingsStore.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QMdiArea>
+
+CAppFixture::CAppFixture()
+    : m_strIni(m_dir.filePath("settings.ini")), m_pPreset(std::make_unique<QSettings>(m_strIni, QSettings::IniFormat))
+{
+}
+
+CAppFixture::~CAppFixture()
+{
+    m_pApp.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+bool CAppFixture::Start(const QStringList& arguments, bool bRegisterTestKinds)
+{
+    m_pPreset->sync();
+    m_pApp = std::make_unique<CTarnwickApp>(std::make_unique<CQtSettingsStore>(m_strIni));
+    CTarnwickApp::CStartOptions options;
+    options.m_arguments = arguments;
+    options.m_strApplicationFolder = TARNWICK_TEST_APP_FOLDER;
+    options.m_strDefaultJdk = "/opt/test-jdk";
+    if (bRegisterTestKinds)
+        options.m_afterKindsRegistered = RegisterTestKinds;
+    return m_pApp->InitInstance(options);
+}
+
+void CAppFixture::Close()
+{
+    m_pApp->MainFrame()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QVariant CAppFixture::Stored(const QString& strKey)
+{
+    m_pApp->QtSettings().sync();
+    QSettings settings(m_strIni, QSettings::IniFormat);
+    return settings.value(strKey);
+}
+
+QString CAppFixture::WriteFile(const QString& strName, const QByteArray& bytes)
+{
+    QString strPath = m_dir.filePath(strName);
+    QFile file(strPath);
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+    return strPath;
+}
+
+int CAppFixture::FrameCount() const
+{
+    return static_cast<int>(m_pApp->MainFrame()->MdiArea()->subWindowList().size());
+}

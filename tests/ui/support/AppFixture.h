@@ -1,0 +1,38 @@
+#pragma once
+
+#include "tests/ui/support/ScriptedPrompts.h"
+#include "ui/app/TarnwickApp.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
+#include <functional>
+#include <memory>
+
+// A started application with its settings in a temporary INI file and its
+// prompts scripted.
+class CAppFixture {
+public:
+    CAppFixture();
+    ~CAppFixture();
+
+    // Settings written before start-up.
+    QSettings& PresetSettings() { return *m_pPreset; }
+    bool Start(const QStringList& arguments = {}, bool bRegisterTestKinds = true);
+    // Ends the application as the user would: closes the main window.
+    void Close();
+    // Settings as stored now.
+    QVariant Stored(const QString& strKey);
+
+    CTarnwickApp& App() { return *m_pApp; }
+    CScriptedPrompts& Prompts() { return m_prompts; }
+    QString TempPath(const QString& strName) const { return m_dir.filePath(strName); }
+    QString WriteFile(const QString& strName, const QByteArray& bytes);
+    int FrameCount() const;
+
+private:
+    QTemporaryDir m_dir;
+    QString m_strIni;
+    std::unique_ptr<QSettings> m_pPreset;
+    CScriptedPrompts m_prompts;
+    std::unique_ptr<CTarnwickApp> m_pApp;
+};

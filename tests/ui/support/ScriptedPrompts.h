@@ -1,0 +1,80 @@
+#pragma once
+
+#include "ui/framework/PromptService.h"
+
+#include <QDialog>
+#include <QStringList>
+#include <deque>
+#include <functional>
+
+// Answers message boxes and file prompts from queues and remembers what was
+// asked. Installed for its lifetime.
+class CScriptedPrompts : public CPromptService {
+public:
+    CScriptedPrompts() { SetPrompts(this); }
+    ~CScriptedPrompts() override { SetPrompts(nullptr); }
+
+    int MessageBox(QWidget*, const QString& strText, EButtons buttons, EIcon) override
+    {
+        m_messages << strText;
+        if (!m_answers.empty()) {
+            int nAnswer = m_answers.front();
+            m_answers.pop_front();
+            return nAnswer;
+        }
+        return buttons == kOk || buttons == kOkCancel ? kAnswerOk : kAnswerYes;
+    }
+    QString GetOpenFileName(QWidget*, const QString& strTitle, const QString& strFilter) override
+    {
+        m_fileTitles << strTitle;
+        m_fileFilters << strFilter;
+        return NextFileName();
+    }
+    QStringList GetOpenFileNames(QWidget*, const QString& strTitle, const QString& strFilter) override
+    {
+        m_fileTitles << strTitle;
+        m_fileFilters << strFilter;
+        QString strName = NextFileName();
+        return strName.isEmpty() ? QStringList() : strName.split('|');
+    }
+    QString GetSaveFileName(QWidget*, const QString& strTitle, const QString& strFilter,
+                            const QString& strDefaultName) override
+    {
+        m_fileTitles << strTitle;
+        m_fileFilters << strFilter;
+        m_saveDefaults << strDefaultName;
+        return NextFileName();
+    }
+    int RunDialog(QDialog& dialog) override
+    {
+        m_dialogTitles << dialog.windowTitle();
+        if (m_onDialog)
+            return m_onDialog(dialog);
+        return QDialog::Rejected;
+    }
+    bool OpenUrl(const QString& strUrl) override
+    {
+        m_openedUrls << strUrl;
+        return true;
+    }
+
+    std::deque<int> m_answers;
+    std::deque<QString> m_fileNames;
+    std::function<int(QDialog&)> m_onDialog;
+    QStringList m_messages;
+    QStringList m_fileTitles;
+    QStringList m_fileFilters;
+    QStringList m_saveDefaults;
+    QStringList m_dialogTitles;
+    QStringList m_openedUrls;
+
+private:
+    QString NextFileName()
+    {
+        if (m_fileNames.empty())
+            return QString();
+        QString strName = m_fileNames.front();
+        m_fileNames.pop_front();
+        return strName;
+    }
+};

@@ -1,0 +1,378 @@
+#include "ui/app/MainFrame.h"
+
+#include "core/app/CommandIds.h"
+#include "core/settings/SettingNames.h"
+#include "core/settings/SettingsStore.h"
+#include "ui/app/CommandIcons.h"
+#include "ui/app/TarnwickApp.h"
+#include "ui/framework/MdiChildFrame.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+#include <QStatusBar>
+#include <QToolBar>
+
+using namespace CommandIds;
+
+namespace {
+const char* const kRecentFileGroup = "Recent File List";
+constexpr int kMaxRecentFiles = 8;
+constexpr int kLineColumnPaneWidth = 70;
+} // namespace
+
+CMainFrame::CMainFrame(CTarnwickApp& app) : m_app(app)
+{
+    setObjectName("MainFrame");
+    setWindowTitle("Tarnwick");
+    m_pMdiArea = new QMdiArea(this);
+    m_pMdiArea->setObjectName("MdiArea");
+    setCentralWidget(m_pMdiArea);
+    CreateToolBar();
+    CreateStatusBar();
+    setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowNestedDocks);
+    connect(m_pMdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::OnActiveFrameChanged);
+    RebuildMenuBar();
+    RebuildAccelerators();
+    resize(1000, 700);
+}
+
+CMainFrame::~CMainFrame()
+{
+    // Child windows going away during destruction must not rebuild menus.
+    m_bDestroying = true;
+    disconnect(m_pMdiArea, nullptr, this, nullptr);
+    for (QMdiSubWindow* pWindow : m_pMdiArea->subWindowList())
+        disconnect(pWindow, nullptr, this, nullptr);
+}
+
+QAction* CMainFrame::MakeCommandAction(const QString& strText, int nId, QObject* pParent)
+{
+    auto* pAction = new QAction(strText, pParent);
+    pAction->setData(nId);
+    std::string strPrompt = LoadCommandPrompt(nId);
+    QString strStatus = QString::fromStdString(strPrompt.substr(0, strPrompt.find('\n')));
+    pAction->setStatusTip(strStatus);
+    connect(pAction, &QAction::triggered, this, [this, nId] {
+        m_app.Router().Execute(nId);
+        UpdateCommandStates();
+    });
+    // Menus are rebuilt with the active window's kind; forget actions gone with them.
+    std::erase_if(m_commandActions, [](const QPointer<QAction>& pOld) { return pOld.isNull(); });
+    m_commandActions.push_back(pAction);
+    return pAction;
+}
+
+void CMainFrame::CreateToolBar()
+{
+    m_pToolBar = addToolBar("Standard");
+    m_pToolBar->setObjectName("MainToolBar");
+    m_pToolBar->setIconSize(QSize(16, 16));
+    m_pToolBar->setAllowedAreas(Qt::AllToolBarAreas);
+    for (int nId : LoadMainToolbar()) {
+        if (nId == 0) {
+            m_pToolBar->addSeparator();
+            continue;
+        }
+        QAction* pAction = MakeCommandAction(QString::fromStdString(CommandTooltip(nId)), nId, m_pToolBar);
+        pAction->setIcon(CommandIcon(nId));
+        pAction->setToolTip(QString::fromStdString(CommandTooltip(nId)));
+        pAction->setObjectName(QStringLiteral("toolbar_%1").arg(nId));
+        m_pToolBar->addAction(pAction);
+    }
+}
+
+void CMainFrame::CreateStatusBar()
+{
+    QStatusBar* pStatus = statusBar();
+    m_pMessagePane = new QLabel("Ready", pStatus);
+    m_pMessagePane->setObjectName("MessagePane");
+    m_pLinePane = new QLabel(pStatus);
+    m_pLinePane->setObjectName("LinePane");
+    m_pColumnPane = new QLabel(pStatus);
+    m_pColumnPane->setObjectName("ColumnPane");
+    for (QLabel* pPane : {m_pLinePane, m_pColumnPane}) {
+        pPane->setFixedWidth(kLineColumnPaneWidth);
+        pPane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    }
+    pStatus->addWidget(m_pMessagePane, 1);
+    pStatus->addPermanentWidget(m_pLinePane);
+    pStatus->addPermanentWidget(m_pColumnPane);
+    // Caps, Num and Scroll Lock: the toolkit does not report lock states, so
+    // the panes keep their place and stay empty.
+    for (const char* pszName : {"CapsPane", "NumPane", "ScrollPane"}) {
+        auto* pPane = new QLabel(pStatus);
+        pPane->setObjectName(pszName);
+        pPane->setFixedWidth(36);
+        pPane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        pStatus->addPermanentWidget(pPane);
+    }
+}
+
+void CMainFrame::SetStatusPaneText(const QString& strText) { m_pMessagePane->setText(strText); }
+void CMainFrame::SetLinePaneText(const QString& strText) { m_pLinePane->setText(strText); }
+void CMainFrame::SetColumnPaneText(const QString& strText) { m_pColumnPane->setText(strText); }
+QString CMainFrame::StatusPaneText() const { return m_pMessagePane->text(); }
+QString CMainFrame::LinePaneText() const { return m_pLinePane->text(); }
+QString CMainFrame::ColumnPaneText() const { return m_pColumnPane->text(); }
+
+CMdiChildFrame* CMainFrame::ActiveChildFrame() const
+{
+    return qobject_cast<CMdiChildFrame*>(m_pMdiArea->activeSubWindow());
+}
+
+int CMainFrame::ActiveKindId() const
+{
+    CMdiChildFrame* pFrame = ActiveChildFrame();
+    return pFrame ? pFrame->KindId() : 128;
+}
+
+const CMenuBar& CMainFrame::CurrentMenuModel() const
+{
+    return m_menuModels.at(m_nShownKind);
+}
+
+void CMainFrame::RebuildMenuBar()
+{
+    int nKind = ActiveKindId();
+    auto it = m_menuModels.find(nKind);
+    if (it == m_menuModels.end())
+        it = m_menuModels.emplace(nKind, LoadMenuBar(nKind)).first;
+    // The tip item goes at the top of the Help menu each time a menu bar is
+    // put up; the model remembers it, so it appears once.
+    AddTipOfTheDayItem(it->second);
+    m_nShownKind = nKind;
+
+    QMenuBar* pBar = menuBar();
+    const QList<QAction*> oldActions = pBar->actions();
+    pBar->clear();
+    for (QAction* pAction : oldActions)
+        if (pAction->menu())
+            pAction->menu()->deleteLater();
+    for (const CMenuItem& popup : it->second.m_popups) {
+        QMenu* pMenu = pBar->addMenu(QString::fromStdString(popup.m_strText));
+        FillMenu(pMenu, popup.m_children);
+    }
+}
+
+void CMainFrame::FillMenu(QMenu* pMenu, const std::vector<CMenuItem>& items)
+{
+    for (const CMenuItem& item : items) {
+        if (item.IsSeparator()) {
+            pMenu->addSeparator();
+        } else if (item.IsPopup()) {
+            FillMenu(pMenu->addMenu(QString::fromStdString(item.m_strText)), item.m_children);
+        } else if (item.m_nId == kFileMruFirst) {
+            AddRecentFileItems(pMenu);
+        } else {
+            QAction* pAction = MakeCommandAction(QString::fromStdString(item.m_strText), item.m_nId, pMenu);
+            pAction->setObjectName(QStringLiteral("menu_%1").arg(item.m_nId));
+            pMenu->addAction(pAction);
+        }
+    }
+    connect(pMenu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
+}
+
+void CMainFrame::AddRecentFileItems(QMenu* pMenu)
+{
+    const QStringList files = RecentFiles();
+    if (files.isEmpty()) {
+        QAction* pPlaceholder = pMenu->addAction("Recent File");
+        pPlaceholder->setEnabled(false);
+        return;
+    }
+    for (int i = 0; i < files.size(); ++i) {
+        QString strPath = files[i];
+        QAction* pAction =
+            pMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(strPath)));
+        pAction->setObjectName(QStringLiteral("recent_file_%1").arg(i + 1));
+        connect(pAction, &QAction::triggered, this, [this, strPath] {
+            if (!m_app.OpenDocumentFile(strPath)) {
+                QStringList remaining = RecentFiles();
+                remaining.removeAll(strPath);
+                WriteRecentFiles(remaining);
+                RebuildMenuBar();
+            }
+            UpdateCommandStates();
+        });
+    }
+}
+
+QStringList CMainFrame::RecentFiles() const
+{
+    QSettings& settings = m_app.QtSettings();
+    QStringList files;
+    for (int i = 1; i <= kMaxRecentFiles; ++i) {
+        QString strPath = settings.value(QStringLiteral("%1/File%2").arg(kRecentFileGroup).arg(i)).toString();
+        if (!strPath.isEmpty())
+            files.push_back(strPath);
+    }
+    return files;
+}
+
+void CMainFrame::WriteRecentFiles(const QStringList& files)
+{
+    QSettings& settings = m_app.QtSettings();
+    settings.remove(kRecentFileGroup);
+    for (int i = 0; i < files.size() && i < kMaxRecentFiles; ++i)
+        settings.setValue(QStringLiteral("%1/File%2").arg(kRecentFileGroup).arg(i + 1), files[i]);
+}
+
+void CMainFrame::AddToRecentFileList(const QString& strPath)
+{
+    QStringList files = RecentFiles();
+    files.removeAll(strPath);
+    files.prepend(strPath);
+    WriteRecentFiles(files);
+    RebuildMenuBar();
+}
+
+void CMainFrame::RebuildAccelerators()
+{
+    for (QAction* pAction : m_acceleratorActions) {
+        removeAction(pAction);
+        delete pAction;
+    }
+    m_acceleratorActions.clear();
+    for (const CAccelerator& accelerator : EffectiveAccelerators(ActiveKindId())) {
+        auto* pAction = new QAction(this);
+        pAction->setShortcut(QKeySequence(QString::fromStdString(accelerator.m_strKey)));
+        pAction->setShortcutContext(Qt::WindowShortcut);
+        pAction->setObjectName(QStringLiteral("accel_%1").arg(QString::fromStdString(accelerator.m_strKey)));
+        pAction->setData(accelerator.m_nId);
+        int nId = accelerator.m_nId;
+        connect(pAction, &QAction::triggered, this, [this, nId] {
+            m_app.Router().Execute(nId);
+            UpdateCommandStates();
+        });
+        addAction(pAction);
+        m_acceleratorActions.push_back(pAction);
+    }
+}
+
+void CMainFrame::OnActiveFrameChanged()
+{
+    if (m_bDestroying)
+        return;
+    if (ActiveKindId() != m_nShownKind) {
+        RebuildMenuBar();
+        RebuildAccelerators();
+    }
+    CMdiChildFrame* pFrame = ActiveChildFrame();
+    setWindowTitle(pFrame ? QStringLiteral("Tarnwick - %1").arg(pFrame->windowTitle()) : QStringLiteral("Tarnwick"));
+    UpdateCommandStates();
+}
+
+void CMainFrame::UpdateCommandStates()
+{
+    for (QAction* pAction : m_commandActions) {
+        if (!pAction)
+            continue;
+        CCmdUI cmdUI = m_app.Router().Update(pAction->data().toInt());
+        pAction->setEnabled(cmdUI.m_bEnabled);
+        pAction->setCheckable(cmdUI.m_bCheckable);
+        if (cmdUI.m_bCheckable)
+            pAction->setChecked(cmdUI.m_bChecked);
+    }
+}
+
+void CMainFrame::AddChildFrame(CMdiChildFrame* pFrame)
+{
+    m_pMdiArea->addSubWindow(pFrame);
+    connect(pFrame, &QMdiSubWindow::windowStateChanged, this, [this] { OnActiveFrameChanged(); });
+    connect(pFrame, &QObject::destroyed, this, [this] { OnActiveFrameChanged(); });
+}
+
+bool CMainFrame::HandlesCommand(int nId) const
+{
+    switch (nId) {
+    case kAppExit:
+    case kViewToolbar:
+    case kViewStatusBar:
+    case kWindowCascade:
+    case kWindowTile:
+    case kWindowArrange:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CMainFrame::OnCommand(int nId)
+{
+    switch (nId) {
+    case kAppExit:
+        close();
+        break;
+    case kViewToolbar:
+        m_pToolBar->setVisible(!m_pToolBar->isVisible());
+        break;
+    case kViewStatusBar:
+        statusBar()->setVisible(!statusBar()->isVisible());
+        break;
+    case kWindowCascade:
+        m_pMdiArea->cascadeSubWindows();
+        break;
+    case kWindowTile:
+        m_pMdiArea->tileSubWindows();
+        break;
+    case kWindowArrange:
+        ArrangeIcons();
+        break;
+    default:
+        break;
+    }
+}
+
+void CMainFrame::ArrangeIcons()
+{
+    // Minimised windows line up along the bottom edge of the area.
+    int nX = 0;
+    const int nBottom = m_pMdiArea->viewport()->height();
+    for (QMdiSubWindow* pWindow : m_pMdiArea->subWindowList()) {
+        if (!pWindow->isMinimized())
+            continue;
+        QSize size = pWindow->size();
+        if (nX + size.width() > m_pMdiArea->viewport()->width())
+            nX = 0;
+        pWindow->move(nX, nBottom - size.height());
+        nX += size.width();
+    }
+}
+
+bool CMainFrame::OnUpdateCommand(int nId, CCmdUI& cmdUI)
+{
+    switch (nId) {
+    case kViewToolbar:
+        cmdUI.SetCheck(m_pToolBar->isVisible());
+        return true;
+    case kViewStatusBar:
+        cmdUI.SetCheck(statusBar()->isVisible());
+        return true;
+    case kWindowCascade:
+    case kWindowTile:
+    case kWindowArrange:
+        cmdUI.Enable(!m_pMdiArea->subWindowList().isEmpty());
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CMainFrame::closeEvent(QCloseEvent* pEvent)
+{
+    m_app.Store().WriteProfileInt(SettingNames::kSettings, SettingNames::kWindowState, isMaximized() ? 1 : 0);
+    if (!m_app.GetProjectDoc())
+        m_app.SaveRecentProjects("");
+    if (!m_app.SaveAllModified()) {
+        pEvent->ignore();
+        return;
+    }
+    m_app.CloseAllDocuments();
+    pEvent->accept();
+}

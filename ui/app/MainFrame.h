@@ -1,0 +1,86 @@
+#pragma once
+
+#include "core/app/MenuModel.h"
+#include "ui/framework/CommandTarget.h"
+#include "ui/framework/FrameHost.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <map>
+#include <vector>
+
+class CTarnwickApp;
+class CMdiChildFrame;
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QToolBar;
+
+// The main window: the MDI area, the main toolbar, the status bar with its
+// line and column panes, and the menu bar of the active window's kind.
+class CMainFrame : public QMainWindow, public IFrameHost, public ICommandTarget {
+    Q_OBJECT
+public:
+    explicit CMainFrame(CTarnwickApp& app);
+    ~CMainFrame() override;
+
+    void SetStatusPaneText(const QString& strText);
+    void SetLinePaneText(const QString& strText);
+    void SetColumnPaneText(const QString& strText);
+    QString StatusPaneText() const;
+    QString LinePaneText() const;
+    QString ColumnPaneText() const;
+    QLabel* LinePane() const { return m_pLinePane; }
+    QLabel* ColumnPane() const { return m_pColumnPane; }
+
+    QMdiArea* MdiArea() const { return m_pMdiArea; }
+    QToolBar* MainToolBar() const { return m_pToolBar; }
+    CMdiChildFrame* ActiveChildFrame() const;
+    // The menu and accelerator table in force: the active window's kind, or 128.
+    int ActiveKindId() const;
+    // The model behind the menu bar now shown.
+    const CMenuBar& CurrentMenuModel() const;
+
+    // Re-reads every visible command's state from the router.
+    void UpdateCommandStates();
+
+    // IFrameHost
+    void AddChildFrame(CMdiChildFrame* pFrame) override;
+    void AddToRecentFileList(const QString& strPath) override;
+    QWidget* MainWidget() override { return this; }
+
+    // The framework's recently used files, newest first (at most eight).
+    QStringList RecentFiles() const;
+
+    bool HandlesCommand(int nId) const override;
+    void OnCommand(int nId) override;
+    bool OnUpdateCommand(int nId, CCmdUI& cmdUI) override;
+
+protected:
+    void closeEvent(QCloseEvent* pEvent) override;
+
+private:
+    void CreateToolBar();
+    void CreateStatusBar();
+    void RebuildMenuBar();
+    void FillMenu(QMenu* pMenu, const std::vector<CMenuItem>& items);
+    void AddRecentFileItems(QMenu* pMenu);
+    void RebuildAccelerators();
+    void OnActiveFrameChanged();
+    void ArrangeIcons();
+    QAction* MakeCommandAction(const QString& strText, int nId, QObject* pParent);
+    void WriteRecentFiles(const QStringList& files);
+
+    CTarnwickApp& m_app;
+    QMdiArea* m_pMdiArea = nullptr;
+    QToolBar* m_pToolBar = nullptr;
+    QLabel* m_pMessagePane = nullptr;
+    QLabel* m_pLinePane = nullptr;
+    QLabel* m_pColumnPane = nullptr;
+    std::map<int, CMenuBar> m_menuModels;
+    int m_nShownKind = -1;
+    std::vector<QPointer<QAction>> m_commandActions; // menu and toolbar actions with a command id
+    std::vector<QAction*> m_acceleratorActions;
+    bool m_bDestroying = false;
+};

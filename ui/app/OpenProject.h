@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+class CDocument;
+
+// What the application asks of the one open project.
+class IOpenProject {
+public:
+    virtual ~IOpenProject() = default;
+    virtual CDocument& ProjectDocument() = 0;
+    // The main HTML file's name, or "" when none is set.
+    virtual QString GetMainHtmlFile() const = 0;
+    // The full path of a project HTML file, or "" when it cannot be found.
+    virtual QString GetHtmlFilePath(const QString& strFileName) = 0;
+    virtual void RunApplet(const QString& strHtmlPath) = 0;
+    // Build, the runs, the add-file commands, the jar commands and the
+    // project window toggle, forwarded by the application.
+    virtual void OnProjectCommand(int nId) = 0;
+};

@@ -1,0 +1,348 @@
+#include "ui/app/TarnwickApp.h"
+
+#include "core/app/AppCommandRules.h"
+#include "core/app/CommandIds.h"
+#include "core/app/DocumentKinds.h"
+#include "core/settings/JdkLocator.h"
+#include "core/settings/RecentProjects.h"
+#include "core/settings/SettingNames.h"
+#include "core/settings/SettingsLoader.h"
+#include "ui/app/AboutDlg.h"
+#include "ui/app/MainFrame.h"
+#include "ui/app/OpenProject.h"
+#include "ui/framework/DocTemplate.h"
+#include "ui/framework/Document.h"
+#include "ui/framework/MdiChildFrame.h"
+#include "ui/framework/PromptService.h"
+#include "ui/framework/View.h"
+#include "ui/settings/QtSettingsStore.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QPageSetupDialog>
+#include <QPrinter>
+
+using namespace CommandIds;
+
+CTarnwickApp* CTarnwickApp::s_pInstance = nullptr;
+
+CTarnwickApp::CTarnwickApp(std::unique_ptr<CQtSettingsStore> pStore) : m_pStore(std::move(pStore))
+{
+    s_pInstance = this;
+    m_router.SetChainProvider([this] { return CommandChain(); });
+}
+
+CTarnwickApp::~CTarnwickApp()
+{
+    if (m_pMainFrame) {
+        CloseAllDocuments();
+        // Documents delete themselves later; they must go while their kinds exist.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        m_pMainFrame.reset();
+    }
+    if (s_pInstance == this)
+        s_pInstance = nullptr;
+}
+
+ISettingsStore& CTarnwickApp::Store() { return *m_pStore; }
+QSettings& CTarnwickApp::QtSettings() { return m_pStore->Settings(); }
+
+QPrinter& CTarnwickApp::Printer()
+{
+    if (!m_pPrinter)
+        m_pPrinter = std::make_unique<QPrinter>();
+    return *m_pPrinter;
+}
+
+namespace {
+// The data folder: beside the executable in the build tree, share/tarnwick
+// once installed.
+QString FindApplicationFolder()
+{
+    QString strExeFolder = QCoreApplication::applicationDirPath();
+    if (QFileInfo::exists(strExeFolder + "/help"))
+        return strExeFolder;
+    QString strInstalled = QDir::cleanPath(strExeFolder + "/../share/tarnwick");
+    if (QFileInfo::exists(strInstalled))
+        return strInstalled;
+    return strExeFolder;
+}
+} // namespace
+
+bool CTarnwickApp::InitInstance(const CStartOptions& options)
+{
+    // 1. The application folder.
+    m_strApplicationFolder =
+        options.m_strApplicationFolder.isEmpty() ? FindApplicationFolder() : options.m_strApplicationFolder;
+
+    // 5. The settings.
+    CSettingsDefaults defaults;
+    defaults.m_strJdkFolder = options.m_strDefaultJdk.empty()
+                                  ? CJdkLocator::FromEnvironment(&CJdkLocator::ReadProcessEnvironment)
+                                  : options.m_strDefaultJdk;
+    defaults.m_strHelpPath = options.m_strDefaultHelpPath;
+    m_settings = LoadSettings(*m_pStore, defaults);
+
+    // 6. The document kinds, then 7. the main frame.
+    m_pMainFrame = std::make_unique<CMainFrame>(*this);
+    RegisterDocumentKinds();
+    if (options.m_afterKindsRegistered)
+        options.m_afterKindsRegistered(*this);
+
+    // 9. The command line: open a named file; no empty document otherwise.
+    QString strFileToOpen;
+    for (const QString& strArgument : options.m_arguments) {
+        if (!strArgument.startsWith('-')) {
+            strFileToOpen = strArgument;
+            break;
+        }
+    }
+
+    if (!strFileToOpen.isEmpty() && !OpenDocumentFile(QFileInfo(strFileToOpen).absoluteFilePath()))
+        return false;
+
+    // 10. The window state of the last run.
+    if (options.m_bShowWindow) {
+        if (m_pStore->GetProfileInt(SettingNames::kSettings, SettingNames::kWindowState, 0) != 0)
+            m_pMainFrame->showMaximized();
+        else
+            m_pMainFrame->show();
+    }
+
+    // 11. The last project.
+    if (m_settings.m_bLoadLast && !m_settings.m_strLastOpen.empty())
+        OpenDocumentFile(QString::fromStdString(m_settings.m_strLastOpen));
+
+    m_pMainFrame->UpdateCommandStates();
+    return true;
+}
+
+void CTarnwickApp::RegisterDocumentKinds()
+{
+    for (const CDocumentKind& kind : DocumentKinds()) {
+        m_templates.push_back(std::make_unique<CDocTemplate>(kind.m_nId, kind.m_strDocString, *m_pMainFrame));
+        if (kind.m_nId == 130)
+            m_pProjectTemplate = m_templates.back().get();
+    }
+}
+
+CDocTemplate* CTarnwickApp::FindTemplate(const QString& strDocName) const
+{
+    int nIndex = FindDocumentKindByName(strDocName.toStdString());
+    return nIndex < 0 ? nullptr : m_templates[static_cast<std::size_t>(nIndex)].get();
+}
+
+void CTarnwickApp::ClearProjectDoc(IOpenProject* pProject)
+{
+    if (m_pProject == pProject)
+        m_pProject = nullptr;
+}
+
+CDocument* CTarnwickApp::OpenDocumentFile(const QString& strPath)
+{
+    if (IsProjectPath(strPath.toStdString()) && !CloseCurrentProject(strPath))
+        return nullptr;
+    int nKind = FindDocumentKindForPath(strPath.toStdString());
+    // Files of unknown kinds open in the first kind's editor.
+    CDocTemplate* pTemplate = m_templates[nKind < 0 ? 0 : static_cast<std::size_t>(nKind)].get();
+    CDocument* pDocument = nullptr;
+    if (!QFileInfo(strPath).isFile()) {
+        Prompts().MessageBox(m_pMainFrame.get(),
+                             QStringLiteral("%1\nCannot find this file.\nPlease verify that the correct path and file "
+                                            "name are given.")
+                                 .arg(strPath),
+                             CPromptService::kOk, CPromptService::kIconWarning);
+    } else if (!pTemplate->CanCreateDocuments() || !(pDocument = pTemplate->OpenDocumentFile(strPath))) {
+        Prompts().MessageBox(m_pMainFrame.get(), QStringLiteral("Failed to open document."), CPromptService::kOk,
+                             CPromptService::kIconWarning);
+    }
+    m_pMainFrame->UpdateCommandStates();
+    return pDocument;
+}
+
+bool CTarnwickApp::CloseCurrentProject(const QString& strPath)
+{
+    if (!m_pProject)
+        return true;
+    CDocument& project = m_pProject->ProjectDocument();
+    if (!strPath.isEmpty() && QFileInfo(strPath).absoluteFilePath() == project.GetPathName()) {
+        if (CMdiChildFrame* pFrame = project.FirstFrame())
+            pFrame->ActivateFrame();
+        return false;
+    }
+    if (Prompts().MessageBox(m_pMainFrame.get(), QStringLiteral("Do you want to close the current project?"),
+                             CPromptService::kOkCancel, CPromptService::kIconQuestion) != CPromptService::kAnswerOk)
+        return false;
+    if (!project.CanCloseFrame(project.FirstFrame()))
+        return false;
+    project.OnCloseDocument();
+    return true;
+}
+
+bool CTarnwickApp::SaveAllModified()
+{
+    for (const auto& pTemplate : m_templates)
+        if (!pTemplate->SaveAllModified())
+            return false;
+    return true;
+}
+
+void CTarnwickApp::CloseAllDocuments()
+{
+    for (const auto& pTemplate : m_templates)
+        pTemplate->CloseAllDocuments();
+}
+
+void CTarnwickApp::AddRecentProject(const QString& strPath)
+{
+    ::AddRecentProject(m_settings.m_recentProjects, strPath.toStdString());
+}
+
+void CTarnwickApp::SaveRecentProjects(const QString& strLastOpen)
+{
+    ::SaveRecentProjects(*m_pStore, m_settings.m_recentProjects, strLastOpen.toStdString());
+}
+
+std::vector<ICommandTarget*> CTarnwickApp::CommandChain() const
+{
+    std::vector<ICommandTarget*> chain;
+    if (CMdiChildFrame* pFrame = m_pMainFrame ? m_pMainFrame->ActiveChildFrame() : nullptr) {
+        chain.push_back(pFrame->GetView());
+        chain.push_back(pFrame->GetDocument());
+        chain.push_back(pFrame);
+    }
+    chain.push_back(m_pMainFrame.get());
+    chain.push_back(const_cast<CTarnwickApp*>(this));
+    return chain;
+}
+
+namespace {
+bool IsForwardedToProject(int nId)
+{
+    switch (nId) {
+    case kBuild:
+    case kRunApplication:
+    case kRunWithConsole:
+    case kAddJavaFiles:
+    case kAddHtmlFile:
+    case kProjectWindow:
+    case kProjectWindowButton:
+    case kCreateJar:
+    case kShowArchiveContents:
+        return true;
+    default:
+        return false;
+    }
+}
+} // namespace
+
+bool CTarnwickApp::HandlesCommand(int nId) const
+{
+    switch (nId) {
+    case kFileOpen:
+    case kFilePrintSetup:
+    case kAppAbout:
+    case kOpenProject:
+    case kCloseProject:
+    case kSaveAll:
+    case kHelp:
+    case kRunApplet:
+        return true;
+    default:
+        return IsForwardedToProject(nId);
+    }
+}
+
+void CTarnwickApp::OnCommand(int nId)
+{
+    switch (nId) {
+    case kFileOpen: OnFileOpen(); break;
+    case kFilePrintSetup: OnFilePrintSetup(); break;
+    case kAppAbout: OnAppAbout(); break;
+    case kOpenProject: OnOpenProject(); break;
+    case kCloseProject: CloseCurrentProject(); break;
+    case kSaveAll: OnSaveAll(); break;
+    case kHelp: OnHelp(); break;
+    case kRunApplet: OnRunApplet(); break;
+    default:
+        if (IsForwardedToProject(nId) && m_pProject)
+            m_pProject->OnProjectCommand(nId);
+        break;
+    }
+}
+
+bool CTarnwickApp::OnUpdateCommand(int nId, CCmdUI& cmdUI)
+{
+    // Commands nobody serves yet stay disabled: no rule of ours applies.
+    if (!HandlesCommand(nId) && nId != kCompile && nId != kJdkHelp)
+        return false;
+    CAppCommandState state;
+    state.m_bProjectOpen = m_pProject != nullptr;
+    state.m_bToolRunning = IsToolRunning();
+    state.m_bMainHtmlFileSet = m_pProject && !m_pProject->GetMainHtmlFile().isEmpty();
+    ECommandEnable enable = ApplicationCommandEnable(nId, state);
+    if (enable == ECommandEnable::NotServed)
+        return false;
+    cmdUI.Enable(enable == ECommandEnable::Enabled);
+    return true;
+}
+
+void CTarnwickApp::OnFileOpen()
+{
+    QStringList filters;
+    for (const auto& pTemplate : m_templates)
+        filters << pTemplate->FileDialogFilter();
+    filters << QStringLiteral("All Files (*)");
+    QString strPath = Prompts().GetOpenFileName(m_pMainFrame.get(), QStringLiteral("Open"), filters.join(";;"));
+    if (!strPath.isEmpty())
+        OpenDocumentFile(strPath);
+}
+
+void CTarnwickApp::OnOpenProject()
+{
+    QString strPath = Prompts().GetOpenFileName(m_pMainFrame.get(), QStringLiteral("Open a Tarnwick Project"),
+                                                m_pProjectTemplate->FileDialogFilter());
+    if (!strPath.isEmpty())
+        OpenDocumentFile(strPath);
+}
+
+void CTarnwickApp::OnSaveAll()
+{
+    for (const auto& pTemplate : m_templates)
+        pTemplate->SaveAllModified();
+}
+
+void CTarnwickApp::OnRunApplet()
+{
+    if (!m_pProject || m_pProject->GetMainHtmlFile().isEmpty())
+        return;
+    QString strPath = m_pProject->GetHtmlFilePath(m_pProject->GetMainHtmlFile());
+    if (strPath.isEmpty()) {
+        Prompts().MessageBox(m_pMainFrame.get(), QStringLiteral("Unable to open the HTML file."));
+        return;
+    }
+    m_pProject->RunApplet(strPath);
+}
+
+void CTarnwickApp::OnFilePrintSetup()
+{
+    QPageSetupDialog dialog(&Printer(), m_pMainFrame.get());
+    Prompts().RunDialog(dialog);
+}
+
+void CTarnwickApp::OnAppAbout()
+{
+    CAboutDlg dialog(m_pMainFrame.get());
+    Prompts().RunDialog(dialog);
+}
+
+QString CTarnwickApp::HelpPagePath() const
+{
+    return m_strApplicationFolder + "/help/index.html";
+}
+
+void CTarnwickApp::OnHelp()
+{
+    Prompts().OpenUrl(HelpPagePath());
+}

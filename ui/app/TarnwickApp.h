@@ -1,0 +1,108 @@
+#pragma once
+
+#include "core/settings/Settings.h"
+#include "ui/framework/CommandRouter.h"
+#include "ui/framework/CommandTarget.h"
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class CDocTemplate;
+class CDocument;
+class CMainFrame;
+class CQtSettingsStore;
+class IOpenProject;
+class ISettingsStore;
+class QPrinter;
+class QSettings;
+
+// The application object: settings, document kinds, the main frame, the
+// open project, and the commands that belong to the program as a whole.
+class CTarnwickApp : public ICommandTarget {
+public:
+    struct CStartOptions {
+        QStringList m_arguments;        // command-line arguments, without the program name
+        QString m_strApplicationFolder; // where help/ lives; empty: found from the executable
+        std::string m_strDefaultJdk;    // empty: detected
+        std::string m_strDefaultHelpPath;
+        bool m_bShowWindow = true;
+        // Runs once the document kinds are registered (tests add kinds of their own).
+        std::function<void(CTarnwickApp&)> m_afterKindsRegistered;
+    };
+
+    explicit CTarnwickApp(std::unique_ptr<CQtSettingsStore> pStore);
+    ~CTarnwickApp() override;
+
+    // Start-up; false when the program must end.
+    bool InitInstance(const CStartOptions& options);
+
+    static CTarnwickApp* Instance() { return s_pInstance; }
+
+    CSettings& Settings() { return m_settings; }
+    ISettingsStore& Store();
+    QSettings& QtSettings();
+    CMainFrame* MainFrame() const { return m_pMainFrame.get(); }
+    CCommandRouter& Router() { return m_router; }
+    const QString& ApplicationFolder() const { return m_strApplicationFolder; }
+    QPrinter& Printer();
+
+    const std::vector<std::unique_ptr<CDocTemplate>>& Templates() const { return m_templates; }
+    // The first registered template whose document name equals strDocName.
+    CDocTemplate* FindTemplate(const QString& strDocName) const;
+
+    IOpenProject* GetProjectDoc() const { return m_pProject; }
+    // Called by the project document when it is made and destroyed.
+    void SetProjectDoc(IOpenProject* pProject) { m_pProject = pProject; }
+    void ClearProjectDoc(IOpenProject* pProject);
+
+    CDocument* OpenDocumentFile(const QString& strPath);
+    bool CloseCurrentProject(const QString& strPath = QString());
+    // Asks every document about unsaved changes; false when one refused.
+    bool SaveAllModified();
+    void CloseAllDocuments();
+
+    void SetProcessTitle(const QString& strTitle) { m_strProcessTitle = strTitle; }
+    QString GetProcessTitle() const { return m_strProcessTitle; }
+
+    void AddRecentProject(const QString& strPath);
+    void SaveRecentProjects(const QString& strLastOpen);
+
+    // Whether an external tool is running now; the process runner tells.
+    void SetToolRunningQuery(std::function<bool()> isRunning) { m_isToolRunning = std::move(isRunning); }
+    bool IsToolRunning() const { return m_isToolRunning && m_isToolRunning(); }
+
+    bool HandlesCommand(int nId) const override;
+    void OnCommand(int nId) override;
+    bool OnUpdateCommand(int nId, CCmdUI& cmdUI) override;
+
+    // The help page the Help command opens.
+    QString HelpPagePath() const;
+
+private:
+    void RegisterDocumentKinds();
+    std::vector<ICommandTarget*> CommandChain() const;
+    void OnFileOpen();
+    void OnOpenProject();
+    void OnSaveAll();
+    void OnRunApplet();
+    void OnFilePrintSetup();
+    void OnAppAbout();
+    void OnHelp();
+
+    static CTarnwickApp* s_pInstance;
+
+    std::unique_ptr<CQtSettingsStore> m_pStore;
+    CSettings m_settings;
+    QString m_strApplicationFolder;
+    std::vector<std::unique_ptr<CDocTemplate>> m_templates;
+    CDocTemplate* m_pProjectTemplate = nullptr;
+    std::unique_ptr<CMainFrame> m_pMainFrame;
+    std::unique_ptr<QPrinter> m_pPrinter;
+    CCommandRouter m_router;
+    IOpenProject* m_pProject = nullptr;
+    QString m_strProcessTitle;
+    std::function<bool()> m_isToolRunning;
+};

@@ -1,0 +1,152 @@
+#include "ui/framework/Document.h"
+
+#include "core/app/CommandIds.h"
+#include "core/app/DocumentKinds.h"
+#include "ui/framework/DocTemplate.h"
+#include "ui/framework/FrameHost.h"
+#include "ui/framework/MdiChildFrame.h"
+#include "ui/framework/PromptService.h"
+
+#include <QFileInfo>
+#include <algorithm>
+
+CDocument::CDocument(CDocTemplate& docTemplate) : m_docTemplate(docTemplate) {}
+
+CDocument::~CDocument() = default;
+
+void CDocument::SetTitle(const QString& strTitle)
+{
+    m_strTitle = strTitle;
+    for (CMdiChildFrame* pFrame : m_frames)
+        pFrame->UpdateTitle();
+    emit TitleChanged();
+}
+
+void CDocument::SetPathName(const QString& strPathName, bool bAddToMru)
+{
+    m_strPathName = QFileInfo(strPathName).absoluteFilePath();
+    SetTitle(QFileInfo(m_strPathName).fileName());
+    if (bAddToMru)
+        m_docTemplate.Host().AddToRecentFileList(m_strPathName);
+}
+
+void CDocument::SetModifiedFlag(bool bModified)
+{
+    if (m_bModified == bModified)
+        return;
+    m_bModified = bModified;
+    emit ModifiedChanged(bModified);
+}
+
+bool CDocument::OnNewDocument()
+{
+    SetModifiedFlag(false);
+    return true;
+}
+
+bool CDocument::OnOpenDocument(const QString&)
+{
+    return false;
+}
+
+bool CDocument::OnSaveDocument(const QString&)
+{
+    return false;
+}
+
+void CDocument::OnCloseDocument()
+{
+    if (m_bClosing)
+        return;
+    m_bClosing = true;
+    // Closing a frame removes it from m_frames, so work on a copy.
+    std::vector<CMdiChildFrame*> frames = m_frames;
+    for (CMdiChildFrame* pFrame : frames)
+        pFrame->CloseFromDocument();
+    m_docTemplate.RemoveDocument(this);
+    deleteLater();
+}
+
+bool CDocument::SaveModified()
+{
+    if (!IsModified())
+        return true;
+    QString strName = m_strPathName.isEmpty() ? m_strTitle : m_strPathName;
+    int nAnswer = Prompts().MessageBox(m_docTemplate.Host().MainWidget(), QStringLiteral("Save changes to %1?").arg(strName),
+                                       CPromptService::kYesNoCancel, CPromptService::kIconWarning);
+    if (nAnswer == CPromptService::kAnswerCancel)
+        return false;
+    if (nAnswer == CPromptService::kAnswerNo)
+        return true;
+    return DoFileSave();
+}
+
+bool CDocument::CanCloseFrame(CMdiChildFrame* pFrame)
+{
+    for (CMdiChildFrame* pOther : m_frames)
+        if (pOther != pFrame)
+            return true;
+    return SaveModified();
+}
+
+bool CDocument::DoFileSave()
+{
+    return DoSave(m_strPathName);
+}
+
+bool CDocument::DoSave(const QString& strPathName, bool bReplace)
+{
+    QString strPath = strPathName;
+    if (strPath.isEmpty()) {
+        QString strDefault = m_strTitle;
+        QString strExtension = m_docTemplate.GetDocString(EDocStringField::FilterExt);
+        if (!strExtension.isEmpty() && !strDefault.contains('.'))
+            strDefault += strExtension;
+        strPath = Prompts().GetSaveFileName(m_docTemplate.Host().MainWidget(), QStringLiteral("Save As"),
+                                            m_docTemplate.FileDialogFilter(), strDefault);
+        if (strPath.isEmpty())
+            return false;
+    }
+    if (!OnSaveDocument(strPath))
+        return false;
+    if (bReplace)
+        SetPathName(strPath);
+    return true;
+}
+
+void CDocument::AddFrame(CMdiChildFrame* pFrame)
+{
+    m_frames.push_back(pFrame);
+    for (CMdiChildFrame* pEach : m_frames)
+        pEach->UpdateTitle();
+}
+
+void CDocument::RemoveFrame(CMdiChildFrame* pFrame)
+{
+    m_frames.erase(std::remove(m_frames.begin(), m_frames.end(), pFrame), m_frames.end());
+    for (CMdiChildFrame* pEach : m_frames)
+        pEach->UpdateTitle();
+}
+
+bool CDocument::HandlesCommand(int nId) const
+{
+    return nId == CommandIds::kFileClose || nId == CommandIds::kFileSave || nId == CommandIds::kFileSaveAs;
+}
+
+void CDocument::OnCommand(int nId)
+{
+    switch (nId) {
+    case CommandIds::kFileClose:
+        if (SaveModified())
+            OnCloseDocument();
+        break;
+    case CommandIds::kFileSave:
+        DoFileSave();
+        break;
+    case CommandIds::kFileSaveAs:
+        DoSave(QString());
+        break;
+    default:
+        break;
+    }
+}

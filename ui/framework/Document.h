@@ -1,0 +1,63 @@
+#pragma once
+
+#include "ui/framework/CommandTarget.h"
+
+#include <QObject>
+#include <QString>
+#include <vector>
+
+class CDocTemplate;
+class CMdiChildFrame;
+
+// The base of every document: its path, title, modified flag and frames.
+// Kinds override loading, saving and the save-modified rule.
+class CDocument : public QObject, public ICommandTarget {
+    Q_OBJECT
+public:
+    explicit CDocument(CDocTemplate& docTemplate);
+    ~CDocument() override;
+
+    CDocTemplate& GetDocTemplate() const { return m_docTemplate; }
+    const QString& GetPathName() const { return m_strPathName; }
+    const QString& GetTitle() const { return m_strTitle; }
+    void SetTitle(const QString& strTitle);
+    // Sets the path and the title (its file name); adds it to the recent-file
+    // list when bAddToMru.
+    virtual void SetPathName(const QString& strPathName, bool bAddToMru = true);
+
+    bool IsModified() const { return m_bModified; }
+    void SetModifiedFlag(bool bModified = true);
+
+    virtual bool OnNewDocument();
+    virtual bool OnOpenDocument(const QString& strPathName);
+    virtual bool OnSaveDocument(const QString& strPathName);
+    virtual void OnCloseDocument();
+    // Asks about unsaved changes; false when the user cancels or saving fails.
+    virtual bool SaveModified();
+    // Whether closing this frame may go on; the last frame of a document asks SaveModified.
+    virtual bool CanCloseFrame(CMdiChildFrame* pFrame);
+
+    bool DoFileSave();
+    // Saves under strPathName, or asks for a name when it is empty.
+    bool DoSave(const QString& strPathName, bool bReplace = true);
+
+    const std::vector<CMdiChildFrame*>& GetFrames() const { return m_frames; }
+    void AddFrame(CMdiChildFrame* pFrame);
+    void RemoveFrame(CMdiChildFrame* pFrame);
+    CMdiChildFrame* FirstFrame() const { return m_frames.empty() ? nullptr : m_frames.front(); }
+
+    bool HandlesCommand(int nId) const override;
+    void OnCommand(int nId) override;
+
+signals:
+    void TitleChanged();
+    void ModifiedChanged(bool bModified);
+
+private:
+    CDocTemplate& m_docTemplate;
+    QString m_strPathName;
+    QString m_strTitle;
+    bool m_bModified = false;
+    bool m_bClosing = false;
+    std::vector<CMdiChildFrame*> m_frames;
+};

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "ui/framework/CommandTarget.h"
+#include "ui/framework/Document.h"
+
+#include <QMdiSubWindow>
+#include <QPointer>
+
+class CView;
+
+// A document window inside the main window. Closing the last frame of a
+// document closes the document, after it agreed.
+class CMdiChildFrame : public QMdiSubWindow, public ICommandTarget {
+    Q_OBJECT
+public:
+    // Takes ownership of the view's widget.
+    CMdiChildFrame(CDocument& document, CView* pView, int nKindId);
+    ~CMdiChildFrame() override;
+
+    CDocument* GetDocument() const { return m_pDocument; }
+    CView* GetView() const { return m_pView; }
+    // The kind's menu and accelerator table id (129, 130, 131).
+    int KindId() const { return m_nKindId; }
+
+    // Makes this the active window and shows it (restored when minimised).
+    void ActivateFrame();
+    // Closes without asking; used by the document when it closes.
+    void CloseFromDocument();
+    void UpdateTitle();
+
+    bool HandlesCommand(int) const override { return false; }
+    void OnCommand(int) override {}
+
+protected:
+    void closeEvent(QCloseEvent* pEvent) override;
+
+private:
+    QPointer<CDocument> m_pDocument;
+    CView* m_pView;
+    int m_nKindId;
+    bool m_bClosingFromDocument = false;
+};

@@ -1,0 +1,77 @@
+#include "ui/framework/PromptService.h"
+
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QUrl>
+
+int CPromptService::MessageBox(QWidget* pParent, const QString& strText, EButtons buttons, EIcon icon)
+{
+    QMessageBox box(pParent);
+    box.setWindowTitle(Caption());
+    box.setText(strText);
+    switch (icon) {
+    case kIconInformation: box.setIcon(QMessageBox::Information); break;
+    case kIconQuestion: box.setIcon(QMessageBox::Question); break;
+    case kIconWarning: box.setIcon(QMessageBox::Warning); break;
+    case kIconError: box.setIcon(QMessageBox::Critical); break;
+    case kIconNone: break;
+    }
+    switch (buttons) {
+    case kOk: box.setStandardButtons(QMessageBox::Ok); break;
+    case kOkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case kYesNoCancel: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel); break;
+    case kYesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Ok: return kAnswerOk;
+    case QMessageBox::Yes: return kAnswerYes;
+    case QMessageBox::No: return kAnswerNo;
+    default: return kAnswerCancel;
+    }
+}
+
+QString CPromptService::GetOpenFileName(QWidget* pParent, const QString& strTitle, const QString& strFilter)
+{
+    return QFileDialog::getOpenFileName(pParent, strTitle, QString(), strFilter);
+}
+
+QStringList CPromptService::GetOpenFileNames(QWidget* pParent, const QString& strTitle, const QString& strFilter)
+{
+    return QFileDialog::getOpenFileNames(pParent, strTitle, QString(), strFilter);
+}
+
+QString CPromptService::GetSaveFileName(QWidget* pParent, const QString& strTitle, const QString& strFilter,
+                                        const QString& strDefaultName)
+{
+    return QFileDialog::getSaveFileName(pParent, strTitle, strDefaultName, strFilter);
+}
+
+int CPromptService::RunDialog(QDialog& dialog)
+{
+    return dialog.exec();
+}
+
+bool CPromptService::OpenUrl(const QString& strUrl)
+{
+    QUrl url(strUrl);
+    if (url.scheme().isEmpty())
+        url = QUrl::fromLocalFile(strUrl);
+    return QDesktopServices::openUrl(url);
+}
+
+namespace {
+CPromptService* g_pPrompts = nullptr;
+}
+
+CPromptService& Prompts()
+{
+    static CPromptService realService;
+    return g_pPrompts ? *g_pPrompts : realService;
+}
+
+void SetPrompts(CPromptService* pService)
+{
+    g_pPrompts = pService;
+}
