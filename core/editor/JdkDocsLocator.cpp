@@ -1,0 +1,114 @@
+#include "core/editor/JdkDocsLocator.h"
+
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+namespace {
+
+// A release file is a few hundred bytes; never read more than this.
+constexpr std::size_t kMaxReleaseBytes = 64 * 1024;
+
+bool IsFile(const std::filesystem::path& path)
+{
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error);
+}
+
+std::string ReadSmallFile(const std::filesystem::path& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return {};
+    std::string strText(kMaxReleaseBytes, '\0');
+    file.read(strText.data(), static_cast<std::streamsize>(strText.size()));
+    strText.resize(static_cast<std::size_t>(file.gcount()));
+    return strText;
+}
+
+} // namespace
+
+std::string CJdkDocsLocator::DefaultHelpPath(const std::string& strJdkFolder, const std::string& strDocRoot)
+{
+    namespace fs = std::filesystem;
+    if (!strJdkFolder.empty()) {
+        const fs::path ownDocs = fs::path(strJdkFolder) / "docs" / "api" / "index.html";
+        if (IsFile(ownDocs))
+            return ownDocs.string();
+    }
+    const int nMajor = MajorVersionOfJdk(strJdkFolder);
+    if (nMajor <= 0)
+        return {};
+    if (!strDocRoot.empty()) {
+        const fs::path packageDocs =
+            fs::path(strDocRoot) / ("openjdk-" + std::to_string(nMajor) + "-doc") / "api" / "index.html";
+        if (IsFile(packageDocs))
+            return packageDocs.string();
+    }
+    return OnlineApiDocs(nMajor);
+}
+
+int CJdkDocsLocator::MajorVersionOfJdk(const std::string& strJdkFolder)
+{
+    namespace fs = std::filesystem;
+    if (strJdkFolder.empty())
+        return 0;
+    const int nFromRelease = MajorVersionFromRelease(ReadSmallFile(fs::path(strJdkFolder) / "release"));
+    if (nFromRelease > 0)
+        return nFromRelease;
+    // No release file (very old JDKs): the folder's name usually carries the version.
+    std::string strName = fs::path(strJdkFolder).filename().string();
+    if (strName.empty())
+        strName = fs::path(strJdkFolder).parent_path().filename().string();
+    for (std::size_t i = 0; i < strName.size(); ++i) {
+        if (std::isdigit(static_cast<unsigned char>(strName[i])))
+            return MajorVersionFromText(std::string_view(strName).substr(i));
+    }
+    return 0;
+}
+
+int CJdkDocsLocator::MajorVersionFromRelease(std::string_view strReleaseText)
+{
+    static constexpr std::string_view kKey = "JAVA_VERSION=";
+    std::size_t nLineStart = 0;
+    while (nLineStart < strReleaseText.size()) {
+        std::size_t nLineEnd = strReleaseText.find('\n', nLineStart);
+        if (nLineEnd == std::string_view::npos)
+            nLineEnd = strReleaseText.size();
+        std::string_view strLine = strReleaseText.substr(nLineStart, nLineEnd - nLineStart);
+        if (strLine.substr(0, kKey.size()) == kKey) {
+            std::string_view strValue = strLine.substr(kKey.size());
+            if (!strValue.empty() && strValue.front() == '"')
+                strValue.remove_prefix(1);
+            return MajorVersionFromText(strValue);
+        }
+        nLineStart = nLineEnd + 1;
+    }
+    return 0;
+}
+
+int CJdkDocsLocator::MajorVersionFromText(std::string_view strVersion)
+{
+    int nMajor = 0;
+    std::size_t i = 0;
+    while (i < strVersion.size() && std::isdigit(static_cast<unsigned char>(strVersion[i])) && nMajor < 10000)
+        nMajor = nMajor * 10 + (strVersion[i++] - '0');
+    if (i == 0)
+        return 0;
+    if (nMajor == 1 && i + 1 < strVersion.size() && strVersion[i] == '.'
+        && std::isdigit(static_cast<unsigned char>(strVersion[i + 1])))
+        return MajorVersionFromText(strVersion.substr(i + 1));
+    return nMajor;
+}
+
+std::string CJdkDocsLocator::OnlineApiDocs(int nMajor)
+{
+    if (nMajor >= 11)
+        return "https://docs.oracle.com/en/java/javase/" + std::to_string(nMajor) + "/docs/api/index.html";
+    if (nMajor >= 6)
+        return "https://docs.oracle.com/javase/" + std::to_string(nMajor) + "/docs/api/index.html";
+    if (nMajor == 5)
+        return "https://docs.oracle.com/javase/1.5.0/docs/api/index.html";
+    return {};
+}
