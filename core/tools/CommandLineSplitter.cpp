@@ -1,0 +1,49 @@
+#include "core/tools/CommandLineSplitter.h"
+
+static bool IsArgumentBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+std::vector<std::string> CCommandLineSplitter::SplitWindowsArguments(const std::string& strText)
+{
+    std::vector<std::string> vecWords;
+    const std::size_t nLength = strText.size();
+    std::size_t i = 0;
+    bool bInQuotes = false;
+    for (;;) {
+        while (i < nLength && IsArgumentBlank(strText[i]))
+            ++i;
+        if (i >= nLength)
+            break;
+
+        std::string strWord;
+        for (;;) {
+            std::size_t nSlashes = 0;
+            while (i < nLength && strText[i] == '\\') {
+                ++nSlashes;
+                ++i;
+            }
+            bool bCopyChar = true;
+            if (i < nLength && strText[i] == '"') {
+                if (nSlashes % 2 == 0) {
+                    if (bInQuotes && i + 1 < nLength && strText[i + 1] == '"')
+                        ++i; // "" inside quotes stands for one literal quote
+                    else {
+                        bCopyChar = false;
+                        bInQuotes = !bInQuotes;
+                    }
+                }
+                nSlashes /= 2;
+            }
+            strWord.append(nSlashes, '\\');
+            if (i >= nLength || (!bInQuotes && IsArgumentBlank(strText[i])))
+                break;
+            if (bCopyChar)
+                strWord.push_back(strText[i]);
+            ++i;
+        }
+        vecWords.push_back(std::move(strWord));
+    }
+    return vecWords;
+}

@@ -1,0 +1,93 @@
+#include "core/tools/ConsoleLauncher.h"
+
+#include "core/tools/ProcessSpawner.h"
+#include "core/tools/ToolPath.h"
+
+#include <cstdlib>
+#include <sys/stat.h>
+#include <unistd.h>
+
+static bool IsExecutableFile(const std::string& strPath)
+{
+    struct stat info {};
+    return stat(strPath.c_str(), &info) == 0 && S_ISREG(info.st_mode) && access(strPath.c_str(), X_OK) == 0;
+}
+
+// A name with a slash is a path; otherwise the first executable match on PATH.
+static std::string ResolveExecutable(const std::string& strName)
+{
+    if (strName.find('/') != std::string::npos)
+        return IsExecutableFile(strName) ? strName : std::string();
+    const char* szPath = std::getenv("PATH");
+    const std::string strPath = szPath != nullptr ? szPath : "/usr/local/bin:/usr/bin:/bin";
+    std::size_t nFrom = 0;
+    for (;;) {
+        const std::size_t nColon = strPath.find(':', nFrom);
+        std::string strCandidate =
+            strPath.substr(nFrom, nColon == std::string::npos ? std::string::npos : nColon - nFrom);
+        if (strCandidate.empty())
+            strCandidate.push_back('.'); // an empty PATH entry is the current folder
+        strCandidate += '/';
+        strCandidate += strName;
+        if (IsExecutableFile(strCandidate))
+            return strCandidate;
+        if (nColon == std::string::npos)
+            return std::string();
+        nFrom = nColon + 1;
+    }
+}
+
+std::string CConsoleLauncher::FindTerminal()
+{
+    const char* szTerminal = std::getenv("TERMINAL");
+    if (szTerminal != nullptr && *szTerminal != '\0') {
+        std::string strFound = ResolveExecutable(szTerminal);
+        if (!strFound.empty())
+            return strFound;
+    }
+    for (const char* szName : { "x-terminal-emulator", "gnome-terminal", "konsole", "xfce4-terminal", "xterm" }) {
+        std::string strFound = ResolveExecutable(szName);
+        if (!strFound.empty())
+            return strFound;
+    }
+    return std::string();
+}
+
+std::vector<std::string> CConsoleLauncher::BuildTerminalArgs(const std::string& strTerminal,
+                                                             const std::string& strProgram,
+                                                             const std::vector<std::string>& vecWords,
+                                                             const std::string& strFolder)
+{
+    const std::string strName = CToolPath::FileNameOf(strTerminal);
+    std::vector<std::string> vecArgs { strTerminal };
+    if (strName == "gnome-terminal")
+        vecArgs.push_back("--");
+    else if (strName == "xfce4-terminal")
+        vecArgs.push_back("-x");
+    else
+        vecArgs.push_back("-e");
+    vecArgs.insert(vecArgs.end(), { "/bin/sh", "-c", s_szWaitScript, "tarnwick" });
+    vecArgs.push_back(strFolder.empty() ? std::string(".") : strFolder);
+    vecArgs.push_back(strProgram);
+    if (vecWords.size() > 1)
+        vecArgs.insert(vecArgs.end(), vecWords.begin() + 1, vecWords.end());
+    return vecArgs;
+}
+
+bool CConsoleLauncher::Launch(const CToolCommand& cmd)
+{
+    // The terminal would start even for a missing tool; refuse here so the
+    // caller can say the tool was not found.
+    if (!IsExecutableFile(cmd.m_strProgram))
+        return false;
+    const std::string strTerminal = FindTerminal();
+    if (strTerminal.empty())
+        return false;
+    const std::vector<std::string> vecArgs =
+        BuildTerminalArgs(strTerminal, cmd.m_strProgram, cmd.ExpandWords(), cmd.m_strFolder);
+    pid_t pid = 0;
+    if (!CProcessSpawner::Spawn(strTerminal, vecArgs, cmd.m_strFolder, -1, true, pid))
+        return false;
+    CProcessSpawner::ReapInBackground(pid);
+    return true;
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "core/tools/ToolCommand.h"
+
+#include <string>
+#include <vector>
+
+// Runs a tool in a terminal window of its own, untracked: the user's
+// terminal shows the tool and waits for Enter before it closes.
+class CConsoleLauncher {
+public:
+    // The terminal to use: $TERMINAL, then x-terminal-emulator,
+    // gnome-terminal, konsole, xfce4-terminal, xterm; names are looked up on
+    // PATH. Empty when none is found.
+    static std::string FindTerminal();
+
+    // The terminal's argv: its option for running a command ("--" for
+    // gnome-terminal, "-x" for xfce4-terminal, "-e" otherwise), then a fixed
+    // /bin/sh script that changes to the folder, runs the program with the
+    // words after the first and waits for Enter. The words are the script's
+    // positional parameters, so no shell ever reads their text.
+    static std::vector<std::string> BuildTerminalArgs(const std::string& strTerminal, const std::string& strProgram,
+                                                      const std::vector<std::string>& vecWords,
+                                                      const std::string& strFolder);
+
+    // False when the program is not executable, no terminal is found or the
+    // terminal cannot be started.
+    static bool Launch(const CToolCommand& cmd);
+
+    static constexpr const char* s_szWaitScript =
+        "cd -- \"$1\" || exit 1; shift; \"$@\"; printf '\\n%s' 'Press Enter to close this window.'; read tarnwick_key";
+};

@@ -1,0 +1,234 @@
+#include "core/tools/ExternalProcess.h"
+
+#include "core/tools/OutputBuffer.h"
+#include "core/tools/ProcessSpawner.h"
+
+#include <atomic>
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <mutex>
+#include <poll.h>
+#include <sys/wait.h>
+#include <system_error>
+#include <thread>
+#include <unistd.h>
+
+using CSteadyClock = std::chrono::steady_clock;
+
+// How often a reader blocked on a silent tool looks at a pending stop.
+static constexpr int s_nPollMilliseconds = 50;
+static constexpr std::chrono::milliseconds s_exitPollInterval { 2 };
+
+class CExternalProcess::CRunState {
+public:
+    std::atomic<bool> m_bRunning { false };
+    COutputBuffer m_output;
+    std::thread m_threadReader;
+
+    // Guards the process fields. The pid is reaped only under it, so a signal
+    // sent under it can never reach a recycled process group.
+    std::mutex m_mtxProcess;
+    pid_t m_pid = 0; // 0 once reaped or given up
+    bool m_bStopRequested = false;
+    bool m_bKillSent = false;
+    int m_nStopCode = 0;
+    CSteadyClock::time_point m_tpKillAt;
+
+    // Caller holds m_mtxProcess.
+    void KillIfDue(CSteadyClock::time_point tpNow)
+    {
+        if (m_bStopRequested && !m_bKillSent && m_pid > 0 && tpNow >= m_tpKillAt) {
+            kill(-m_pid, SIGKILL);
+            m_bKillSent = true;
+        }
+    }
+};
+
+CExternalProcess::~CExternalProcess() = default;
+
+CExternalProcess::CRunState& CExternalProcess::State()
+{
+    // Never destroyed: a reader thread may still be at work when the
+    // program exits.
+    static CRunState& state = *new CRunState();
+    return state;
+}
+
+bool CExternalProcess::Start(const CToolCommand& cmd)
+{
+    return Start(cmd.m_strProgram, cmd.ExpandWords(), cmd.m_strFolder);
+}
+
+bool CExternalProcess::Start(const std::string& strProgram, const std::vector<std::string>& vecArgs,
+                             const std::string& strFolder)
+{
+    CRunState& state = State();
+    bool bIdle = false;
+    if (!state.m_bRunning.compare_exchange_strong(bIdle, true))
+        return false;
+    // The flag was clear, so the previous reader has made its last append.
+    if (state.m_threadReader.joinable())
+        state.m_threadReader.join();
+    state.m_output.Clear();
+
+    int nPipe[2];
+    if (pipe2(nPipe, O_CLOEXEC) != 0) {
+        state.m_bRunning.store(false);
+        return false;
+    }
+    pid_t pid = 0;
+    const bool bSpawned = CProcessSpawner::Spawn(strProgram, vecArgs, strFolder, nPipe[1], false, pid);
+    close(nPipe[1]); // the tool holds its own copy; end of file comes when it lets go
+    if (!bSpawned) {
+        close(nPipe[0]);
+        state.m_bRunning.store(false);
+        return false;
+    }
+    {
+        std::lock_guard<std::mutex> lock(state.m_mtxProcess);
+        state.m_pid = pid;
+        state.m_bStopRequested = false;
+        state.m_bKillSent = false;
+        state.m_nStopCode = 0;
+    }
+    try {
+        state.m_threadReader = std::thread(&CExternalProcess::ReadOutput, nPipe[0], pid);
+    } catch (const std::system_error&) {
+        // Nobody would drain the pipe or report the end: do not leave the tool behind.
+        std::lock_guard<std::mutex> lock(state.m_mtxProcess);
+        kill(-pid, SIGKILL);
+        close(nPipe[0]);
+        CProcessSpawner::ReapInBackground(pid);
+        state.m_pid = 0;
+        state.m_bRunning.store(false);
+        return false;
+    }
+    return true;
+}
+
+void CExternalProcess::Terminate(int nExitCode)
+{
+    CRunState& state = State();
+    std::lock_guard<std::mutex> lock(state.m_mtxProcess);
+    if (!state.m_bRunning.load() || state.m_pid <= 0 || state.m_bStopRequested)
+        return;
+    // The whole group: javac or a script may have children holding the pipe.
+    if (kill(-state.m_pid, SIGTERM) != 0)
+        return;
+    state.m_bStopRequested = true;
+    state.m_nStopCode = nExitCode;
+    state.m_tpKillAt = CSteadyClock::now() + s_killGrace;
+}
+
+bool CExternalProcess::IsRunning()
+{
+    return State().m_bRunning.load(std::memory_order_acquire);
+}
+
+std::string CExternalProcess::GetOutput()
+{
+    return State().m_output.Copy();
+}
+
+std::string CExternalProcess::GetOutputTail(std::size_t nFrom, bool& bStillRunning)
+{
+    bStillRunning = IsRunning();
+    return State().m_output.CopyFrom(nFrom);
+}
+
+static const char* VerdictFor(int nExitCode)
+{
+    if (nExitCode == 0)
+        return "\r\nNo Errors";
+    if (nExitCode == CExternalProcess::s_nUserStopCode)
+        return "\r\nProcess terminated by user.";
+    if (nExitCode == CExternalProcess::s_nStillActive)
+        return "\r\nError - process still active!";
+    return "\r\nThere were errors";
+}
+
+// A tool killed by a signal reports 128 + the signal, as shells do.
+static int ExitCodeFromStatus(int nStatus)
+{
+    if (WIFEXITED(nStatus))
+        return WEXITSTATUS(nStatus);
+    if (WIFSIGNALED(nStatus))
+        return 128 + WTERMSIG(nStatus);
+    return -1;
+}
+
+void CExternalProcess::ReadOutput(int nFd, pid_t pid)
+{
+    CRunState& state = State();
+    char buffer[s_nReadChunk + 2];
+    for (;;) {
+        pollfd poller { nFd, POLLIN, 0 };
+        const int nReady = poll(&poller, 1, s_nPollMilliseconds);
+        if (nReady < 0 && errno != EINTR)
+            break;
+        {
+            std::lock_guard<std::mutex> lock(state.m_mtxProcess);
+            state.KillIfDue(CSteadyClock::now());
+        }
+        if (nReady <= 0)
+            continue;
+        const ssize_t nRead = read(nFd, buffer, s_nReadChunk);
+        if (nRead > 0) {
+            state.m_output.AppendChunk(buffer, static_cast<std::size_t>(nRead));
+            continue;
+        }
+        if (nRead < 0 && (errno == EINTR || errno == EAGAIN))
+            continue;
+        break; // every writer has closed the pipe
+    }
+    close(nFd);
+
+    int nExitCode = 0;
+    if (WaitForExit(pid, nExitCode)) {
+        const std::string strExit = "Exit code: " + std::to_string(nExitCode);
+        state.m_output.AppendChunk(strExit.data(), strExit.size());
+        state.m_output.AppendText(VerdictFor(nExitCode));
+    } else {
+        state.m_output.AppendText("Warning! There were process errors");
+    }
+    state.m_bRunning.store(false, std::memory_order_release);
+}
+
+bool CExternalProcess::WaitForExit(pid_t pid, int& nExitCode)
+{
+    // The output closes a moment before the tool can be reaped, so give it a
+    // short while before calling it still active.
+    CRunState& state = State();
+    CSteadyClock::time_point tpGiveUp = CSteadyClock::now() + s_exitGrace;
+    for (;;) {
+        {
+            std::lock_guard<std::mutex> lock(state.m_mtxProcess);
+            int nStatus = 0;
+            const pid_t pidDone = waitpid(pid, &nStatus, WNOHANG);
+            if (pidDone == pid) {
+                state.m_pid = 0;
+                nExitCode = state.m_bStopRequested ? state.m_nStopCode : ExitCodeFromStatus(nStatus);
+                return true;
+            }
+            if (pidDone < 0 && errno != EINTR) {
+                state.m_pid = 0; // someone else reaped it: the code is gone
+                return false;
+            }
+            const CSteadyClock::time_point tpNow = CSteadyClock::now();
+            if (state.m_bStopRequested && !state.m_bKillSent) {
+                // A stopped tool that closed its output still gets its KILL.
+                state.KillIfDue(tpNow);
+                if (state.m_bKillSent)
+                    tpGiveUp = tpNow + s_exitGrace;
+            } else if (tpNow >= tpGiveUp) {
+                state.m_pid = 0;
+                break;
+            }
+        }
+        std::this_thread::sleep_for(s_exitPollInterval);
+    }
+    CProcessSpawner::ReapInBackground(pid);
+    nExitCode = s_nStillActive;
+    return true;
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "core/tools/ToolCommand.h"
+
+#include <chrono>
+#include <cstddef>
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+// A captured tool run. The run state is one for the whole program: at most
+// one captured tool runs at a time, its standard output and error share one
+// pipe, and a reader thread appends what it reads to the output text, then
+// the exit code and a verdict line, and only then clears the running flag.
+// Objects carry no data; holding one is what lets the process window stop
+// the run. Deleting one does not stop the tool.
+class CExternalProcess {
+public:
+    static constexpr int s_nStillActive = 259;  // reported when the tool closed its output but runs on
+    static constexpr int s_nUserStopCode = 11;  // the exit code the Stop button passes to Terminate
+    static constexpr std::size_t s_nReadChunk = 2046;
+    // Between the polite and the forced stop of the tool's process group.
+    static constexpr std::chrono::milliseconds s_killGrace { 500 };
+    // How long a tool that closed its output may take to exit before it is
+    // reported as still active.
+    static constexpr std::chrono::milliseconds s_exitGrace { 300 };
+
+    CExternalProcess() = default;
+    virtual ~CExternalProcess();
+    CExternalProcess(const CExternalProcess&) = delete;
+    CExternalProcess& operator=(const CExternalProcess&) = delete;
+
+    // Starts the tool (patterns expanded in its working folder) with the
+    // output captured. False when a captured tool still runs or the tool
+    // cannot be started. The previous run's text is cleared unless the
+    // refusal is because one still runs.
+    static bool Start(const CToolCommand& cmd);
+    static bool Start(const std::string& strProgram, const std::vector<std::string>& vecArgs,
+                      const std::string& strFolder);
+
+    // Stops the running tool's whole process group (TERM, then KILL after
+    // s_killGrace); the run then reports nExitCode. Nothing when idle.
+    static void Terminate(int nExitCode);
+
+    static bool IsRunning();
+    static std::string GetOutput();
+    // The output after its first nFrom bytes. bStillRunning is read before
+    // the copy, so when it comes back false the tail is the last one.
+    static std::string GetOutputTail(std::size_t nFrom, bool& bStillRunning);
+
+private:
+    class CRunState;
+    static CRunState& State();
+    static void ReadOutput(int nFd, pid_t pid);
+    static bool WaitForExit(pid_t pid, int& nExitCode);
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "core/tools/ToolCommand.h"
+
+#include <string>
+
+// The jar runs of a project: packing the main file's classes with a manifest
+// that names the main class, and listing an archive.
+class CJarCommandBuilder {
+public:
+    // The main class for the manifest: the main file name with every ".java"
+    // removed (case matters, so Hello.JAVA stays as it is).
+    static std::string JarClassName(const std::string& strMainJavaFile);
+    // The archive name offered in the save dialog: class name + ".jar".
+    static std::string DefaultJarName(const std::string& strMainJavaFile);
+    // Where the manifest goes: the archive's folder + "/manifest.txt".
+    static std::string ManifestPath(const std::string& strJarPath);
+    // The manifest's bytes: "Main-Class: " + class name + CR LF.
+    static std::string ManifestText(const std::string& strClassName);
+    // Creates or truncates the manifest file; false when it cannot be written.
+    static bool WriteManifest(const std::string& strManifestPath, const std::string& strClassName);
+
+    // jar cmfv with the manifest and the archive, packing the *.class files
+    // of the main file's folder, where jar runs. strMainJavaPath is the main
+    // file's resolved path. Writes nothing; see WriteManifest.
+    static bool CreateJar(const std::string& strJdkFolder, const std::string& strMainJavaFile,
+                          const std::string& strMainJavaPath, const std::string& strJarPath, CToolCommand& cmd,
+                          std::string& strError);
+
+    // jar tvf on an archive, run in the archive's folder; sets no title.
+    static bool ListArchive(const std::string& strJdkFolder, const std::string& strJarPath, CToolCommand& cmd);
+};

@@ -1,0 +1,120 @@
+#include "core/tools/JdkCommandBuilder.h"
+
+#include "core/tools/ToolMessages.h"
+#include "core/tools/ToolPath.h"
+
+bool CJdkCommandBuilder::BuildProject(const std::string& strJdkFolder, const std::string& strMainJavaFile,
+                                      const std::string& strMainJavaPath, const std::string& strJavacSwitches,
+                                      CToolCommand& cmd, std::string& strError)
+{
+    cmd = CToolCommand();
+    if (strMainJavaFile.empty()) {
+        strError = CToolMessages::s_szNoMainJavaFile;
+        return false;
+    }
+    if (CToolPath::LastSeparator(strMainJavaPath) == std::string::npos) {
+        strError = CToolMessages::s_szUnholyError;
+        return false;
+    }
+    cmd.m_strTitle = "Building \"" + strMainJavaPath + "\"";
+    cmd.m_bSetsTitle = true;
+    cmd.m_strFolder = CToolPath::FolderOf(strMainJavaPath);
+    cmd.m_strProgram = CToolPath::JdkTool(strJdkFolder, "javac");
+    cmd.m_strCommandLine = "javac " + strMainJavaFile;
+    cmd.AddWord("javac");
+    cmd.AddWord(strMainJavaFile);
+    if (!strJavacSwitches.empty()) {
+        cmd.m_strCommandLine += " " + strJavacSwitches;
+        cmd.AddSplitWords(strJavacSwitches);
+    }
+    return true;
+}
+
+bool CJdkCommandBuilder::CompileFile(const std::string& strJdkFolder, const std::string& strPath,
+                                     const std::string& strDefaultSwitches, CToolCommand& cmd,
+                                     std::string& strError)
+{
+    cmd = CToolCommand();
+    cmd.m_strTitle = "Compiling \"" + strPath + "\"";
+    cmd.m_bSetsTitle = true;
+    if (CToolPath::LastSeparator(strPath) == std::string::npos) {
+        strError = CToolMessages::s_szUnholyError;
+        return false;
+    }
+    const std::string strFileName = CToolPath::FileNameOf(strPath);
+    cmd.m_strFolder = CToolPath::FolderOf(strPath);
+    cmd.m_strProgram = CToolPath::JdkTool(strJdkFolder, "javac");
+    cmd.m_strCommandLine = "javac " + strFileName;
+    cmd.AddWord("javac");
+    cmd.AddWord(strFileName);
+    if (!strDefaultSwitches.empty()) {
+        cmd.m_strCommandLine += " " + strDefaultSwitches;
+        cmd.AddSplitWords(strDefaultSwitches);
+    }
+    return true;
+}
+
+std::string CJdkCommandBuilder::MainClassName(const std::string& strMainJavaFile)
+{
+    const std::size_t nDot = strMainJavaFile.rfind('.');
+    return nDot == std::string::npos ? std::string() : strMainJavaFile.substr(0, nDot);
+}
+
+bool CJdkCommandBuilder::RunJava(const std::string& strJdkFolder, const std::string& strMainJavaFile,
+                                 const std::string& strMainJavaPath, const std::string& strJavaSwitches,
+                                 const std::string& strMainPackage, CToolCommand& cmd, std::string& strError)
+{
+    cmd = CToolCommand();
+    if (strMainJavaFile.empty()) {
+        strError = CToolMessages::s_szNoMainJavaFile;
+        return false;
+    }
+    if (CToolPath::LastSeparator(strMainJavaPath) == std::string::npos) {
+        strError = CToolMessages::s_szUnholyError;
+        return false;
+    }
+    cmd.m_strFolder = CToolPath::FolderOf(strMainJavaPath);
+    cmd.m_strProgram = CToolPath::JdkTool(strJdkFolder, "java");
+    cmd.AddWord("java");
+    cmd.AddSplitWords(strJavaSwitches);
+
+    std::string strClass;
+    if (!strMainPackage.empty())
+        strClass = strMainPackage + ".";
+    strClass += MainClassName(strMainJavaFile);
+    if (!strClass.empty())
+        cmd.AddWord(strClass);
+
+    // The blank after the switches is always there, so no switches leave two.
+    cmd.m_strCommandLine = "java " + strJavaSwitches + " " + strClass;
+    cmd.m_strTitle = cmd.m_strCommandLine;
+    cmd.m_bSetsTitle = true;
+    return true;
+}
+
+void CJdkCommandBuilder::AppendRunArguments(CToolCommand& cmd, const std::string& strArguments)
+{
+    cmd.m_strCommandLine += " " + strArguments;
+    cmd.AddSplitWords(strArguments);
+}
+
+bool CJdkCommandBuilder::RunApplet(const std::string& strJdkFolder, const std::string& strHtmlPath,
+                                   CToolCommand& cmd, std::string& strError)
+{
+    cmd = CToolCommand();
+    const std::size_t nSeparator = CToolPath::LastSeparator(strHtmlPath);
+    if (nSeparator == std::string::npos) {
+        strError = CToolMessages::s_szSaveTheFile;
+        return false;
+    }
+    cmd.m_strFolder = CToolPath::FolderOf(strHtmlPath);
+    cmd.m_strProgram = CToolPath::JdkTool(strJdkFolder, "appletviewer");
+    // The text keeps the separator before the page name; the tool itself
+    // gets the bare page name, which it finds in its working folder.
+    cmd.m_strCommandLine = "appletviewer \"" + strHtmlPath.substr(nSeparator) + "\"";
+    cmd.AddWord("appletviewer");
+    cmd.AddWord(strHtmlPath.substr(nSeparator + 1));
+    cmd.m_strTitle = "AppletViewer: \"" + strHtmlPath + "\"";
+    cmd.m_bSetsTitle = true;
+    return true;
+}

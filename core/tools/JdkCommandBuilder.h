@@ -1,0 +1,39 @@
+#pragma once
+
+#include "core/tools/ToolCommand.h"
+
+#include <string>
+
+// The javac, java and appletviewer runs of a project. Each builder fills a
+// command or returns false with the message to show (empty: show nothing).
+class CJdkCommandBuilder {
+public:
+    // Compiles the project's main file in its folder with the project's
+    // compiler switches. strMainJavaPath is the main file's resolved path.
+    static bool BuildProject(const std::string& strJdkFolder, const std::string& strMainJavaFile,
+                             const std::string& strMainJavaPath, const std::string& strJavacSwitches,
+                             CToolCommand& cmd, std::string& strError);
+
+    // Compiles one file in its folder with the default compiler switches.
+    // The title is filled even when the path has no folder, because the
+    // project's Compile shows it before it checks the path.
+    static bool CompileFile(const std::string& strJdkFolder, const std::string& strPath,
+                            const std::string& strDefaultSwitches, CToolCommand& cmd, std::string& strError);
+
+    // Runs the main class with the interpreter switches; the title is the
+    // command line without typed arguments (see AppendRunArguments).
+    static bool RunJava(const std::string& strJdkFolder, const std::string& strMainJavaFile,
+                        const std::string& strMainJavaPath, const std::string& strJavaSwitches,
+                        const std::string& strMainPackage, CToolCommand& cmd, std::string& strError);
+    // Adds the arguments typed for a run: a blank and the text, even when
+    // the text is empty. The title stays as it was.
+    static void AppendRunArguments(CToolCommand& cmd, const std::string& strArguments);
+
+    // Runs appletviewer on an HTML page in the page's folder.
+    static bool RunApplet(const std::string& strJdkFolder, const std::string& strHtmlPath, CToolCommand& cmd,
+                          std::string& strError);
+
+    // The main class of a file name: the name up to its last '.', empty
+    // when it has none.
+    static std::string MainClassName(const std::string& strMainJavaFile);
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "core/tools/ExternalProcess.h"
+#include "core/tools/ToolCommand.h"
+
+#include <memory>
+
+// The two ways a project starts a JDK tool. The caller shows the messages:
+// CToolMessages::s_szFailedToStart when StartToolProcess gives nothing,
+// s_szFailedToLaunch when LaunchInConsole fails.
+class CToolLauncher {
+public:
+    // A captured run; the returned object goes to the process window.
+    static std::unique_ptr<CExternalProcess> StartToolProcess(const CToolCommand& cmd);
+    // A run in a terminal window of its own; nothing is captured or tracked.
+    static bool LaunchInConsole(const CToolCommand& cmd);
+};

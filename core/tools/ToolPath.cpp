@@ -1,0 +1,36 @@
+#include "core/tools/ToolPath.h"
+
+std::size_t CToolPath::LastSeparator(const std::string& strPath)
+{
+    return strPath.find_last_of("/\\");
+}
+
+std::string CToolPath::FolderOf(const std::string& strPath)
+{
+    const std::size_t nPos = LastSeparator(strPath);
+    if (nPos == std::string::npos)
+        return std::string();
+    // A file in the root folder runs there, not in the caller's folder.
+    return strPath.substr(0, nPos == 0 ? 1 : nPos);
+}
+
+std::string CToolPath::FileNameOf(const std::string& strPath)
+{
+    const std::size_t nPos = LastSeparator(strPath);
+    return nPos == std::string::npos ? strPath : strPath.substr(nPos + 1);
+}
+
+std::string CToolPath::JdkTool(const std::string& strJdkFolder, const std::string& strTool)
+{
+    return strJdkFolder + s_chSeparator + "bin" + s_chSeparator + strTool + s_szExeSuffix;
+}
+
+std::string CToolPath::Join(const std::string& strFolder, const std::string& strName)
+{
+    if (strFolder.empty())
+        return strName;
+    const char chLast = strFolder.back();
+    if (chLast == '/' || chLast == '\\')
+        return strFolder + strName;
+    return strFolder + s_chSeparator + strName;
+}

@@ -1,0 +1,218 @@
+#include "core/tools/ExternalProcess.h"
+#include "core/tools/ToolLauncher.h"
+
+#include "tests/core/tools/ToolTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+using CClock = std::chrono::steady_clock;
+
+static std::size_t CountOpenFds()
+{
+    std::size_t nCount = 0;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) {
+        (void)entry;
+        ++nCount;
+    }
+    return nCount;
+}
+
+// True when pid is gone or only a zombie waiting for its new parent.
+static bool ProcessHasEnded(pid_t pid)
+{
+    if (kill(pid, 0) != 0)
+        return errno == ESRCH;
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string strLine;
+    std::getline(stat, strLine);
+    const std::size_t nParen = strLine.rfind(')');
+    return nParen != std::string::npos && nParen + 2 < strLine.size() && strLine[nParen + 2] == 'Z';
+}
+
+static bool WaitForProcessEnd(pid_t pid)
+{
+    const auto tpGiveUp = CClock::now() + std::chrono::seconds(5);
+    while (!ProcessHasEnded(pid)) {
+        if (CClock::now() >= tpGiveUp)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return true;
+}
+
+TEST(ToolsExternalProcess, OutputEndsWithExitCodeAndVerdict)
+{
+    EXPECT_EQ(RunShellCaptured("printf 'a\\nb'"), "a\r\nbExit code: 0\r\nNo Errors");
+    EXPECT_FALSE(CExternalProcess::IsRunning());
+    EXPECT_EQ(RunShellCaptured("true"), "Exit code: 0\r\nNo Errors");
+    EXPECT_EQ(RunShellCaptured("printf 'x\\n'; exit 3"), "x\r\nExit code: 3\r\nThere were errors");
+    EXPECT_EQ(RunShellCaptured("exit 11"), "Exit code: 11\r\nProcess terminated by user.");
+    EXPECT_EQ(RunShellCaptured("exit 259"), "Exit code: 3\r\nThere were errors"); // POSIX keeps 8 bits
+    EXPECT_EQ(RunShellCaptured("printf 'late\\r'; kill -9 $$"), "late\rExit code: 137\r\nThere were errors");
+}
+
+TEST(ToolsExternalProcess, OutputAndErrorShareOnePipeAndInputIsEmpty)
+{
+    EXPECT_EQ(RunShellCaptured("printf out; printf err >&2; printf more"), "outerrmoreExit code: 0\r\nNo Errors");
+    EXPECT_EQ(RunShellCaptured("cat; read x || printf 'no input\\n'"), "no input\r\nExit code: 0\r\nNo Errors");
+}
+
+TEST(ToolsExternalProcess, LineEndsAndZeroBytesAcrossReads)
+{
+    ASSERT_TRUE(CExternalProcess::Start("/bin/sh", { "sh", "-c", "printf 'a\\r'; sleep 0.3; printf '\\nb'" }, ""));
+    ASSERT_TRUE(WaitForOutputContaining("a\r"));
+    EXPECT_EQ(CExternalProcess::GetOutput(), "a\r"); // the CR arrived alone
+    ASSERT_TRUE(WaitForCapturedRun());
+    EXPECT_EQ(CExternalProcess::GetOutput(), "a\r\nbExit code: 0\r\nNo Errors");
+
+    EXPECT_EQ(RunShellCaptured("printf 'a\\000b\\nc'"), "ab\r\ncExit code: 0\r\nNo Errors");
+}
+
+TEST(ToolsExternalProcess, LongOutputArrivesWhole)
+{
+    const std::string strOutput = RunShellCaptured(
+        "i=0; while [ $i -lt 20000 ]; do echo 123456789; i=$((i+1)); done");
+    std::string strExpected;
+    for (int i = 0; i < 20000; ++i)
+        strExpected += "123456789\r\n";
+    strExpected += "Exit code: 0\r\nNo Errors";
+    EXPECT_EQ(strOutput.size(), strExpected.size());
+    EXPECT_TRUE(strOutput == strExpected);
+}
+
+TEST(ToolsExternalProcess, ToolRunsInItsFolderWithTheGivenWords)
+{
+    CScratchFolder folder;
+    ASSERT_FALSE(folder.Path().empty());
+    folder.Write("2.txt", "");
+    folder.Write("1.txt", "");
+    const std::string strFolder = std::filesystem::canonical(folder.Path()).string();
+    const std::string strOurFolder = std::filesystem::current_path().string();
+
+    EXPECT_EQ(RunShellCaptured("pwd", folder.Path()), strFolder + "\r\nExit code: 0\r\nNo Errors");
+    EXPECT_EQ(std::filesystem::current_path().string(), strOurFolder);
+
+    CToolCommand cmd;
+    cmd.m_strProgram = "/bin/sh";
+    cmd.m_strFolder = folder.Path();
+    cmd.AddWord("sh");
+    cmd.AddWord("-c");
+    cmd.AddWord("for a; do printf '[%s]' \"$a\"; done");
+    cmd.AddWord("sh");
+    cmd.AddSplitWords("a \"b c\" d\\\"e");
+    cmd.AddWord("x y");
+    cmd.AddPattern("*.txt");
+    cmd.AddPattern("*.none");
+    ASSERT_TRUE(CExternalProcess::Start(cmd));
+    ASSERT_TRUE(WaitForCapturedRun());
+    EXPECT_EQ(CExternalProcess::GetOutput(),
+              "[a][b c][d\"e][x y][1.txt][2.txt][*.none]Exit code: 0\r\nNo Errors");
+}
+
+TEST(ToolsExternalProcess, OneCapturedRunAtATime)
+{
+    ASSERT_TRUE(CExternalProcess::Start("/bin/sh", { "sh", "-c", "printf first; exec sleep 10" }, ""));
+    ASSERT_TRUE(WaitForOutputContaining("first"));
+    EXPECT_FALSE(CExternalProcess::Start("/bin/sh", { "sh", "-c", "printf second" }, ""));
+    EXPECT_TRUE(CToolLauncher::StartToolProcess(CToolCommand()) == nullptr);
+    EXPECT_TRUE(CExternalProcess::IsRunning());
+    bool bStillRunning = false;
+    EXPECT_EQ(CExternalProcess::GetOutputTail(0, bStillRunning), "first");
+    EXPECT_TRUE(bStillRunning);
+
+    CExternalProcess::Terminate(CExternalProcess::s_nUserStopCode);
+    ASSERT_TRUE(WaitForCapturedRun(std::chrono::seconds(5)));
+    EXPECT_EQ(CExternalProcess::GetOutputTail(3, bStillRunning), "stExit code: 11\r\nProcess terminated by user.");
+    EXPECT_FALSE(bStillRunning);
+
+    // Nothing runs now: a stop does nothing and the text stays.
+    CExternalProcess::Terminate(CExternalProcess::s_nUserStopCode);
+    EXPECT_EQ(CExternalProcess::GetOutput(), "firstExit code: 11\r\nProcess terminated by user.");
+}
+
+TEST(ToolsExternalProcess, TerminateStopsTheWholeProcessGroup)
+{
+    ASSERT_TRUE(CExternalProcess::Start(
+        "/bin/sh", { "sh", "-c", "sleep 30 & echo $!; sleep 30 & echo $!; echo ready; wait" }, ""));
+    ASSERT_TRUE(WaitForOutputContaining("ready\r\n"));
+    std::istringstream pids(CExternalProcess::GetOutput());
+    pid_t pidFirst = 0;
+    pid_t pidSecond = 0;
+    pids >> pidFirst >> pidSecond;
+    ASSERT_GT(pidFirst, 0);
+    ASSERT_GT(pidSecond, 0);
+
+    const auto tpStop = CClock::now();
+    CExternalProcess::Terminate(11);
+    ASSERT_TRUE(WaitForCapturedRun(std::chrono::seconds(5)));
+    EXPECT_LT(CClock::now() - tpStop, CExternalProcess::s_killGrace); // TERM was enough
+    const std::string strOutput = CExternalProcess::GetOutput();
+    EXPECT_EQ(strOutput.substr(strOutput.find("ready")), "ready\r\nExit code: 11\r\nProcess terminated by user.");
+    EXPECT_TRUE(WaitForProcessEnd(pidFirst));
+    EXPECT_TRUE(WaitForProcessEnd(pidSecond));
+}
+
+TEST(ToolsExternalProcess, TerminateForcesToolsThatIgnoreTheRequest)
+{
+    ASSERT_TRUE(CExternalProcess::Start(
+        "/bin/sh", { "sh", "-c", "trap '' TERM; echo ready; while :; do sleep 0.05; done" }, ""));
+    ASSERT_TRUE(WaitForOutputContaining("ready\r\n"));
+    const auto tpStop = CClock::now();
+    CExternalProcess::Terminate(11);
+    ASSERT_TRUE(WaitForCapturedRun(std::chrono::seconds(5)));
+    EXPECT_GE(CClock::now() - tpStop, CExternalProcess::s_killGrace);
+    EXPECT_EQ(CExternalProcess::GetOutput(), "ready\r\nExit code: 11\r\nProcess terminated by user.");
+}
+
+TEST(ToolsExternalProcess, ToolThatClosesItsOutputButRunsOnIsStillActive)
+{
+    const auto tpStart = CClock::now();
+    EXPECT_EQ(RunShellCaptured("printf x; exec >&- 2>&-; sleep 1"), "xExit code: 259\r\nError - process still active!");
+    EXPECT_GE(CClock::now() - tpStart, CExternalProcess::s_exitGrace);
+}
+
+TEST(ToolsExternalProcess, ToolsThatCannotStartAreRefused)
+{
+    CScratchFolder folder;
+    ASSERT_FALSE(folder.Path().empty());
+    folder.Write("not-executable", "#!/bin/sh\necho hi\n");
+    const std::size_t nFds = CountOpenFds();
+
+    EXPECT_EQ(RunShellCaptured("printf old"), "oldExit code: 0\r\nNo Errors");
+    EXPECT_FALSE(CExternalProcess::Start("/no/such/jdk/bin/javac", { "javac", "A.java" }, ""));
+    EXPECT_FALSE(CExternalProcess::IsRunning());
+    EXPECT_EQ(CExternalProcess::GetOutput(), ""); // a new start clears the last run's text
+    EXPECT_FALSE(CExternalProcess::Start(folder.File("not-executable"), {}, ""));
+    EXPECT_FALSE(CExternalProcess::Start("/bin/sh", { "sh", "-c", "true" }, folder.File("no such folder")));
+    EXPECT_FALSE(CExternalProcess::Start("", {}, ""));
+    EXPECT_FALSE(CExternalProcess::IsRunning());
+
+    CToolCommand cmd;
+    cmd.m_strProgram = "/no/such/tool";
+    EXPECT_TRUE(CToolLauncher::StartToolProcess(cmd) == nullptr);
+    cmd.m_strProgram = "/bin/true";
+    std::unique_ptr<CExternalProcess> pRun = CToolLauncher::StartToolProcess(cmd);
+    EXPECT_TRUE(pRun != nullptr);
+    ASSERT_TRUE(WaitForCapturedRun());
+    EXPECT_EQ(CExternalProcess::GetOutput(), "Exit code: 0\r\nNo Errors");
+    EXPECT_EQ(CountOpenFds(), nFds); // no pipe end is left behind
+}
+
+TEST(ToolsExternalProcess, ExitCodeThatCannotBeReadIsReported)
+{
+    // With SIGCHLD ignored the system reaps the tool itself.
+    struct sigaction ignore {};
+    struct sigaction previous {};
+    ignore.sa_handler = SIG_IGN;
+    sigemptyset(&ignore.sa_mask);
+    ASSERT_EQ(sigaction(SIGCHLD, &ignore, &previous), 0);
+    const std::string strOutput = RunShellCaptured("printf 'hi\\n'");
+    sigaction(SIGCHLD, &previous, nullptr);
+    EXPECT_EQ(strOutput, "hi\r\nWarning! There were process errors");
+}

@@ -1,0 +1,58 @@
+#include "core/tools/JarCommandBuilder.h"
+
+#include "tests/core/tools/ToolTestSupport.h"
+
+#include <gtest/gtest.h>
+
+using CWords = std::vector<std::string>;
+
+TEST(ToolsJarCommandBuilder, ClassNameDropsEveryLowerCaseJavaSuffix)
+{
+    EXPECT_EQ(CJarCommandBuilder::JarClassName("Hello.java"), "Hello");
+    EXPECT_EQ(CJarCommandBuilder::DefaultJarName("Hello.java"), "Hello.jar");
+    EXPECT_EQ(CJarCommandBuilder::JarClassName("Hello.JAVA"), "Hello.JAVA");
+    EXPECT_EQ(CJarCommandBuilder::DefaultJarName("Hello.JAVA"), "Hello.JAVA.jar");
+    EXPECT_EQ(CJarCommandBuilder::JarClassName("a.javab.java"), "ab");
+    EXPECT_EQ(CJarCommandBuilder::JarClassName("Hello"), "Hello");
+    EXPECT_EQ(CJarCommandBuilder::ManifestText("Hello"), "Main-Class: Hello\r\n");
+}
+
+TEST(ToolsJarCommandBuilder, CreateJarPacksTheClassesOfTheMainFolder)
+{
+    CToolCommand cmd;
+    std::string strError;
+    ASSERT_TRUE(CJarCommandBuilder::CreateJar("/opt/jdk", "Hello.java", "/work/Hello.java", "/out dir/Hello.jar", cmd,
+                                              strError));
+    EXPECT_EQ(cmd.m_strProgram, "/opt/jdk/bin/jar");
+    EXPECT_EQ(cmd.m_strFolder, "/work");
+    EXPECT_EQ(cmd.m_strCommandLine, "jar cmfv \"/out dir/manifest.txt\" \"/out dir/Hello.jar\" *.class");
+    EXPECT_TRUE(cmd.m_bSetsTitle);
+    EXPECT_EQ(cmd.m_strTitle, "Creating jar /out dir/Hello.jar");
+    EXPECT_EQ(cmd.GetWords(), (CWords { "jar", "cmfv", "/out dir/manifest.txt", "/out dir/Hello.jar", "*.class" }));
+    EXPECT_EQ(CJarCommandBuilder::ManifestPath("C:\\out\\Hello.jar"), "C:\\out/manifest.txt");
+
+    EXPECT_FALSE(CJarCommandBuilder::CreateJar("/opt/jdk", "", "", "/out/x.jar", cmd, strError));
+    EXPECT_EQ(strError, "Please specify a main Java file first");
+}
+
+TEST(ToolsJarCommandBuilder, ListArchiveKeepsTheNameOneWordAndSetsNoTitle)
+{
+    CToolCommand cmd;
+    ASSERT_TRUE(CJarCommandBuilder::ListArchive("/opt/jdk", "/home/u/my libs/My Lib.jar", cmd));
+    EXPECT_EQ(cmd.m_strFolder, "/home/u/my libs");
+    EXPECT_EQ(cmd.m_strCommandLine, "jar tvf My Lib.jar");
+    EXPECT_FALSE(cmd.m_bSetsTitle);
+    EXPECT_EQ(cmd.GetWords(), (CWords { "jar", "tvf", "My Lib.jar" }));
+}
+
+TEST(ToolsJarCommandBuilder, ManifestIsWrittenOverAnOldOne)
+{
+    CScratchFolder folder;
+    ASSERT_FALSE(folder.Path().empty());
+    folder.Write("manifest.txt", "Main-Class: Old\r\nExtra: line that must go\r\n");
+    const std::string strPath = CJarCommandBuilder::ManifestPath(folder.File("Hello.jar"));
+    EXPECT_EQ(strPath, folder.File("manifest.txt"));
+    ASSERT_TRUE(CJarCommandBuilder::WriteManifest(strPath, "Hello"));
+    EXPECT_EQ(folder.Read("manifest.txt"), "Main-Class: Hello\r\n");
+    EXPECT_FALSE(CJarCommandBuilder::WriteManifest(folder.File("missing/manifest.txt"), "Hello"));
+}

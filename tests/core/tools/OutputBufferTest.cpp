@@ -1,0 +1,121 @@
+#include "core/tools/OutputBuffer.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+
+#include <string>
+#include <thread>
+#include <vector>
+
+static std::string NormaliseChunks(const std::vector<std::string>& vecChunks)
+{
+    COutputBuffer buffer;
+    for (const std::string& strChunk : vecChunks)
+        buffer.AppendChunk(strChunk.data(), strChunk.size());
+    return buffer.Copy();
+}
+
+TEST(ToolsOutputBuffer, LineEndsBecomeCrLf)
+{
+    EXPECT_EQ(NormaliseChunks({ "a\nb" }), "a\r\nb");
+    EXPECT_EQ(NormaliseChunks({ "a\r\nb\r\n" }), "a\r\nb\r\n");
+    EXPECT_EQ(NormaliseChunks({ "\n\n" }), "\r\n\r\n");
+    // Lone CRs stay; a CR right before LF pairs with it.
+    EXPECT_EQ(NormaliseChunks({ "a\rb\r\r\nc\n\r" }), "a\rb\r\r\nc\r\n\r");
+    EXPECT_EQ(NormaliseChunks({ "" }), "");
+}
+
+TEST(ToolsOutputBuffer, CrAndLfSplitAcrossChunksMakeOneLineBreak)
+{
+    EXPECT_EQ(NormaliseChunks({ "a\r", "\nb" }), "a\r\nb");
+    EXPECT_EQ(NormaliseChunks({ "a\r", "", "\nb" }), "a\r\nb");
+    EXPECT_EQ(NormaliseChunks({ "a", "\n", "\n" }), "a\r\n\r\n");
+    EXPECT_EQ(NormaliseChunks({ "a\r\r", "\n" }), "a\r\r\n");
+    EXPECT_EQ(NormaliseChunks({ "\r", "\r", "\n", "\n" }), "\r\r\n\r\n");
+}
+
+TEST(ToolsOutputBuffer, SameResultAsRenormalisingTheWholeText)
+{
+    // The reference: after each chunk turn every CR LF of the whole text into
+    // LF and then every LF into CR LF.
+    auto Reference = [](const std::vector<std::string>& vecChunks) {
+        std::string strText;
+        for (const std::string& strChunk : vecChunks) {
+            strText += strChunk;
+            std::string strLf;
+            for (std::size_t i = 0; i < strText.size(); ++i) {
+                if (strText[i] == '\r' && i + 1 < strText.size() && strText[i + 1] == '\n')
+                    continue;
+                strLf += strText[i];
+            }
+            strText.clear();
+            for (char ch : strLf) {
+                if (ch == '\n')
+                    strText += '\r';
+                strText += ch;
+            }
+        }
+        return strText;
+    };
+    const std::string strAlphabet = "a\r\n";
+    unsigned nSeed = 12345;
+    for (int nCase = 0; nCase < 300; ++nCase) {
+        std::vector<std::string> vecChunks;
+        const int nChunks = 1 + nCase % 5;
+        for (int c = 0; c < nChunks; ++c) {
+            std::string strChunk;
+            nSeed = nSeed * 1103515245u + 12345u;
+            const int nLength = static_cast<int>((nSeed >> 16) % 6);
+            for (int i = 0; i < nLength; ++i) {
+                nSeed = nSeed * 1103515245u + 12345u;
+                strChunk += strAlphabet[(nSeed >> 16) % 3];
+            }
+            vecChunks.push_back(strChunk);
+        }
+        ASSERT_EQ(NormaliseChunks(vecChunks), Reference(vecChunks)) << "case " << nCase;
+    }
+}
+
+TEST(ToolsOutputBuffer, ZeroBytesAreDroppedAndTheRestKept)
+{
+    const char szChunk[] = { 'a', '\0', 'b', '\n', '\0', 'c', '\0' };
+    COutputBuffer buffer;
+    buffer.AppendChunk(szChunk, sizeof(szChunk));
+    EXPECT_EQ(buffer.Copy(), "ab\r\nc");
+}
+
+TEST(ToolsOutputBuffer, TailsLengthAndClear)
+{
+    COutputBuffer buffer;
+    buffer.AppendChunk("one\n", 4);
+    EXPECT_EQ(buffer.Length(), 5u);
+    buffer.AppendText("Exit code: 0\r\nNo Errors");
+    EXPECT_EQ(buffer.CopyFrom(5), "Exit code: 0\r\nNo Errors");
+    EXPECT_EQ(buffer.CopyFrom(0), buffer.Copy());
+    EXPECT_EQ(buffer.CopyFrom(buffer.Length()), "");
+    EXPECT_EQ(buffer.CopyFrom(1000), "");
+    buffer.Clear();
+    EXPECT_EQ(buffer.Length(), 0u);
+    EXPECT_EQ(buffer.Copy(), "");
+}
+
+TEST(ToolsOutputBuffer, CopiesNeverSeeAHalfAppend)
+{
+    // Every chunk is "xxxx\n": any copy must be a whole number of lines.
+    COutputBuffer buffer;
+    std::atomic<bool> bDone { false };
+    std::thread writer([&buffer, &bDone] {
+        for (int i = 0; i < 20000; ++i)
+            buffer.AppendChunk("xxxx\n", 5);
+        bDone = true;
+    });
+    bool bWhole = true;
+    do {
+        const std::string strCopy = buffer.Copy();
+        bWhole = bWhole && strCopy.size() % 6 == 0 && (strCopy.empty() || strCopy.compare(strCopy.size() - 2, 2, "\r\n") == 0);
+    } while (!bDone);
+    writer.join();
+    EXPECT_TRUE(bWhole);
+    EXPECT_EQ(buffer.Length(), 120000u);
+}

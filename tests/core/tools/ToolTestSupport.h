@@ -1,0 +1,88 @@
+#pragma once
+
+#include "core/tools/ExternalProcess.h"
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <sys/stat.h>
+#include <thread>
+#include <vector>
+
+// A fresh folder under the system's temporary folder, removed afterwards.
+class CScratchFolder {
+public:
+    CScratchFolder()
+    {
+        std::string strTemplate = (std::filesystem::temp_directory_path() / "tarnwick-tools-XXXXXX").string();
+        if (mkdtemp(strTemplate.data()) != nullptr)
+            m_strPath = strTemplate;
+    }
+    ~CScratchFolder()
+    {
+        std::error_code error;
+        if (!m_strPath.empty())
+            std::filesystem::remove_all(m_strPath, error);
+    }
+    CScratchFolder(const CScratchFolder&) = delete;
+    CScratchFolder& operator=(const CScratchFolder&) = delete;
+
+    const std::string& Path() const { return m_strPath; }
+    std::string File(const std::string& strName) const { return m_strPath + "/" + strName; }
+
+    void Write(const std::string& strName, const std::string& strText, bool bExecutable = false) const
+    {
+        {
+            std::ofstream file(File(strName), std::ios::binary | std::ios::trunc);
+            file << strText;
+        }
+        if (bExecutable)
+            chmod(File(strName).c_str(), 0755);
+    }
+    std::string Read(const std::string& strName) const
+    {
+        std::ifstream file(File(strName), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    }
+
+private:
+    std::string m_strPath;
+};
+
+// Polls until the captured run is over; false on timeout.
+inline bool WaitForCapturedRun(std::chrono::milliseconds timeout = std::chrono::seconds(20))
+{
+    const auto tpGiveUp = std::chrono::steady_clock::now() + timeout;
+    while (CExternalProcess::IsRunning()) {
+        if (std::chrono::steady_clock::now() >= tpGiveUp)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return true;
+}
+
+// Polls until the captured output holds strPart; false on timeout.
+inline bool WaitForOutputContaining(const std::string& strPart,
+                                    std::chrono::milliseconds timeout = std::chrono::seconds(20))
+{
+    const auto tpGiveUp = std::chrono::steady_clock::now() + timeout;
+    while (CExternalProcess::GetOutput().find(strPart) == std::string::npos) {
+        if (std::chrono::steady_clock::now() >= tpGiveUp)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return true;
+}
+
+// Runs a /bin/sh script captured and returns the whole output text, or
+// "<not started>" / "<timed out>".
+inline std::string RunShellCaptured(const std::string& strScript, const std::string& strFolder = std::string())
+{
+    if (!CExternalProcess::Start("/bin/sh", { "sh", "-c", strScript }, strFolder))
+        return "<not started>";
+    if (!WaitForCapturedRun())
+        return "<timed out>";
+    return CExternalProcess::GetOutput();
+}
