@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Builds Tarnwick and runs every test: the core, UI and end-to-end suites, then
+# the core suite again under AddressSanitizer and UndefinedBehaviorSanitizer,
+# and a short fuzzing run of the file readers. QUICK=1 skips the last two.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+quick="${QUICK:-0}"
+if [ "$quick" = 1 ]; then
+  scripts/install-deps.sh
+else
+  TARNWICK_WITH_CLANG=1 scripts/install-deps.sh
+fi
+
+passed=0
+failed=0
+# Runs ctest in a build folder and adds its counts to the totals.
+run_ctest() {
+  local folder="$1" log
+  log="$(mktemp)"
+  local status=0
+  (cd "$folder" && ctest --output-on-failure -j2 --timeout 300) 2>&1 | tee "$log" || status=$?
+  local summary
+  summary="$(grep -E '[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1 || true)"
+  rm -f "$log"
+  if [ -z "$summary" ]; then
+    failed=$((failed + 1))
+    return 1
+  fi
+  local total bad
+  bad="$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\1/' <<<"$summary")"
+  total="$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\2/' <<<"$summary")"
+  passed=$((passed + total - bad))
+  failed=$((failed + bad))
+  return "$status"
+}
+
+overall=0
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j2
+run_ctest build || overall=1
+
+if [ "$quick" != 1 ]; then
+  # The core suite under the sanitizers.
+  cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTARNWICK_SANITIZE=ON -DTARNWICK_BUILD_UI=OFF \
+        -DTARNWICK_BUILD_BENCH=OFF >/dev/null
+  cmake --build build-asan -j2
+  ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_ctest build-asan || overall=1
+
+  # A bounded fuzzing run of each reader.
+  CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=Debug -DTARNWICK_FUZZ=ON -DTARNWICK_BUILD_UI=OFF \
+        -DTARNWICK_BUILD_BENCH=OFF -DTARNWICK_FUZZ_SECONDS="${TARNWICK_FUZZ_SECONDS:-60}" >/dev/null
+  for target in $(cd tests/fuzz && ls fuzz_*.cpp | sed 's/\.cpp$//'); do
+    cmake --build build-fuzz -j2 --target "$target"
+    if cmake --build build-fuzz --target "run_$target"; then
+      passed=$((passed + 1))
+    else
+      failed=$((failed + 1))
+      overall=1
+    fi
+  done
+fi
+
+echo "Tarnwick: $passed passed, $failed failed"
+exit "$overall"
