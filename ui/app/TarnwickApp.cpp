@@ -3,7 +3,9 @@
 #include "core/app/AppCommandRules.h"
 #include "core/app/CommandIds.h"
 #include "core/app/DocumentKinds.h"
+#include "core/editor/JdkDocsLocator.h"
 #include "core/settings/JdkLocator.h"
+#include "core/tools/ExternalProcess.h"
 #include "core/settings/RecentProjects.h"
 #include "core/settings/SettingNames.h"
 #include "core/settings/SettingsLoader.h"
@@ -31,6 +33,7 @@ CTarnwickApp::CTarnwickApp(std::unique_ptr<CQtSettingsStore> pStore) : m_pStore(
 {
     s_pInstance = this;
     m_router.SetChainProvider([this] { return CommandChain(); });
+    m_isToolRunning = &CExternalProcess::IsRunning;
 }
 
 CTarnwickApp::~CTarnwickApp()
@@ -81,7 +84,9 @@ bool CTarnwickApp::InitInstance(const CStartOptions& options)
     defaults.m_strJdkFolder = options.m_strDefaultJdk.empty()
                                   ? CJdkLocator::FromEnvironment(&CJdkLocator::ReadProcessEnvironment)
                                   : options.m_strDefaultJdk;
-    defaults.m_strHelpPath = options.m_strDefaultHelpPath;
+    defaults.m_strHelpPath = options.m_strDefaultHelpPath.empty()
+                                 ? CJdkDocsLocator::DefaultHelpPath(defaults.m_strJdkFolder)
+                                 : options.m_strDefaultHelpPath;
     m_settings = LoadSettings(*m_pStore, defaults);
 
     // 6. The document kinds, then 7. the main frame.

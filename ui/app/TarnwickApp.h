@@ -27,7 +27,7 @@ public:
         QStringList m_arguments;        // command-line arguments, without the program name
         QString m_strApplicationFolder; // where help/ lives; empty: found from the executable
         std::string m_strDefaultJdk;    // empty: detected
-        std::string m_strDefaultHelpPath;
+        std::string m_strDefaultHelpPath; // empty: the JDK's API docs
         bool m_bShowWindow = true;
         // Runs once the document kinds are registered (tests add kinds of their own).
         std::function<void(CTarnwickApp&)> m_afterKindsRegistered;
@@ -70,7 +70,8 @@ public:
     void AddRecentProject(const QString& strPath);
     void SaveRecentProjects(const QString& strLastOpen);
 
-    // Whether an external tool is running now; the process runner tells.
+    // Whether an external tool is running now; the process runner tells,
+    // unless a test asks someone else.
     void SetToolRunningQuery(std::function<bool()> isRunning) { m_isToolRunning = std::move(isRunning); }
     bool IsToolRunning() const { return m_isToolRunning && m_isToolRunning(); }
 
