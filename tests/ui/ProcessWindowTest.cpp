@@ -1,0 +1,167 @@
+#include "core/tools/ExternalProcess.h"
+#include "tests/ui/support/AppFixture.h"
+#include "ui/app/MainFrame.h"
+#include "ui/bars/ProcessBar.h"
+#include "ui/bars/ProjectBar.h"
+#include "ui/tools/ProcessOutputEdit.h"
+#include "ui/tools/ProcessWindow.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTreeWidget>
+#include <QtTest>
+
+namespace {
+// Starts a shell script as the captured run and hands back its runner.
+std::unique_ptr<CExternalProcess> StartScript(const std::string& strScript)
+{
+    if (!CExternalProcess::Start("/bin/sh", {"sh", "-c", strScript}, "/tmp"))
+        return nullptr;
+    return std::make_unique<CExternalProcess>();
+}
+} // namespace
+
+class ProcessWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { QTRY_VERIFY_WITH_TIMEOUT(!CExternalProcess::IsRunning(), 5000); }
+
+    void quietToolEndsWithExitCodeAndVerdict()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start());
+        fixture.App().SetProcessTitle("Building \"/tmp/Quiet.java\"");
+        CProcessWindow window;
+        window.Create(StartScript("sleep 0.3"), nullptr);
+        QVERIFY(window.IsWatching());
+        QVERIFY(window.StopButton()->isEnabled());
+        QCOMPARE(window.TitleText(), QString("Building \"/tmp/Quiet.java\""));
+        QTRY_VERIFY_WITH_TIMEOUT(!window.IsWatching(), 5000);
+        QCOMPARE(window.OutputText(), QString("Exit code: 0\nNo Errors"));
+        QCOMPARE(window.ProgressPosition(), 100);
+        QVERIFY(!window.StopButton()->isEnabled());
+        QVERIFY(!window.HoldsRunner());
+        QCOMPARE(fixture.App().MainFrame()->StatusPaneText(), QString("External process complete"));
+    }
+
+    void outputGrowsLineByLine()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start());
+        CProcessWindow window;
+        window.Create(StartScript("printf 'one\\r'; sleep 0.3; printf '\\ntwo\\nthree'; exit 3"), nullptr);
+        QTRY_VERIFY_WITH_TIMEOUT(window.OutputText().startsWith("one"), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(!window.IsWatching(), 5000);
+        QCOMPARE(window.OutputText(), QString("one\ntwo\nthreeExit code: 3\nThere were errors"));
+    }
+
+    void stopAsksAndCancelKeepsTheToolRunning()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start());
+        CProcessWindow window;
+        window.Create(StartScript("echo started; sleep 30"), nullptr);
+        QTRY_VERIFY_WITH_TIMEOUT(window.OutputText().startsWith("started"), 3000);
+        fixture.Prompts().m_answers = {CPromptService::kAnswerCancel};
+        window.StopButton()->click();
+        QCOMPARE(fixture.Prompts().m_messages,
+                 QStringList{"The process is still running, do you wish to abort it?"});
+        QVERIFY(CExternalProcess::IsRunning());
+        QVERIFY(window.IsWatching());
+        fixture.Prompts().m_answers = {CPromptService::kAnswerOk};
+        window.StopButton()->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!window.IsWatching(), 5000);
+        QCOMPARE(window.OutputText(), QString("started\nExit code: 11\nProcess terminated by user."));
+        QVERIFY(!CExternalProcess::IsRunning());
+        // With nothing running the button asks nothing.
+        window.StopButton()->setEnabled(true);
+        window.StopButton()->click();
+        QCOMPARE(fixture.Prompts().m_messages.size(), 2);
+    }
+
+    void doubleClickReportsTheCaretLine()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start());
+        QList<int> lines;
+        CProcessWindow window;
+        window.resize(600, 200);
+        window.show();
+        window.Create(StartScript("printf 'Hello.java:5: error: x\\nline two\\n'; exit 1"),
+                      [&lines](int nLine) { lines << nLine; });
+        QTRY_VERIFY_WITH_TIMEOUT(!window.IsWatching(), 5000);
+        CProcessOutputEdit* pEdit = window.OutputEdit();
+        QTextCursor cursor(pEdit->document()->findBlockByNumber(1));
+        QPoint point = pEdit->cursorRect(cursor).center() + QPoint(4, 0);
+        QTest::mouseDClick(pEdit->viewport(), Qt::LeftButton, Qt::NoModifier, point);
+        QCOMPARE(lines, QList<int>{1});
+        QCOMPARE(pEdit->textCursor().selectedText(), QString("line"));
+    }
+
+    void secondRunClearsTheText()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start());
+        CProcessWindow window;
+        window.Create(StartScript("echo first"), nullptr);
+        QTRY_VERIFY_WITH_TIMEOUT(!window.IsWatching(), 5000);
+        QVERIFY(window.Attach(StartScript("sleep 0.3; echo second"), nullptr));
+        QCOMPARE(window.ProgressPosition(), 0);
+        QVERIFY(!window.OutputText().contains("first"));
+        QTRY_VERIFY_WITH_TIMEOUT(!window.IsWatching(), 5000);
+        QCOMPARE(window.OutputText(), QString("second\nExit code: 0\nNo Errors"));
+    }
+
+    void barsDockWhereTheyMayWithTheirFirstSizes()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start());
+        CMainFrame& frame = *fixture.App().MainFrame();
+        frame.resize(1000, 700);
+        CProjectBar projectBar("Demo", frame);
+        CProcessBar processBar(frame);
+        QVERIFY(!projectBar.isVisible());
+        projectBar.Create(new QTreeWidget);
+        processBar.Create(new CProcessWindow);
+        QCOMPARE(projectBar.allowedAreas(), Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+        QCOMPARE(processBar.allowedAreas(), Qt::TopDockWidgetArea | Qt::BottomDockWidgetArea);
+        QCOMPARE(frame.dockWidgetArea(&projectBar), Qt::LeftDockWidgetArea);
+        QCOMPARE(frame.dockWidgetArea(&processBar), Qt::BottomDockWidgetArea);
+        QCOMPARE(processBar.windowTitle(), QString("Process Window"));
+        QCOMPARE(projectBar.DockedVertSize(), QSize(184, 175));
+        QCOMPARE(projectBar.DockedHorzSize(), QSize(175, 184));
+        QCOMPARE(processBar.DockedHorzSize(), QSize(150, 159));
+        QCOMPARE(processBar.FloatingSize(), QSize(150, 150));
+        QTRY_COMPARE(projectBar.width(), 184);
+        QTRY_COMPARE(processBar.height(), 159);
+        // Never below 32 pixels; the title bar's buttons may ask for more.
+        QVERIFY(projectBar.minimumWidth() >= 32);
+        QVERIFY(processBar.minimumHeight() >= 32);
+    }
+
+    void closeHidesAndToggleShowsTheSameContents()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start());
+        CMainFrame& frame = *fixture.App().MainFrame();
+        CProjectBar bar("Demo", frame);
+        auto* pTree = new QTreeWidget;
+        pTree->addTopLevelItem(new QTreeWidgetItem(QStringList{"Hello.java"}));
+        bar.Create(pTree);
+        QVERIFY(bar.isVisible());
+        bar.close();
+        QVERIFY(!bar.isVisible());
+        bar.ToggleVisible();
+        QVERIFY(bar.isVisible());
+        QCOMPARE(bar.HostedWidget(), pTree);
+        QCOMPARE(pTree->topLevelItem(0)->text(0), QString("Hello.java"));
+        bar.setFloating(true);
+        QVERIFY(bar.isFloating());
+        QTest::mouseDClick(pTree, Qt::LeftButton);
+        QVERIFY(!bar.isFloating());
+    }
+};
+
+QTEST_MAIN(ProcessWindowTest)
+#include "ProcessWindowTest.moc"

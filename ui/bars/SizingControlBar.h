@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDockWidget>
+#include <QSize>
+
+class QMainWindow;
+
+// A resizable tool-window bar that docks at the allowed edges of the main
+// window or floats. It hosts one widget that always fills it.
+class CSizingControlBar : public QDockWidget {
+    Q_OBJECT
+public:
+    // nBaseSize sets the sizes the bar takes when first shown: nBaseSize
+    // along the edge and nBaseSize plus the edge allowance across it.
+    CSizingControlBar(const QString& strTitle, QMainWindow& frame, Qt::DockWidgetAreas allowedAreas,
+                      Qt::DockWidgetArea initialArea, int nBaseSize);
+
+    // Puts the hosted widget in and docks the bar at its first edge with its
+    // first size. The bar does not own the widget's logic, only its window.
+    void Create(QWidget* pHosted);
+    bool IsCreated() const { return widget() != nullptr; }
+    QWidget* HostedWidget() const { return widget(); }
+
+    // Shows a hidden bar with its size and contents, hides a shown one.
+    void ToggleVisible();
+
+    QSize DockedHorzSize() const { return m_sizeDockedHorz; }
+    QSize DockedVertSize() const { return m_sizeDockedVert; }
+    QSize FloatingSize() const { return m_sizeFloating; }
+    static constexpr int kMinimumSize = 32;
+    // The sizing edge and inset that the docked thickness adds.
+    static constexpr int kEdgeAllowance = 9;
+
+protected:
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
+
+private:
+    void OnTopLevelChanged(bool bFloating);
+
+    QMainWindow& m_frame;
+    Qt::DockWidgetArea m_initialArea;
+    QSize m_sizeDockedHorz;
+    QSize m_sizeDockedVert;
+    QSize m_sizeFloating;
+};
