@@ -123,7 +123,13 @@ private slots:
         CProcessBar processBar(frame);
         QVERIFY(!projectBar.isVisible());
         projectBar.Create(new QTreeWidget);
-        processBar.Create(new CProcessWindow);
+        auto* pWindow = new CProcessWindow;
+        processBar.Create(pWindow);
+        fixture.App().SetProcessTitle("Building \"/tmp/Hello.java\"");
+        pWindow->Attach(StartScript("printf 'Hello.java:5: error: expected\\n  int x\\n'; exit 1"), nullptr);
+        QTRY_VERIFY_WITH_TIMEOUT(!pWindow->IsWatching(), 5000);
+        if (qEnvironmentVariableIsSet("TARNWICK_SCREENSHOTS"))
+            frame.grab().save(qEnvironmentVariable("TARNWICK_SCREENSHOTS") + "/bars.png");
         QCOMPARE(projectBar.allowedAreas(), Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
         QCOMPARE(processBar.allowedAreas(), Qt::TopDockWidgetArea | Qt::BottomDockWidgetArea);
         QCOMPARE(frame.dockWidgetArea(&projectBar), Qt::LeftDockWidgetArea);

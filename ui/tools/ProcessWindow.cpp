@@ -28,8 +28,8 @@ CProcessWindow::CProcessWindow(QWidget* pParent)
     m_pProgress->setObjectName("Progress");
     m_pTitle->setObjectName("RunTitle");
     m_pOutput->setObjectName("Output");
-    m_pStop->setGeometry(3, 2, 26, 17);
-    m_pProgress->setGeometry(36, 2, 138, 14);
+    m_pStop->setGeometry(2, 1, 36, 20);
+    m_pProgress->setGeometry(42, 4, 134, 14);
     m_pProgress->setTextVisible(false);
     m_pProgress->setRange(0, kProgressMaximum);
     m_pTitle->setReadOnly(true);
