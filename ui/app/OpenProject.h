@@ -3,6 +3,7 @@
 #include <QString>
 
 class CDocument;
+class IClassInfoSink;
 
 // What the application asks of the one open project.
 class IOpenProject {
@@ -17,4 +18,9 @@ public:
     // Build, the runs, the add-file commands, the jar commands and the
     // project window toggle, forwarded by the application.
     virtual void OnProjectCommand(int nId) = 0;
+    // Where the outline scan of a project file records its classes.
+    virtual IClassInfoSink& ClassInfo() = 0;
+    // Adds a Java file by its full path (Add Window to Project); false when
+    // it is listed already.
+    virtual bool AddJavaFile(const QString& strPath) = 0;
 };

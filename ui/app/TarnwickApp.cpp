@@ -17,6 +17,7 @@
 #include "ui/framework/MdiChildFrame.h"
 #include "ui/framework/PromptService.h"
 #include "ui/framework/View.h"
+#include "ui/project/ProjectDocumentKind.h"
 #include "ui/settings/QtSettingsStore.h"
 
 #include <QCoreApplication>
@@ -127,8 +128,10 @@ void CTarnwickApp::RegisterDocumentKinds()
 {
     for (const CDocumentKind& kind : DocumentKinds()) {
         m_templates.push_back(std::make_unique<CDocTemplate>(kind.m_nId, kind.m_strDocString, *m_pMainFrame));
-        if (kind.m_nId == 130)
+        if (kind.m_nId == 130) {
             m_pProjectTemplate = m_templates.back().get();
+            RegisterProjectDocumentKind(*m_pProjectTemplate);
+        }
     }
 }
 
@@ -158,9 +161,12 @@ CDocument* CTarnwickApp::OpenDocumentFile(const QString& strPath)
                                             "name are given.")
                                  .arg(strPath),
                              CPromptService::kOk, CPromptService::kIconWarning);
-    } else if (!pTemplate->CanCreateDocuments() || !(pDocument = pTemplate->OpenDocumentFile(strPath))) {
+    } else if (!pTemplate->CanCreateDocuments()) {
         Prompts().MessageBox(m_pMainFrame.get(), QStringLiteral("Failed to open document."), CPromptService::kOk,
                              CPromptService::kIconWarning);
+    } else {
+        // A document that cannot load its file says why itself.
+        pDocument = pTemplate->OpenDocumentFile(strPath);
     }
     m_pMainFrame->UpdateCommandStates();
     return pDocument;

@@ -6,10 +6,11 @@
 #include <QMessageBox>
 #include <QUrl>
 
-int CPromptService::MessageBox(QWidget* pParent, const QString& strText, EButtons buttons, EIcon icon)
+int CPromptService::MessageBox(QWidget* pParent, const QString& strText, EButtons buttons, EIcon icon,
+                               const QString& strCaption)
 {
     QMessageBox box(pParent);
-    box.setWindowTitle(Caption());
+    box.setWindowTitle(strCaption.isEmpty() ? Caption() : strCaption);
     box.setText(strText);
     switch (icon) {
     case kIconInformation: box.setIcon(QMessageBox::Information); break;

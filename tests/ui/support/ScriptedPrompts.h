@@ -14,9 +14,10 @@ public:
     CScriptedPrompts() { SetPrompts(this); }
     ~CScriptedPrompts() override { SetPrompts(nullptr); }
 
-    int MessageBox(QWidget*, const QString& strText, EButtons buttons, EIcon) override
+    int MessageBox(QWidget*, const QString& strText, EButtons buttons, EIcon, const QString& strCaption) override
     {
         m_messages << strText;
+        m_captions << (strCaption.isEmpty() ? Caption() : strCaption);
         if (!m_answers.empty()) {
             int nAnswer = m_answers.front();
             m_answers.pop_front();
@@ -62,6 +63,7 @@ public:
     std::deque<QString> m_fileNames;
     std::function<int(QDialog&)> m_onDialog;
     QStringList m_messages;
+    QStringList m_captions;
     QStringList m_fileTitles;
     QStringList m_fileFilters;
     QStringList m_saveDefaults;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/editor/ClassInfoSink.h"
 #include "ui/app/OpenProject.h"
 #include "ui/framework/Document.h"
 #include "ui/framework/MdiChildFrame.h"
@@ -33,6 +34,31 @@ private:
     CDocument& m_document;
 };
 
+// Remembers the classes a scan reports, as text lines.
+class CRecordingClassInfo : public IClassInfoSink {
+public:
+    void ClearFileClasses(const std::string& strPath) override { m_calls << "clear " + QString::fromStdString(strPath); }
+    void AddClass(const std::string&, const std::string& strClass) override
+    {
+        m_calls << "class " + QString::fromStdString(strClass);
+    }
+    void AddMember(const std::string&, const std::string& strClass, const std::string& strMember) override
+    {
+        m_calls << "member " + QString::fromStdString(strClass + " " + strMember);
+    }
+    void AddNestedClass(const std::string&, const std::string& strClass, const std::string& strNested) override
+    {
+        m_calls << "nested " + QString::fromStdString(strClass + " " + strNested);
+    }
+    void AddNestedMember(const std::string&, const std::string& strClass, const std::string& strNested,
+                         const std::string& strMember) override
+    {
+        m_calls << "nested member " + QString::fromStdString(strClass + " " + strNested + " " + strMember);
+    }
+    void UpdateProjectViews() override { m_calls << "update"; }
+    QStringList m_calls;
+};
+
 // A project document that answers the application's questions from its fields.
 class CFakeProjectDocument : public CTextTestDocument, public IOpenProject {
     Q_OBJECT
@@ -45,12 +71,20 @@ public:
     QString GetHtmlFilePath(const QString& strFileName) override;
     void RunApplet(const QString& strHtmlPath) override { m_appletRuns << strHtmlPath; }
     void OnProjectCommand(int nId) override { m_forwarded.push_back(nId); }
+    IClassInfoSink& ClassInfo() override { return m_classInfo; }
+    bool AddJavaFile(const QString& strPath) override
+    {
+        m_addedJavaFiles << strPath;
+        return true;
+    }
     void OnCloseDocument() override;
 
     QString m_strMainHtml;
     QString m_strHtmlFolder; // where GetHtmlFilePath finds pages; empty: nowhere
     QStringList m_appletRuns;
+    QStringList m_addedJavaFiles;
     std::vector<int> m_forwarded;
+    CRecordingClassInfo m_classInfo;
     static int s_nClosed;
 };
 

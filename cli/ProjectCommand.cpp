@@ -1,0 +1,321 @@
+#include "cli/ProjectCommand.h"
+
+#include "core/editor/LineEnds.h"
+#include "core/editor/OutlineScanner.h"
+#include "core/project/JavaFile.h"
+#include "core/project/JavaProjectCore.h"
+#include "core/project/NewProject.h"
+#include "core/project/ProjectDump.h"
+#include "core/project/ProjectFileIo.h"
+#include "core/project/ProjectPath.h"
+#include "core/settings/SettingNames.h"
+#include "ui/settings/QtSettingsStore.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+namespace {
+std::string AbsolutePath(const std::string& strPath)
+{
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(strPath, error);
+    return error ? strPath : absolute.lexically_normal().string();
+}
+
+std::string LowerExtension(const std::string& strPath)
+{
+    const std::string strName = CProjectPath::FileNameOf(strPath);
+    const auto nDot = strName.find_last_of('.');
+    std::string strExt = nDot == std::string::npos ? std::string() : strName.substr(nDot);
+    std::transform(strExt.begin(), strExt.end(), strExt.begin(),
+                   [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
+    return strExt;
+}
+
+void PrintError(const std::string& strText)
+{
+    std::fprintf(stderr, "%s\n", strText.c_str());
+}
+
+int UsageError(const std::string& strText)
+{
+    std::fprintf(stderr, "tarnwick-cli: %s\n", strText.c_str());
+    CProjectCommand::PrintUsage(false);
+    return CProjectCommand::ExitUsage;
+}
+} // namespace
+
+void CProjectCommand::PrintUsage(bool bToStdout)
+{
+    std::fprintf(bToStdout ? stdout : stderr,
+                 "Usage: tarnwick-cli project new [--type empty|application|applet] [--class NAME] [--force] PATH.jpr\n"
+                 "       tarnwick-cli project add PATH.jpr FILE...\n"
+                 "       tarnwick-cli project remove PATH.jpr FILE\n"
+                 "       tarnwick-cli project main PATH.jpr NAME.java\n"
+                 "       tarnwick-cli project html-main PATH.jpr NAME.html\n"
+                 "       tarnwick-cli project show PATH.jpr\n"
+                 "  new        create a project; application and applet projects get a source\n"
+                 "             file (and applets an Example1.html page) beside the project file\n"
+                 "             (type defaults to application, class to MyApp)\n"
+                 "  add        add Java (.java, .jav) and HTML (.htm, .html) files\n"
+                 "  remove     remove a file, given by the path the project lists\n"
+                 "  main       set the main Java file, by file name\n"
+                 "  html-main  set the main HTML file, by file name\n"
+                 "  show       list files, classes, main files and switches\n"
+                 "New projects take their switches from the IDE's settings (JAVAC, JAVAOPTIONS).\n");
+}
+
+int CProjectCommand::Run(const std::vector<std::string>& args)
+{
+    if (args.empty())
+        return UsageError("missing project command");
+    const std::string& strCommand = args[0];
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (strCommand == "--help" || strCommand == "help")
+    {
+        PrintUsage(true);
+        return ExitOk;
+    }
+    if (strCommand == "new")
+        return New(rest);
+    if (strCommand == "add")
+        return Add(rest);
+    if (strCommand == "remove")
+        return Remove(rest);
+    if (strCommand == "main")
+        return SetMain(rest, false);
+    if (strCommand == "html-main")
+        return SetMain(rest, true);
+    if (strCommand == "show")
+        return Show(rest);
+    return UsageError("unknown project command \"" + strCommand + "\"");
+}
+
+int CProjectCommand::New(const std::vector<std::string>& args)
+{
+    ENewProjectType eType = ENewProjectType::Application;
+    std::string strClass = CNewProject::DefaultClassName;
+    std::string strPath;
+    bool bForce = false;
+    for (std::size_t nIndex = 0; nIndex < args.size(); ++nIndex)
+    {
+        const std::string& strArg = args[nIndex];
+        if (strArg == "--type" || strArg == "--class")
+        {
+            if (nIndex + 1 >= args.size())
+                return UsageError(strArg + " needs a value");
+            const std::string& strValue = args[++nIndex];
+            if (strArg == "--class")
+                strClass = strValue;
+            else if (strValue == "empty")
+                eType = ENewProjectType::Empty;
+            else if (strValue == "application")
+                eType = ENewProjectType::Application;
+            else if (strValue == "applet")
+                eType = ENewProjectType::Applet;
+            else
+                return UsageError("unknown project type \"" + strValue + "\" (empty, application or applet)");
+        }
+        else if (strArg == "--force")
+            bForce = true;
+        else if (strArg.starts_with("--"))
+            return UsageError("unknown option \"" + strArg + "\"");
+        else if (!strPath.empty())
+            return UsageError("only one project path may be given");
+        else
+            strPath = strArg;
+    }
+    if (strPath.empty())
+        return UsageError("missing project path");
+
+    // As the save dialog does: a name without an extension gets ".jpr".
+    if (CProjectPath::FileNameOf(strPath).find('.') == std::string::npos)
+        strPath += ".jpr";
+    strPath = AbsolutePath(strPath);
+
+    const std::string strRefusal = CNewProject::CheckClassName(eType, strClass);
+    if (!strRefusal.empty())
+    {
+        PrintError(strRefusal);
+        return ExitFailed;
+    }
+    std::error_code error;
+    if (!bForce && std::filesystem::exists(strPath, error))
+    {
+        PrintError(strPath + " already exists; use --force to replace it.");
+        return ExitFailed;
+    }
+
+    CQtSettingsStore store;
+    CJavaProjectCore project(store.GetProfileString(SettingNames::kOptions, SettingNames::kJavaOptions, ""),
+                             store.GetProfileString(SettingNames::kOptions, SettingNames::kJavac, ""));
+    std::string strError;
+    const bool bDone = CNewProject::Create(
+        project, eType, strClass, strPath,
+        [&project](const std::string& strJavaPath) { ScanJavaFile(project, strJavaPath); }, strError);
+    PrintMessages(project);
+    if (!bDone)
+    {
+        PrintError(strError.empty() ? "Could not write the project's source files beside " + strPath : strError);
+        return ExitFailed;
+    }
+    std::printf("Created %s\n", strPath.c_str());
+    return ExitOk;
+}
+
+int CProjectCommand::Add(const std::vector<std::string>& args)
+{
+    if (args.size() < 2)
+        return UsageError("add needs a project path and at least one file");
+    CJavaProjectCore project;
+    if (!OpenProject(args[0], project))
+        return ExitFailed;
+
+    int nExit = ExitOk;
+    for (std::size_t nIndex = 1; nIndex < args.size(); ++nIndex)
+    {
+        const std::string strPath = AbsolutePath(args[nIndex]);
+        const std::string strExt = LowerExtension(strPath);
+        const bool bJava = strExt == ".java" || strExt == ".jav";
+        const bool bHtml = strExt == ".html" || strExt == ".htm";
+        std::error_code error;
+        if (!bJava && !bHtml)
+        {
+            PrintError(args[nIndex] + ": not a Java (.java, .jav) or HTML (.htm, .html) file.");
+            nExit = ExitFailed;
+        }
+        else if (!std::filesystem::is_regular_file(strPath, error))
+        {
+            PrintError(args[nIndex] + ": no such file.");
+            nExit = ExitFailed;
+        }
+        else if (bHtml)
+        {
+            std::string strMessage;
+            if (!project.AddHtmlFileChecked(strPath, strMessage))
+            {
+                PrintError(strPath + ": " + strMessage);
+                nExit = ExitFailed;
+            }
+        }
+        else if (project.GetJavaFiles().FindByPathName(strPath))
+            std::printf("%s is already listed.\n", strPath.c_str());
+        else if (project.GetJavaFiles().HasFileName(CProjectPath::FileNameOf(strPath)))
+        {
+            // One entry per file name: the listed one now points here.
+            project.AddJavaFile(strPath);
+            project.SetModifiedFlag();
+            ScanJavaFile(project, strPath);
+            std::printf("%s now points to %s\n", CProjectPath::FileNameOf(strPath).c_str(), strPath.c_str());
+        }
+        else if (!project.AddJavaFile(strPath))
+            std::printf("%s is already listed.\n", strPath.c_str());
+        else if (project.GetJavaFiles().FindByPathName(strPath) == nullptr)
+        {
+            PrintError(strPath + ": the project already holds 255 Java files.");
+            nExit = ExitFailed;
+        }
+        else
+        {
+            project.SetModifiedFlag();
+            ScanJavaFile(project, strPath);
+        }
+    }
+    PrintMessages(project);
+    if (project.IsModified() && SaveProject(project) != ExitOk)
+        return ExitFailed;
+    return nExit;
+}
+
+int CProjectCommand::Remove(const std::vector<std::string>& args)
+{
+    if (args.size() != 2)
+        return UsageError("remove needs a project path and one file");
+    CJavaProjectCore project;
+    if (!OpenProject(args[0], project))
+        return ExitFailed;
+    // The path as listed, or as the absolute form of what was typed.
+    std::string strPath = args[1];
+    const auto IsListed = [&project](const std::string& strCandidate) {
+        return project.GetJavaFiles().FindByPathName(strCandidate) ||
+               project.GetHtmlFiles().FindByPathName(strCandidate);
+    };
+    if (!IsListed(strPath))
+        strPath = AbsolutePath(strPath);
+    if (!IsListed(strPath))
+    {
+        PrintError(args[1] + ": not a file of this project.");
+        return ExitFailed;
+    }
+    project.RemoveFile(strPath);
+    return SaveProject(project);
+}
+
+int CProjectCommand::SetMain(const std::vector<std::string>& args, bool bHtml)
+{
+    if (args.size() != 2)
+        return UsageError(std::string(bHtml ? "html-main" : "main") + " needs a project path and a file name");
+    CJavaProjectCore project;
+    if (!OpenProject(args[0], project))
+        return ExitFailed;
+    const std::string& strName = args[1];
+    const bool bListed = bHtml ? project.GetHtmlFiles().HasFileName(strName)
+                               : project.GetJavaFiles().HasFileName(strName);
+    if (!bListed)
+    {
+        PrintError(strName + ": not " + (bHtml ? "an HTML" : "a Java") + " file of this project (give the file name).");
+        return ExitFailed;
+    }
+    if (bHtml)
+        project.SetMainHtmlFile(strName);
+    else
+        project.SetMainFile(strName);
+    return SaveProject(project);
+}
+
+int CProjectCommand::Show(const std::vector<std::string>& args)
+{
+    if (args.size() != 1)
+        return UsageError("show needs exactly one project path");
+    CJavaProjectCore project;
+    if (!OpenProject(args[0], project))
+        return ExitFailed;
+    std::fputs(CProjectDump::Write(project).c_str(), stdout);
+    return ExitOk;
+}
+
+bool CProjectCommand::OpenProject(const std::string& strPath, CJavaProjectCore& project)
+{
+    std::string strError;
+    if (project.Open(AbsolutePath(strPath), strError))
+        return true;
+    PrintError(strError);
+    return false;
+}
+
+int CProjectCommand::SaveProject(CJavaProjectCore& project)
+{
+    std::string strError;
+    if (project.Save(strError))
+        return ExitOk;
+    PrintError(strError);
+    return ExitFailed;
+}
+
+void CProjectCommand::ScanJavaFile(CJavaProjectCore& project, const std::string& strPath)
+{
+    std::string strBytes;
+    if (!CProjectFileIo::ReadAll(strPath, strBytes))
+        return;
+    COutlineScanner scanner;
+    scanner.ScanClasses(CLineEnds::ToCrLf(strBytes), &project, strPath);
+}
+
+void CProjectCommand::PrintMessages(CJavaProjectCore& project)
+{
+    for (const std::string& strMessage : project.TakeMessages())
+        PrintError(strMessage);
+}

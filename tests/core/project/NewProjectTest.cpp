@@ -1,0 +1,167 @@
+#include "core/project/JavaFile.h"
+#include "core/project/JavaProjectCore.h"
+#include "core/project/NewProject.h"
+#include "core/project/ProjectFileIo.h"
+#include "core/project/ProjectTemplates.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace {
+class CNewProjectTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        std::string strTemplate = (std::filesystem::temp_directory_path() / "newprojXXXXXX").string();
+        ASSERT_NE(::mkdtemp(strTemplate.data()), nullptr);
+        m_strDir = strTemplate;
+    }
+    void TearDown() override { std::filesystem::remove_all(m_strDir); }
+
+    std::string Path(const std::string& strName) const { return m_strDir + "/" + strName; }
+    static std::string Read(const std::string& strPath)
+    {
+        std::string strBytes;
+        return CProjectFileIo::ReadAll(strPath, strBytes) ? strBytes : "<unreadable>";
+    }
+
+    std::string m_strDir;
+};
+} // namespace
+
+TEST(ProjectTemplates, ExactTextsWithPlaceholdersReplaced)
+{
+    const std::string strApp = CProjectTemplates::MakeApplicationClass("Hello");
+    EXPECT_EQ(strApp,
+              "import java.awt.*;\nimport java.awt.event.*;\n\npublic class Hello extends Frame\n{\n"
+              "\tpublic Hello()\n\t{\n\t\tthis.addWindowListener\t(new WindowAdapter(){\n"
+              "\t\t\tpublic void windowClosing(WindowEvent e){\n\t\t\t\tdispose();\n\t\t\t\tSystem.exit(0);\n"
+              "\t\t\t}\n\t\t});\n\t}\n\t\n\tpublic static void main(String args[])\n\t{\n"
+              "\t\tSystem.out.println(\"Starting App\");\n\t\tHello f = new Hello();\n"
+              "\t\tf.setSize(100,100);\n\t\tf.show();\n\t}\n}");
+    EXPECT_EQ(CProjectTemplates::MakeAppletClass("Hello"),
+              "import java.awt.*;\nimport java.applet.*;\n\npublic class Hello extends Applet\n{\n"
+              "\tpublic void paint(Graphics g)\n\t{\n\t\tg.drawString(\"Hello World\", 20, 20);\n\t}\n}\t");
+    EXPECT_EQ(CProjectTemplates::MakeAppletPage("Hello"),
+              "<HTML>\n\t<HEAD>\n\t\t<TITLE>Hello Example1</TITLE>\n\t</HEAD>\n\t<BODY>\n\t\t<H1>Hello</H1>\n"
+              "\t\t<HR>\n\t\t<P>\n\t\t\t<APPLET CODE=\"Hello.class\" WIDTH=\"300\" HEIGHT=\"300\">\n"
+              "\t\t\t</APPLET>\n\t\t</P>\n\t\t<HR>\n\t</BODY>\n</HTML>");
+}
+
+TEST(ProjectTemplates, ReplacementIsPlainAndCaseSensitive)
+{
+    EXPECT_EQ(CProjectTemplates::ReplaceAll("aXbXXc", "X", "YY"), "aYYbYYYYc");
+    EXPECT_EQ(CProjectTemplates::ReplaceAll("mainframe MainFrame", "MainFrame", "MainFrameX"),
+              "mainframe MainFrameX");
+    EXPECT_EQ(CProjectTemplates::ReplaceAll("abc", "", "z"), "abc");
+    EXPECT_EQ(CProjectTemplates::MakeAppletClass("MyApplet"), CProjectTemplates::AppletClass);
+}
+
+TEST(ProjectTemplates, ClassNameChecks)
+{
+    EXPECT_EQ(CNewProject::CheckClassName(ENewProjectType::Empty, ""), "");
+    EXPECT_EQ(CNewProject::CheckClassName(ENewProjectType::Empty, "a/b"), "");
+    EXPECT_EQ(CNewProject::CheckClassName(ENewProjectType::Application, ""), "Please enter a name for your class");
+    EXPECT_EQ(CNewProject::CheckClassName(ENewProjectType::Applet, ""), "Please enter a name for your class");
+    EXPECT_EQ(CNewProject::CheckClassName(ENewProjectType::Applet, "1 not java"), "");
+    EXPECT_EQ(CNewProject::CheckClassName(ENewProjectType::Application, "../Evil"),
+              "A class name cannot contain a folder separator.");
+    EXPECT_EQ(CNewProject::CheckClassName(ENewProjectType::Application, "a\\b"),
+              "A class name cannot contain a folder separator.");
+}
+
+TEST_F(CNewProjectTest, ApplicationWritesCrLfSourceAndSavesTheProject)
+{
+    CJavaProjectCore project("", "-g");
+    std::vector<std::string> opened;
+    std::string strError;
+    ASSERT_TRUE(CNewProject::Create(project, ENewProjectType::Application, "Hello", Path("Hello.jpr"),
+                                    [&opened](const std::string& strPath) { opened.push_back(strPath); }, strError));
+    EXPECT_EQ(opened, (std::vector<std::string>{Path("Hello.java")}));
+    const std::string strSource = Read(Path("Hello.java"));
+    std::string strExpected = CProjectTemplates::MakeApplicationClass("Hello");
+    for (std::size_t nPos = 0; (nPos = strExpected.find('\n', nPos)) != std::string::npos; nPos += 2)
+        strExpected.insert(nPos, 1, '\r');
+    EXPECT_EQ(strSource, strExpected);
+    EXPECT_EQ(strSource.find("MainFrame"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(Path("Example1.html")));
+
+    EXPECT_EQ(project.GetPathName(), Path("Hello.jpr"));
+    EXPECT_FALSE(project.IsModified());
+    EXPECT_EQ(project.GetMainFile(), "Hello.java");
+    EXPECT_EQ(project.GetMainFolder(), m_strDir);
+    EXPECT_EQ(project.GetMainHtmlFile(), "");
+
+    CJavaProjectCore reloaded;
+    ASSERT_TRUE(reloaded.Open(Path("Hello.jpr"), strError));
+    EXPECT_EQ(reloaded.WriteBytes(), project.WriteBytes());
+    ASSERT_EQ(reloaded.GetJavaFiles().GetCount(), 1);
+    EXPECT_EQ(reloaded.GetJavaFiles().GetAt(0)->GetPathName(), Path("Hello.java"));
+    EXPECT_EQ(reloaded.GetJavaFiles().GetAt(0)->GetProjectPath(), Path("Hello.jpr"));
+    EXPECT_EQ(reloaded.GetJavacSwitches(), "-g");
+}
+
+TEST_F(CNewProjectTest, AppletAddsThePageAsMainHtmlFile)
+{
+    CJavaProjectCore project;
+    std::string strError;
+    ASSERT_TRUE(CNewProject::Create(project, ENewProjectType::Applet, "Hello", Path("Demo.jpr"), nullptr, strError));
+    EXPECT_EQ(Read(Path("Hello.java")),
+              "import java.awt.*;\r\nimport java.applet.*;\r\n\r\npublic class Hello extends Applet\r\n{\r\n"
+              "\tpublic void paint(Graphics g)\r\n\t{\r\n\t\tg.drawString(\"Hello World\", 20, 20);\r\n\t}\r\n}\t");
+    EXPECT_EQ(Read(Path("Example1.html")).substr(0, 56), "<HTML>\r\n\t<HEAD>\r\n\t\t<TITLE>Hello Example1</TITLE>\r\n\t</HEA");
+    EXPECT_NE(Read(Path("Example1.html")).find("CODE=\"Hello.class\""), std::string::npos);
+    EXPECT_EQ(project.GetMainFile(), "Hello.java");
+    EXPECT_EQ(project.GetMainHtmlFile(), "Example1.html");
+    EXPECT_EQ(project.GetHtmlFilePath("Example1.html"), Path("Example1.html"));
+
+    CJavaProjectCore reloaded;
+    ASSERT_TRUE(reloaded.Open(Path("Demo.jpr"), strError));
+    EXPECT_EQ(reloaded.GetMainHtmlFile(), "Example1.html");
+    EXPECT_EQ(reloaded.GetHtmlFiles().GetCount(), 1);
+}
+
+TEST_F(CNewProjectTest, ExistingSourcesAreOverwritten)
+{
+    std::string strError;
+    ASSERT_TRUE(CNewProject::WriteTextFile(Path("Hello.java"), "old text that is longer than the new one\n"));
+    CJavaProjectCore project;
+    ASSERT_TRUE(CNewProject::Create(project, ENewProjectType::Application, "Hello", Path("P.jpr"), nullptr, strError));
+    EXPECT_EQ(Read(Path("Hello.java")).substr(0, 20), "import java.awt.*;\r\n");
+}
+
+TEST_F(CNewProjectTest, EmptyProjectIsOnlySaved)
+{
+    CJavaProjectCore project;
+    std::string strError;
+    ASSERT_TRUE(CNewProject::Create(project, ENewProjectType::Empty, "", Path("E.jpr"), nullptr, strError));
+    EXPECT_EQ(Read(Path("E.jpr")), std::string(14, '\0'));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_strDir), std::filesystem::directory_iterator()), 1);
+}
+
+TEST_F(CNewProjectTest, RefusalsAndFailures)
+{
+    CJavaProjectCore project;
+    std::string strError;
+    EXPECT_FALSE(CNewProject::Create(project, ENewProjectType::Application, "", Path("P.jpr"), nullptr, strError));
+    EXPECT_EQ(strError, "Please enter a name for your class");
+    EXPECT_FALSE(CNewProject::Create(project, ENewProjectType::Application, "sub/X", Path("P.jpr"), nullptr, strError));
+    EXPECT_EQ(strError, "A class name cannot contain a folder separator.");
+    EXPECT_FALSE(std::filesystem::exists(Path("P.jpr")));
+
+    EXPECT_FALSE(CNewProject::Create(project, ENewProjectType::Application, "X", Path("missing/P.jpr"), nullptr,
+                                     strError));
+    EXPECT_EQ(strError, "Failed to save document.");
+
+    // The project is saved, then the source cannot be written: silent stop.
+    std::filesystem::create_directory(Path("Blocked.java"));
+    std::filesystem::create_directory(Path("Blocked.java/inner"));
+    EXPECT_FALSE(CNewProject::Create(project, ENewProjectType::Application, "Blocked", Path("B.jpr"), nullptr,
+                                     strError));
+    EXPECT_EQ(strError, "");
+    EXPECT_TRUE(std::filesystem::exists(Path("B.jpr")));
+    EXPECT_EQ(project.GetPathName(), Path("B.jpr"));
+    EXPECT_EQ(project.GetJavaFiles().GetCount(), 0);
+}

@@ -1,0 +1,380 @@
+#include "core/app/CommandIds.h"
+#include "core/project/JavaProjectCore.h"
+#include "core/settings/JdkLocator.h"
+#include "core/tools/ExternalProcess.h"
+#include "tests/ui/support/AppFixture.h"
+#include "ui/app/MainFrame.h"
+#include "ui/bars/ProcessBar.h"
+#include "ui/framework/DocTemplate.h"
+#include "ui/framework/MdiChildFrame.h"
+#include "ui/project/JavaProjectDoc.h"
+#include "ui/project/ProjectFormView.h"
+#include "ui/tools/ProcessWindow.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace CommandIds;
+
+namespace {
+// Writes a project file listing the given Java and HTML files.
+QString WriteProject(CAppFixture& fixture, const QString& strName, const QStringList& javaFiles,
+                     const QStringList& htmlFiles, const QString& strMain = QString())
+{
+    CJavaProjectCore core("-verbose", "-g");
+    QString strPath = fixture.TempPath(strName);
+    core.SetPathName(strPath.toStdString());
+    for (const QString& strJava : javaFiles)
+        core.AddJavaFile(fixture.WriteFile(strJava, "class X {}\n").toStdString());
+    std::string strMessage;
+    for (const QString& strHtml : htmlFiles)
+        core.AddHtmlFileChecked(fixture.WriteFile(strHtml, "<html>").toStdString(), strMessage);
+    if (!strMain.isEmpty())
+        core.SetMainFile(strMain.toStdString());
+    std::string strError;
+    core.SaveAs(strPath.toStdString(), strError);
+    return strPath;
+}
+
+CJavaProjectDoc* OpenProject(CAppFixture& fixture, const QString& strPath)
+{
+    return dynamic_cast<CJavaProjectDoc*>(fixture.App().OpenDocumentFile(strPath));
+}
+
+CProjectFormView* FormOf(CJavaProjectDoc* pProject)
+{
+    return dynamic_cast<CProjectFormView*>(pProject->FirstFrame()->GetView());
+}
+
+QStringList Items(QComboBox* pList)
+{
+    QStringList items;
+    for (int i = 0; i < pList->count(); ++i)
+        items << pList->itemText(i);
+    return items;
+}
+
+void UseTheRealJdk(CAppFixture& fixture)
+{
+    fixture.PresetSettings().setValue("PATHS/JAVABIN", QString::fromStdString(CJdkLocator::FromEnvironment(
+                                                           &CJdkLocator::ReadProcessEnvironment)));
+}
+} // namespace
+
+class ProjectDocumentTest : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { QTRY_VERIFY_WITH_TIMEOUT(!CExternalProcess::IsRunning(), 10000); }
+
+    void formShowsTheProject()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start({}, false));
+        QString strPath = WriteProject(fixture, "Demo.jpr", {"beta.java", "Alpha.java", "Main.java"}, {},
+                                       "Main.java");
+        CJavaProjectDoc* pProject = OpenProject(fixture, strPath);
+        QVERIFY(pProject);
+        QCOMPARE(fixture.App().GetProjectDoc(), static_cast<IOpenProject*>(pProject));
+        CProjectFormView* pForm = FormOf(pProject);
+        QCOMPARE(pForm->ProjectName()->text(), QString("Demo.jpr"));
+        QCOMPARE(pForm->FilePath()->text(), strPath);
+        QCOMPARE(Items(pForm->MainJavaList()), (QStringList{"Alpha.java", "beta.java", "Main.java"}));
+        QCOMPARE(pForm->MainJavaList()->currentText(), QString("Main.java"));
+        QVERIFY(!pForm->MainHtmlList()->isEnabled());
+        QCOMPARE(pForm->MainHtmlList()->count(), 0);
+        QCOMPARE(pForm->JavaSwitches()->text(), QString("-verbose"));
+        QCOMPARE(pForm->JavacSwitches()->text(), QString("-g"));
+        QVERIFY(!pForm->SetJavaButton()->isEnabled());
+        QVERIFY(!pForm->SetJavacButton()->isEnabled());
+        QVERIFY(pProject->FirstFrame()->isMaximized());
+    }
+
+    void switchesAreSetByTheirButtons()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start({}, false));
+        CJavaProjectDoc* pProject = OpenProject(fixture, WriteProject(fixture, "Demo.jpr", {"A.java"}, {}));
+        CProjectFormView* pForm = FormOf(pProject);
+        QTest::keyClicks(pForm->JavaSwitches(), " -ea");
+        QVERIFY(pForm->SetJavaButton()->isEnabled());
+        QVERIFY(!pForm->SetJavacButton()->isEnabled());
+        pForm->SetJavaButton()->click();
+        QVERIFY(!pForm->SetJavaButton()->isEnabled());
+        QCOMPARE(pProject->Core().GetJavaSwitches(), std::string("-verbose -ea"));
+        QVERIFY(!pProject->IsModified());
+
+        // An unsaved edit is replaced when the project changes.
+        QTest::keyClicks(pForm->JavacSwitches(), " -nowarn");
+        pProject->SetMainFile("A.java");
+        QCOMPARE(pForm->JavacSwitches()->text(), QString("-g"));
+        QVERIFY(!pForm->SetJavacButton()->isEnabled());
+        QCOMPARE(pForm->MainJavaList()->currentText(), QString("A.java"));
+        QVERIFY(pProject->IsModified());
+    }
+
+    void resetToDefaultsAsksFirst()
+    {
+        CAppFixture fixture;
+        fixture.PresetSettings().setValue("OPTIONS/JAVAOPTIONS", "-Xmx64m");
+        fixture.PresetSettings().setValue("OPTIONS/JAVAC", "-deprecation");
+        QVERIFY(fixture.Start({}, false));
+        CJavaProjectDoc* pProject = OpenProject(fixture, WriteProject(fixture, "Demo.jpr", {"A.java"}, {}));
+        CProjectFormView* pForm = FormOf(pProject);
+        fixture.Prompts().m_answers = {CPromptService::kAnswerCancel};
+        pForm->ResetButton()->click();
+        QCOMPARE(fixture.Prompts().m_messages, QStringList{"Reset switches to application defaults?"});
+        QCOMPARE(fixture.Prompts().m_captions, QStringList{"Reset to Defaults"});
+        QCOMPARE(pProject->Core().GetJavaSwitches(), std::string("-verbose"));
+        fixture.Prompts().m_answers = {CPromptService::kAnswerOk};
+        pForm->ResetButton()->click();
+        QCOMPARE(pProject->Core().GetJavaSwitches(), std::string("-Xmx64m"));
+        QCOMPARE(pProject->Core().GetJavacSwitches(), std::string("-deprecation"));
+        QVERIFY(!pForm->SetJavaButton()->isEnabled());
+        QVERIFY(!pForm->SetJavacButton()->isEnabled());
+    }
+
+    void choosingMainFilesInTheLists()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start({}, false));
+        CJavaProjectDoc* pProject =
+            OpenProject(fixture, WriteProject(fixture, "Demo.jpr", {"A.java", "B.java"}, {"page.html"}, "Gone.java"));
+        CProjectFormView* pForm = FormOf(pProject);
+        QCOMPARE(pForm->MainJavaList()->currentIndex(), -1);
+        QVERIFY(pForm->MainHtmlList()->isEnabled());
+        pForm->MainJavaList()->setFocus();
+        emit pForm->MainJavaList()->activated(1);
+        QCOMPARE(pProject->Core().GetMainFile(), std::string("B.java"));
+        QCOMPARE(pProject->Core().GetMainFolder(), QFileInfo(fixture.TempPath("B.java")).path().toStdString());
+        emit pForm->MainHtmlList()->activated(0);
+        QCOMPARE(pProject->GetMainHtmlFile(), QString("page.html"));
+        QVERIFY(fixture.App().Router().Update(kRunApplet).m_bEnabled);
+    }
+
+    void addingHtmlFilesRefusesDuplicates()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start({}, false));
+        CJavaProjectDoc* pProject = OpenProject(fixture, WriteProject(fixture, "Demo.jpr", {}, {"page.html"}));
+        QDir(fixture.TempPath("")).mkdir("other");
+        QString strOther = fixture.WriteFile("other/page.html", "<html>");
+        fixture.Prompts().m_fileNames = {fixture.TempPath("page.html"), strOther};
+        QVERIFY(fixture.App().Router().Execute(kAddHtmlFile));
+        QVERIFY(fixture.App().Router().Execute(kAddHtmlFile));
+        QCOMPARE(fixture.Prompts().m_messages,
+                 (QStringList{"File is already in project.",
+                              "You cannot add two HTML files with the same name to a project."}));
+        QCOMPARE(pProject->Core().GetHtmlFiles().GetCount(), 1);
+    }
+
+    void addingJavaFilesRepointsSameNames()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start({}, false));
+        CJavaProjectDoc* pProject = OpenProject(fixture, WriteProject(fixture, "Demo.jpr", {"Foo.java"}, {}));
+        QDir(fixture.TempPath("")).mkdir("b");
+        QString strMoved = fixture.WriteFile("b/Foo.java", "class Foo {}");
+        QString strNew = fixture.WriteFile("Bar.java", "class Bar {}");
+        fixture.Prompts().m_fileNames = {fixture.TempPath("Foo.java")};
+        QVERIFY(fixture.App().Router().Execute(kAddJavaFiles));
+        QVERIFY(!pProject->IsModified()); // the same path again changes nothing
+        fixture.Prompts().m_fileNames = {strMoved + "|" + strNew};
+        QVERIFY(fixture.App().Router().Execute(kAddJavaFiles));
+        QVERIFY(pProject->IsModified());
+        QCOMPARE(pProject->Core().GetJavaFiles().GetCount(), 2);
+        QCOMPARE(pProject->GetFilePath("Foo.java"), strMoved);
+        QCOMPARE(Items(FormOf(pProject)->MainJavaList()), (QStringList{"Bar.java", "Foo.java"}));
+        QCOMPARE(fixture.Prompts().m_fileFilters.front(),
+                 QString("Java Source Files (*.jav;*.java) (*.jav *.java);;All Files (*.*) (*)"));
+    }
+
+    void closingSavesWithoutAskingAndRecordsTheProject()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start({}, false));
+        QString strPath = WriteProject(fixture, "Demo.jpr", {"A.java"}, {});
+        CJavaProjectDoc* pProject = OpenProject(fixture, strPath);
+        pProject->SetMainFile("A.java");
+        QVERIFY(fixture.App().Router().Execute(kCloseProject)); // asks whether to close, saves silently
+        QCOMPARE(fixture.Prompts().m_messages, QStringList{"Do you want to close the current project?"});
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!fixture.App().GetProjectDoc());
+        QCOMPARE(fixture.Stored("OPTIONS/LASTOPEN").toString(), strPath);
+        QCOMPARE(fixture.Stored("OPTIONS/RECENT0").toString(), strPath);
+        CJavaProjectCore reread;
+        std::string strError;
+        QVERIFY(reread.Open(strPath.toStdString(), strError));
+        QCOMPARE(reread.GetMainFile(), std::string("A.java"));
+    }
+
+    void corruptProjectIsRefused()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start({}, false));
+        QString strPath = fixture.WriteFile("Bad.jpr", QByteArray("\x05\x00\x00", 3));
+        QVERIFY(!fixture.App().OpenDocumentFile(strPath));
+        QCOMPARE(fixture.Prompts().m_messages, QStringList{"Unexpected file format."});
+        QVERIFY(!fixture.App().GetProjectDoc());
+        QCOMPARE(fixture.FrameCount(), 0);
+    }
+
+    void buildWithoutMainFileSaysSo()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start({}, false));
+        OpenProject(fixture, WriteProject(fixture, "Demo.jpr", {"A.java"}, {}));
+        for (int nId : {kBuild, kRunApplication, kCreateJar})
+            QVERIFY(fixture.App().Router().Execute(nId));
+        QCOMPARE(fixture.Prompts().m_messages,
+                 (QStringList{"Please specify a main Java file first", "Please specify a main Java file first",
+                              "Please specify a main Java file first"}));
+    }
+
+    void buildAndRunWithTheRealJdk()
+    {
+        CAppFixture fixture;
+        UseTheRealJdk(fixture);
+        fixture.PresetSettings().setValue("OPTIONS/SAVECOMP", 0);
+        QVERIFY(fixture.Start({}, false));
+        QString strPath = WriteProject(fixture, "Hello.jpr", {}, {});
+        CJavaProjectDoc* pProject = OpenProject(fixture, strPath);
+        QString strSource = fixture.WriteFile(
+            "Hello.java", "public class Hello {\n  public static void main(String[] a) {\n"
+                          "    System.out.println(\"Hello from \" + a.length);\n  }\n}\n");
+        QVERIFY(pProject->AddJavaFile(strSource));
+        pProject->SetMainFile("Hello.java");
+        pProject->Core().SetJavacSwitches("");
+        QVERIFY(fixture.App().Router().Execute(kBuild));
+        QCOMPARE(fixture.App().GetProcessTitle(), "Building \"" + strSource + "\"");
+        CProcessWindow* pWindow = pProject->ProcessWindow();
+        QVERIFY(pWindow);
+        QCOMPARE(fixture.App().MainFrame()->dockWidgetArea(pProject->ProcessBar()), Qt::BottomDockWidgetArea);
+        QTRY_VERIFY_WITH_TIMEOUT(!pWindow->IsWatching(), 30000);
+        QCOMPARE(pWindow->OutputText(), QString("Exit code: 0\nNo Errors"));
+
+        pProject->Core().SetJavaSwitches("");
+        QVERIFY(fixture.App().Router().Execute(kRunApplication));
+        QCOMPARE(fixture.App().GetProcessTitle(), QString("java  Hello"));
+        QTRY_VERIFY_WITH_TIMEOUT(!pWindow->IsWatching(), 30000);
+        QCOMPARE(pWindow->OutputText(), QString("Hello from 0\nExit code: 0\nNo Errors"));
+    }
+
+    void compilerMessageLeadsToTheSourceLine()
+    {
+        CAppFixture fixture;
+        UseTheRealJdk(fixture);
+        fixture.PresetSettings().setValue("OPTIONS/SAVECOMP", 0);
+        QVERIFY(fixture.Start({}, false));
+        CJavaProjectDoc* pProject = OpenProject(fixture, WriteProject(fixture, "Bad.jpr", {}, {}));
+        QString strSource = fixture.WriteFile("Bad.java", "public class Bad {\n  void f() {\n    int x = \n  }\n}\n");
+        pProject->AddJavaFile(strSource);
+        pProject->SetMainFile("Bad.java");
+        QVERIFY(fixture.App().Router().Execute(kBuild));
+        CProcessWindow* pWindow = pProject->ProcessWindow();
+        QTRY_VERIFY_WITH_TIMEOUT(!pWindow->IsWatching(), 30000);
+        QVERIFY(pWindow->OutputText().startsWith("Bad.java:4: error:"));
+        QVERIFY(pWindow->OutputText().endsWith("\nThere were errors"));
+        // The double-click travels through the form view to the document.
+        int nLastLine = pWindow->OutputText().count('\n');
+        FormOf(pProject)->OnProcessLineDoubleClicked(nLastLine);
+        QCOMPARE(fixture.FrameCount(), 1); // the verdict line names no file
+        FormOf(pProject)->OnProcessLineDoubleClicked(0);
+        CDocTemplate* pJava = fixture.App().FindTemplate("JavaDocument");
+        QCOMPARE(pJava->Documents().size(), std::size_t(1));
+        QCOMPARE(pJava->Documents().front()->GetPathName(), strSource);
+    }
+
+    void argumentsAreAskedForWhenSetToAsk()
+    {
+        CAppFixture fixture;
+        UseTheRealJdk(fixture);
+        fixture.PresetSettings().setValue("OPTIONS/SHOWARGS", 1);
+        QVERIFY(fixture.Start({}, false));
+        CJavaProjectDoc* pProject = OpenProject(fixture, WriteProject(fixture, "Args.jpr", {}, {}));
+        QString strSource = fixture.WriteFile(
+            "Args.java", "public class Args {\n  public static void main(String[] a) {\n"
+                         "    System.out.println(a.length + \":\" + String.join(\"|\", a));\n  }\n}\n");
+        pProject->AddJavaFile(strSource);
+        pProject->SetMainFile("Args.java");
+        pProject->Core().SetJavacSwitches("");
+        pProject->Core().SetJavaSwitches("");
+        QVERIFY(fixture.App().Router().Execute(kBuild));
+        QTRY_VERIFY_WITH_TIMEOUT(!pProject->ProcessWindow()->IsWatching(), 30000);
+
+        // Cancel starts nothing.
+        QVERIFY(fixture.App().Router().Execute(kRunApplication));
+        QCOMPARE(fixture.Prompts().m_dialogTitles, QStringList{"Arguments"});
+        QVERIFY(!CExternalProcess::IsRunning());
+        QCOMPARE(pProject->ProcessWindow()->OutputText(), QString("Exit code: 0\nNo Errors"));
+
+        fixture.Prompts().m_onDialog = [](QDialog& dialog) {
+            dialog.findChild<QLineEdit*>("Arguments")->setText("one \"two three\"");
+            return int(QDialog::Accepted);
+        };
+        QVERIFY(fixture.App().Router().Execute(kRunApplication));
+        QCOMPARE(fixture.App().GetProcessTitle(), QString("java  Args"));
+        QTRY_VERIFY_WITH_TIMEOUT(!pProject->ProcessWindow()->IsWatching(), 30000);
+        QCOMPARE(pProject->ProcessWindow()->OutputText(), QString("2:one|two three\nExit code: 0\nNo Errors"));
+    }
+
+    void createJarPacksTheMainFolderWithAManifest()
+    {
+        CAppFixture fixture;
+        UseTheRealJdk(fixture);
+        fixture.PresetSettings().setValue("OPTIONS/SAVECOMP", 0);
+        QVERIFY(fixture.Start({}, false));
+        CJavaProjectDoc* pProject = OpenProject(fixture, WriteProject(fixture, "Jar.jpr", {}, {}));
+        QString strSource = fixture.WriteFile("Hello.java", "public class Hello {}\n");
+        pProject->AddJavaFile(strSource);
+        pProject->SetMainFile("Hello.java");
+        pProject->Core().SetJavacSwitches("");
+        QVERIFY(fixture.App().Router().Execute(kBuild));
+        QTRY_VERIFY_WITH_TIMEOUT(!pProject->ProcessWindow()->IsWatching(), 30000);
+
+        QDir(fixture.TempPath("")).mkdir("out");
+        QString strJar = fixture.TempPath("out/Hello.jar");
+        fixture.Prompts().m_fileNames = {strJar};
+        QVERIFY(fixture.App().Router().Execute(kCreateJar));
+        QCOMPARE(fixture.Prompts().m_saveDefaults, QStringList{fixture.TempPath("Hello.jar")});
+        QCOMPARE(fixture.App().GetProcessTitle(), "Creating jar " + strJar);
+        QFile manifest(fixture.TempPath("out/manifest.txt"));
+        QVERIFY(manifest.open(QIODevice::ReadOnly));
+        QCOMPARE(manifest.readAll(), QByteArray("Main-Class: Hello\r\n"));
+        QTRY_VERIFY_WITH_TIMEOUT(!pProject->ProcessWindow()->IsWatching(), 30000);
+        QVERIFY(pProject->ProcessWindow()->OutputText().endsWith("Exit code: 0\nNo Errors"));
+
+        fixture.Prompts().m_fileNames = {strJar};
+        QVERIFY(fixture.App().Router().Execute(kShowArchiveContents));
+        QTRY_VERIFY_WITH_TIMEOUT(!pProject->ProcessWindow()->IsWatching(), 30000);
+        QString strListing = pProject->ProcessWindow()->OutputText();
+        QVERIFY2(strListing.contains("META-INF/MANIFEST.MF") && strListing.contains("Hello.class"),
+                 qPrintable(strListing));
+        QCOMPARE(fixture.App().GetProcessTitle(), "Creating jar " + strJar); // listing keeps the title
+    }
+
+    void processWindowCommandTogglesTheBar()
+    {
+        CAppFixture fixture;
+        UseTheRealJdk(fixture);
+        fixture.PresetSettings().setValue("OPTIONS/SAVECOMP", 0);
+        QVERIFY(fixture.Start({}, false));
+        CJavaProjectDoc* pProject = OpenProject(fixture, WriteProject(fixture, "Demo.jpr", {}, {}));
+        CCommandRouter& router = fixture.App().Router();
+        QVERIFY(!router.Update(kProcessWindow).m_bEnabled);
+        pProject->CompileFile(fixture.WriteFile("Ok.java", "class Ok {}\n"));
+        QCOMPARE(fixture.App().GetProcessTitle(), "Compiling \"" + fixture.TempPath("Ok.java") + "\"");
+        QTRY_VERIFY_WITH_TIMEOUT(!CExternalProcess::IsRunning(), 10000);
+        QVERIFY(pProject->ProcessBar());
+        QVERIFY(router.Update(kProcessWindow).m_bEnabled);
+        QVERIFY(router.Update(kProcessWindow).m_bChecked);
+        QVERIFY(router.Execute(kProcessWindow));
+        QVERIFY(!pProject->ProcessBar()->isVisible());
+        QVERIFY(!router.Update(kProcessWindow).m_bChecked);
+    }
+};
+
+QTEST_MAIN(ProjectDocumentTest)
+#include "ProjectDocumentTest.moc"

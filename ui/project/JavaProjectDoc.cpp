@@ -1,0 +1,456 @@
+#include "ui/project/JavaProjectDoc.h"
+
+#include "core/app/CommandIds.h"
+#include "core/tools/JarCommandBuilder.h"
+#include "core/tools/JdkCommandBuilder.h"
+#include "core/tools/ToolLauncher.h"
+#include "core/tools/ToolMessages.h"
+#include "ui/app/MainFrame.h"
+#include "ui/app/TarnwickApp.h"
+#include "ui/bars/ProcessBar.h"
+#include "ui/framework/DocTemplate.h"
+#include "ui/framework/MdiChildFrame.h"
+#include "ui/framework/PromptService.h"
+#include "ui/tools/ArgumentsDlg.h"
+#include "ui/project/ProjectFormView.h"
+#include "ui/project/SourceNavigator.h"
+#include "ui/tools/ProcessWindow.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+
+using namespace CommandIds;
+
+namespace {
+CTarnwickApp& App() { return *CTarnwickApp::Instance(); }
+
+// The wait cursor for the length of a scope.
+class CWaitCursor {
+public:
+    CWaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~CWaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+};
+} // namespace
+
+CJavaProjectDoc::CJavaProjectDoc(CDocTemplate& docTemplate)
+    : CDocument(docTemplate), m_core(CTarnwickApp::Instance()->Settings())
+{
+    App().SetProjectDoc(this);
+    m_core.SetUpdateViewsHandler([this] { UpdateProjectViews(); });
+}
+
+CJavaProjectDoc::~CJavaProjectDoc()
+{
+    if (CTarnwickApp* pApp = CTarnwickApp::Instance())
+        pApp->ClearProjectDoc(this);
+    delete m_pProcessBar.data();
+}
+
+std::string CJavaProjectDoc::JdkFolder() const { return App().Settings().m_strJavaBin; }
+
+bool CJavaProjectDoc::OnNewDocument()
+{
+    return CDocument::OnNewDocument();
+}
+
+bool CJavaProjectDoc::OnOpenDocument(const QString& strPathName)
+{
+    std::string strError;
+    if (!m_core.Open(QFileInfo(strPathName).absoluteFilePath().toStdString(), strError)) {
+        ShowMessage(strError);
+        return false;
+    }
+    SetModifiedFlag(false);
+    return true;
+}
+
+bool CJavaProjectDoc::OnSaveDocument(const QString& strPathName)
+{
+    std::string strError;
+    if (!m_core.SaveAs(QFileInfo(strPathName).absoluteFilePath().toStdString(), strError)) {
+        ShowMessage(strError);
+        return false;
+    }
+    SetModifiedFlag(false);
+    return true;
+}
+
+bool CJavaProjectDoc::SaveModified()
+{
+    // A project with a name is saved on close without a question.
+    if (!GetPathName().isEmpty())
+        return DoFileSave();
+    return CDocument::SaveModified();
+}
+
+void CJavaProjectDoc::OnCloseDocument()
+{
+    m_core.RecordClose(App().Settings().m_recentProjects, App().Store());
+    if (m_pProcessBar)
+        m_pProcessBar->hide();
+    App().ClearProjectDoc(this);
+    CDocument::OnCloseDocument();
+}
+
+QString CJavaProjectDoc::GetMainHtmlFile() const
+{
+    return QString::fromStdString(m_core.GetMainHtmlFile());
+}
+
+QString CJavaProjectDoc::GetHtmlFilePath(const QString& strFileName)
+{
+    return QString::fromStdString(m_core.GetHtmlFilePath(strFileName.toStdString()));
+}
+
+QString CJavaProjectDoc::GetFilePath(const QString& strName)
+{
+    return QString::fromStdString(m_core.GetFilePath(strName.toStdString()));
+}
+
+void CJavaProjectDoc::ShowMessage(const std::string& strText)
+{
+    Prompts().MessageBox(App().MainFrame(), QString::fromStdString(strText));
+}
+
+void CJavaProjectDoc::ShowPendingMessages()
+{
+    for (const std::string& strMessage : m_core.TakeMessages())
+        ShowMessage(strMessage);
+}
+
+void CJavaProjectDoc::UpdateProjectViews()
+{
+    SetModifiedFlag(m_core.IsModified());
+    for (CMdiChildFrame* pFrame : GetFrames())
+        if (CView* pView = pFrame->GetView())
+            pView->OnUpdate();
+    ShowPendingMessages();
+}
+
+bool CJavaProjectDoc::AddJavaFile(const QString& strPath)
+{
+    return m_core.AddJavaFile(QFileInfo(strPath).absoluteFilePath().toStdString());
+}
+
+void CJavaProjectDoc::OnAddJavaFiles()
+{
+    QStringList paths = Prompts().GetOpenFileNames(App().MainFrame(), QStringLiteral("Open"),
+                                                   "Java Source Files (*.jav;*.java) (*.jav *.java);;All Files (*.*) (*)");
+    if (paths.isEmpty())
+        return;
+    if (paths.size() == 1) {
+        if (AddJavaFile(paths.front())) {
+            m_core.SetModifiedFlag(true);
+            UpdateProjectViews();
+        }
+        return;
+    }
+    for (const QString& strPath : paths)
+        AddJavaFile(strPath);
+    m_core.SetModifiedFlag(true);
+    UpdateProjectViews();
+}
+
+void CJavaProjectDoc::OnAddHtmlFile()
+{
+    QString strPath = Prompts().GetOpenFileName(App().MainFrame(), QStringLiteral("Open"),
+                                                "HTML Files (*.htm;*.html) (*.htm *.html)");
+    if (strPath.isEmpty())
+        return;
+    std::string strMessage;
+    if (!m_core.AddHtmlFileChecked(QFileInfo(strPath).absoluteFilePath().toStdString(), strMessage))
+        ShowMessage(strMessage);
+}
+
+void CJavaProjectDoc::RemoveFile(const QString& strPath)
+{
+    m_core.RemoveFile(strPath.toStdString());
+}
+
+void CJavaProjectDoc::SetMainFile(const QString& strName)
+{
+    m_core.SetMainFile(strName.toStdString());
+}
+
+void CJavaProjectDoc::SetMainHtmlFile(const QString& strName)
+{
+    m_core.SetMainHtmlFile(strName.toStdString());
+}
+
+bool CJavaProjectDoc::OpenAndFind(const std::string& strPath, const std::string& strFindText)
+{
+    CDocument* pDocument = App().OpenDocumentFile(QString::fromStdString(strPath));
+    auto* pSource = dynamic_cast<ISourceNavigator*>(pDocument);
+    if (!pSource)
+        return false;
+    int nPosition = pSource->FindFunction(strFindText);
+    if (nPosition < 0)
+        return false;
+    pSource->GoToPosition(nPosition);
+    return true;
+}
+
+bool CJavaProjectDoc::ShowClass(const QString& strClass)
+{
+    auto target = m_core.FindClassTarget(strClass.toStdString());
+    return target && OpenAndFind(target->m_strPath, target->m_strFindText);
+}
+
+bool CJavaProjectDoc::ShowMember(const QString& strFileName, const QString& strClassPath, const QString& strMember)
+{
+    auto target = m_core.FindMemberTarget(strFileName.toStdString(), strClassPath.toStdString(),
+                                          strMember.toStdString());
+    return target && OpenAndFind(target->m_strPath, target->m_strFindText);
+}
+
+bool CJavaProjectDoc::OpenFromProjectFolder(const QString& strFileName)
+{
+    // The file is opened where the project keeps it, not relative to
+    // whatever folder the last tool ran in.
+    std::string strPath = m_core.GetProjectFolderPath(strFileName.toStdString());
+    if (strPath.empty())
+        return false;
+    CDocument* pDocument = App().OpenDocumentFile(QString::fromStdString(strPath));
+    if (!dynamic_cast<ISourceNavigator*>(pDocument))
+        return false;
+    m_core.MoveToProjectFolder(strFileName.toStdString());
+    SetModifiedFlag(true);
+    return true;
+}
+
+void CJavaProjectDoc::GotoErrorLine(int nLineIndex)
+{
+    auto location = m_core.FindErrorLine(CExternalProcess::GetOutput(), nLineIndex);
+    if (!location)
+        return;
+    CDocument* pDocument = App().OpenDocumentFile(QString::fromStdString(location->m_strPath));
+    if (auto* pSource = dynamic_cast<ISourceNavigator*>(pDocument))
+        pSource->SelectLine(location->m_nLineNumber - 1);
+}
+
+void CJavaProjectDoc::SaveAllWhenAsked()
+{
+    if (App().Settings().m_bSaveComp)
+        App().Router().Execute(kSaveAll);
+}
+
+void CJavaProjectDoc::StartCaptured(const CToolCommand& command)
+{
+    if (command.m_bSetsTitle)
+        App().SetProcessTitle(QString::fromStdString(command.m_strTitle));
+    std::unique_ptr<CExternalProcess> pRunner = CToolLauncher::StartToolProcess(command);
+    if (!pRunner) {
+        ShowMessage(CToolMessages::s_szFailedToStart);
+        return;
+    }
+    ShowProcessWindow(std::move(pRunner));
+    App().MainFrame()->UpdateCommandStates();
+}
+
+void CJavaProjectDoc::OnBuild()
+{
+    const std::string strMain = m_core.GetMainFile();
+    CToolCommand command;
+    std::string strError;
+    if (!CJdkCommandBuilder::BuildProject(JdkFolder(), strMain, strMain.empty() ? "" : m_core.GetFilePath(strMain),
+                                          m_core.GetJavacSwitches(), command, strError)) {
+        ShowMessage(strError);
+        return;
+    }
+    SaveAllWhenAsked();
+    CWaitCursor wait;
+    StartCaptured(command);
+}
+
+void CJavaProjectDoc::CompileFile(const QString& strPath)
+{
+    CToolCommand command;
+    std::string strError;
+    bool bReady = CJdkCommandBuilder::CompileFile(JdkFolder(), strPath.toStdString(), App().Settings().m_strJavac,
+                                                  command, strError);
+    App().SetProcessTitle(QString::fromStdString(command.m_strTitle));
+    if (!bReady) {
+        ShowMessage(strError);
+        return;
+    }
+    SaveAllWhenAsked();
+    CWaitCursor wait;
+    StartCaptured(command);
+}
+
+void CJavaProjectDoc::RunJava(bool bCaptured)
+{
+    const std::string strMain = m_core.GetMainFile();
+    CToolCommand command;
+    std::string strError;
+    if (!CJdkCommandBuilder::RunJava(JdkFolder(), strMain, strMain.empty() ? "" : m_core.GetFilePath(strMain),
+                                     m_core.GetJavaSwitches(), m_core.GetMainPackage(), command, strError)) {
+        ShowMessage(strError);
+        return;
+    }
+    App().SetProcessTitle(QString::fromStdString(command.m_strCommandLine));
+    if (App().Settings().m_bShowArgs) {
+        CArgumentsDlg dialog(App().MainFrame());
+        if (Prompts().RunDialog(dialog) != QDialog::Accepted)
+            return;
+        CJdkCommandBuilder::AppendRunArguments(command, dialog.Arguments().toStdString());
+    }
+    if (bCaptured) {
+        CToolCommand titled = command;
+        titled.m_bSetsTitle = false; // the title is the command line before the arguments
+        StartCaptured(titled);
+    } else if (!CToolLauncher::LaunchInConsole(command)) {
+        ShowMessage(CToolMessages::s_szFailedToLaunch);
+        ShowMessage(CToolMessages::s_szCouldNotLocateJava);
+    }
+}
+
+void CJavaProjectDoc::RunApplet(const QString& strHtmlPath)
+{
+    CToolCommand command;
+    std::string strError;
+    if (!CJdkCommandBuilder::RunApplet(JdkFolder(), strHtmlPath.toStdString(), command, strError)) {
+        ShowMessage(strError);
+        return;
+    }
+    StartCaptured(command);
+}
+
+void CJavaProjectDoc::OnCreateJar()
+{
+    const std::string strMain = m_core.GetMainFile();
+    if (strMain.empty()) {
+        ShowMessage(CToolMessages::s_szNoMainJavaFile);
+        return;
+    }
+    std::string strMainPath = m_core.GetFilePath(strMain);
+    QString strMainFolder = QFileInfo(QString::fromStdString(strMainPath)).path();
+    QString strDefault = QString::fromStdString(CJarCommandBuilder::DefaultJarName(strMain));
+    if (strMainPath.find_last_of("/\\") != std::string::npos)
+        strDefault = strMainFolder + "/" + strDefault;
+    QString strJarPath = Prompts().GetSaveFileName(App().MainFrame(), QStringLiteral("Save As"),
+                                                   "Java Archives (*.jar) (*.jar)", strDefault);
+    if (strJarPath.isEmpty())
+        return;
+    CToolCommand command;
+    std::string strError;
+    if (!CJarCommandBuilder::CreateJar(JdkFolder(), strMain, strMainPath, strJarPath.toStdString(), command,
+                                       strError)) {
+        if (!strError.empty())
+            ShowMessage(strError);
+        return;
+    }
+    // A manifest that cannot be written shows up as jar's own complaint.
+    CJarCommandBuilder::WriteManifest(CJarCommandBuilder::ManifestPath(strJarPath.toStdString()),
+                                      CJarCommandBuilder::JarClassName(strMain));
+    CWaitCursor wait;
+    StartCaptured(command);
+}
+
+void CJavaProjectDoc::OnShowArchiveContents()
+{
+    QString strJarPath = Prompts().GetOpenFileName(App().MainFrame(), QStringLiteral("Open"),
+                                                   "Java Archives (*.jar) (*.jar)");
+    if (strJarPath.isEmpty())
+        return;
+    CToolCommand command;
+    if (!CJarCommandBuilder::ListArchive(JdkFolder(), strJarPath.toStdString(), command))
+        return;
+    StartCaptured(command);
+}
+
+void CJavaProjectDoc::ShowProjectWindow()
+{
+    // The project tree is not part of this build yet; the command has
+    // nothing to show.
+}
+
+void CJavaProjectDoc::ToggleProcessWindow()
+{
+    if (m_pProcessBar)
+        m_pProcessBar->ToggleVisible();
+}
+
+CProjectFormView* CJavaProjectDoc::FirstFormView() const
+{
+    for (CMdiChildFrame* pFrame : GetFrames())
+        if (auto* pForm = dynamic_cast<CProjectFormView*>(pFrame->GetView()))
+            return pForm;
+    return nullptr;
+}
+
+void CJavaProjectDoc::ShowProcessWindow(std::unique_ptr<CExternalProcess> pRunner)
+{
+    QPointer<CProjectFormView> pForm = FirstFormView();
+    auto notify = [pForm](int nLineIndex) {
+        if (pForm)
+            pForm->OnProcessLineDoubleClicked(nLineIndex);
+    };
+    if (m_pProcessBar) {
+        m_pProcessBar->show();
+        m_pProcessWindow->Attach(std::move(pRunner), notify);
+        return;
+    }
+    m_pProcessBar = new CProcessBar(*App().MainFrame());
+    m_pProcessWindow = new CProcessWindow;
+    m_pProcessWindow->Create(std::move(pRunner), notify);
+    m_pProcessBar->Create(m_pProcessWindow);
+}
+
+bool CJavaProjectDoc::HandlesCommand(int nId) const
+{
+    switch (nId) {
+    case kBuild:
+    case kRunApplication:
+    case kRunWithConsole:
+    case kAddJavaFiles:
+    case kAddHtmlFile:
+    case kCreateJar:
+    case kShowArchiveContents:
+    case kProjectWindow:
+    case kProjectWindowButton:
+    case kProcessWindow:
+        return true;
+    default:
+        return CDocument::HandlesCommand(nId);
+    }
+}
+
+void CJavaProjectDoc::OnProjectCommand(int nId)
+{
+    OnCommand(nId);
+}
+
+void CJavaProjectDoc::OnCommand(int nId)
+{
+    switch (nId) {
+    case kBuild: OnBuild(); break;
+    case kRunApplication: RunJava(true); break;
+    case kRunWithConsole: RunJava(false); break;
+    case kAddJavaFiles: OnAddJavaFiles(); break;
+    case kAddHtmlFile: OnAddHtmlFile(); break;
+    case kCreateJar: OnCreateJar(); break;
+    case kShowArchiveContents: OnShowArchiveContents(); break;
+    case kProjectWindow:
+    case kProjectWindowButton: ShowProjectWindow(); break;
+    case kProcessWindow: ToggleProcessWindow(); break;
+    default: CDocument::OnCommand(nId); break;
+    }
+}
+
+bool CJavaProjectDoc::OnUpdateCommand(int nId, CCmdUI& cmdUI)
+{
+    switch (nId) {
+    case kProcessWindow:
+        cmdUI.Enable(m_pProcessBar != nullptr);
+        if (m_pProcessBar)
+            cmdUI.SetCheck(m_pProcessBar->isVisible());
+        return true;
+    case kRunWithConsole:
+        // Reached with the project's own window active.
+        cmdUI.Enable(!m_core.GetMainFile().empty());
+        return true;
+    default:
+        return false;
+    }
+}

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "core/project/JavaProjectCore.h"
+#include "ui/app/OpenProject.h"
+#include "ui/bars/ProcessBar.h"
+#include "ui/framework/Document.h"
+
+#include <QPointer>
+#include <memory>
+
+class CExternalProcess;
+class CProcessWindow;
+class CProjectFormView;
+class CToolCommand;
+
+// The open project: its model (in core), the commands that build, run and
+// pack it, and the process window that shows their output.
+class CJavaProjectDoc : public CDocument, public IOpenProject {
+    Q_OBJECT
+public:
+    explicit CJavaProjectDoc(CDocTemplate& docTemplate);
+    ~CJavaProjectDoc() override;
+
+    CJavaProjectCore& Core() { return m_core; }
+
+    // CDocument
+    bool OnNewDocument() override;
+    bool OnOpenDocument(const QString& strPathName) override;
+    bool OnSaveDocument(const QString& strPathName) override;
+    bool SaveModified() override;
+    void OnCloseDocument() override;
+    bool HandlesCommand(int nId) const override;
+    void OnCommand(int nId) override;
+    bool OnUpdateCommand(int nId, CCmdUI& cmdUI) override;
+
+    // IOpenProject
+    CDocument& ProjectDocument() override { return *this; }
+    QString GetMainHtmlFile() const override;
+    QString GetHtmlFilePath(const QString& strFileName) override;
+    void RunApplet(const QString& strHtmlPath) override;
+    void OnProjectCommand(int nId) override;
+    IClassInfoSink& ClassInfo() override { return m_core; }
+    bool AddJavaFile(const QString& strPath) override;
+
+    void OnAddJavaFiles();
+    void OnAddHtmlFile();
+    void RemoveFile(const QString& strPath);
+    void SetMainFile(const QString& strName);
+    void SetMainHtmlFile(const QString& strName);
+    QString GetFilePath(const QString& strName);
+    bool ShowClass(const QString& strClass);
+    bool ShowMember(const QString& strFileName, const QString& strClassPath, const QString& strMember);
+    bool OpenFromProjectFolder(const QString& strFileName);
+    void GotoErrorLine(int nLineIndex);
+    void UpdateProjectViews();
+
+    void OnBuild();
+    void CompileFile(const QString& strPath);
+    void RunJava(bool bCaptured);
+    void OnCreateJar();
+    void OnShowArchiveContents();
+    void ShowProjectWindow();
+    void ToggleProcessWindow();
+    void ShowProcessWindow(std::unique_ptr<CExternalProcess> pRunner);
+    CProcessBar* ProcessBar() const { return m_pProcessBar; }
+    CProcessWindow* ProcessWindow() const { return m_pProcessWindow; }
+
+private:
+    CProjectFormView* FirstFormView() const;
+    // Sets the run title when the command has one and starts it captured.
+    void StartCaptured(const CToolCommand& command);
+    void SaveAllWhenAsked();
+    void ShowMessage(const std::string& strText);
+    void ShowPendingMessages();
+    bool OpenAndFind(const std::string& strPath, const std::string& strFindText);
+    std::string JdkFolder() const;
+
+    CJavaProjectCore m_core;
+    QPointer<CProcessBar> m_pProcessBar;        // made on the first captured run, deleted with the project
+    CProcessWindow* m_pProcessWindow = nullptr; // hosted by the process bar
+};
