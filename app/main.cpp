@@ -1,4 +1,5 @@
 #include "core/CoreVersion.h"
+#include "ui/app/CommandIcons.h"
 #include "ui/app/TarnwickApp.h"
 #include "ui/settings/QtSettingsStore.h"
 
@@ -11,6 +12,7 @@ int main(int argc, char* argv[])
     QCoreApplication::setOrganizationName("Vellorand");
     QCoreApplication::setApplicationName("Tarnwick");
     QCoreApplication::setApplicationVersion(TarnwickVersion());
+    QApplication::setWindowIcon(ApplicationIcon());
 
     QStringList arguments = QCoreApplication::arguments().mid(1);
     if (arguments.contains("--version")) {

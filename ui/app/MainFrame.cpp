@@ -30,6 +30,7 @@ CMainFrame::CMainFrame(CTarnwickApp& app) : m_app(app)
 {
     setObjectName("MainFrame");
     setWindowTitle("Tarnwick");
+    setWindowIcon(ApplicationIcon());
     m_pMdiArea = new QMdiArea(this);
     m_pMdiArea->setObjectName("MdiArea");
     setCentralWidget(m_pMdiArea);
@@ -284,6 +285,10 @@ void CMainFrame::UpdateCommandStates()
 void CMainFrame::AddChildFrame(CMdiChildFrame* pFrame)
 {
     m_pMdiArea->addSubWindow(pFrame);
+    // New windows take three quarters of the area, as desktop MDI windows do.
+    // Before the main window is first shown the area is not laid out yet.
+    QSize area = m_pMdiArea->viewport()->size().expandedTo(size() - QSize(20, 120));
+    pFrame->resize(qMax(400, area.width() * 3 / 4), qMax(300, area.height() * 3 / 4));
     connect(pFrame, &QMdiSubWindow::windowStateChanged, this, [this] { OnActiveFrameChanged(); });
     connect(pFrame, &QObject::destroyed, this, [this] { OnActiveFrameChanged(); });
 }

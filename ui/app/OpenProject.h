@@ -3,6 +3,7 @@
 #include <QString>
 
 class CDocument;
+class CToolCommand;
 class IClassInfoSink;
 
 // What the application asks of the one open project.
@@ -23,4 +24,7 @@ public:
     // Adds a Java file by its full path (Add Window to Project); false when
     // it is listed already.
     virtual bool AddJavaFile(const QString& strPath) = 0;
+    // Starts a tool with its output captured and shows it in the project's
+    // process window; says so when the tool cannot start.
+    virtual void RunCaptured(const CToolCommand& command) = 0;
 };

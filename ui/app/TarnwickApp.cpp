@@ -12,6 +12,7 @@
 #include "ui/app/AboutDlg.h"
 #include "ui/app/MainFrame.h"
 #include "ui/app/OpenProject.h"
+#include "ui/editor/JavaDocumentKind.h"
 #include "ui/framework/DocTemplate.h"
 #include "ui/framework/Document.h"
 #include "ui/framework/MdiChildFrame.h"
@@ -128,6 +129,8 @@ void CTarnwickApp::RegisterDocumentKinds()
 {
     for (const CDocumentKind& kind : DocumentKinds()) {
         m_templates.push_back(std::make_unique<CDocTemplate>(kind.m_nId, kind.m_strDocString, *m_pMainFrame));
+        if (kind.m_nId == 129)
+            RegisterJavaDocumentKind(*m_templates.back(), *this);
         if (kind.m_nId == 130) {
             m_pProjectTemplate = m_templates.back().get();
             RegisterProjectDocumentKind(*m_pProjectTemplate);

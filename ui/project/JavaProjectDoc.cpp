@@ -13,6 +13,7 @@
 #include "ui/framework/PromptService.h"
 #include "ui/tools/ArgumentsDlg.h"
 #include "ui/project/ProjectFormView.h"
+#include "ui/project/ProjectTreeDlg.h"
 #include "ui/project/SourceNavigator.h"
 #include "ui/tools/ProcessWindow.h"
 
@@ -44,6 +45,7 @@ CJavaProjectDoc::~CJavaProjectDoc()
     if (CTarnwickApp* pApp = CTarnwickApp::Instance())
         pApp->ClearProjectDoc(this);
     delete m_pProcessBar.data();
+    delete m_pProjectBar.data();
 }
 
 std::string CJavaProjectDoc::JdkFolder() const { return App().Settings().m_strJavaBin; }
@@ -88,6 +90,8 @@ void CJavaProjectDoc::OnCloseDocument()
     m_core.RecordClose(App().Settings().m_recentProjects, App().Store());
     if (m_pProcessBar)
         m_pProcessBar->hide();
+    if (m_pProjectBar && m_pProjectBar->isVisible())
+        m_pProjectBar->hide();
     App().ClearProjectDoc(this);
     CDocument::OnCloseDocument();
 }
@@ -124,6 +128,8 @@ void CJavaProjectDoc::UpdateProjectViews()
     for (CMdiChildFrame* pFrame : GetFrames())
         if (CView* pView = pFrame->GetView())
             pView->OnUpdate();
+    if (m_pProjectTree)
+        m_pProjectTree->RebuildTree();
     ShowPendingMessages();
 }
 
@@ -234,7 +240,7 @@ void CJavaProjectDoc::SaveAllWhenAsked()
         App().Router().Execute(kSaveAll);
 }
 
-void CJavaProjectDoc::StartCaptured(const CToolCommand& command)
+void CJavaProjectDoc::RunCaptured(const CToolCommand& command)
 {
     if (command.m_bSetsTitle)
         App().SetProcessTitle(QString::fromStdString(command.m_strTitle));
@@ -259,7 +265,7 @@ void CJavaProjectDoc::OnBuild()
     }
     SaveAllWhenAsked();
     CWaitCursor wait;
-    StartCaptured(command);
+    RunCaptured(command);
 }
 
 void CJavaProjectDoc::CompileFile(const QString& strPath)
@@ -275,7 +281,7 @@ void CJavaProjectDoc::CompileFile(const QString& strPath)
     }
     SaveAllWhenAsked();
     CWaitCursor wait;
-    StartCaptured(command);
+    RunCaptured(command);
 }
 
 void CJavaProjectDoc::RunJava(bool bCaptured)
@@ -298,7 +304,7 @@ void CJavaProjectDoc::RunJava(bool bCaptured)
     if (bCaptured) {
         CToolCommand titled = command;
         titled.m_bSetsTitle = false; // the title is the command line before the arguments
-        StartCaptured(titled);
+        RunCaptured(titled);
     } else if (!CToolLauncher::LaunchInConsole(command)) {
         ShowMessage(CToolMessages::s_szFailedToLaunch);
         ShowMessage(CToolMessages::s_szCouldNotLocateJava);
@@ -313,7 +319,7 @@ void CJavaProjectDoc::RunApplet(const QString& strHtmlPath)
         ShowMessage(strError);
         return;
     }
-    StartCaptured(command);
+    RunCaptured(command);
 }
 
 void CJavaProjectDoc::OnCreateJar()
@@ -344,7 +350,7 @@ void CJavaProjectDoc::OnCreateJar()
     CJarCommandBuilder::WriteManifest(CJarCommandBuilder::ManifestPath(strJarPath.toStdString()),
                                       CJarCommandBuilder::JarClassName(strMain));
     CWaitCursor wait;
-    StartCaptured(command);
+    RunCaptured(command);
 }
 
 void CJavaProjectDoc::OnShowArchiveContents()
@@ -356,13 +362,25 @@ void CJavaProjectDoc::OnShowArchiveContents()
     CToolCommand command;
     if (!CJarCommandBuilder::ListArchive(JdkFolder(), strJarPath.toStdString(), command))
         return;
-    StartCaptured(command);
+    RunCaptured(command);
 }
 
 void CJavaProjectDoc::ShowProjectWindow()
 {
-    // The project tree is not part of this build yet; the command has
-    // nothing to show.
+    if (m_pProjectBar) {
+        m_pProjectBar->ToggleVisible();
+        return;
+    }
+    m_pProjectTree = new CProjectTreeDlg;
+    m_pProjectTree->SetDocument(this);
+    m_pProjectBar = new CProjectBar(GetTitle(), *App().MainFrame());
+    m_pProjectBar->Create(m_pProjectTree);
+    m_pProjectTree->RebuildTree();
+}
+
+CProjectTreeDlg* CJavaProjectDoc::ProjectTree() const
+{
+    return m_pProjectTree;
 }
 
 void CJavaProjectDoc::ToggleProcessWindow()

@@ -3,6 +3,7 @@
 #include "core/project/JavaProjectCore.h"
 #include "ui/app/OpenProject.h"
 #include "ui/bars/ProcessBar.h"
+#include "ui/bars/ProjectBar.h"
 #include "ui/framework/Document.h"
 
 #include <QPointer>
@@ -11,6 +12,7 @@
 class CExternalProcess;
 class CProcessWindow;
 class CProjectFormView;
+class CProjectTreeDlg;
 class CToolCommand;
 
 // The open project: its model (in core), the commands that build, run and
@@ -41,6 +43,8 @@ public:
     void OnProjectCommand(int nId) override;
     IClassInfoSink& ClassInfo() override { return m_core; }
     bool AddJavaFile(const QString& strPath) override;
+    // Sets the run title when the command has one and starts it captured.
+    void RunCaptured(const CToolCommand& command) override;
 
     void OnAddJavaFiles();
     void OnAddHtmlFile();
@@ -64,11 +68,11 @@ public:
     void ShowProcessWindow(std::unique_ptr<CExternalProcess> pRunner);
     CProcessBar* ProcessBar() const { return m_pProcessBar; }
     CProcessWindow* ProcessWindow() const { return m_pProcessWindow; }
+    CProjectBar* ProjectBar() const { return m_pProjectBar; }
+    CProjectTreeDlg* ProjectTree() const;
 
 private:
     CProjectFormView* FirstFormView() const;
-    // Sets the run title when the command has one and starts it captured.
-    void StartCaptured(const CToolCommand& command);
     void SaveAllWhenAsked();
     void ShowMessage(const std::string& strText);
     void ShowPendingMessages();
@@ -78,4 +82,6 @@ private:
     CJavaProjectCore m_core;
     QPointer<CProcessBar> m_pProcessBar;        // made on the first captured run, deleted with the project
     CProcessWindow* m_pProcessWindow = nullptr; // hosted by the process bar
+    QPointer<CProjectBar> m_pProjectBar;        // made when the project window is first shown
+    QPointer<CProjectTreeDlg> m_pProjectTree;   // hosted by the project bar
 };

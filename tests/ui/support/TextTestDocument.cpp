@@ -1,5 +1,6 @@
 #include "tests/ui/support/TextTestDocument.h"
 
+#include "core/tools/ToolCommand.h"
 #include "ui/app/TarnwickApp.h"
 #include "ui/framework/DocTemplate.h"
 
@@ -64,4 +65,9 @@ void RegisterTestKinds(CTarnwickApp& app)
         ->SetFactories([](CDocTemplate& t) { return new CTextTestDocument(t); }, makeFrame(129));
     app.FindTemplate("JavaProject")
         ->SetFactories([](CDocTemplate& t) { return new CFakeProjectDocument(t); }, makeFrame(130));
+}
+
+void CFakeProjectDocument::RunCaptured(const CToolCommand& command)
+{
+    m_capturedRuns << QString::fromStdString(command.m_strCommandLine);
 }

@@ -72,6 +72,7 @@ public:
     void RunApplet(const QString& strHtmlPath) override { m_appletRuns << strHtmlPath; }
     void OnProjectCommand(int nId) override { m_forwarded.push_back(nId); }
     IClassInfoSink& ClassInfo() override { return m_classInfo; }
+    void RunCaptured(const CToolCommand& command) override;
     bool AddJavaFile(const QString& strPath) override
     {
         m_addedJavaFiles << strPath;
@@ -83,6 +84,7 @@ public:
     QString m_strHtmlFolder; // where GetHtmlFilePath finds pages; empty: nowhere
     QStringList m_appletRuns;
     QStringList m_addedJavaFiles;
+    QStringList m_capturedRuns; // command lines
     std::vector<int> m_forwarded;
     CRecordingClassInfo m_classInfo;
     static int s_nClosed;

@@ -1,0 +1,69 @@
+#include "ui/editor/ChildFrame.h"
+
+#include "core/app/CommandIds.h"
+#include "ui/editor/FunctionCombo.h"
+#include "ui/editor/SyntaxWindowDoc.h"
+#include "ui/editor/SyntaxWindowView.h"
+#include "ui/framework/DocTemplate.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+CChildFrame::CChildFrame(CSyntaxWindowDoc& document, CSyntaxWindowView* pView, bool bShowFunctionBar)
+    : CMdiChildFrame(document, pView, kKindId)
+{
+    // The base frame holds the view alone; put the bar above it.
+    setWidget(nullptr);
+    auto* pClient = new QWidget;
+    auto* pColumn = new QVBoxLayout(pClient);
+    pColumn->setContentsMargins(0, 0, 0, 0);
+    pColumn->setSpacing(0);
+    m_pFunctionBar = new QWidget;
+    m_pFunctionBar->setObjectName(QStringLiteral("functionBar"));
+    auto* pRow = new QHBoxLayout(m_pFunctionBar);
+    pRow->setContentsMargins(2, 2, 2, 2);
+    m_pFunctions = new CFunctionCombo;
+    pRow->addWidget(m_pFunctions);
+    pRow->addStretch();
+    pColumn->addWidget(m_pFunctionBar);
+    pColumn->addWidget(pView);
+    setWidget(pClient);
+    setFocusProxy(pView);
+    // The list is kept filled even while the bar is hidden.
+    m_pFunctionBar->setVisible(bShowFunctionBar);
+
+    pView->SetFrame(this);
+    connect(m_pFunctions, &CFunctionCombo::DroppingDown, pView, &CSyntaxWindowView::RefreshFunctionList);
+    connect(m_pFunctions, &QComboBox::activated, pView, &CSyntaxWindowView::OnFunctionChosen);
+}
+
+void CChildFrame::AddFunction(const QString& strText)
+{
+    // Filling the list selects nothing, as a fresh drop-down list shows.
+    int nCurrent = m_pFunctions->currentIndex();
+    m_pFunctions->addItem(strText);
+    m_pFunctions->setCurrentIndex(nCurrent);
+}
+
+void CChildFrame::ClearFunctions()
+{
+    m_pFunctions->clear();
+}
+
+int CChildFrame::GetSelectedFunction() const
+{
+    return m_pFunctions->currentIndex();
+}
+
+bool CChildFrame::HandlesCommand(int nId) const
+{
+    return nId == CommandIds::kWindowNew;
+}
+
+void CChildFrame::OnCommand(int nId)
+{
+    if (nId != CommandIds::kWindowNew || !GetDocument())
+        return;
+    if (CMdiChildFrame* pFrame = GetDocument()->GetDocTemplate().CreateNewFrame(*GetDocument()))
+        pFrame->ActivateFrame();
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "ui/framework/MdiChildFrame.h"
+
+#include <QString>
+
+class CFunctionCombo;
+class CSyntaxWindowDoc;
+class CSyntaxWindowView;
+
+// A Java source window: the editor view under a bar with the drop-down of
+// the file's classes and methods.
+class CChildFrame : public CMdiChildFrame {
+    Q_OBJECT
+public:
+    static constexpr int kKindId = 129;
+
+    CChildFrame(CSyntaxWindowDoc& document, CSyntaxWindowView* pView, bool bShowFunctionBar);
+
+    void AddFunction(const QString& strText);
+    void ClearFunctions();
+    // The chosen entry's index, -1 when none.
+    int GetSelectedFunction() const;
+    CFunctionCombo* FunctionList() const { return m_pFunctions; }
+    QWidget* FunctionBar() const { return m_pFunctionBar; }
+
+    bool HandlesCommand(int nId) const override;
+    void OnCommand(int nId) override;
+
+private:
+    QWidget* m_pFunctionBar = nullptr;
+    CFunctionCombo* m_pFunctions = nullptr;
+};

@@ -1,0 +1,249 @@
+#include "ui/editor/JavaEditor.h"
+
+#include <Qsci/qscicommand.h>
+#include <Qsci/qscicommandset.h>
+#include <QScrollBar>
+#include <algorithm>
+
+CJavaEditor::CJavaEditor(QWidget* pParent) : QsciScintilla(pParent)
+{
+    // Line breaks are CR LF inside the editor whatever the file uses; the
+    // document converts on load and save.
+    SendScintilla(SCI_SETEOLMODE, static_cast<unsigned long>(SC_EOL_CRLF));
+    SendScintilla(SCI_SETLEXER, static_cast<unsigned long>(SCLEX_CONTAINER));
+    SendScintilla(SCI_SETWRAPMODE, static_cast<unsigned long>(SC_WRAP_NONE));
+    SendScintilla(SCI_SETMARGINWIDTHN, 0UL, 0L);
+    SendScintilla(SCI_SETMARGINWIDTHN, 1UL, 0L);
+    SendScintilla(SCI_SETMARGINWIDTHN, 2UL, 0L);
+    SendScintilla(SCI_SETMARGINLEFT, 0UL, 4L);
+    SendScintilla(SCI_SETUSETABS, 1UL);
+    SendScintilla(SCI_SETSCROLLWIDTHTRACKING, 1UL);
+    SendScintilla(SCI_SETSCROLLWIDTH, 1UL);
+}
+
+void CJavaEditor::ReleaseKeys(const QList<QKeySequence>& keys)
+{
+    QList<int> combined;
+    for (const QKeySequence& key : keys)
+        if (!key.isEmpty())
+            combined << key[0].toCombined();
+    for (QsciCommand* pCommand : standardCommands()->commands()) {
+        if (combined.contains(pCommand->key()))
+            pCommand->setKey(0);
+        if (combined.contains(pCommand->alternateKey()))
+            pCommand->setAlternateKey(0);
+    }
+}
+
+void CJavaEditor::SetupLook(const QString& strFontName, int nFontSizeTenths, int nTabWidth)
+{
+    QByteArray font = strFontName.toUtf8();
+    SendScintilla(SCI_STYLESETFONT, static_cast<unsigned long>(STYLE_DEFAULT), font.constData());
+    SendScintilla(SCI_STYLESETSIZEFRACTIONAL, static_cast<unsigned long>(STYLE_DEFAULT),
+                  static_cast<long>(std::max(10, nFontSizeTenths) * 10));
+    SendScintilla(SCI_STYLECLEARALL);
+    SendScintilla(SCI_SETTABWIDTH, static_cast<unsigned long>(std::max(1, nTabWidth)));
+}
+
+void CJavaEditor::SetStyleColour(int nStyle, std::uint32_t crColour)
+{
+    SendScintilla(SCI_STYLESETFORE, static_cast<unsigned long>(nStyle), static_cast<long>(crColour & 0xFFFFFF));
+}
+
+void CJavaEditor::LoadText(const std::string& strCrLfBytes)
+{
+    // Valid UTF-8 is shown as such; anything else byte for byte (Latin-1). The
+    // bytes themselves are never converted either way.
+    bool bUtf8 = QUtf8StringView(strCrLfBytes).isValidUtf8();
+    SendScintilla(SCI_SETCODEPAGE, static_cast<unsigned long>(bUtf8 ? SC_CP_UTF8 : 0));
+    SendScintilla(SCI_SETTEXT, strCrLfBytes.c_str());
+    SendScintilla(SCI_EMPTYUNDOBUFFER);
+    SendScintilla(SCI_SETSAVEPOINT);
+    SendScintilla(SCI_GOTOPOS, 0UL);
+}
+
+std::string_view CJavaEditor::TextView() const
+{
+    auto* pText = static_cast<const char*>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
+    return pText ? std::string_view(pText, TextLength()) : std::string_view();
+}
+
+std::size_t CJavaEditor::TextLength() const
+{
+    return static_cast<std::size_t>(SendScintilla(SCI_GETLENGTH));
+}
+
+std::size_t CJavaEditor::SelStart() const
+{
+    return static_cast<std::size_t>(SendScintilla(SCI_GETSELECTIONSTART));
+}
+
+std::size_t CJavaEditor::SelEnd() const
+{
+    return static_cast<std::size_t>(SendScintilla(SCI_GETSELECTIONEND));
+}
+
+void CJavaEditor::SetSel(std::size_t nStart, std::size_t nEnd)
+{
+    std::size_t nLength = TextLength();
+    SendScintilla(SCI_SETSEL, static_cast<unsigned long>(std::min(nStart, nLength)),
+                  static_cast<long>(std::min(nEnd, nLength)));
+}
+
+std::string CJavaEditor::SelectedBytes() const
+{
+    std::string_view strText = TextView();
+    std::size_t nStart = std::min(SelStart(), strText.size());
+    std::size_t nEnd = std::min(SelEnd(), strText.size());
+    return std::string(strText.substr(nStart, nEnd - nStart));
+}
+
+void CJavaEditor::ReplaceSelection(const std::string& strText)
+{
+    SendScintilla(SCI_REPLACESEL, strText.c_str());
+}
+
+void CJavaEditor::ApplyPlan(const CEditPlan& plan)
+{
+    if (!plan.m_steps.empty()) {
+        BeginUndoStep();
+        for (const CEditPlan::CStep& step : plan.m_steps) {
+            std::size_t nLength = TextLength();
+            std::size_t nStart = std::min(step.m_nStart, nLength);
+            std::size_t nEnd = std::min(nStart + step.m_nLength, nLength);
+            SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(nStart), static_cast<long>(nEnd));
+            SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(step.m_strInsert.size()),
+                          step.m_strInsert.c_str());
+        }
+        EndUndoStep();
+    }
+    SetSel(plan.m_nSelStart, plan.m_nSelEnd);
+}
+
+void CJavaEditor::ReplaceAllText(const std::string& strText)
+{
+    BeginUndoStep();
+    SendScintilla(SCI_SETTARGETRANGE, 0UL, static_cast<long>(TextLength()));
+    SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(strText.size()), strText.c_str());
+    EndUndoStep();
+}
+
+void CJavaEditor::BeginUndoStep()
+{
+    SendScintilla(SCI_BEGINUNDOACTION);
+}
+
+void CJavaEditor::EndUndoStep()
+{
+    SendScintilla(SCI_ENDUNDOACTION);
+}
+
+std::size_t CJavaEditor::LineFromPosition(std::size_t nPos) const
+{
+    return static_cast<std::size_t>(SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(nPos)));
+}
+
+std::size_t CJavaEditor::PositionFromLine(std::size_t nLine) const
+{
+    long nPos = SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(nLine));
+    return nPos < 0 ? TextLength() : static_cast<std::size_t>(nPos);
+}
+
+std::size_t CJavaEditor::LineCount() const
+{
+    return static_cast<std::size_t>(SendScintilla(SCI_GETLINECOUNT));
+}
+
+std::vector<unsigned char> CJavaEditor::StylesInRange(std::size_t nStart, std::size_t nEnd) const
+{
+    nEnd = std::min(nEnd, TextLength());
+    if (nStart >= nEnd)
+        return {};
+    // Scintilla hands back character and style pairs plus two closing zeros.
+    std::vector<char> pairs(2 * (nEnd - nStart) + 2);
+    SendScintilla(SCI_GETSTYLEDTEXT, static_cast<long>(nStart), static_cast<long>(nEnd), pairs.data());
+    std::vector<unsigned char> styles(nEnd - nStart);
+    for (std::size_t i = 0; i < styles.size(); ++i)
+        styles[i] = static_cast<unsigned char>(pairs[2 * i + 1]);
+    return styles;
+}
+
+int CJavaEditor::StyleAt(std::size_t nPos) const
+{
+    return static_cast<int>(SendScintilla(SCI_GETSTYLEAT, static_cast<unsigned long>(nPos)));
+}
+
+void CJavaEditor::SetStyleRange(std::size_t nStart, std::size_t nEnd, int nStyle)
+{
+    if (nEnd <= nStart)
+        return;
+    SendScintilla(SCI_STARTSTYLING, static_cast<unsigned long>(nStart), 0L);
+    SendScintilla(SCI_SETSTYLING, static_cast<unsigned long>(nEnd - nStart), static_cast<long>(nStyle));
+}
+
+bool CJavaEditor::IsTextModified() const
+{
+    return SendScintilla(SCI_GETMODIFY) != 0;
+}
+
+bool CJavaEditor::CanPasteText() const
+{
+    return SendScintilla(SCI_CANPASTE) != 0;
+}
+
+void CJavaEditor::SetSavePoint()
+{
+    SendScintilla(SCI_SETSAVEPOINT);
+}
+
+void CJavaEditor::ShareTextOf(CJavaEditor& other)
+{
+    SendScintilla(SCI_SETCODEPAGE, static_cast<unsigned long>(other.SendScintilla(SCI_GETCODEPAGE)));
+    setDocument(other.document());
+}
+
+int CJavaEditor::FirstVisibleLine() const
+{
+    return static_cast<int>(SendScintilla(SCI_GETFIRSTVISIBLELINE));
+}
+
+int CJavaEditor::HorizontalOffset() const
+{
+    return static_cast<int>(SendScintilla(SCI_GETXOFFSET));
+}
+
+bool CJavaEditor::FindForward(const QString& strWhat, bool bMatchCase, bool bWholeWord)
+{
+    if (strWhat.isEmpty())
+        return false;
+    SetSel(SelEnd(), SelEnd());
+    return findFirst(strWhat, false, bMatchCase, bWholeWord, true, true, -1, -1, true, false, false);
+}
+
+bool CJavaEditor::ReplaceAndFind(const QString& strWhat, const QString& strWith, bool bMatchCase, bool bWholeWord)
+{
+    if (strWhat.isEmpty())
+        return false;
+    QString strSelected = selectedText();
+    if (!strSelected.isEmpty() &&
+        strSelected.compare(strWhat, bMatchCase ? Qt::CaseSensitive : Qt::CaseInsensitive) == 0) {
+        QByteArray bytes = isUtf8() ? strWith.toUtf8() : strWith.toLatin1();
+        ReplaceSelection(bytes.toStdString());
+    }
+    return FindForward(strWhat, bMatchCase, bWholeWord);
+}
+
+int CJavaEditor::ReplaceEvery(const QString& strWhat, const QString& strWith, bool bMatchCase, bool bWholeWord)
+{
+    if (strWhat.isEmpty())
+        return 0;
+    int nCount = 0;
+    BeginUndoStep();
+    SetSel(0, 0);
+    while (findFirst(strWhat, false, bMatchCase, bWholeWord, false, true, -1, -1, false, false, false)) {
+        replace(strWith);
+        ++nCount;
+    }
+    EndUndoStep();
+    return nCount;
+}

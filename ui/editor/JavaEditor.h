@@ -1,0 +1,82 @@
+#pragma once
+
+#include "core/editor/ColourRun.h"
+#include "core/editor/EditPlan.h"
+
+#include <Qsci/qsciscintilla.h>
+#include <QKeySequence>
+#include <QList>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The one place that talks to Scintilla. It holds CR LF text as raw bytes
+// (offsets are byte offsets, a line break counts as two), carries out edit
+// plans as single undo steps and paints colour-class styles. Everything else
+// in the editor works through these operations.
+class CJavaEditor : public QsciScintilla {
+    Q_OBJECT
+public:
+    explicit CJavaEditor(QWidget* pParent = nullptr);
+
+    // Keys the window's accelerators own: the editor no longer takes them
+    // for its own commands, so they reach the command routing.
+    void ReleaseKeys(const QList<QKeySequence>& keys);
+    // Font (size in tenths of a point), tab width in characters, no wrapping.
+    void SetupLook(const QString& strFontName, int nFontSizeTenths, int nTabWidth);
+    // Gives a style its text colour (0x00BBGGRR).
+    void SetStyleColour(int nStyle, std::uint32_t crColour);
+
+    // Replaces everything with already normalised CR LF bytes, as a freshly
+    // loaded text: no undo history, not modified, caret at the start.
+    void LoadText(const std::string& strCrLfBytes);
+    // The text without copying; valid until the next change of the text.
+    std::string_view TextView() const;
+    std::string TextBytes() const { return std::string(TextView()); }
+    std::size_t TextLength() const;
+
+    std::size_t SelStart() const;
+    std::size_t SelEnd() const;
+    // Selects [nStart, nEnd) with the caret at nEnd; offsets clipped to the text.
+    void SetSel(std::size_t nStart, std::size_t nEnd);
+    std::string SelectedBytes() const;
+    // Replaces the selection as one undoable step.
+    void ReplaceSelection(const std::string& strText);
+
+    // Carries out every step of a plan as one undo step, then sets its selection.
+    void ApplyPlan(const CEditPlan& plan);
+    // Replaces the whole text as one undo step.
+    void ReplaceAllText(const std::string& strText);
+    // Groups the edits made in between into one undo step.
+    void BeginUndoStep();
+    void EndUndoStep();
+
+    std::size_t LineFromPosition(std::size_t nPos) const;
+    std::size_t PositionFromLine(std::size_t nLine) const;
+    std::size_t LineCount() const;
+
+    // The style of every character in [nStart, nEnd).
+    std::vector<unsigned char> StylesInRange(std::size_t nStart, std::size_t nEnd) const;
+    int StyleAt(std::size_t nPos) const;
+    void SetStyleRange(std::size_t nStart, std::size_t nEnd, int nStyle);
+
+    bool IsTextModified() const;
+    bool CanPasteText() const;
+    // Marks the current text as the saved state.
+    void SetSavePoint();
+    void ShareTextOf(CJavaEditor& other);
+    void ShowCaretLine() { ensureCursorVisible(); }
+
+    // Finds strWhat after the selection (wrapping round once) and selects it.
+    bool FindForward(const QString& strWhat, bool bMatchCase, bool bWholeWord);
+    // Replaces the selection when it is a match of strWhat, then finds the next.
+    bool ReplaceAndFind(const QString& strWhat, const QString& strWith, bool bMatchCase, bool bWholeWord);
+    // Replaces every match from the start as one undo step; the count replaced.
+    int ReplaceEvery(const QString& strWhat, const QString& strWith, bool bMatchCase, bool bWholeWord);
+
+    // The scroll position, for checks that colouring leaves it alone.
+    int FirstVisibleLine() const;
+    int HorizontalOffset() const;
+};

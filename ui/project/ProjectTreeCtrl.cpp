@@ -1,0 +1,157 @@
+#include "ui/project/ProjectTreeCtrl.h"
+
+#include "core/app/CommandIds.h"
+#include "core/project/ProjectTreeMerger.h"
+#include "ui/project/ProjectTreeImages.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace {
+// Siblings sort as the tree control always sorted them: alphabetically,
+// without regard to case.
+class CProjectTreeItem : public QTreeWidgetItem {
+public:
+    using QTreeWidgetItem::QTreeWidgetItem;
+    bool operator<(const QTreeWidgetItem& other) const override
+    {
+        return CProjectTreeMerger::TextLess(text(0).toStdString(), other.text(0).toStdString());
+    }
+};
+} // namespace
+
+CProjectTreeCtrl::CProjectTreeCtrl(QWidget* pParent) : QTreeWidget(pParent)
+{
+    setObjectName("ProjectTree");
+    setColumnCount(1);
+    setHeaderHidden(true);
+    setRootIsDecorated(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setDragDropMode(QAbstractItemView::NoDragDrop);
+    setExpandsOnDoubleClick(false);
+    setIconSize(QSize(CProjectTreeImages::kWidth, CProjectTreeImages::kHeight));
+    // Right-clicks reach the mouse handlers below, never a context menu event.
+    setContextMenuPolicy(Qt::PreventContextMenu);
+    header()->setStretchLastSection(false);
+    header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+}
+
+IProjectTreeNodes::Item CProjectTreeCtrl::FirstChild(Item pParent)
+{
+    QTreeWidgetItem* pNode = pParent ? Node(pParent) : invisibleRootItem();
+    return pNode->childCount() > 0 ? pNode->child(0) : nullptr;
+}
+
+IProjectTreeNodes::Item CProjectTreeCtrl::NextSibling(Item pItem)
+{
+    QTreeWidgetItem* pNode = Node(pItem);
+    QTreeWidgetItem* pParent = pNode->parent() ? pNode->parent() : invisibleRootItem();
+    int nNext = pParent->indexOfChild(pNode) + 1;
+    return nNext < pParent->childCount() ? pParent->child(nNext) : nullptr;
+}
+
+IProjectTreeNodes::Item CProjectTreeCtrl::Parent(Item pItem)
+{
+    return Node(pItem)->parent();
+}
+
+std::string CProjectTreeCtrl::GetText(Item pItem)
+{
+    return Node(pItem)->text(0).toStdString();
+}
+
+IProjectTreeNodes::Item CProjectTreeCtrl::InsertLast(Item pParent, const std::string& strText, int nImage,
+                                                     int nSelectedImage)
+{
+    auto* pItem = new CProjectTreeItem(QStringList{QString::fromStdString(strText)});
+    SetImages(pItem, nImage, nSelectedImage);
+    (pParent ? Node(pParent) : invisibleRootItem())->addChild(pItem);
+    return pItem;
+}
+
+void CProjectTreeCtrl::SetImages(Item pItem, int nImage, int nSelectedImage)
+{
+    QTreeWidgetItem* pNode = Node(pItem);
+    if (pNode->data(0, kImageRole) == nImage && pNode->data(0, kSelectedImageRole) == nSelectedImage)
+        return;
+    pNode->setData(0, kImageRole, nImage);
+    pNode->setData(0, kSelectedImageRole, nSelectedImage);
+    // The pictures of a pair are the same, so one icon serves both states.
+    pNode->setIcon(0, CProjectTreeImages::Icon(nImage));
+}
+
+void CProjectTreeCtrl::SetHasChildren(Item pItem)
+{
+    Node(pItem)->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+}
+
+void CProjectTreeCtrl::SortChildren(Item pParent)
+{
+    (pParent ? Node(pParent) : invisibleRootItem())->sortChildren(0, Qt::AscendingOrder);
+}
+
+void CProjectTreeCtrl::DeleteItem(Item pItem)
+{
+    delete Node(pItem);
+}
+
+void CProjectTreeCtrl::SelectItem(Item pItem)
+{
+    if (!pItem) {
+        clearSelection();
+        setCurrentItem(nullptr);
+        return;
+    }
+    // Reselecting must not scroll to the item: scrolling would expand its
+    // collapsed parents, and the merge keeps every expansion state.
+    const bool bAutoScroll = hasAutoScroll();
+    setAutoScroll(false);
+    setCurrentItem(Node(pItem));
+    setAutoScroll(bAutoScroll);
+}
+
+void CProjectTreeCtrl::mousePressEvent(QMouseEvent* pEvent)
+{
+    // The right button acts on release, through the host.
+    if (pEvent->button() == Qt::RightButton) {
+        pEvent->accept();
+        return;
+    }
+    QTreeWidget::mousePressEvent(pEvent);
+}
+
+void CProjectTreeCtrl::mouseReleaseEvent(QMouseEvent* pEvent)
+{
+    if (pEvent->button() == Qt::RightButton) {
+        pEvent->accept();
+        emit ContextMenuRequested(pEvent->globalPosition().toPoint());
+        return;
+    }
+    QTreeWidget::mouseReleaseEvent(pEvent);
+}
+
+void CProjectTreeCtrl::mouseDoubleClickEvent(QMouseEvent* pEvent)
+{
+    // Not passed on: a double-click opens the item and never expands or
+    // collapses it.
+    pEvent->accept();
+    if (pEvent->button() == Qt::LeftButton)
+        emit OpenRequested();
+}
+
+void CProjectTreeCtrl::keyPressEvent(QKeyEvent* pEvent)
+{
+    if (pEvent->modifiers() == Qt::NoModifier || pEvent->modifiers() == Qt::KeypadModifier) {
+        switch (pEvent->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter: emit OpenRequested(); return;
+        case Qt::Key_Menu: emit ContextMenuKeyPressed(); return;
+        case Qt::Key_Delete: emit CommandRequested(CommandIds::kRemoveFile); return;
+        case Qt::Key_F8: emit CommandRequested(CommandIds::kSetMainFile); return;
+        default: break;
+        }
+    }
+    QTreeWidget::keyPressEvent(pEvent);
+}
