@@ -4,6 +4,7 @@
 #include "ui/settings/QtSettingsStore.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <cstdio>
 
 int main(int argc, char* argv[])
@@ -20,8 +21,9 @@ int main(int argc, char* argv[])
         return 0;
     }
     if (arguments.contains("--help")) {
-        std::printf("Usage: tarnwick [FILE]\n"
-                    "Opens FILE (a Java source file, an HTML page or a .jpr project) in the Tarnwick IDE.\n");
+        std::printf("Usage: tarnwick [--quit-after-show] [FILE]\n"
+                    "Opens FILE (a Java source file, an HTML page or a .jpr project) in the Tarnwick IDE.\n"
+                    "  --quit-after-show   quit once the main window is up (for start-up timing)\n");
         return 0;
     }
 
@@ -30,5 +32,8 @@ int main(int argc, char* argv[])
     options.m_arguments = arguments;
     if (!tarnwick.InitInstance(options))
         return 1;
+    // For start-up timing: leave as soon as the main window has been put up.
+    if (arguments.contains("--quit-after-show"))
+        QTimer::singleShot(0, &application, &QCoreApplication::quit);
     return application.exec();
 }

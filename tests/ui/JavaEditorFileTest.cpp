@@ -256,6 +256,13 @@ private slots:
         QTest::keyClick(pDoc->FirstView(), Qt::Key_Right);
         QCoreApplication::processEvents();
         QVERIFY(pMain->grab().save(strShot));
+        // Typing keywords inside the block comment keeps them comment-coloured.
+        pDoc->FirstView()->SetSel(16, 16);
+        QTest::keyClicks(pDoc->FirstView(), "int class ");
+        QCoreApplication::processEvents();
+        QString strTyped = strShot;
+        strTyped.replace(".png", "-typed.png");
+        QVERIFY(pMain->grab().save(strTyped));
     }
 
     void undoBackToTheSavedTextClearsModified()

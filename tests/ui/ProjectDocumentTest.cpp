@@ -210,6 +210,20 @@ private slots:
         QCOMPARE(reread.GetMainFile(), std::string("A.java"));
     }
 
+    void closingTheMainWindowClosesProjectAndFiles()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start({}, false));
+        QString strPath = WriteProject(fixture, "Demo.jpr", {"A.java"}, {}, "A.java");
+        QVERIFY(OpenProject(fixture, strPath));
+        QVERIFY(fixture.App().OpenDocumentFile(fixture.TempPath("A.java")));
+        QCOMPARE(fixture.FrameCount(), 2);
+        fixture.Close();
+        QVERIFY(!fixture.App().MainFrame()->isVisible());
+        QVERIFY(fixture.Prompts().m_messages.isEmpty());
+        QCOMPARE(fixture.Stored("OPTIONS/LASTOPEN").toString(), strPath);
+    }
+
     void corruptProjectIsRefused()
     {
         CAppFixture fixture;

@@ -46,7 +46,7 @@ CMainFrame::CMainFrame(CTarnwickApp& app) : m_app(app)
 CMainFrame::~CMainFrame()
 {
     // Child windows going away during destruction must not rebuild menus.
-    m_bDestroying = true;
+    m_bShuttingDown = true;
     disconnect(m_pMdiArea, nullptr, this, nullptr);
     for (QMdiSubWindow* pWindow : m_pMdiArea->subWindowList())
         disconnect(pWindow, nullptr, this, nullptr);
@@ -235,9 +235,10 @@ void CMainFrame::AddToRecentFileList(const QString& strPath)
 
 void CMainFrame::RebuildAccelerators()
 {
+    // Later, not now: this can run while Qt walks the window's children.
     for (QAction* pAction : m_acceleratorActions) {
         removeAction(pAction);
-        delete pAction;
+        pAction->deleteLater();
     }
     m_acceleratorActions.clear();
     for (const CAccelerator& accelerator : EffectiveAccelerators(ActiveKindId())) {
@@ -258,7 +259,7 @@ void CMainFrame::RebuildAccelerators()
 
 void CMainFrame::OnActiveFrameChanged()
 {
-    if (m_bDestroying)
+    if (m_bShuttingDown)
         return;
     if (ActiveKindId() != m_nShownKind) {
         RebuildMenuBar();
@@ -379,5 +380,7 @@ void CMainFrame::closeEvent(QCloseEvent* pEvent)
         return;
     }
     m_app.CloseAllDocuments();
+    // The window is going: windows closing after this must not rebuild menus.
+    m_bShuttingDown = true;
     pEvent->accept();
 }

@@ -82,5 +82,5 @@ private:
     int m_nShownKind = -1;
     std::vector<QPointer<QAction>> m_commandActions; // menu and toolbar actions with a command id
     std::vector<QAction*> m_acceleratorActions;
-    bool m_bDestroying = false;
+    bool m_bShuttingDown = false;
 };
