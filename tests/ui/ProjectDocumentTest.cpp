@@ -5,6 +5,8 @@
 #include "tests/ui/support/AppFixture.h"
 #include "ui/app/MainFrame.h"
 #include "ui/bars/ProcessBar.h"
+#include "ui/editor/SyntaxWindowDoc.h"
+#include "ui/editor/SyntaxWindowView.h"
 #include "ui/framework/DocTemplate.h"
 #include "ui/framework/MdiChildFrame.h"
 #include "ui/project/JavaProjectDoc.h"
@@ -208,6 +210,16 @@ private slots:
         std::string strError;
         QVERIFY(reread.Open(strPath.toStdString(), strError));
         QCOMPARE(reread.GetMainFile(), std::string("A.java"));
+        // The file holds exactly what the project writer makes of the project.
+        QFile saved(strPath);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), QByteArray::fromStdString(reread.WriteBytes()));
+
+        // Reopened, the form shows what was saved.
+        CJavaProjectDoc* pReopened = OpenProject(fixture, strPath);
+        QVERIFY(pReopened);
+        QCOMPARE(FormOf(pReopened)->MainJavaList()->currentText(), QString("A.java"));
+        QCOMPARE(FormOf(pReopened)->JavaSwitches()->text(), QString("-verbose"));
     }
 
     void closingTheMainWindowClosesProjectAndFiles()
@@ -299,6 +311,42 @@ private slots:
         CDocTemplate* pJava = fixture.App().FindTemplate("JavaDocument");
         QCOMPARE(pJava->Documents().size(), std::size_t(1));
         QCOMPARE(pJava->Documents().front()->GetPathName(), strSource);
+        // Line 4 (index 3) is selected whole, its line break included.
+        auto* pSource = dynamic_cast<CSyntaxWindowDoc*>(pJava->Documents().front());
+        QVERIFY(pSource);
+        CSyntaxWindowView* pView = pSource->FirstView();
+        QCOMPARE(QByteArray::fromStdString(pView->SelectedBytes()).trimmed(), QByteArray("}"));
+        QCOMPARE(pView->LineFromPosition(pView->SelStart()), std::size_t(3));
+    }
+
+    void stopEndsALoopingProgram()
+    {
+        CAppFixture fixture;
+        UseTheRealJdk(fixture);
+        fixture.PresetSettings().setValue("OPTIONS/SAVECOMP", 0);
+        QVERIFY(fixture.Start({}, false));
+        CJavaProjectDoc* pProject = OpenProject(fixture, WriteProject(fixture, "Loop.jpr", {}, {}));
+        QString strSource = fixture.WriteFile(
+            "Loop.java", "public class Loop {\n  public static void main(String[] a) throws Exception {\n"
+                         "    System.out.println(\"looping\");\n    while (true) Thread.sleep(50);\n  }\n}\n");
+        pProject->AddJavaFile(strSource);
+        pProject->SetMainFile("Loop.java");
+        pProject->Core().SetJavacSwitches("");
+        pProject->Core().SetJavaSwitches("");
+        QVERIFY(fixture.App().Router().Execute(kBuild));
+        CProcessWindow* pWindow = pProject->ProcessWindow();
+        QTRY_VERIFY_WITH_TIMEOUT(!pWindow->IsWatching(), 30000);
+        QVERIFY(fixture.App().Router().Execute(kRunApplication));
+        QTRY_VERIFY_WITH_TIMEOUT(pWindow->OutputText().startsWith("looping"), 30000);
+        // While it runs, Compile and Run Application wait; Build does not.
+        QVERIFY(!fixture.App().Router().Update(kRunApplication).m_bEnabled);
+        QVERIFY(!fixture.App().Router().Update(kCompile).m_bEnabled);
+        QVERIFY(fixture.App().Router().Update(kBuild).m_bEnabled);
+        fixture.Prompts().m_answers = {CPromptService::kAnswerOk};
+        pWindow->StopButton()->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!pWindow->IsWatching(), 10000);
+        QCOMPARE(pWindow->OutputText(), QString("looping\nExit code: 11\nProcess terminated by user."));
+        QVERIFY(fixture.App().Router().Update(kRunApplication).m_bEnabled);
     }
 
     void argumentsAreAskedForWhenSetToAsk()
