@@ -6,6 +6,7 @@
 #include "ui/tools/ProcessOutputEdit.h"
 #include "ui/tools/ProcessWindow.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QPushButton>
 #include <QTextBlock>
@@ -43,6 +44,21 @@ private slots:
         QVERIFY(!window.StopButton()->isEnabled());
         QVERIFY(!window.HoldsRunner());
         QCOMPARE(fixture.App().MainFrame()->StatusPaneText(), QString("External process complete"));
+    }
+
+    void toolbarFollowsTheEndOfARun()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start());
+        fixture.App().OpenDocumentFile(fixture.WriteFile("Demo.jpr", "project"));
+        QAction* pRun = fixture.App().MainFrame()->findChild<QAction*>("toolbar_32776");
+        QVERIFY(pRun);
+        CProcessWindow window;
+        window.Create(StartScript("sleep 0.3"), nullptr);
+        fixture.App().MainFrame()->UpdateCommandStates();
+        QVERIFY(!pRun->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(!window.IsWatching(), 5000);
+        QVERIFY(pRun->isEnabled());
     }
 
     void outputGrowsLineByLine()

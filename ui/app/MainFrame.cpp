@@ -8,6 +8,7 @@
 #include "ui/framework/MdiChildFrame.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QLabel>
@@ -38,6 +39,11 @@ CMainFrame::CMainFrame(CTarnwickApp& app) : m_app(app)
     CreateStatusBar();
     setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowNestedDocks);
     connect(m_pMdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::OnActiveFrameChanged);
+    // The toolbar follows the focus as menus follow their opening.
+    connect(qApp, &QApplication::focusChanged, this, [this] {
+        if (!m_bShuttingDown)
+            UpdateCommandStates();
+    });
     RebuildMenuBar();
     RebuildAccelerators();
     resize(1000, 700);

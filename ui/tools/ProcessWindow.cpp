@@ -138,6 +138,9 @@ void CProcessWindow::OnTick()
         SetStatusText("External process complete");
         m_timer.stop();
         m_pRunner.reset();
+        // Compile and Run wait for the run to end; let them know it has.
+        if (CTarnwickApp* pApp = CTarnwickApp::Instance(); pApp && pApp->MainFrame())
+            pApp->MainFrame()->UpdateCommandStates();
     }
 }
 

@@ -1,0 +1,100 @@
+// Pictures of the main views for a human to look at. Runs only when
+// TARNWICK_SCREENSHOTS names a folder; the PNGs are written there.
+#include "core/app/CommandIds.h"
+#include "core/settings/JdkLocator.h"
+#include "core/tools/ExternalProcess.h"
+#include "tests/ui/support/AppFixture.h"
+#include "ui/app/MainFrame.h"
+#include "ui/framework/DocTemplate.h"
+#include "ui/framework/MdiChildFrame.h"
+#include "ui/project/JavaProjectDoc.h"
+#include "ui/project/ProjectTreeCtrl.h"
+#include "ui/project/ProjectTreeDlg.h"
+#include "ui/tools/ProcessWindow.h"
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QMdiArea>
+#include <QtTest>
+
+using namespace CommandIds;
+
+class ScreenshotTourTest : public QObject {
+    Q_OBJECT
+private:
+    QString m_strFolder;
+
+    void Save(QWidget* pWidget, const QString& strName)
+    {
+        QCoreApplication::processEvents();
+        QVERIFY(pWidget->grab().save(m_strFolder + "/" + strName + ".png"));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_strFolder = qEnvironmentVariable("TARNWICK_SCREENSHOTS");
+        if (m_strFolder.isEmpty())
+            QSKIP("TARNWICK_SCREENSHOTS not set");
+    }
+
+    void menusWithoutDocuments()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start({}, false));
+        CMainFrame* pMain = fixture.App().MainFrame();
+        pMain->resize(900, 600);
+        int nIndex = 0;
+        for (QAction* pAction : pMain->menuBar()->actions()) {
+            QMenu* pMenu = pAction->menu();
+            emit pMenu->aboutToShow();
+            pMenu->popup(pMain->mapToGlobal(QPoint(10, 30)));
+            Save(pMenu, QStringLiteral("menu128-%1").arg(nIndex++));
+            pMenu->hide();
+        }
+    }
+
+    void projectBuiltAndRun()
+    {
+        CAppFixture fixture;
+        fixture.PresetSettings().setValue("PATHS/JAVABIN", QString::fromStdString(CJdkLocator::FromEnvironment(
+                                                               &CJdkLocator::ReadProcessEnvironment)));
+        fixture.PresetSettings().setValue("OPTIONS/SAVECOMP", 0);
+        QVERIFY(fixture.Start({}, false));
+        CMainFrame* pMain = fixture.App().MainFrame();
+        pMain->resize(1100, 760);
+        auto* pProject = dynamic_cast<CJavaProjectDoc*>(
+            fixture.App().FindTemplate("JavaProject")->OpenDocumentFile(QString()));
+        QVERIFY(pProject);
+        pProject->Core().SetPathName(fixture.TempPath("Shapes.jpr").toStdString());
+        QString strMain = fixture.WriteFile(
+            "Shapes.java",
+            "/* Prints the area of a few shapes. */\npublic class Shapes {\n"
+            "\tstatic class Square {\n\t\tint side;\n\t\tSquare(int s) { side = s; }\n"
+            "\t\tint area() { return side * side; }\n\t}\n\n"
+            "\tpublic static void main(String[] args) {\n\t\tfor (int i = 1; i <= 3; i++)\n"
+            "\t\t\tSystem.out.println(\"Square \" + i + \": \" + new Square(i).area());\n\t}\n}\n");
+        QString strOther = fixture.WriteFile("Util.java", "class Util {\n\tstatic int twice(int x) { return 2 * x; }\n}\n");
+        pProject->AddJavaFile(strMain);
+        pProject->AddJavaFile(strOther);
+        pProject->SetMainFile("Shapes.java");
+        pProject->Core().SetJavacSwitches("-g");
+        fixture.App().OpenDocumentFile(strOther);
+        fixture.App().OpenDocumentFile(strMain);
+        pMain->MdiArea()->tileSubWindows();
+        CProjectTreeCtrl* pTree = pProject->ProjectTree()->Tree();
+        pTree->expandAll();
+        QVERIFY(fixture.App().Router().Execute(kBuild));
+        QTRY_VERIFY_WITH_TIMEOUT(!pProject->ProcessWindow()->IsWatching(), 30000);
+        Save(pMain, "ide-after-build");
+        QVERIFY(fixture.App().Router().Execute(kRunApplication));
+        QTRY_VERIFY_WITH_TIMEOUT(!pProject->ProcessWindow()->IsWatching(), 30000);
+        Save(pMain, "ide-after-run");
+        pProject->FirstFrame()->ActivateFrame();
+        pProject->FirstFrame()->showMaximized();
+        Save(pMain, "project-form");
+    }
+};
+
+QTEST_MAIN(ScreenshotTourTest)
+#include "ScreenshotTourTest.moc"
