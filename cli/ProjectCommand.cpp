@@ -1,5 +1,7 @@
 #include "cli/ProjectCommand.h"
 
+#include "cli/ProjectDumpCommand.h"
+
 #include "core/editor/LineEnds.h"
 #include "core/editor/OutlineScanner.h"
 #include "core/project/JavaFile.h"
@@ -57,6 +59,7 @@ void CProjectCommand::PrintUsage(bool bToStdout)
                  "       tarnwick-cli project main PATH.jpr NAME.java\n"
                  "       tarnwick-cli project html-main PATH.jpr NAME.html\n"
                  "       tarnwick-cli project show PATH.jpr\n"
+                 "       tarnwick-cli project dump PATH.jpr\n"
                  "  new        create a project; application and applet projects get a source\n"
                  "             file (and applets an Example1.html page) beside the project file\n"
                  "             (type defaults to application, class to MyApp)\n"
@@ -65,6 +68,12 @@ void CProjectCommand::PrintUsage(bool bToStdout)
                  "  main       set the main Java file, by file name\n"
                  "  html-main  set the main HTML file, by file name\n"
                  "  show       list files, classes, main files and switches\n"
+                 "  dump       every field of the file exactly as stored (no path rebased),\n"
+                 "             one per line in file order: list counts, then each entry's\n"
+                 "             fields indented two spaces deeper (classes: m_members,\n"
+                 "             m_nestedClasses, m_strName), then the six texts by name.\n"
+                 "             Texts are double-quoted with C escapes; bytes outside\n"
+                 "             printable ASCII appear as three-digit octal escapes.\n"
                  "New projects take their switches from the IDE's settings (JAVAC, JAVAOPTIONS).\n");
 }
 
@@ -91,6 +100,8 @@ int CProjectCommand::Run(const std::vector<std::string>& args)
         return SetMain(rest, true);
     if (strCommand == "show")
         return Show(rest);
+    if (strCommand == "dump")
+        return CProjectDumpCommand::Run(rest);
     return UsageError("unknown project command \"" + strCommand + "\"");
 }
 

@@ -1,3 +1,5 @@
+#include "cli/ColourCommand.h"
+#include "cli/OutlineCommand.h"
 #include "cli/ProjectCommand.h"
 #include "core/CoreVersion.h"
 
@@ -11,10 +13,20 @@ void PrintUsage(std::FILE* pOut)
 {
     std::fprintf(pOut, "Usage: tarnwick-cli [--help] [--version]\n"
                        "       tarnwick-cli project COMMAND ...   (tarnwick-cli project --help)\n"
+                       "       tarnwick-cli colour [--codes] FILE (tarnwick-cli colour --help)\n"
+                       "       tarnwick-cli outline [--project PATH.jpr] FILE\n"
                        "Headless companion of the Tarnwick IDE.\n"
                        "  --help      show this text\n"
                        "  --version   show the version\n"
-                       "  project     create, edit and list .jpr project files\n");
+                       "  project     create, edit, list and dump .jpr project files\n"
+                       "  colour      the Java editor's colouring of FILE, as runs\n"
+                       "              \"OFFSET LENGTH CLASS\" (CLASS plain, keyword, comment or\n"
+                       "              string; offsets count each line break as CR LF), or with\n"
+                       "              --codes every character's class code (253 plain, 255\n"
+                       "              keyword, 254 comment, 252 string), one line per line\n"
+                       "  outline     the function list of FILE, \"POSITION<TAB>ENTRY\" per entry\n"
+                       "              (POSITION - when the entry has none); with --project the\n"
+                       "              classes it records in that project (not saved)\n");
 }
 } // namespace
 
@@ -30,6 +42,10 @@ int main(int argc, char* argv[])
     }
     if (argc >= 2 && std::strcmp(argv[1], "project") == 0)
         return CProjectCommand::Run(std::vector<std::string>(argv + 2, argv + argc));
+    if (argc >= 2 && std::strcmp(argv[1], "colour") == 0)
+        return CColourCommand::Run(std::vector<std::string>(argv + 2, argv + argc));
+    if (argc >= 2 && std::strcmp(argv[1], "outline") == 0)
+        return COutlineCommand::Run(std::vector<std::string>(argv + 2, argv + argc));
     PrintUsage(stderr);
     return 2;
 }

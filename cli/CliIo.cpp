@@ -1,0 +1,69 @@
+#include "cli/CliIo.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <system_error>
+#include <unistd.h>
+
+std::string CCliIo::AbsolutePath(const std::string& strPath)
+{
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(strPath, error);
+    return error ? strPath : absolute.lexically_normal().string();
+}
+
+void CCliIo::PrintError(const std::string& strPath, const std::string& strReason)
+{
+    std::fprintf(stderr, "tarnwick-cli: %s: %s\n", strPath.c_str(), strReason.c_str());
+}
+
+bool CCliIo::ReadInputFile(const std::string& strPath, std::string& strBytes)
+{
+    const int fd = ::open(strPath.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        const int nError = errno;
+        PrintError(strPath, nError == ENOENT ? std::string("no such file.")
+                                             : std::string("cannot be opened: ") + std::strerror(nError) + ".");
+        return false;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        PrintError(strPath, "not a regular file.");
+        return false;
+    }
+    std::string strRead;
+    strRead.reserve(static_cast<std::size_t>(info.st_size));
+    char buffer[65536];
+    for (;;) {
+        const ssize_t nRead = ::read(fd, buffer, sizeof buffer);
+        if (nRead > 0) {
+            strRead.append(buffer, static_cast<std::size_t>(nRead));
+            continue;
+        }
+        if (nRead == 0)
+            break;
+        if (errno == EINTR)
+            continue;
+        const int nError = errno;
+        ::close(fd);
+        PrintError(strPath, std::string("cannot be read: ") + std::strerror(nError) + ".");
+        return false;
+    }
+    ::close(fd);
+    strBytes = std::move(strRead);
+    return true;
+}
+
+bool CCliIo::WriteOutput(std::string_view strText)
+{
+    const bool bWritten = std::fwrite(strText.data(), 1, strText.size(), stdout) == strText.size();
+    if (std::fflush(stdout) == 0 && bWritten)
+        return true;
+    std::fprintf(stderr, "tarnwick-cli: cannot write the listing: %s.\n", std::strerror(errno));
+    return false;
+}

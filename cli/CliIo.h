@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Reading the files a command is given and writing its listing, with the
+// reasons for a failure printed to stderr as "tarnwick-cli: FILE: reason".
+class CCliIo
+{
+public:
+    // The path made absolute and lexically normal, as project files store it.
+    static std::string AbsolutePath(const std::string& strPath);
+
+    // The whole file, bytes as they are. False (reason printed) when it is
+    // missing, not a regular file or cannot be read.
+    static bool ReadInputFile(const std::string& strPath, std::string& strBytes);
+
+    // Writes to stdout and flushes; false (reason printed) when that fails,
+    // so a full disk or a closed pipe never passes for a complete listing.
+    static bool WriteOutput(std::string_view strText);
+
+    static void PrintError(const std::string& strPath, const std::string& strReason);
+};

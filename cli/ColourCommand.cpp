@@ -1,0 +1,65 @@
+#include "cli/ColourCommand.h"
+
+#include "cli/CliIo.h"
+#include "core/editor/ColourListing.h"
+#include "core/editor/JavaColourer.h"
+#include "core/editor/LineEnds.h"
+
+#include <cstdio>
+
+void CColourCommand::PrintUsage(bool bToStdout)
+{
+    std::fprintf(bToStdout ? stdout : stderr,
+                 "Usage: tarnwick-cli colour [--codes] FILE\n"
+                 "Colours FILE as the Java editor does when it opens the file: the bytes are\n"
+                 "kept and every line break becomes CR LF, so each break counts two in the\n"
+                 "offsets below.\n"
+                 "  (default)  one line per maximal run of one class, in text order, covering\n"
+                 "             the whole text: OFFSET LENGTH CLASS (decimal, one space apart),\n"
+                 "             CLASS one of plain, keyword, comment, string. An empty file\n"
+                 "             prints nothing.\n"
+                 "  --codes    the raw class code of every character in decimal (253 plain,\n"
+                 "             255 keyword, 254 comment, 252 string), one space apart, one\n"
+                 "             output line per editor line; the codes of a line's CR LF end\n"
+                 "             that line. A last line with no characters prints nothing.\n");
+}
+
+int CColourCommand::Run(const std::vector<std::string>& args)
+{
+    bool bCodes = false;
+    std::string strPath;
+    bool bHavePath = false;
+    for (const std::string& strArg : args) {
+        if (strArg == "--help") {
+            PrintUsage(true);
+            return 0;
+        }
+        if (strArg == "--codes") {
+            bCodes = true;
+        } else if (strArg.starts_with("--")) {
+            std::fprintf(stderr, "tarnwick-cli: unknown colour option \"%s\"\n", strArg.c_str());
+            PrintUsage(false);
+            return 2;
+        } else if (bHavePath) {
+            std::fprintf(stderr, "tarnwick-cli: colour takes one file\n");
+            PrintUsage(false);
+            return 2;
+        } else {
+            strPath = strArg;
+            bHavePath = true;
+        }
+    }
+    if (!bHavePath) {
+        std::fprintf(stderr, "tarnwick-cli: colour needs a file\n");
+        PrintUsage(false);
+        return 2;
+    }
+
+    std::string strBytes;
+    if (!CCliIo::ReadInputFile(strPath, strBytes))
+        return 1;
+    const std::string strText = CLineEnds::ToCrLf(strBytes);
+    const std::vector<unsigned char> codes = CJavaColourer().ColourAll(strText);
+    const std::string strListing = bCodes ? CColourListing::Codes(strText, codes) : CColourListing::Runs(codes);
+    return CCliIo::WriteOutput(strListing) ? 0 : 1;
+}
