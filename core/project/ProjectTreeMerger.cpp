@@ -8,22 +8,245 @@
 
 #include <algorithm>
 #include <cctype>
+#include <deque>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 using Item = IProjectTreeNodes::Item;
 
+namespace {
+template <typename Texts>
+bool InTextOrder(const Texts& texts)
+{
+    return std::adjacent_find(texts.begin(), texts.end(), [](const std::string& strLeft, const std::string& strRight) {
+               return CProjectTreeMerger::TextLess(strRight, strLeft);
+           }) == texts.end();
+}
+
+// The children of one item, read from the tree once and kept up to date with
+// the items inserted through it. A look-up answers what a sibling search from
+// the first child would, without asking the tree for every text again. Valid
+// only while nothing else changes these children.
+class CChildIndex
+{
+public:
+    CChildIndex(IProjectTreeNodes& tree, Item pParent) : m_tree(tree), m_pParent(pParent)
+    {
+        for (Item pItem = tree.FirstChild(pParent); pItem; pItem = tree.NextSibling(pItem))
+            Add(pItem, tree.GetText(pItem));
+    }
+
+    bool IsEmpty() const { return m_texts.empty(); }
+
+    Item Find(const std::string& strText) const
+    {
+        auto it = m_first.find(strText);
+        return it == m_first.end() ? nullptr : it->second;
+    }
+
+    Item Insert(const std::string& strText, int nImage, int nSelectedImage)
+    {
+        Item pItem = m_tree.InsertLast(m_pParent, strText, nImage, nSelectedImage);
+        Add(pItem, strText);
+        return pItem;
+    }
+
+    Item FindOrInsert(const std::string& strText, int nImage, int nSelectedImage)
+    {
+        if (Item pItem = Find(strText))
+            return pItem;
+        return Insert(strText, nImage, nSelectedImage);
+    }
+
+    // The tree's sort is stable, so children already in order stay as they
+    // are; skipping it spares the control a pass over every sibling.
+    void Sort()
+    {
+        if (!InTextOrder(m_texts))
+            m_tree.SortChildren(m_pParent);
+    }
+
+private:
+    void Add(Item pItem, std::string strText)
+    {
+        m_texts.push_back(std::move(strText));
+        // The first item of a text wins, as in a sibling search.
+        m_first.try_emplace(std::string_view(m_texts.back()), pItem);
+    }
+
+    IProjectTreeNodes& m_tree;
+    Item m_pParent;
+    // A deque keeps its elements in place as it grows, so the map's views
+    // of them stay valid.
+    std::deque<std::string> m_texts;
+    std::unordered_map<std::string_view, Item> m_first;
+};
+
+// One rebuild: merge, prune, sort, reselect.
+class CRebuildPass
+{
+public:
+    CRebuildPass(CJavaProjectCore& project, IProjectTreeNodes& tree) : m_project(project), m_tree(tree) {}
+
+    void Run()
+    {
+        Item pSelected = m_tree.GetCaret();
+        // Only pruning deletes items, and an item goes with everything under
+        // it: the selection survives unless it or an ancestor is deleted.
+        for (Item pItem = pSelected; pItem; pItem = m_tree.Parent(pItem))
+            m_selectedPath.push_back(pItem);
+        m_tree.SelectItem(nullptr);
+        {
+            CChildIndex roots(m_tree, nullptr);
+            MergeJavaFiles(roots);
+            MergeHtmlFiles(roots);
+        }
+        const std::vector<std::string> rootTexts = Prune();
+        if (!InTextOrder(rootTexts))
+            m_tree.SortChildren(nullptr);
+        if (pSelected && !m_bSelectedDeleted)
+            m_tree.SelectItem(pSelected);
+    }
+
+private:
+    void MergeJavaFiles(CChildIndex& roots)
+    {
+        const CJavaFileList& files = m_project.GetJavaFiles();
+        for (int nFile = 0; nFile < files.GetCount(); ++nFile) {
+            const CJavaFile* pFile = files.GetAt(nFile);
+            const std::string strName = pFile->GetFileName();
+            Item pFileItem =
+                roots.FindOrInsert(strName, IProjectTreeNodes::kImageJavaFile, IProjectTreeNodes::kImageJavaFileSelected);
+            if (m_project.IsMainFile(strName))
+                m_tree.SetImages(pFileItem, IProjectTreeNodes::kImageMainFile,
+                                 IProjectTreeNodes::kImageMainFileSelected);
+            else
+                m_tree.SetImages(pFileItem, IProjectTreeNodes::kImageJavaFile,
+                                 IProjectTreeNodes::kImageJavaFileSelected);
+            CChildIndex classItems(m_tree, pFileItem);
+            const CJavaClassList& classes = pFile->GetClasses();
+            for (int nClass = 0; nClass < classes.GetCount(); ++nClass)
+                MergeClass(classItems, *classes.GetAt(nClass));
+            m_tree.SetHasChildren(pFileItem);
+            classItems.Sort();
+        }
+    }
+
+    void MergeClass(CChildIndex& classItems, const CJavaClass& javaClass)
+    {
+        Item pClassItem = classItems.FindOrInsert(javaClass.GetName(), IProjectTreeNodes::kImageClass,
+                                                  IProjectTreeNodes::kImageClassSelected);
+        CChildIndex children(m_tree, pClassItem);
+        for (const std::string& strMember : javaClass.GetMembers())
+            children.FindOrInsert(strMember, IProjectTreeNodes::kImageMember, IProjectTreeNodes::kImageMemberSelected);
+        const CJavaClassList& nested = javaClass.GetNestedClasses();
+        for (int nNested = 0; nNested < nested.GetCount(); ++nNested) {
+            const CJavaClass* pNested = nested.GetAt(nNested);
+            Item pNestedItem = children.FindOrInsert(pNested->GetName(), IProjectTreeNodes::kImageClass,
+                                                     IProjectTreeNodes::kImageClassSelected);
+            CChildIndex nestedChildren(m_tree, pNestedItem);
+            for (const std::string& strMember : pNested->GetMembers())
+                nestedChildren.FindOrInsert(strMember, IProjectTreeNodes::kImageMember,
+                                            IProjectTreeNodes::kImageMemberSelected);
+            m_tree.SetHasChildren(pNestedItem);
+        }
+        m_tree.SetHasChildren(pClassItem);
+        children.Sort();
+    }
+
+    void MergeHtmlFiles(CChildIndex& roots)
+    {
+        const CTarnwickFileList& files = m_project.GetHtmlFiles();
+        if (files.GetCount() == 0)
+            return;
+        // The search starts at the root item that was first before any HTML
+        // file was added in this pass; with none, nothing is found.
+        const bool bSearch = !roots.IsEmpty();
+        for (int nFile = 0; nFile < files.GetCount(); ++nFile) {
+            const std::string strName = files.GetAt(nFile)->GetFileName();
+            if (!bSearch || !roots.Find(strName))
+                roots.Insert(strName, IProjectTreeNodes::kImageHtmlFile, IProjectTreeNodes::kImageHtmlFileSelected);
+        }
+    }
+
+    // Returns the texts of the root items left, in their order.
+    std::vector<std::string> Prune()
+    {
+        std::vector<std::string> survivors;
+        for (Item pItem = m_tree.FirstChild(nullptr); pItem;) {
+            Item pNext = m_tree.NextSibling(pItem);
+            std::string strText = m_tree.GetText(pItem);
+            if (m_project.GetJavaFiles().HasFileName(strText)) {
+                PruneJavaFile(pItem, strText);
+                survivors.push_back(std::move(strText));
+            } else if (m_project.GetHtmlFilePath(strText).empty()) {
+                Delete(pItem);
+            } else {
+                survivors.push_back(std::move(strText));
+            }
+            pItem = pNext;
+        }
+        return survivors;
+    }
+
+    void PruneJavaFile(Item pFileItem, const std::string& strText)
+    {
+        const std::string strPath = m_project.GetFilePath(strText);
+        if (strPath == CJavaProjectCore::NoFile)
+            return;
+        const CJavaFile* pFile = m_project.GetJavaFiles().FindByPathName(strPath);
+        if (!pFile)
+            return;
+        const CJavaClassList& classes = pFile->GetClasses();
+        for (Item pClassItem = m_tree.FirstChild(pFileItem); pClassItem;) {
+            Item pNext = m_tree.NextSibling(pClassItem);
+            const CJavaClass* pClass = classes.FindClass(m_tree.GetText(pClassItem));
+            if (!pClass)
+                Delete(pClassItem);
+            else
+                PruneClass(pClassItem, *pClass);
+            pClassItem = pNext;
+        }
+    }
+
+    void PruneClass(Item pClassItem, const CJavaClass& javaClass)
+    {
+        for (Item pItem = m_tree.FirstChild(pClassItem); pItem;) {
+            Item pNext = m_tree.NextSibling(pItem);
+            const std::string strText = m_tree.GetText(pItem);
+            if (const CJavaClass* pNested = javaClass.FindNestedClass(strText)) {
+                for (Item pMember = m_tree.FirstChild(pItem); pMember;) {
+                    Item pNextMember = m_tree.NextSibling(pMember);
+                    if (!pNested->HasMember(m_tree.GetText(pMember)))
+                        Delete(pMember);
+                    pMember = pNextMember;
+                }
+            } else if (!javaClass.HasMember(strText)) {
+                Delete(pItem);
+            }
+            pItem = pNext;
+        }
+    }
+
+    void Delete(Item pItem)
+    {
+        if (std::find(m_selectedPath.begin(), m_selectedPath.end(), pItem) != m_selectedPath.end())
+            m_bSelectedDeleted = true;
+        m_tree.DeleteItem(pItem);
+    }
+
+    CJavaProjectCore& m_project;
+    IProjectTreeNodes& m_tree;
+    // The selected item, then its parent and so on up to a root item.
+    std::vector<Item> m_selectedPath;
+    bool m_bSelectedDeleted = false;
+};
+} // namespace
+
 void CProjectTreeMerger::Rebuild(CJavaProjectCore& project, IProjectTreeNodes& tree)
 {
-    Item pSelected = tree.GetCaret();
-    tree.SelectItem(nullptr);
-    MergeJavaFiles(project, tree);
-    MergeHtmlFiles(project, tree);
-    Prune(project, tree);
-    tree.SortChildren(nullptr);
-    // Pruning may have deleted the selected item; a stale handle must not
-    // be selected again.
-    if (pSelected && Contains(tree, nullptr, pSelected))
-        tree.SelectItem(pSelected);
+    CRebuildPass(project, tree).Run();
 }
 
 Item CProjectTreeMerger::FindSibling(IProjectTreeNodes& tree, Item pStart, const std::string& strText)
@@ -46,139 +269,4 @@ bool CProjectTreeMerger::TextLess(const std::string& strLeft, const std::string&
     if (strLeft.size() != strRight.size())
         return strLeft.size() < strRight.size();
     return strLeft < strRight;
-}
-
-Item CProjectTreeMerger::FindOrInsert(IProjectTreeNodes& tree, Item pParent, const std::string& strText, int nImage,
-                                      int nSelectedImage)
-{
-    if (Item pItem = FindSibling(tree, tree.FirstChild(pParent), strText))
-        return pItem;
-    return tree.InsertLast(pParent, strText, nImage, nSelectedImage);
-}
-
-void CProjectTreeMerger::MergeJavaFiles(CJavaProjectCore& project, IProjectTreeNodes& tree)
-{
-    const CJavaFileList& files = project.GetJavaFiles();
-    for (int nFile = 0; nFile < files.GetCount(); ++nFile) {
-        const CJavaFile* pFile = files.GetAt(nFile);
-        const std::string strName = pFile->GetFileName();
-        Item pFileItem = FindOrInsert(tree, nullptr, strName, IProjectTreeNodes::kImageJavaFile,
-                                      IProjectTreeNodes::kImageJavaFileSelected);
-        if (project.IsMainFile(strName))
-            tree.SetImages(pFileItem, IProjectTreeNodes::kImageMainFile, IProjectTreeNodes::kImageMainFileSelected);
-        else
-            tree.SetImages(pFileItem, IProjectTreeNodes::kImageJavaFile, IProjectTreeNodes::kImageJavaFileSelected);
-        const CJavaClassList& classes = pFile->GetClasses();
-        for (int nClass = 0; nClass < classes.GetCount(); ++nClass)
-            MergeClass(tree, pFileItem, *classes.GetAt(nClass));
-        tree.SetHasChildren(pFileItem);
-        tree.SortChildren(pFileItem);
-    }
-}
-
-void CProjectTreeMerger::MergeClass(IProjectTreeNodes& tree, Item pFileItem, const CJavaClass& javaClass)
-{
-    Item pClassItem = FindOrInsert(tree, pFileItem, javaClass.GetName(), IProjectTreeNodes::kImageClass,
-                                   IProjectTreeNodes::kImageClassSelected);
-    for (const std::string& strMember : javaClass.GetMembers())
-        FindOrInsert(tree, pClassItem, strMember, IProjectTreeNodes::kImageMember,
-                     IProjectTreeNodes::kImageMemberSelected);
-    const CJavaClassList& nested = javaClass.GetNestedClasses();
-    for (int nNested = 0; nNested < nested.GetCount(); ++nNested) {
-        const CJavaClass* pNested = nested.GetAt(nNested);
-        Item pNestedItem = FindOrInsert(tree, pClassItem, pNested->GetName(), IProjectTreeNodes::kImageClass,
-                                        IProjectTreeNodes::kImageClassSelected);
-        for (const std::string& strMember : pNested->GetMembers())
-            FindOrInsert(tree, pNestedItem, strMember, IProjectTreeNodes::kImageMember,
-                         IProjectTreeNodes::kImageMemberSelected);
-        tree.SetHasChildren(pNestedItem);
-    }
-    tree.SetHasChildren(pClassItem);
-    tree.SortChildren(pClassItem);
-}
-
-void CProjectTreeMerger::MergeHtmlFiles(CJavaProjectCore& project, IProjectTreeNodes& tree)
-{
-    const CTarnwickFileList& files = project.GetHtmlFiles();
-    if (files.GetCount() == 0)
-        return;
-    // The search starts at the root item that was first before any HTML
-    // file was added in this pass.
-    Item pFirst = tree.FirstChild(nullptr);
-    for (int nFile = 0; nFile < files.GetCount(); ++nFile) {
-        const std::string strName = files.GetAt(nFile)->GetFileName();
-        if (!FindSibling(tree, pFirst, strName))
-            tree.InsertLast(nullptr, strName, IProjectTreeNodes::kImageHtmlFile,
-                            IProjectTreeNodes::kImageHtmlFileSelected);
-    }
-}
-
-void CProjectTreeMerger::Prune(CJavaProjectCore& project, IProjectTreeNodes& tree)
-{
-    for (Item pItem = tree.FirstChild(nullptr); pItem;) {
-        Item pNext = tree.NextSibling(pItem);
-        const std::string strText = tree.GetText(pItem);
-        if (project.GetJavaFiles().HasFileName(strText))
-            PruneJavaFile(project, tree, pItem);
-        else if (project.GetHtmlFilePath(strText).empty())
-            tree.DeleteItem(pItem);
-        pItem = pNext;
-    }
-}
-
-void CProjectTreeMerger::PruneJavaFile(CJavaProjectCore& project, IProjectTreeNodes& tree, Item pFileItem)
-{
-    const std::string strPath = project.GetFilePath(tree.GetText(pFileItem));
-    if (strPath == CJavaProjectCore::NoFile)
-        return;
-    const CJavaFile* pFile = project.GetJavaFiles().FindByPathName(strPath);
-    if (!pFile)
-        return;
-    const CJavaClassList& classes = pFile->GetClasses();
-    for (Item pClassItem = tree.FirstChild(pFileItem); pClassItem;) {
-        Item pNext = tree.NextSibling(pClassItem);
-        const CJavaClass* pClass = classes.FindClass(tree.GetText(pClassItem));
-        if (!pClass)
-            tree.DeleteItem(pClassItem);
-        else
-            PruneClass(tree, pClassItem, *pClass);
-        pClassItem = pNext;
-    }
-}
-
-void CProjectTreeMerger::PruneClass(IProjectTreeNodes& tree, Item pClassItem, const CJavaClass& javaClass)
-{
-    for (Item pItem = tree.FirstChild(pClassItem); pItem;) {
-        Item pNext = tree.NextSibling(pItem);
-        const std::string strText = tree.GetText(pItem);
-        if (const CJavaClass* pNested = javaClass.FindNestedClass(strText)) {
-            for (Item pMember = tree.FirstChild(pItem); pMember;) {
-                Item pNextMember = tree.NextSibling(pMember);
-                if (!pNested->HasMember(tree.GetText(pMember)))
-                    tree.DeleteItem(pMember);
-                pMember = pNextMember;
-            }
-        } else if (!javaClass.HasMember(strText)) {
-            tree.DeleteItem(pItem);
-        }
-        pItem = pNext;
-    }
-}
-
-bool CProjectTreeMerger::Contains(IProjectTreeNodes& tree, Item pParent, Item pItem)
-{
-    // Depth-first without recursion; the tree is four levels deep at most,
-    // but a handle must be compared against every item once.
-    std::vector<Item> pending;
-    for (Item pChild = tree.FirstChild(pParent); pChild; pChild = tree.NextSibling(pChild))
-        pending.push_back(pChild);
-    while (!pending.empty()) {
-        Item pCurrent = pending.back();
-        pending.pop_back();
-        if (pCurrent == pItem)
-            return true;
-        for (Item pChild = tree.FirstChild(pCurrent); pChild; pChild = tree.NextSibling(pChild))
-            pending.push_back(pChild);
-    }
-    return false;
 }

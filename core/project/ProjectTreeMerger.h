@@ -4,7 +4,6 @@
 
 #include <string>
 
-class CJavaClass;
 class CJavaProjectCore;
 
 // Brings the project tree in line with the project model without clearing
@@ -14,6 +13,8 @@ class CProjectTreeMerger
 public:
     // Inserts what the model holds and the tree lacks, prunes what the model
     // no longer holds, sorts, and reselects the selected item if it is left.
+    // Each item's text is read once per pass and siblings are found by hash,
+    // so a rebuild costs time in proportion to the size of the tree.
     static void Rebuild(CJavaProjectCore& project, IProjectTreeNodes& tree);
 
     // The first item from pStart on (following next-sibling links) whose text
@@ -24,15 +25,4 @@ public:
     // The order of sibling items: alphabetical without regard to case, as the
     // tree control sorts; texts equal but for case fall back to byte order.
     static bool TextLess(const std::string& strLeft, const std::string& strRight);
-
-private:
-    static void MergeJavaFiles(CJavaProjectCore& project, IProjectTreeNodes& tree);
-    static void MergeClass(IProjectTreeNodes& tree, IProjectTreeNodes::Item pFileItem, const CJavaClass& javaClass);
-    static void MergeHtmlFiles(CJavaProjectCore& project, IProjectTreeNodes& tree);
-    static void Prune(CJavaProjectCore& project, IProjectTreeNodes& tree);
-    static void PruneJavaFile(CJavaProjectCore& project, IProjectTreeNodes& tree, IProjectTreeNodes::Item pFileItem);
-    static void PruneClass(IProjectTreeNodes& tree, IProjectTreeNodes::Item pClassItem, const CJavaClass& javaClass);
-    static IProjectTreeNodes::Item FindOrInsert(IProjectTreeNodes& tree, IProjectTreeNodes::Item pParent,
-                                                const std::string& strText, int nImage, int nSelectedImage);
-    static bool Contains(IProjectTreeNodes& tree, IProjectTreeNodes::Item pParent, IProjectTreeNodes::Item pItem);
 };

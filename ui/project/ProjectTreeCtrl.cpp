@@ -41,15 +41,36 @@ CProjectTreeCtrl::CProjectTreeCtrl(QWidget* pParent) : QTreeWidget(pParent)
 IProjectTreeNodes::Item CProjectTreeCtrl::FirstChild(Item pParent)
 {
     QTreeWidgetItem* pNode = pParent ? Node(pParent) : invisibleRootItem();
-    return pNode->childCount() > 0 ? pNode->child(0) : nullptr;
+    QTreeWidgetItem* pFirst = pNode->childCount() > 0 ? pNode->child(0) : nullptr;
+    m_pLastSibling = pFirst;
+    m_nLastSiblingIndex = 0;
+    return pFirst;
 }
 
 IProjectTreeNodes::Item CProjectTreeCtrl::NextSibling(Item pItem)
 {
     QTreeWidgetItem* pNode = Node(pItem);
     QTreeWidgetItem* pParent = pNode->parent() ? pNode->parent() : invisibleRootItem();
-    int nNext = pParent->indexOfChild(pNode) + 1;
-    return nNext < pParent->childCount() ? pParent->child(nNext) : nullptr;
+    // Items know their parent but not their place in it, and searching the
+    // parent's list on every step makes a walk quadratic. Walks go sibling
+    // by sibling, so the place of the item answered last (or the one before
+    // it, when that item was just deleted) is tried first; the check against
+    // the parent's list makes a stale guess harmless.
+    int nIndex = -1;
+    if (pNode == m_pLastSibling) {
+        for (int nGuess : {m_nLastSiblingIndex, m_nLastSiblingIndex - 1})
+            if (nGuess >= 0 && nGuess < pParent->childCount() && pParent->child(nGuess) == pNode) {
+                nIndex = nGuess;
+                break;
+            }
+    }
+    if (nIndex < 0)
+        nIndex = pParent->indexOfChild(pNode);
+    const int nNext = nIndex + 1;
+    QTreeWidgetItem* pNext = nNext < pParent->childCount() ? pParent->child(nNext) : nullptr;
+    m_pLastSibling = pNext;
+    m_nLastSiblingIndex = nNext;
+    return pNext;
 }
 
 IProjectTreeNodes::Item CProjectTreeCtrl::Parent(Item pItem)
@@ -59,7 +80,17 @@ IProjectTreeNodes::Item CProjectTreeCtrl::Parent(Item pItem)
 
 std::string CProjectTreeCtrl::GetText(Item pItem)
 {
-    return Node(pItem)->text(0).toStdString();
+    // The merge reads every item's text on each rebuild; Java names are
+    // nearly always ASCII, which needs no UTF-8 encoder and no second copy.
+    const QString strText = Node(pItem)->text(0);
+    std::string strResult(static_cast<std::size_t>(strText.size()), '\0');
+    const char16_t* pChars = reinterpret_cast<const char16_t*>(strText.utf16());
+    for (qsizetype i = 0; i < strText.size(); ++i) {
+        if (pChars[i] >= 0x80)
+            return strText.toStdString();
+        strResult[static_cast<std::size_t>(i)] = static_cast<char>(pChars[i]);
+    }
+    return strResult;
 }
 
 IProjectTreeNodes::Item CProjectTreeCtrl::InsertLast(Item pParent, const std::string& strText, int nImage,
@@ -79,7 +110,18 @@ void CProjectTreeCtrl::SetImages(Item pItem, int nImage, int nSelectedImage)
     pNode->setData(0, kImageRole, nImage);
     pNode->setData(0, kSelectedImageRole, nSelectedImage);
     // The pictures of a pair are the same, so one icon serves both states.
-    pNode->setIcon(0, CProjectTreeImages::Icon(nImage));
+    pNode->setIcon(0, IconFor(nImage));
+}
+
+QIcon CProjectTreeCtrl::IconFor(int nImage)
+{
+    // Drawing a picture costs far more than inserting the item; every item
+    // of a kind shares one icon.
+    if (nImage < 0 || nImage >= kImageCount)
+        return CProjectTreeImages::Icon(nImage);
+    if (m_icons[nImage].isNull())
+        m_icons[nImage] = CProjectTreeImages::Icon(nImage);
+    return m_icons[nImage];
 }
 
 void CProjectTreeCtrl::SetHasChildren(Item pItem)

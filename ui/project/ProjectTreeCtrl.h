@@ -2,7 +2,10 @@
 
 #include "core/project/ProjectTreeNodes.h"
 
+#include <QIcon>
 #include <QTreeWidget>
+
+#include <array>
 
 // The project tree. Mouse and keys become requests to the window that hosts
 // it; the items are reached by the merge through IProjectTreeNodes.
@@ -46,4 +49,12 @@ protected:
 
 private:
     static QTreeWidgetItem* Node(Item pItem) { return static_cast<QTreeWidgetItem*>(pItem); }
+    QIcon IconFor(int nImage);
+
+    std::array<QIcon, kImageCount> m_icons;
+
+    // The item NextSibling or FirstChild answered last and its place among
+    // its siblings; only ever compared, never dereferenced.
+    const QTreeWidgetItem* m_pLastSibling = nullptr;
+    int m_nLastSiblingIndex = 0;
 };
