@@ -31,6 +31,8 @@ QLineEdit* ReadOnlyField(QWidget* pParent, const char* pszName)
     pField->setObjectName(pszName);
     pField->setReadOnly(true);
     pField->setFrame(false);
+    // Shown, copyable, but not where the keyboard lands when the window opens.
+    pField->setFocusPolicy(Qt::ClickFocus);
     return pField;
 }
 } // namespace
