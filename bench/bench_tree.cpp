@@ -1,3 +1,5 @@
+#include "core/project/JavaFile.h"
+#include "core/project/JavaFileList.h"
 #include "core/project/JavaProjectCore.h"
 #include "core/project/ProjectTreeMerger.h"
 #include "core/project/ProjectTreeNodes.h"
@@ -5,6 +7,7 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,6 +16,8 @@ namespace {
 // A tree control in memory: each node owns its children in a vector and
 // knows its place among its siblings, so walking the tree costs what it
 // costs in a real control and the merge's own work is what gets measured.
+// Like the window's tree it keeps merge stamps; nothing but the merge
+// changes it, so no stamp ever needs dropping.
 class CBenchTree : public IProjectTreeNodes
 {
 public:
@@ -21,6 +26,8 @@ public:
         int m_nImage = -1;
         int m_nSelectedImage = -1;
         bool m_bHasChildren = false;
+        bool m_bStamped = false;
+        std::uint64_t m_nStamp = 0;
         CNode* m_pParent = nullptr;
         std::size_t m_nIndex = 0;
         std::vector<std::unique_ptr<CNode>> m_children;
@@ -75,6 +82,17 @@ public:
     }
     Item GetCaret() override { return m_pCaret; }
     void SelectItem(Item pItem) override { m_pCaret = pItem; }
+    bool GetMergeStamp(Item pItem, std::uint64_t& nStamp) override
+    {
+        nStamp = Node(pItem)->m_nStamp;
+        return Node(pItem)->m_bStamped;
+    }
+    void SetMergeStamp(Item pItem, std::uint64_t nStamp) override
+    {
+        Node(pItem)->m_bStamped = true;
+        Node(pItem)->m_nStamp = nStamp;
+    }
+    void ClearMergeStamp(Item pItem) override { Node(pItem)->m_bStamped = false; }
 
     // Every item under the root, at any depth.
     std::size_t CountItems() const { return CountUnder(m_root); }
@@ -178,3 +196,19 @@ static void BM_ProjectTreeRebuildOneClassChanged(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ProjectTreeRebuildOneClassChanged)->Unit(benchmark::kMillisecond);
+
+// The stamps of every file of the big project: what a rebuild pays before
+// it knows which files to merge.
+static void BM_ProjectTreeClassStamps(benchmark::State& state)
+{
+    CJavaProjectCore project;
+    FillProject(project);
+    const CJavaFileList& files = project.GetJavaFiles();
+    for (auto _ : state) {
+        std::uint64_t nAll = 0;
+        for (int f = 0; f < files.GetCount(); ++f)
+            nAll ^= CProjectTreeMerger::ClassStamp(files.GetAt(f)->GetFileName(), files.GetAt(f)->GetClasses());
+        benchmark::DoNotOptimize(nAll);
+    }
+}
+BENCHMARK(BM_ProjectTreeClassStamps)->Unit(benchmark::kMillisecond);

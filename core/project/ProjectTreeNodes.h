@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 // The project tree as the merge sees it: items known only by their text,
@@ -47,4 +48,14 @@ public:
     virtual Item GetCaret() = 0;
     // pItem null: no item is selected.
     virtual void SelectItem(Item pItem) = 0;
+
+    // A stamp the merge leaves on a Java file item once it has merged and
+    // pruned that file's classes: while the stamp is there and matches the
+    // file's classes, the items below are already what a merge would make.
+    // A tree keeping stamps must drop one as soon as anything but the merge
+    // inserts, deletes, reorders or renames an item at or below that file
+    // item. The defaults keep none, so every rebuild merges every file.
+    virtual bool GetMergeStamp(Item /*pItem*/, std::uint64_t& /*nStamp*/) { return false; }
+    virtual void SetMergeStamp(Item /*pItem*/, std::uint64_t /*nStamp*/) {}
+    virtual void ClearMergeStamp(Item /*pItem*/) {}
 };

@@ -55,6 +55,30 @@ double Median(std::vector<double> values)
     const std::size_t n = values.size();
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
+
+// Writes Big.jpr with nFiles files of kClasses classes of kMembers members.
+bool SaveProject(CAppFixture& fixture, int nFiles)
+{
+    CJavaProjectCore core("", "");
+    const QString strProject = fixture.TempPath("Big.jpr");
+    core.SetPathName(strProject.toStdString());
+    for (int f = 0; f < nFiles; ++f) {
+        if (!core.AddJavaFile(FilePath(fixture, f)))
+            return false;
+        ScanFile(core, FilePath(fixture, f), false);
+    }
+    core.SetMainFile("File0.java");
+    std::string strError;
+    return core.SaveAs(strProject.toStdString(), strError);
+}
+
+QTreeWidgetItem* FindChild(QTreeWidgetItem* pParent, const QString& strText)
+{
+    for (int i = 0; i < pParent->childCount(); ++i)
+        if (pParent->child(i)->text(0) == strText)
+            return pParent->child(i);
+    return nullptr;
+}
 } // namespace
 
 class ProjectTreeTimingTest : public QObject {
@@ -64,21 +88,12 @@ private slots:
     {
         CAppFixture fixture;
         QVERIFY(fixture.Start({}, false));
-        CJavaProjectCore core("", "");
-        const QString strProject = fixture.TempPath("Big.jpr");
-        core.SetPathName(strProject.toStdString());
-        for (int f = 0; f < kFiles; ++f) {
-            QVERIFY(core.AddJavaFile(FilePath(fixture, f)));
-            ScanFile(core, FilePath(fixture, f), false);
-        }
-        core.SetMainFile("File0.java");
-        std::string strError;
-        QVERIFY(core.SaveAs(strProject.toStdString(), strError));
+        QVERIFY(SaveProject(fixture, kFiles));
 
         // Opening shows the project window, which builds the tree from empty.
         QElapsedTimer timer;
         timer.start();
-        auto* pProject = dynamic_cast<CJavaProjectDoc*>(fixture.App().OpenDocumentFile(strProject));
+        auto* pProject = dynamic_cast<CJavaProjectDoc*>(fixture.App().OpenDocumentFile(fixture.TempPath("Big.jpr")));
         const double dOpenMs = timer.nsecsElapsed() / 1e6;
         QVERIFY(pProject);
         CProjectTreeDlg* pDlg = pProject->ProjectTree();
@@ -129,6 +144,66 @@ private slots:
         qInfo("rebuild after one class changed (%d items): median %.2f ms, min %.2f ms, max %.2f ms", kItems,
               Median(rebuilds), *std::min_element(rebuilds.begin(), rebuilds.end()),
               *std::max_element(rebuilds.begin(), rebuilds.end()));
+    }
+
+    // A rebuild leaves the items of unchanged files alone, so any change
+    // the merge did not make below a file item must send that file through
+    // the whole merge again.
+    void changesMadeOutsideTheMergeAreUndone()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start({}, false));
+        QVERIFY(SaveProject(fixture, 3));
+        auto* pProject = dynamic_cast<CJavaProjectDoc*>(fixture.App().OpenDocumentFile(fixture.TempPath("Big.jpr")));
+        QVERIFY(pProject);
+        CProjectTreeDlg* pDlg = pProject->ProjectTree();
+        CProjectTreeCtrl* pTree = pDlg->Tree();
+        const int nItems = 3 + 3 * kClasses + 3 * kClasses * kMembers;
+        QCOMPARE(CountItems(pTree->invisibleRootItem()), nItems);
+        QTreeWidgetItem* pFile = FindChild(pTree->invisibleRootItem(), "File1.java");
+        QVERIFY(pFile);
+        QVERIFY(pFile->data(0, CProjectTreeCtrl::kMergeStampRole).isValid());
+        QTreeWidgetItem* pClass = FindChild(pFile, "Class3");
+        QVERIFY(pClass);
+        const QString strMember = "method7(String strName, int nCount)";
+
+        // A stray item below a class.
+        new QTreeWidgetItem(pClass, QStringList{"stray"});
+        QVERIFY(!pFile->data(0, CProjectTreeCtrl::kMergeStampRole).isValid());
+        pDlg->RebuildTree();
+        QCOMPARE(FindChild(pClass, "stray"), nullptr);
+        QCOMPARE(CountItems(pTree->invisibleRootItem()), nItems);
+        QVERIFY(pFile->data(0, CProjectTreeCtrl::kMergeStampRole).isValid());
+
+        // A member deleted.
+        delete FindChild(pClass, strMember);
+        pDlg->RebuildTree();
+        QVERIFY(FindChild(pClass, strMember));
+        QCOMPARE(CountItems(pTree->invisibleRootItem()), nItems);
+
+        // A member renamed: pruned, and the real one inserted again.
+        FindChild(pClass, strMember)->setText(0, "renamed()");
+        pDlg->RebuildTree();
+        QCOMPARE(FindChild(pClass, "renamed()"), nullptr);
+        QVERIFY(FindChild(pClass, strMember));
+        QCOMPARE(CountItems(pTree->invisibleRootItem()), nItems);
+
+        // A class's items put in reverse order: sorted again.
+        pClass->sortChildren(0, Qt::DescendingOrder);
+        QVERIFY(!pFile->data(0, CProjectTreeCtrl::kMergeStampRole).isValid());
+        pDlg->RebuildTree();
+        QCOMPARE(pClass->child(0)->text(0), QStringLiteral("method0(String strName, int nCount)"));
+
+        // A file item renamed to another file's name: it is pruned as that
+        // file, and the file keeps only its own classes.
+        QTreeWidgetItem* pOther = FindChild(pTree->invisibleRootItem(), "File2.java");
+        QVERIFY(pOther);
+        pOther->setText(0, "File9.java");
+        new QTreeWidgetItem(pOther, QStringList{"Class99"});
+        pOther->setText(0, "File2.java");
+        pDlg->RebuildTree();
+        QCOMPARE(FindChild(pOther, "Class99"), nullptr);
+        QCOMPARE(CountItems(pTree->invisibleRootItem()), nItems);
     }
 };
 

@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 
 namespace {
 // Siblings sort as the tree control always sorted them: alphabetically,
@@ -36,6 +37,87 @@ CProjectTreeCtrl::CProjectTreeCtrl(QWidget* pParent) : QTreeWidget(pParent)
     setContextMenuPolicy(Qt::PreventContextMenu);
     header()->setStretchLastSection(false);
     header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    WatchForeignChanges();
+}
+
+void CProjectTreeCtrl::WatchForeignChanges()
+{
+    // The merge skips the items below a file whose stamp still matches, so
+    // a stamp must not outlive a change the merge did not make itself.
+    QAbstractItemModel* pModel = model();
+    auto belowParent = [this](const QModelIndex& parent, int, int) {
+        if (!m_bOwnChange && parent.isValid())
+            ForgetStampOf(parent);
+    };
+    connect(pModel, &QAbstractItemModel::rowsInserted, this, belowParent);
+    connect(pModel, &QAbstractItemModel::rowsAboutToBeRemoved, this, belowParent);
+    connect(pModel, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& topLeft, const QModelIndex& bottomRight, const QList<int>& roles) {
+                if (m_bOwnChange)
+                    return;
+                if (topLeft.parent().isValid()) {
+                    ForgetStampOf(topLeft);
+                    return;
+                }
+                // A file item's own picture or stamp is not its contents,
+                // but a new text makes it another file's item.
+                if (!roles.isEmpty() && !roles.contains(Qt::DisplayRole) && !roles.contains(Qt::EditRole))
+                    return;
+                for (int nRow = topLeft.row(); nRow <= bottomRight.row(); ++nRow)
+                    ForgetStampOf(topLeft.siblingAtRow(nRow));
+            });
+    connect(pModel, &QAbstractItemModel::rowsMoved, this, [this] {
+        if (!m_bOwnChange)
+            ForgetAllStamps();
+    });
+    connect(pModel, &QAbstractItemModel::layoutChanged, this, [this] {
+        if (!m_bOwnChange)
+            ForgetAllStamps();
+    });
+}
+
+void CProjectTreeCtrl::ForgetStampOf(const QModelIndex& index)
+{
+    QTreeWidgetItem* pItem = itemFromIndex(index);
+    if (!pItem)
+        return;
+    while (pItem->parent())
+        pItem = pItem->parent();
+    ClearMergeStamp(pItem);
+}
+
+void CProjectTreeCtrl::ForgetAllStamps()
+{
+    for (int i = 0; i < topLevelItemCount(); ++i)
+        ClearMergeStamp(topLevelItem(i));
+}
+
+bool CProjectTreeCtrl::GetMergeStamp(Item pItem, std::uint64_t& nStamp)
+{
+    const QVariant stamp = Node(pItem)->data(0, kMergeStampRole);
+    if (!stamp.isValid())
+        return false;
+    nStamp = stamp.toULongLong();
+    return true;
+}
+
+void CProjectTreeCtrl::SetMergeStamp(Item pItem, std::uint64_t nStamp)
+{
+    QTreeWidgetItem* pNode = Node(pItem);
+    const QVariant stamp = pNode->data(0, kMergeStampRole);
+    if (stamp.isValid() && stamp.toULongLong() == nStamp)
+        return;
+    QScopedValueRollback<bool> ownChange(m_bOwnChange, true);
+    pNode->setData(0, kMergeStampRole, QVariant::fromValue<qulonglong>(nStamp));
+}
+
+void CProjectTreeCtrl::ClearMergeStamp(Item pItem)
+{
+    QTreeWidgetItem* pNode = Node(pItem);
+    if (!pNode->data(0, kMergeStampRole).isValid())
+        return;
+    QScopedValueRollback<bool> ownChange(m_bOwnChange, true);
+    pNode->setData(0, kMergeStampRole, QVariant());
 }
 
 IProjectTreeNodes::Item CProjectTreeCtrl::FirstChild(Item pParent)
@@ -98,6 +180,7 @@ IProjectTreeNodes::Item CProjectTreeCtrl::InsertLast(Item pParent, const std::st
 {
     auto* pItem = new CProjectTreeItem(QStringList{QString::fromStdString(strText)});
     SetImages(pItem, nImage, nSelectedImage);
+    QScopedValueRollback<bool> ownChange(m_bOwnChange, true);
     (pParent ? Node(pParent) : invisibleRootItem())->addChild(pItem);
     return pItem;
 }
@@ -107,6 +190,7 @@ void CProjectTreeCtrl::SetImages(Item pItem, int nImage, int nSelectedImage)
     QTreeWidgetItem* pNode = Node(pItem);
     if (pNode->data(0, kImageRole) == nImage && pNode->data(0, kSelectedImageRole) == nSelectedImage)
         return;
+    QScopedValueRollback<bool> ownChange(m_bOwnChange, true);
     pNode->setData(0, kImageRole, nImage);
     pNode->setData(0, kSelectedImageRole, nSelectedImage);
     // The pictures of a pair are the same, so one icon serves both states.
@@ -126,16 +210,19 @@ QIcon CProjectTreeCtrl::IconFor(int nImage)
 
 void CProjectTreeCtrl::SetHasChildren(Item pItem)
 {
+    QScopedValueRollback<bool> ownChange(m_bOwnChange, true);
     Node(pItem)->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
 }
 
 void CProjectTreeCtrl::SortChildren(Item pParent)
 {
+    QScopedValueRollback<bool> ownChange(m_bOwnChange, true);
     (pParent ? Node(pParent) : invisibleRootItem())->sortChildren(0, Qt::AscendingOrder);
 }
 
 void CProjectTreeCtrl::DeleteItem(Item pItem)
 {
+    QScopedValueRollback<bool> ownChange(m_bOwnChange, true);
     delete Node(pItem);
 }
 

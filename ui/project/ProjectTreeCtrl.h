@@ -15,6 +15,8 @@ public:
     // Where an item keeps the index of its picture and selected picture.
     static constexpr int kImageRole = Qt::UserRole;
     static constexpr int kSelectedImageRole = Qt::UserRole + 1;
+    // Where a Java file item keeps the merge's stamp.
+    static constexpr int kMergeStampRole = Qt::UserRole + 2;
 
     explicit CProjectTreeCtrl(QWidget* pParent = nullptr);
 
@@ -30,6 +32,9 @@ public:
     void DeleteItem(Item pItem) override;
     Item GetCaret() override { return currentItem(); }
     void SelectItem(Item pItem) override;
+    bool GetMergeStamp(Item pItem, std::uint64_t& nStamp) override;
+    void SetMergeStamp(Item pItem, std::uint64_t nStamp) override;
+    void ClearMergeStamp(Item pItem) override;
 
 signals:
     // A double-click or Enter: open the selected item.
@@ -50,8 +55,15 @@ protected:
 private:
     static QTreeWidgetItem* Node(Item pItem) { return static_cast<QTreeWidgetItem*>(pItem); }
     QIcon IconFor(int nImage);
+    // Changes made through IProjectTreeNodes keep the stamps; any other
+    // change at or below a file item drops that item's stamp.
+    void WatchForeignChanges();
+    void ForgetStampOf(const QModelIndex& index);
+    void ForgetAllStamps();
 
     std::array<QIcon, kImageCount> m_icons;
+    // Set while the tree changes on the merge's behalf.
+    bool m_bOwnChange = false;
 
     // The item NextSibling or FirstChild answered last and its place among
     // its siblings; only ever compared, never dereferenced.

@@ -1,11 +1,15 @@
 #include "core/project/JavaClass.h"
 #include "core/project/JavaFile.h"
+#include "core/project/JavaFileList.h"
 #include "core/project/JavaProjectCore.h"
 #include "core/project/ProjectTreeMerger.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -269,4 +273,236 @@ TEST(ProjectTreeOrder, AlphabeticalWithoutRegardToCase)
     EXPECT_FALSE(CProjectTreeMerger::TextLess("main", "Main"));
     EXPECT_TRUE(CProjectTreeMerger::TextLess("run", "run()"));
     EXPECT_FALSE(CProjectTreeMerger::TextLess("x", "x"));
+}
+
+namespace {
+// The memory tree with merge stamps, counting the texts read below the root
+// items, so a test sees which files a rebuild left alone.
+class CStampedTree : public CMemoryTree
+{
+public:
+    std::string GetText(Item pItem) override
+    {
+        if (Parent(pItem))
+            ++m_nReadsBelowFiles;
+        return CMemoryTree::GetText(pItem);
+    }
+    void DeleteItem(Item pItem) override
+    {
+        // A new item may be given the address of a deleted one.
+        m_stamps.erase(pItem);
+        CMemoryTree::DeleteItem(pItem);
+    }
+    bool GetMergeStamp(Item pItem, std::uint64_t& nStamp) override
+    {
+        auto it = m_stamps.find(pItem);
+        if (it == m_stamps.end())
+            return false;
+        nStamp = it->second;
+        return true;
+    }
+    void SetMergeStamp(Item pItem, std::uint64_t nStamp) override { m_stamps[pItem] = nStamp; }
+    void ClearMergeStamp(Item pItem) override { m_stamps.erase(pItem); }
+
+    bool IsStamped(const std::string& strFileName) { return m_stamps.count(Find({strFileName})) != 0; }
+
+    int m_nReadsBelowFiles = 0;
+
+private:
+    std::map<Item, std::uint64_t> m_stamps;
+};
+
+// The project of ProjectTreeMerge shown in a tree that keeps stamps, next to
+// one that keeps none: both must always show the same.
+class ProjectTreeStamps : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_project.AddJavaFile("/src/Shapes.java");
+        m_project.AddJavaFile("/src/Util.java");
+        m_project.AddHtmlFile("/web/index.html");
+        ScanShapes(false);
+        m_project.AddClass("/src/Util.java", "Strings");
+        m_project.AddMember("/src/Util.java", "Strings", "trim(String s)");
+    }
+
+    // Shapes.java as the outline scan reports it; bEdited: Circle is gone,
+    // Square has a new member and Centre has lost x.
+    void ScanShapes(bool bEdited)
+    {
+        const std::string strPath = "/src/Shapes.java";
+        m_project.ClearFileClasses(strPath);
+        m_project.AddClass(strPath, "Square");
+        m_project.AddMember(strPath, "Square", "side");
+        if (bEdited)
+            m_project.AddMember(strPath, "Square", "scale(int n)");
+        m_project.AddMember(strPath, "Square", "area()");
+        m_project.AddNestedClass(strPath, "Square", "Centre");
+        if (!bEdited)
+            m_project.AddNestedMember(strPath, "Square", "Centre", "x");
+        m_project.AddNestedMember(strPath, "Square", "Centre", "y");
+        if (!bEdited) {
+            m_project.AddClass(strPath, "Circle");
+            m_project.AddMember(strPath, "Circle", "radius");
+        }
+    }
+
+    // Rebuilds both trees and returns the stamped tree's lines after
+    // checking the plain tree shows the same.
+    Lines Rebuild()
+    {
+        m_stamped.m_nReadsBelowFiles = 0;
+        CProjectTreeMerger::Rebuild(m_project, m_stamped);
+        CProjectTreeMerger::Rebuild(m_project, m_plain);
+        EXPECT_EQ(m_stamped.Dump(), m_plain.Dump());
+        return m_stamped.Dump();
+    }
+
+    CJavaProjectCore m_project;
+    CStampedTree m_stamped;
+    CMemoryTree m_plain;
+};
+} // namespace
+
+TEST_F(ProjectTreeStamps, UnchangedFilesAreLeftUnread)
+{
+    Rebuild();
+    EXPECT_TRUE(m_stamped.IsStamped("Shapes.java"));
+    EXPECT_TRUE(m_stamped.IsStamped("Util.java"));
+    EXPECT_FALSE(m_stamped.IsStamped("index.html"));
+    m_stamped.m_nInserted = 0;
+    Rebuild();
+    EXPECT_EQ(m_stamped.m_nReadsBelowFiles, 0);
+    EXPECT_EQ(m_stamped.m_nInserted, 0);
+    EXPECT_EQ(m_stamped.m_nDeleted, 0);
+}
+
+TEST_F(ProjectTreeStamps, SkippedFileStillChangesImagesWithTheMainFile)
+{
+    Rebuild();
+    m_project.SetMainFile("Shapes.java");
+    EXPECT_EQ(Rebuild()[1], "Shapes.java 2/3 +");
+    EXPECT_EQ(m_stamped.m_nReadsBelowFiles, 0);
+    m_project.SetMainFile("Util.java");
+    const Lines lines = Rebuild();
+    EXPECT_EQ(lines[1], "Shapes.java 0/1 +");
+    EXPECT_EQ(lines[lines.size() - 3], "Util.java 2/3 +");
+    EXPECT_EQ(m_stamped.m_nReadsBelowFiles, 0);
+}
+
+TEST_F(ProjectTreeStamps, SkippedFileIsPrunedWhenRemoved)
+{
+    Rebuild();
+    m_project.RemoveFile("/src/Shapes.java");
+    EXPECT_EQ(Rebuild(), (Lines{"index.html 4/5", "Util.java 0/1 +", "  Strings 6/7 +", "    trim(String s) 8/9"}));
+    EXPECT_EQ(m_stamped.m_nReadsBelowFiles, 0);
+    // Added back with the same classes: a new item, merged in full.
+    m_project.AddJavaFile("/src/Shapes.java");
+    ScanShapes(false);
+    EXPECT_EQ(Rebuild().size(), 13u);
+    EXPECT_TRUE(m_stamped.IsStamped("Shapes.java"));
+}
+
+TEST_F(ProjectTreeStamps, ChangedFileIsMergedAndPrunedInFull)
+{
+    Rebuild();
+    IProjectTreeNodes::Item pSide = m_stamped.Find({"Shapes.java", "Square", "side"});
+    ScanShapes(true);
+    EXPECT_EQ(Rebuild(), (Lines{"index.html 4/5",
+                                "Shapes.java 0/1 +",
+                                "  Square 6/7 +",
+                                "    area() 8/9",
+                                "    Centre 6/7 +",
+                                "      y 8/9",
+                                "    scale(int n) 8/9",
+                                "    side 8/9",
+                                "Util.java 0/1 +",
+                                "  Strings 6/7 +",
+                                "    trim(String s) 8/9"}));
+    // Surviving items are the same items.
+    EXPECT_EQ(m_stamped.Find({"Shapes.java", "Square", "side"}), pSide);
+    EXPECT_TRUE(m_stamped.IsStamped("Shapes.java"));
+    // Back as it was, then unchanged once more.
+    ScanShapes(false);
+    EXPECT_EQ(Rebuild().size(), 13u);
+    EXPECT_GT(m_stamped.m_nReadsBelowFiles, 0);
+    Rebuild();
+    EXPECT_EQ(m_stamped.m_nReadsBelowFiles, 0);
+}
+
+TEST_F(ProjectTreeStamps, FileWithoutStampIsMergedAgain)
+{
+    Rebuild();
+    IProjectTreeNodes::Item pShapes = m_stamped.Find({"Shapes.java"});
+    // Something else changed the items below: it drops the stamp, and the
+    // next rebuild puts the file's items right.
+    m_stamped.InsertLast(pShapes, "square", 6, 7);
+    m_stamped.ClearMergeStamp(pShapes);
+    m_plain.InsertLast(m_plain.Find({"Shapes.java"}), "square", 6, 7);
+    Rebuild();
+    EXPECT_EQ(m_stamped.Find({"Shapes.java", "square"}), nullptr);
+    EXPECT_TRUE(m_stamped.IsStamped("Shapes.java"));
+}
+
+TEST_F(ProjectTreeStamps, SelectionInASkippedFileSurvives)
+{
+    Rebuild();
+    IProjectTreeNodes::Item pY = m_stamped.Find({"Shapes.java", "Square", "Centre", "y"});
+    ASSERT_NE(pY, nullptr);
+    m_stamped.SelectItem(pY);
+    m_project.AddMember("/src/Util.java", "Strings", "pad(int n)");
+    Rebuild();
+    EXPECT_EQ(m_stamped.GetCaret(), pY);
+}
+
+TEST(ProjectTreeClassStamp, FollowsEveryTextAndItsPlace)
+{
+    auto stampOf = [](const std::function<void(CJavaProjectCore&)>& scan) {
+        CJavaProjectCore project;
+        project.AddJavaFile("/src/A.java");
+        scan(project);
+        return CProjectTreeMerger::ClassStamp("A.java", project.GetJavaFiles().GetAt(0)->GetClasses());
+    };
+    const std::string p = "/src/A.java";
+    auto base = [&](CJavaProjectCore& project) {
+        project.AddClass(p, "A");
+        project.AddMember(p, "A", "x");
+        project.AddMember(p, "A", "y");
+        project.AddNestedClass(p, "A", "N");
+        project.AddNestedMember(p, "A", "N", "z");
+    };
+    const std::uint64_t nBase = stampOf(base);
+    EXPECT_EQ(stampOf(base), nBase);
+    // Members swapped.
+    EXPECT_NE(stampOf([&](CJavaProjectCore& project) {
+                  project.AddClass(p, "A");
+                  project.AddMember(p, "A", "y");
+                  project.AddMember(p, "A", "x");
+                  project.AddNestedClass(p, "A", "N");
+                  project.AddNestedMember(p, "A", "N", "z");
+              }),
+              nBase);
+    // The nested member made a member of the class.
+    EXPECT_NE(stampOf([&](CJavaProjectCore& project) {
+                  project.AddClass(p, "A");
+                  project.AddMember(p, "A", "x");
+                  project.AddMember(p, "A", "y");
+                  project.AddMember(p, "A", "z");
+                  project.AddNestedClass(p, "A", "N");
+              }),
+              nBase);
+    // Two members run together into one text.
+    EXPECT_NE(stampOf([&](CJavaProjectCore& project) {
+                  project.AddClass(p, "A");
+                  project.AddMember(p, "A", "xy");
+                  project.AddNestedClass(p, "A", "N");
+                  project.AddNestedMember(p, "A", "N", "z");
+              }),
+              nBase);
+    // Same classes under another file name.
+    CJavaProjectCore project;
+    project.AddJavaFile(p);
+    base(project);
+    EXPECT_NE(CProjectTreeMerger::ClassStamp("B.java", project.GetJavaFiles().GetAt(0)->GetClasses()), nBase);
 }
