@@ -11,7 +11,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QSaveFile>
 
 CSyntaxWindowDoc::CSyntaxWindowDoc(CDocTemplate& docTemplate)
@@ -61,8 +60,6 @@ bool CSyntaxWindowDoc::OnSaveDocument(const QString& strPathName)
                   file.write(strBytes.data(), static_cast<qint64>(strBytes.size())) ==
                       static_cast<qint64>(strBytes.size()) &&
                   file.commit();
-    if (QGuiApplication::overrideCursor())
-        QGuiApplication::restoreOverrideCursor();
     if (!bSaved) {
         QFileInfo target(strPathName);
         bool bDenied = target.dir().exists() && (!QFileInfo(target.absolutePath()).isWritable() ||
