@@ -1,5 +1,7 @@
 #include "cli/CliIo.h"
 
+#include "core/editor/LineEnds.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -66,4 +68,13 @@ bool CCliIo::WriteOutput(std::string_view strText)
         return true;
     std::fprintf(stderr, "tarnwick-cli: cannot write the listing: %s.\n", std::strerror(errno));
     return false;
+}
+
+bool CCliIo::ReadEditorText(const std::string& strPath, std::string& strText)
+{
+    std::string strBytes;
+    if (!ReadInputFile(strPath, strBytes))
+        return false;
+    strText = CLineEnds::ToCrLf(strBytes);
+    return true;
 }

@@ -14,6 +14,8 @@ public:
     // The whole file, bytes as they are. False (reason printed) when it is
     // missing, not a regular file or cannot be read.
     static bool ReadInputFile(const std::string& strPath, std::string& strBytes);
+    // A source file as the editor holds it: read, then every line break CR LF.
+    static bool ReadEditorText(const std::string& strPath, std::string& strText);
 
     // Writes to stdout and flushes; false (reason printed) when that fails,
     // so a full disk or a closed pipe never passes for a complete listing.

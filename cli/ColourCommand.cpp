@@ -3,7 +3,6 @@
 #include "cli/CliIo.h"
 #include "core/editor/ColourListing.h"
 #include "core/editor/JavaColourer.h"
-#include "core/editor/LineEnds.h"
 
 #include <cstdio>
 
@@ -55,10 +54,9 @@ int CColourCommand::Run(const std::vector<std::string>& args)
         return 2;
     }
 
-    std::string strBytes;
-    if (!CCliIo::ReadInputFile(strPath, strBytes))
+    std::string strText;
+    if (!CCliIo::ReadEditorText(strPath, strText))
         return 1;
-    const std::string strText = CLineEnds::ToCrLf(strBytes);
     const std::vector<unsigned char> codes = CJavaColourer().ColourAll(strText);
     const std::string strListing = bCodes ? CColourListing::Codes(strText, codes) : CColourListing::Runs(codes);
     return CCliIo::WriteOutput(strListing) ? 0 : 1;

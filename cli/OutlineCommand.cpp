@@ -1,7 +1,6 @@
 #include "cli/OutlineCommand.h"
 
 #include "cli/CliIo.h"
-#include "core/editor/LineEnds.h"
 #include "core/editor/OutlineListing.h"
 #include "core/editor/OutlineScanner.h"
 #include "core/project/ClassListing.h"
@@ -84,10 +83,9 @@ int COutlineCommand::Run(const std::vector<std::string>& args)
         return 2;
     }
 
-    std::string strBytes;
-    if (!CCliIo::ReadInputFile(strPath, strBytes))
+    std::string strText;
+    if (!CCliIo::ReadEditorText(strPath, strText))
         return 1;
-    const std::string strText = CLineEnds::ToCrLf(strBytes);
     COutlineScanner scanner;
     if (!bHaveProject) {
         scanner.ScanClasses(strText);

@@ -3,6 +3,23 @@
 #include "core/tools/ToolMessages.h"
 #include "core/tools/ToolPath.h"
 
+namespace {
+// javac on one file name, run in strFolder, with the switches after the name.
+void SetJavacCommand(const std::string& strJdkFolder, const std::string& strFolder, const std::string& strFileName,
+                     const std::string& strSwitches, CToolCommand& cmd)
+{
+    cmd.m_strFolder = strFolder;
+    cmd.m_strProgram = CToolPath::JdkTool(strJdkFolder, "javac");
+    cmd.m_strCommandLine = "javac " + strFileName;
+    cmd.AddWord("javac");
+    cmd.AddWord(strFileName);
+    if (!strSwitches.empty()) {
+        cmd.m_strCommandLine += " " + strSwitches;
+        cmd.AddSplitWords(strSwitches);
+    }
+}
+} // namespace
+
 bool CJdkCommandBuilder::BuildProject(const std::string& strJdkFolder, const std::string& strMainJavaFile,
                                       const std::string& strMainJavaPath, const std::string& strJavacSwitches,
                                       CToolCommand& cmd, std::string& strError)
@@ -18,15 +35,7 @@ bool CJdkCommandBuilder::BuildProject(const std::string& strJdkFolder, const std
     }
     cmd.m_strTitle = "Building \"" + strMainJavaPath + "\"";
     cmd.m_bSetsTitle = true;
-    cmd.m_strFolder = CToolPath::FolderOf(strMainJavaPath);
-    cmd.m_strProgram = CToolPath::JdkTool(strJdkFolder, "javac");
-    cmd.m_strCommandLine = "javac " + strMainJavaFile;
-    cmd.AddWord("javac");
-    cmd.AddWord(strMainJavaFile);
-    if (!strJavacSwitches.empty()) {
-        cmd.m_strCommandLine += " " + strJavacSwitches;
-        cmd.AddSplitWords(strJavacSwitches);
-    }
+    SetJavacCommand(strJdkFolder, CToolPath::FolderOf(strMainJavaPath), strMainJavaFile, strJavacSwitches, cmd);
     return true;
 }
 
@@ -41,16 +50,8 @@ bool CJdkCommandBuilder::CompileFile(const std::string& strJdkFolder, const std:
         strError = CToolMessages::s_szUnholyError;
         return false;
     }
-    const std::string strFileName = CToolPath::FileNameOf(strPath);
-    cmd.m_strFolder = CToolPath::FolderOf(strPath);
-    cmd.m_strProgram = CToolPath::JdkTool(strJdkFolder, "javac");
-    cmd.m_strCommandLine = "javac " + strFileName;
-    cmd.AddWord("javac");
-    cmd.AddWord(strFileName);
-    if (!strDefaultSwitches.empty()) {
-        cmd.m_strCommandLine += " " + strDefaultSwitches;
-        cmd.AddSplitWords(strDefaultSwitches);
-    }
+    SetJavacCommand(strJdkFolder, CToolPath::FolderOf(strPath), CToolPath::FileNameOf(strPath), strDefaultSwitches,
+                    cmd);
     return true;
 }
 
