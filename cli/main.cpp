@@ -20,7 +20,7 @@ void PrintUsage(std::FILE* pOut)
                        "  --version   show the version\n"
                        "  project     create, edit, list and dump .jpr project files\n"
                        "  colour      the Java editor's colouring of FILE, as runs\n"
-                       "              \"OFFSET LENGTH CLASS\" (CLASS plain, keyword, comment or\n"
+                       "              \"START END CLASS\" (CLASS plain, keyword, comment or\n"
                        "              string; offsets count each line break as CR LF), or with\n"
                        "              --codes every character's class code (253 plain, 255\n"
                        "              keyword, 254 comment, 252 string), one line per line\n"

@@ -26,7 +26,7 @@ std::string CColourListing::Runs(std::span<const unsigned char> codes)
             ++nEnd;
         strOut += std::to_string(nStart);
         strOut += ' ';
-        strOut += std::to_string(nEnd - nStart);
+        strOut += std::to_string(nEnd);
         strOut += ' ';
         strOut += strClass;
         strOut += '\n';

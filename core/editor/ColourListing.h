@@ -12,8 +12,8 @@ public:
     // "plain", "keyword", "comment" or "string"; any other code shows plain.
     static std::string_view ClassName(unsigned char nCode);
 
-    // One line "OFFSET LENGTH CLASS" per maximal run of one class, in text
-    // order, covering every code. Codes that show the same class form one run.
+    // One line "START END CLASS" (END exclusive) per maximal run of one class,
+    // in text order, covering every code. Codes that show the same class form one run.
     static std::string Runs(std::span<const unsigned char> codes);
 
     // The raw codes in decimal, space separated, one line per line of the CR LF

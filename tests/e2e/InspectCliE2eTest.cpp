@@ -113,7 +113,7 @@ const std::string kNestedOutline = "0\tA\n"
 
 TEST_F(CInspectCliE2e, ColourOfCrLfAndLfFilesCountsEachBreakAsTwo)
 {
-    const std::string strRuns = "0 3 keyword\n3 4 plain\n7 5 comment\n12 12 plain\n24 3 string\n27 3 plain\n";
+    const std::string strRuns = "0 3 keyword\n3 7 plain\n7 12 comment\n12 24 plain\n24 27 string\n27 30 plain\n";
     const std::string strCodes = "255 255 255 253 253 253 253 254 254 254 254 254 253\n"
                                  "253 253 253 253 253 253 253 253 253 253 253 252 252 252 253 253 253\n";
     WriteFileBytes(Path("CrLf.java"), "int a; // c\r\nString s = \"x\";\r\n");
@@ -136,7 +136,7 @@ TEST_F(CInspectCliE2e, BlockCommentOpenedInsideAStringRunsToTheNextClose)
     WriteFileBytes(Path("S.java"), "String s = \"/*\";\nint x; */ int y;\n");
     const CCliResult runs = Cli({"colour", "S.java"});
     EXPECT_EQ(runs.m_nExit, 0);
-    EXPECT_EQ(runs.m_strOut, "0 11 plain\n11 1 string\n12 15 comment\n27 1 plain\n28 3 keyword\n31 5 plain\n");
+    EXPECT_EQ(runs.m_strOut, "0 11 plain\n11 12 string\n12 27 comment\n27 28 plain\n28 31 keyword\n31 36 plain\n");
 }
 
 TEST_F(CInspectCliE2e, EmptyFilePrintsNothing)
@@ -179,12 +179,13 @@ TEST_F(CInspectCliE2e, ColourOfTheDemoMatchesTheColourerCalledDirectly)
     ASSERT_EQ(runs.m_nExit, 0);
     std::vector<unsigned char> expanded;
     std::istringstream runStream(runs.m_strOut);
-    std::size_t nOffset = 0;
-    std::size_t nLength = 0;
+    std::size_t nStart = 0;
+    std::size_t nEnd = 0;
     std::string strClass;
     std::string strPrevious;
-    while (runStream >> nOffset >> nLength >> strClass) {
-        EXPECT_EQ(nOffset, expanded.size());
+    while (runStream >> nStart >> nEnd >> strClass) {
+        EXPECT_EQ(nStart, expanded.size());
+        ASSERT_GT(nEnd, nStart);
         EXPECT_NE(strClass, strPrevious);
         strPrevious = strClass;
         const unsigned char nRunCode = strClass == "keyword"   ? CJavaColourer::kColourKeyword
@@ -192,7 +193,7 @@ TEST_F(CInspectCliE2e, ColourOfTheDemoMatchesTheColourerCalledDirectly)
                                        : strClass == "string"  ? CJavaColourer::kColourString
                                                                : CJavaColourer::kColourPlain;
         EXPECT_TRUE(strClass == "plain" || nRunCode != CJavaColourer::kColourPlain) << strClass;
-        expanded.insert(expanded.end(), nLength, nRunCode);
+        expanded.insert(expanded.end(), nEnd - nStart, nRunCode);
     }
     EXPECT_EQ(expanded, expected);
     EXPECT_NE(runs.m_strOut.find(" keyword\n"), std::string::npos);
@@ -400,14 +401,14 @@ TEST_F(CInspectCliE2e, BadCommandLinesExitTwoAndHelpDocumentsTheFormats)
 
     const CCliResult colourHelp = Cli({"colour", "--help"});
     EXPECT_EQ(colourHelp.m_nExit, 0);
-    EXPECT_NE(colourHelp.m_strOut.find("OFFSET LENGTH CLASS"), std::string::npos);
+    EXPECT_NE(colourHelp.m_strOut.find("START END CLASS"), std::string::npos);
     EXPECT_NE(colourHelp.m_strOut.find("--codes"), std::string::npos);
     const CCliResult outlineHelp = Cli({"outline", "--help"});
     EXPECT_EQ(outlineHelp.m_nExit, 0);
     EXPECT_NE(outlineHelp.m_strOut.find("POSITION<TAB>ENTRY"), std::string::npos);
     const CCliResult help = Cli({"--help"});
     EXPECT_EQ(help.m_nExit, 0);
-    for (const char* pszText : {"colour [--codes] FILE", "outline [--project PATH.jpr] FILE", "OFFSET LENGTH CLASS",
+    for (const char* pszText : {"colour [--codes] FILE", "outline [--project PATH.jpr] FILE", "START END CLASS",
                                 "POSITION<TAB>ENTRY"})
         EXPECT_NE(help.m_strOut.find(pszText), std::string::npos) << pszText;
     EXPECT_NE(Cli({"project", "--help"}).m_strOut.find("project dump PATH.jpr"), std::string::npos);

@@ -23,7 +23,7 @@ TEST(ColourListing, NamesEveryCodeAndTreatsUnknownOnesAsPlain)
 TEST(ColourListing, RunsCoverTheTextInOrder)
 {
     const std::vector<unsigned char> codes = {K, K, K, P, S, S, S, C, C, P};
-    EXPECT_EQ(CColourListing::Runs(codes), "0 3 keyword\n3 1 plain\n4 3 string\n7 2 comment\n9 1 plain\n");
+    EXPECT_EQ(CColourListing::Runs(codes), "0 3 keyword\n3 4 plain\n4 7 string\n7 9 comment\n9 10 plain\n");
     EXPECT_EQ(CColourListing::Runs(std::vector<unsigned char>{}), "");
     EXPECT_EQ(CColourListing::Runs(std::vector<unsigned char>{C}), "0 1 comment\n");
 }
@@ -31,7 +31,7 @@ TEST(ColourListing, RunsCoverTheTextInOrder)
 TEST(ColourListing, UnknownCodesJoinTheNeighbouringPlainRun)
 {
     const std::vector<unsigned char> codes = {P, 7, P, K, 0};
-    EXPECT_EQ(CColourListing::Runs(codes), "0 3 plain\n3 1 keyword\n4 1 plain\n");
+    EXPECT_EQ(CColourListing::Runs(codes), "0 3 plain\n3 4 keyword\n4 5 plain\n");
 }
 
 TEST(ColourListing, RunsOfARealColouringCountLineBreaksAsTwo)
@@ -39,7 +39,7 @@ TEST(ColourListing, RunsOfARealColouringCountLineBreaksAsTwo)
     // The line comment keeps the CR of its line break; the LF stays plain.
     const std::string strText = "int a;\r\n// x\r\nb";
     const auto codes = CJavaColourer().ColourAll(strText);
-    EXPECT_EQ(CColourListing::Runs(codes), "0 3 keyword\n3 5 plain\n8 5 comment\n13 2 plain\n");
+    EXPECT_EQ(CColourListing::Runs(codes), "0 3 keyword\n3 8 plain\n8 13 comment\n13 15 plain\n");
 }
 
 TEST(ColourListing, CodesPutEachLineBreakOnTheLineItEnds)
