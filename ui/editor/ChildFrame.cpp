@@ -37,17 +37,9 @@ CChildFrame::CChildFrame(CSyntaxWindowDoc& document, CSyntaxWindowView* pView, b
     connect(m_pFunctions, &QComboBox::activated, pView, &CSyntaxWindowView::OnFunctionChosen);
 }
 
-void CChildFrame::AddFunction(const QString& strText)
+void CChildFrame::SetFunctions(const QStringList& entries)
 {
-    // Filling the list selects nothing, as a fresh drop-down list shows.
-    int nCurrent = m_pFunctions->currentIndex();
-    m_pFunctions->addItem(strText);
-    m_pFunctions->setCurrentIndex(nCurrent);
-}
-
-void CChildFrame::ClearFunctions()
-{
-    m_pFunctions->clear();
+    m_pFunctions->SetEntries(entries);
 }
 
 int CChildFrame::GetSelectedFunction() const

@@ -3,6 +3,7 @@
 #include "ui/framework/MdiChildFrame.h"
 
 #include <QString>
+#include <QStringList>
 
 class CFunctionCombo;
 class CSyntaxWindowDoc;
@@ -17,8 +18,8 @@ public:
 
     CChildFrame(CSyntaxWindowDoc& document, CSyntaxWindowView* pView, bool bShowFunctionBar);
 
-    void AddFunction(const QString& strText);
-    void ClearFunctions();
+    // Fills the drop-down with entries, in order, selecting none.
+    void SetFunctions(const QStringList& entries);
     // The chosen entry's index, -1 when none.
     int GetSelectedFunction() const;
     CFunctionCombo* FunctionList() const { return m_pFunctions; }

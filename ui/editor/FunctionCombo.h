@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QComboBox>
+#include <QStringList>
+
+class QStringListModel;
 
 // The drop-down of a Java window's function bar. It tells its owner before
 // the list opens, so the outline can be rebuilt first.
@@ -9,8 +12,15 @@ class CFunctionCombo : public QComboBox {
 public:
     explicit CFunctionCombo(QWidget* pParent = nullptr);
 
+    // Replaces the entries, in order, selecting none.
+    void SetEntries(const QStringList& entries);
+
     void showPopup() override;
 
 signals:
     void DroppingDown();
+
+private:
+    // A plain list model: a file of 70,000 methods fills it at once.
+    QStringListModel* m_pEntries;
 };

@@ -8,6 +8,7 @@
 #include <QList>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -60,7 +61,8 @@ public:
     // The style of every character in [nStart, nEnd).
     std::vector<unsigned char> StylesInRange(std::size_t nStart, std::size_t nEnd) const;
     int StyleAt(std::size_t nPos) const;
-    void SetStyleRange(std::size_t nStart, std::size_t nEnd, int nStyle);
+    // Gives the characters from nStart on the styles listed, one each.
+    void SetStyles(std::size_t nStart, std::span<const unsigned char> styles);
 
     bool IsTextModified() const;
     bool CanPasteText() const;

@@ -6,6 +6,9 @@
 
 #include <QGuiApplication>
 
+#include <algorithm>
+#include <span>
+
 CSyntaxColouring::CSyntaxColouring(std::uint32_t crPlain, std::uint32_t crKeyword, std::uint32_t crComment,
                                    std::uint32_t crString)
     : m_colourOf(CJavaColourer::ColourTable(crPlain, crKeyword, crComment, crString))
@@ -14,13 +17,32 @@ CSyntaxColouring::CSyntaxColouring(std::uint32_t crPlain, std::uint32_t crKeywor
 
 void CSyntaxColouring::RecolourAll(CJavaEditor& editor, bool bLockRedraw) const
 {
+    ColourWholeText(editor, bLockRedraw, false);
+}
+
+void CSyntaxColouring::ColourLoadedText(CJavaEditor& editor) const
+{
+    ColourWholeText(editor, true, true);
+}
+
+void CSyntaxColouring::ColourWholeText(CJavaEditor& editor, bool bLockRedraw, bool bDefaultStyles) const
+{
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     QWidget* pViewport = editor.viewport();
     bool bWasUpdating = pViewport->updatesEnabled();
     if (bLockRedraw)
         pViewport->setUpdatesEnabled(false);
     std::vector<unsigned char> codes = m_colourer.ColourAll(editor.TextView());
-    ApplyColour(editor, 0, codes);
+    if (bDefaultStyles) {
+        // Text the editor has just been given carries the plain style
+        // throughout: giving every character its style in one pass rewrites
+        // plain text as it is and changes exactly the runs that need it.
+        std::transform(codes.begin(), codes.end(), codes.begin(),
+                       [](unsigned char nCode) { return static_cast<unsigned char>(CColourStyles::StyleForCode(nCode)); });
+        editor.SetStyles(0, codes);
+    } else {
+        ApplyColour(editor, 0, codes, editor.StylesInRange(0, codes.size()));
+    }
     if (bLockRedraw) {
         pViewport->setUpdatesEnabled(bWasUpdating);
         pViewport->update();
@@ -31,17 +53,28 @@ void CSyntaxColouring::RecolourAll(CJavaEditor& editor, bool bLockRedraw) const
 void CSyntaxColouring::RecolourLine(CJavaEditor& editor) const
 {
     CJavaColourer::CLineColours line = m_colourer.ColourLine(editor.TextView(), editor.SelStart());
-    ApplyColour(editor, line.m_nStart, line.m_codes);
+    ApplyColour(editor, line.m_nStart, line.m_codes,
+                editor.StylesInRange(line.m_nStart, line.m_nStart + line.m_codes.size()));
 }
 
-void CSyntaxColouring::ApplyColour(CJavaEditor& editor, std::size_t nBase,
-                                   const std::vector<unsigned char>& desired) const
+void CSyntaxColouring::ApplyColour(CJavaEditor& editor, std::size_t nBase, const std::vector<unsigned char>& desired,
+                                   std::vector<unsigned char> styles) const
 {
     if (desired.empty())
         return;
-    std::vector<unsigned char> current = editor.StylesInRange(nBase, nBase + desired.size());
-    for (unsigned char& nStyle : current)
-        nStyle = CColourStyles::CodeForStyle(nStyle);
-    for (const CColourRun& run : CColourRun::RunsToApply(desired, current, nBase, m_colourOf))
-        editor.SetStyleRange(run.m_nStart, run.m_nEnd, CColourStyles::StyleForCode(run.m_nCode));
+    std::vector<unsigned char> current(styles.size());
+    std::transform(styles.begin(), styles.end(), current.begin(), CColourStyles::CodeForStyle);
+    const std::vector<CColourRun> runs = CColourRun::RunsToApply(desired, current, nBase, m_colourOf);
+    if (runs.empty())
+        return;
+    // The runs go to the editor in one call: between them the current styles
+    // are written back as they are, so what is right stays untouched.
+    styles.resize(desired.size(), 0);
+    for (const CColourRun& run : runs)
+        std::fill(styles.begin() + static_cast<std::ptrdiff_t>(run.m_nStart - nBase),
+                  styles.begin() + static_cast<std::ptrdiff_t>(run.m_nEnd - nBase),
+                  static_cast<unsigned char>(CColourStyles::StyleForCode(run.m_nCode)));
+    const std::size_t nFirst = runs.front().m_nStart - nBase;
+    const std::size_t nLast = runs.back().m_nEnd - nBase;
+    editor.SetStyles(nBase + nFirst, std::span<const unsigned char>(styles).subspan(nFirst, nLast - nFirst));
 }

@@ -18,11 +18,17 @@ public:
     CSyntaxColouring(std::uint32_t crPlain, std::uint32_t crKeyword, std::uint32_t crComment, std::uint32_t crString);
 
     void RecolourAll(CJavaEditor& editor, bool bLockRedraw) const;
+    // The first colouring of text the editor has just been given: everything
+    // still has the default style, so nothing needs reading back.
+    void ColourLoadedText(CJavaEditor& editor) const;
     void RecolourLine(CJavaEditor& editor) const;
 
 private:
-    // Gives [nBase, nBase + desired.size()) the styles of the desired codes.
-    void ApplyColour(CJavaEditor& editor, std::size_t nBase, const std::vector<unsigned char>& desired) const;
+    void ColourWholeText(CJavaEditor& editor, bool bLockRedraw, bool bDefaultStyles) const;
+    // Gives [nBase, nBase + desired.size()) the styles of the desired codes;
+    // styles are the editor's styles of that range now.
+    void ApplyColour(CJavaEditor& editor, std::size_t nBase, const std::vector<unsigned char>& desired,
+                     std::vector<unsigned char> styles) const;
 
     CJavaColourer m_colourer;
     std::array<std::uint32_t, 256> m_colourOf;

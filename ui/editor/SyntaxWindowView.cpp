@@ -70,8 +70,10 @@ CSyntaxWindowView::CSyntaxWindowView(CSyntaxWindowDoc& document, const CSettings
     // A further window on an open document shows the same text.
     if (CSyntaxWindowView* pFirst = document.FirstView())
         ShareTextOf(*pFirst);
-    else
+    else {
         LoadText(document.TakeLoadedText());
+        m_bTextJustLoaded = true;
+    }
 
     connect(this, &QsciScintilla::modificationChanged, &m_document,
             [this](bool bModified) { m_document.SetModifiedFlag(bModified); });
@@ -90,7 +92,11 @@ void CSyntaxWindowView::OnInitialUpdate()
 {
     bool bWasModified = m_document.IsModified();
     SetSel(0, 0);
-    RecolourAll(true);
+    if (m_bTextJustLoaded)
+        m_colouring.ColourLoadedText(*this);
+    else
+        RecolourAll(true);
+    m_bTextJustLoaded = false;
     m_document.SetModifiedFlag(bWasModified);
     RefreshFunctionList();
 }
@@ -109,10 +115,11 @@ void CSyntaxWindowView::RefreshFunctionList()
 {
     if (!m_pFrame)
         return;
-    m_pFrame->ClearFunctions();
     m_document.ScanClasses(TextView());
+    QStringList entries;
     for (const std::string& strEntry : m_document.Outline().GetFunctions())
-        m_pFrame->AddFunction(QString::fromStdString(strEntry));
+        entries << QString::fromStdString(strEntry);
+    m_pFrame->SetFunctions(entries);
 }
 
 void CSyntaxWindowView::SelectLine(int nLine)

@@ -67,5 +67,7 @@ private:
     CEditorKeys m_keys;
     CTextCommands m_commands;
     CSyntaxColouring m_colouring;
+    // Set while the text given at construction has not been coloured yet.
+    bool m_bTextJustLoaded = false;
     std::string m_strHelpPath;
 };
