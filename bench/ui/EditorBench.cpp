@@ -1,0 +1,97 @@
+// Times a large Java file in the editor window: opening it until the window
+// shows it coloured, and one typed character on line 50,000 (the editor's key
+// handling plus recolouring the line). Prints the medians.
+//
+//   build/bench/ui/tarnwick_editor_bench [RUNS]
+//
+// Runs offscreen unless a platform is chosen (xvfb-run with
+// QT_QPA_PLATFORM=xcb for a real display server).
+
+#include "tests/ui/support/AppFixture.h"
+#include "ui/editor/SyntaxWindowDoc.h"
+#include "ui/editor/SyntaxWindowView.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+constexpr int kKeysPerRun = 50;
+constexpr std::size_t kTypingLine = 50000;
+
+// About 5 MB: 70,000 method lines, each with a block comment, keywords, a
+// line comment and a string.
+QByteArray FiveMegabyteJavaText()
+{
+    QByteArray body = "public class Big {\n";
+    const QByteArray method = "    /* note */ public int method%1(int a) { return a + 1; } // tail \"x\"\n";
+    for (int nMethod = 0; body.size() < 5 * 1024 * 1024; ++nMethod)
+        body += QByteArray(method).replace("%1", QByteArray::number(nMethod));
+    body += "}\n";
+    return body;
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0.0 : values[values.size() / 2];
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    const int nRuns = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
+    const QByteArray body = FiveMegabyteJavaText();
+
+    std::vector<double> openMs;
+    std::vector<double> keyMs;
+    for (int nRun = 0; nRun < nRuns; ++nRun) {
+        CAppFixture fixture;
+        if (!fixture.Start({}, false)) {
+            std::fprintf(stderr, "the application did not start\n");
+            return 1;
+        }
+        const QString strPath = fixture.WriteFile("Big.java", body);
+        QApplication::processEvents();
+
+        QElapsedTimer timer;
+        timer.start();
+        auto* pDoc = dynamic_cast<CSyntaxWindowDoc*>(fixture.App().OpenDocumentFile(strPath));
+        CSyntaxWindowView* pView = pDoc ? pDoc->FirstView() : nullptr;
+        if (!pView) {
+            std::fprintf(stderr, "the file did not open\n");
+            return 1;
+        }
+        pView->viewport()->repaint();
+        QApplication::processEvents();
+        openMs.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+
+        const std::size_t nPos = pView->PositionFromLine(kTypingLine) + 20;
+        pView->SetSel(nPos, nPos);
+        for (int nKey = 0; nKey < kKeysPerRun; ++nKey) {
+            timer.restart();
+            QTest::keyClick(pView, Qt::Key_X);
+            QApplication::processEvents();
+            keyMs.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+        }
+        if (pView->TextView().substr(nPos, kKeysPerRun) != std::string(kKeysPerRun, 'x')) {
+            std::fprintf(stderr, "the typed characters did not arrive\n");
+            return 1;
+        }
+    }
+    std::printf("5 MB Java file (%lld bytes), %d runs\n", static_cast<long long>(body.size()), nRuns);
+    std::printf("open to a coloured window: median %.1f ms (min %.1f, max %.1f)\n", Median(openMs),
+                *std::min_element(openMs.begin(), openMs.end()), *std::max_element(openMs.begin(), openMs.end()));
+    std::printf("typed character on line %zu: median %.3f ms (max %.3f)\n", kTypingLine + 1, Median(keyMs),
+                *std::max_element(keyMs.begin(), keyMs.end()));
+    return 0;
+}
