@@ -6,10 +6,34 @@
 
 #include <benchmark/benchmark.h>
 
+#include <memory>
 #include <string>
 
-// A full project: 255 Java files, each with 40 classes of 60 members and
-// 5 nested classes of 20 members (about 32 MB of .jpr).
+// The largest project the lists hold with realistic classes: 255 Java files
+// of 50 classes with 50 members each.
+static void FillFullProject(CProjectRecord& record)
+{
+    const std::string strProject = "/home/ann/work/big/Big.jpr";
+    for (int f = 0; f < 255; ++f)
+    {
+        auto pFile = std::make_unique<CJavaFile>(strProject);
+        pFile->SetPathName("/home/ann/work/big/src/pkg/File" + std::to_string(f) + ".java");
+        for (int c = 0; c < 50; ++c)
+        {
+            auto pClass = std::make_unique<CJavaClass>();
+            pClass->SetName("Class" + std::to_string(c));
+            for (int m = 0; m < 50; ++m)
+                pClass->AddMember("method" + std::to_string(m) + "(String strName, int nCount)");
+            pFile->GetClasses().Add(std::move(pClass));
+        }
+        record.m_javaFiles.Add(std::move(pFile));
+    }
+    record.m_strMainJavaFile = "File0.java";
+    record.m_strMainFolder = "/home/ann/work/big/src/pkg";
+}
+
+// A heavier project still: 255 Java files, each with 40 classes of 60 members
+// and 5 nested classes of 20 members (about 32 MB of .jpr).
 static void FillLargeProject(CProjectRecord& record)
 {
     const std::string strProject = "/home/ann/work/big/Big.jpr";
@@ -46,10 +70,11 @@ static void FillLargeProject(CProjectRecord& record)
     record.m_strJavacSwitches = "-g -deprecation";
 }
 
+template <void (*Fill)(CProjectRecord&)>
 static void BM_JprWrite(benchmark::State& state)
 {
     CProjectRecord record;
-    FillLargeProject(record);
+    Fill(record);
     std::size_t nBytes = 0;
     for (auto _ : state)
     {
@@ -60,21 +85,28 @@ static void BM_JprWrite(benchmark::State& state)
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * nBytes));
     state.counters["file_bytes"] = static_cast<double>(nBytes);
 }
-BENCHMARK(BM_JprWrite)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_JprWrite<FillFullProject>)->Name("BM_JprWrite/255x50x50")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_JprWrite<FillLargeProject>)->Name("BM_JprWrite/255x40x(60+5x20)")->Unit(benchmark::kMillisecond);
 
+template <void (*Fill)(CProjectRecord&)>
 static void BM_JprRead(benchmark::State& state)
 {
     CProjectRecord source;
-    FillLargeProject(source);
+    Fill(source);
     const std::string strBytes = CJprFormat::WriteBytes(source);
     for (auto _ : state)
     {
-        CProjectRecord record;
+        auto pRecord = std::make_unique<CProjectRecord>();
         std::string strError;
-        if (!CJprFormat::ReadBytes(strBytes, record, strError))
+        if (!CJprFormat::ReadBytes(strBytes, *pRecord, strError))
             state.SkipWithError("the project did not load");
-        benchmark::DoNotOptimize(record.m_javaFiles.GetCount());
+        benchmark::DoNotOptimize(pRecord->m_javaFiles.GetCount());
+        // Dropping a project is the closing's cost, not the reading's.
+        state.PauseTiming();
+        pRecord.reset();
+        state.ResumeTiming();
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * strBytes.size()));
 }
-BENCHMARK(BM_JprRead)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_JprRead<FillFullProject>)->Name("BM_JprRead/255x50x50")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_JprRead<FillLargeProject>)->Name("BM_JprRead/255x40x(60+5x20)")->Unit(benchmark::kMillisecond);

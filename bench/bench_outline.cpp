@@ -43,4 +43,4 @@ static void BM_OutlineScan(benchmark::State& state)
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(text.size()));
     state.counters["entries"] = static_cast<double>(scanner.GetFunctions().size());
 }
-BENCHMARK(BM_OutlineScan)->Arg(1)->Arg(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OutlineScan)->Arg(1)->Arg(2)->Arg(4)->Arg(5)->Arg(8)->Unit(benchmark::kMillisecond);

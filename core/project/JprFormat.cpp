@@ -6,7 +6,12 @@
 
 std::string CJprFormat::WriteBytes(const CProjectRecord& record)
 {
+    // Sized first: a large project is written into one buffer of the exact
+    // size instead of being copied each time a growing buffer fills up.
+    CProjectArchive sizer(CProjectArchive::EStoring::SizeOnly);
+    record.Store(sizer);
     CProjectArchive ar;
+    ar.Reserve(sizer.GetStoredSize());
     record.Store(ar);
     return ar.TakeStoredBytes();
 }

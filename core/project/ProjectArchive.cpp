@@ -5,14 +5,24 @@
 #include <cstring>
 #include <limits>
 
-CProjectArchive::CProjectArchive() : m_bStoring(true) {}
+CProjectArchive::CProjectArchive(EStoring eStoring) : m_bStoring(true), m_bSizeOnly(eStoring == EStoring::SizeOnly) {}
 
 CProjectArchive::CProjectArchive(std::string_view bytes) : m_bStoring(false), m_load(bytes) {}
 
+void CProjectArchive::Append(const char* pBytes, std::size_t nBytes)
+{
+    if (m_bSizeOnly)
+        m_nSizeOnly += nBytes;
+    else
+        m_strStored.append(pBytes, nBytes);
+}
+
 void CProjectArchive::AppendLittleEndian(std::uint32_t nValue, int nBytes)
 {
+    char bytes[4];
     for (int i = 0; i < nBytes; ++i)
-        m_strStored.push_back(static_cast<char>((nValue >> (8 * i)) & 0xFF));
+        bytes[i] = static_cast<char>((nValue >> (8 * i)) & 0xFF);
+    Append(bytes, static_cast<std::size_t>(nBytes));
 }
 
 void CProjectArchive::WriteInt32(std::int32_t nValue)
@@ -52,7 +62,7 @@ void CProjectArchive::WriteString(std::string_view str)
         AppendLittleEndian(0xFFFF, 2);
         AppendLittleEndian(static_cast<std::uint32_t>(nLength), 4);
     }
-    m_strStored.append(str.data(), nLength);
+    Append(str.data(), nLength);
 }
 
 void CProjectArchive::WriteStringArray(const std::vector<std::string>& arr)

@@ -18,7 +18,11 @@ public:
     // levels, and unbounded depth would exhaust the stack while loading.
     static constexpr int MaxNestingDepth = 255;
 
-    CProjectArchive();                                // storing
+    enum class EStoring { Bytes, SizeOnly };
+
+    // Storing: Bytes keeps what is written; SizeOnly only counts it, so a
+    // caller can reserve the exact buffer before storing for real.
+    explicit CProjectArchive(EStoring eStoring = EStoring::Bytes);
     explicit CProjectArchive(std::string_view bytes); // loading
 
     bool IsStoring() const { return m_bStoring; }
@@ -30,6 +34,8 @@ public:
     void WriteCount(std::uint32_t nCount);
     void WriteString(std::string_view str);
     void WriteStringArray(const std::vector<std::string>& arr);
+    void Reserve(std::size_t nBytes) { m_strStored.reserve(nBytes); }
+    std::size_t GetStoredSize() const { return m_bSizeOnly ? m_nSizeOnly : m_strStored.size(); }
     const std::string& GetStoredBytes() const { return m_strStored; }
     std::string TakeStoredBytes() { return std::move(m_strStored); }
 
@@ -56,8 +62,11 @@ private:
     bool ReadUInt32(std::uint32_t& nValue);
     bool ReadUtf16Text(std::uint32_t nUnits, std::string& str);
     void AppendLittleEndian(std::uint32_t nValue, int nBytes);
+    void Append(const char* pBytes, std::size_t nBytes);
 
     bool m_bStoring;
+    bool m_bSizeOnly = false;
+    std::size_t m_nSizeOnly = 0;
     bool m_bFailed = false;
     int m_nDepth = 0;
     std::string m_strStored;

@@ -165,3 +165,23 @@ TEST(ProjectArchiveRead, StringArrayCountMustFitTheBytesLeft)
     CProjectArchive cut(strShort);
     EXPECT_FALSE(cut.ReadStringArray(arr));
 }
+
+TEST(ProjectArchiveWrite, SizeOnlyCountsExactlyWhatStoringWrites)
+{
+    // Every prefix form: short, 0xFF + 16-bit, 0xFF FFFF + 32-bit lengths and counts.
+    const std::vector<std::string> texts = {"", "a", std::string(254, 'x'), std::string(255, 'y'),
+                                            std::string(65533, 'z'), std::string(65534, 'w')};
+    CProjectArchive stored;
+    CProjectArchive sized(CProjectArchive::EStoring::SizeOnly);
+    for (CProjectArchive* pAr : {&stored, &sized}) {
+        pAr->WriteInt32(-7);
+        pAr->WriteCount(3);
+        pAr->WriteCount(0xFFFF);
+        pAr->WriteStringArray(texts);
+    }
+    EXPECT_EQ(stored.GetStoredSize(), stored.GetStoredBytes().size());
+    EXPECT_EQ(sized.GetStoredSize(), stored.GetStoredBytes().size());
+    EXPECT_EQ(stored.GetStoredBytes().size(), 4u + 2u + 6u + 2u + (1 + 0) + (1 + 1) + (1 + 254) + (3 + 255) +
+                                                  (3 + 65533) + (7 + 65534));
+    EXPECT_TRUE(sized.GetStoredBytes().empty());
+}
