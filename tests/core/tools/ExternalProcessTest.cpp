@@ -216,3 +216,71 @@ TEST(ToolsExternalProcess, ExitCodeThatCannotBeReadIsReported)
     sigaction(SIGCHLD, &previous, nullptr);
     EXPECT_EQ(strOutput, "hi\r\nWarning! There were process errors");
 }
+
+static std::size_t CountThreads()
+{
+    std::size_t nCount = 0;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc/self/task")) {
+        (void)entry;
+        ++nCount;
+    }
+    return nCount;
+}
+
+// Children of this process that have ended but were never waited for.
+static std::size_t CountZombieChildren()
+{
+    std::size_t nCount = 0;
+    const std::string strParent = std::to_string(getpid());
+    for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
+        std::ifstream stat(entry.path() / "stat");
+        std::string strLine;
+        if (!std::getline(stat, strLine))
+            continue;
+        // "pid (name) state ppid ...": the name may hold blanks and parentheses.
+        const std::size_t nParen = strLine.rfind(')');
+        if (nParen == std::string::npos)
+            continue;
+        std::istringstream fields(strLine.substr(nParen + 1));
+        std::string strState;
+        std::string strPpid;
+        fields >> strState >> strPpid;
+        if (strState == "Z" && strPpid == strParent)
+            ++nCount;
+    }
+    return nCount;
+}
+
+TEST(ToolsExternalProcess, FiveHundredStartsAndStopsLeaveNothingBehind)
+{
+    // One run first, so state made on first use is in the baseline.
+    EXPECT_EQ(RunShellCaptured("printf warm"), "warmExit code: 0\r\nNo Errors");
+    const std::size_t nFds = CountOpenFds();
+    const std::size_t nThreads = CountThreads();
+
+    for (int nCycle = 0; nCycle < 500; ++nCycle) {
+        if (nCycle % 2 == 0) {
+            // Stopped by the user while it runs, with a child of its own.
+            ASSERT_TRUE(CExternalProcess::Start("/bin/sh", { "sh", "-c", "sleep 30 & echo $!; wait" }, ""))
+                << "cycle " << nCycle;
+            ASSERT_TRUE(WaitForOutputContaining("\r\n")) << "cycle " << nCycle;
+            const pid_t pidChild = static_cast<pid_t>(std::stol(CExternalProcess::GetOutput()));
+            CExternalProcess::Terminate(CExternalProcess::s_nUserStopCode);
+            ASSERT_TRUE(WaitForCapturedRun(std::chrono::seconds(5))) << "cycle " << nCycle;
+            ASSERT_EQ(CExternalProcess::GetOutput(),
+                      std::to_string(pidChild) + "\r\nExit code: 11\r\nProcess terminated by user.")
+                << "cycle " << nCycle;
+            ASSERT_TRUE(WaitForProcessEnd(pidChild)) << "the tool's child outlived it, cycle " << nCycle;
+        } else {
+            ASSERT_EQ(RunShellCaptured("echo done"), "done\r\nExit code: 0\r\nNo Errors") << "cycle " << nCycle;
+        }
+    }
+
+    EXPECT_EQ(CountOpenFds(), nFds);
+    // A reader thread may still be on its way out just after its last append.
+    const auto tpGiveUp = CClock::now() + std::chrono::seconds(5);
+    while (CountThreads() > nThreads && CClock::now() < tpGiveUp)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_EQ(CountThreads(), nThreads);
+    EXPECT_EQ(CountZombieChildren(), 0u);
+}
