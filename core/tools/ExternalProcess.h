@@ -18,7 +18,8 @@ class CExternalProcess {
 public:
     static constexpr int s_nStillActive = 259;  // reported when the tool closed its output but runs on
     static constexpr int s_nUserStopCode = 11;  // the exit code the Stop button passes to Terminate
-    static constexpr std::size_t s_nReadChunk = 2046;
+    // Large reads keep a tool writing hundreds of megabytes cheap to follow.
+    static constexpr std::size_t s_nReadChunk = 65536;
     // Between the polite and the forced stop of the tool's process group.
     static constexpr std::chrono::milliseconds s_killGrace { 500 };
     // How long a tool that closed its output may take to exit before it is

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <mutex>
 #include <string>
+#include <vector>
 
 // The accumulated output of a captured run. One thread appends while another
 // copies; each append is seen whole or not at all.
@@ -25,6 +26,18 @@ public:
     static void AppendNormalised(std::string& strText, const char* pData, std::size_t nLength);
 
 private:
+    // The text is kept in blocks of about this size, so a run writing
+    // hundreds of megabytes never has its whole text copied to grow it.
+    static constexpr std::size_t kBlockBytes = std::size_t(1) << 20;
+
+    // The rule, for text that continues after a CR (bAfterCr) or not.
+    static void AppendNormalisedAfter(std::string& strText, bool bAfterCr, const char* pData, std::size_t nLength);
+    bool EndsWithCr() const;
+    // The block to append to, begun anew once the last one is full.
+    std::string& LastBlock();
+    std::string CopyFromLocked(std::size_t nFrom) const;
+
     mutable std::mutex m_mtxText;
-    std::string m_strText;
+    std::vector<std::string> m_blocks;
+    std::size_t m_nLength = 0;
 };

@@ -119,3 +119,36 @@ TEST(ToolsOutputBuffer, CopiesNeverSeeAHalfAppend)
     EXPECT_TRUE(bWhole);
     EXPECT_EQ(buffer.Length(), 120000u);
 }
+
+TEST(ToolsOutputBuffer, TextOverManyMegabytesReadsBackWhole)
+{
+    // Chunks of 64 KB - 1 bytes ending in CR, each followed by one that starts
+    // with LF: CR LF pairs are split at every chunk and, somewhere, at the
+    // edge of the buffer's internal storage. A chunk of zeros alone adds
+    // nothing but must not lose the pending CR either.
+    COutputBuffer buffer;
+    std::string strExpected;
+    const std::string strBody(65534, 'a');
+    for (int i = 0; i < 40; ++i) {
+        const std::string strFirst = strBody + "\r";
+        buffer.AppendChunk(strFirst.data(), strFirst.size());
+        buffer.AppendChunk("\0\0", 2);
+        buffer.AppendChunk("\nb\n", 3);
+        strExpected += strBody + "\r\nb\r\n";
+    }
+    buffer.AppendText("Exit code: 0");
+    strExpected += "Exit code: 0";
+    ASSERT_GT(strExpected.size(), std::size_t(2) << 20);
+    EXPECT_EQ(buffer.Length(), strExpected.size());
+    EXPECT_TRUE(buffer.Copy() == strExpected);
+    // Tails from every kind of place: the start, inside, near the end, past it.
+    for (std::size_t nFrom : {std::size_t(0), std::size_t(1), std::size_t(1) << 20, (std::size_t(1) << 20) + 1,
+                              strExpected.size() - 1, strExpected.size(), strExpected.size() + 5})
+        EXPECT_TRUE(buffer.CopyFrom(nFrom) == (nFrom < strExpected.size() ? strExpected.substr(nFrom) : ""))
+            << "from " << nFrom;
+    buffer.Clear();
+    EXPECT_EQ(buffer.Length(), 0u);
+    EXPECT_EQ(buffer.Copy(), "");
+    buffer.AppendChunk("\n", 1);
+    EXPECT_EQ(buffer.Copy(), "\r\n");
+}
