@@ -131,10 +131,10 @@ std::string CExternalProcess::GetOutput()
     return State().m_output.Copy();
 }
 
-std::string CExternalProcess::GetOutputTail(std::size_t nFrom, bool& bStillRunning)
+std::string CExternalProcess::GetOutputTail(std::size_t nFrom, bool& bStillRunning, std::size_t nMaxBytes)
 {
     bStillRunning = IsRunning();
-    return State().m_output.CopyFrom(nFrom);
+    return State().m_output.CopyFrom(nFrom, nMaxBytes);
 }
 
 static const char* VerdictFor(int nExitCode)

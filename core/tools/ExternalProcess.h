@@ -45,9 +45,11 @@ public:
 
     static bool IsRunning();
     static std::string GetOutput();
-    // The output after its first nFrom bytes. bStillRunning is read before
-    // the copy, so when it comes back false the tail is the last one.
-    static std::string GetOutputTail(std::size_t nFrom, bool& bStillRunning);
+    // The output after its first nFrom bytes, at most nMaxBytes of it.
+    // bStillRunning is read before the copy, so when it comes back false and
+    // the tail is shorter than nMaxBytes, the tail is the last one.
+    static std::string GetOutputTail(std::size_t nFrom, bool& bStillRunning,
+                                     std::size_t nMaxBytes = std::string::npos);
 
 private:
     class CRunState;

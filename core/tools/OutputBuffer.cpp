@@ -1,5 +1,6 @@
 #include "core/tools/OutputBuffer.h"
 
+#include <algorithm>
 #include <cstring>
 
 // Appends [pFrom, pTo) without its zero bytes.
@@ -88,26 +89,31 @@ void COutputBuffer::Clear()
 std::string COutputBuffer::Copy() const
 {
     std::lock_guard<std::mutex> lock(m_mtxText);
-    return CopyFromLocked(0);
+    return CopyFromLocked(0, std::string::npos);
 }
 
-std::string COutputBuffer::CopyFrom(std::size_t nFrom) const
+std::string COutputBuffer::CopyFrom(std::size_t nFrom, std::size_t nMaxBytes) const
 {
     std::lock_guard<std::mutex> lock(m_mtxText);
-    return CopyFromLocked(nFrom);
+    return CopyFromLocked(nFrom, nMaxBytes);
 }
 
-std::string COutputBuffer::CopyFromLocked(std::size_t nFrom) const
+std::string COutputBuffer::CopyFromLocked(std::size_t nFrom, std::size_t nMaxBytes) const
 {
     std::string strCopy;
     if (nFrom >= m_nLength)
         return strCopy;
-    strCopy.reserve(m_nLength - nFrom);
+    const std::size_t nWanted = std::min(m_nLength - nFrom, nMaxBytes);
+    strCopy.reserve(nWanted);
     std::size_t nBlockStart = 0;
     for (const std::string& strBlock : m_blocks) {
+        if (strCopy.size() == nWanted)
+            break;
         const std::size_t nBlockEnd = nBlockStart + strBlock.size();
-        if (nBlockEnd > nFrom)
-            strCopy.append(strBlock, nFrom > nBlockStart ? nFrom - nBlockStart : 0);
+        if (nBlockEnd > nFrom) {
+            const std::size_t nOffset = nFrom > nBlockStart ? nFrom - nBlockStart : 0;
+            strCopy.append(strBlock, nOffset, nWanted - strCopy.size());
+        }
         nBlockStart = nBlockEnd;
     }
     return strCopy;

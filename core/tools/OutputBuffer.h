@@ -18,8 +18,9 @@ public:
     void Clear();
 
     std::string Copy() const;
-    // The text after its first nFrom bytes; empty when it is not longer.
-    std::string CopyFrom(std::size_t nFrom) const;
+    // The text after its first nFrom bytes, at most nMaxBytes of it; empty
+    // when it is not longer.
+    std::string CopyFrom(std::size_t nFrom, std::size_t nMaxBytes = std::string::npos) const;
     std::size_t Length() const;
 
     // The line-end rule of AppendChunk, on a plain string.
@@ -35,7 +36,7 @@ private:
     bool EndsWithCr() const;
     // The block to append to, begun anew once the last one is full.
     std::string& LastBlock();
-    std::string CopyFromLocked(std::size_t nFrom) const;
+    std::string CopyFromLocked(std::size_t nFrom, std::size_t nMaxBytes) const;
 
     mutable std::mutex m_mtxText;
     std::vector<std::string> m_blocks;

@@ -72,6 +72,23 @@ private slots:
         QCOMPARE(window.OutputText(), QString("one\ntwo\nthreeExit code: 3\nThere were errors"));
     }
 
+    void outputLargerThanOneTickArrivesWhole()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start());
+        CProcessWindow window;
+        // 30,000 numbered lines (about 1 MB), several ticks' worth, in one burst.
+        window.Create(StartScript("seq -w 1 30000 | sed 's/$/ of the lines/'"), nullptr);
+        QTRY_VERIFY_WITH_TIMEOUT(!window.IsWatching(), 20000);
+        QString strExpected;
+        for (int i = 1; i <= 30000; ++i)
+            strExpected += QString("%1 of the lines\n").arg(i, 5, 10, QChar('0'));
+        strExpected += "Exit code: 0\nNo Errors";
+        QCOMPARE(window.OutputText().size(), strExpected.size());
+        QVERIFY(window.OutputText() == strExpected);
+        QCOMPARE(window.ProgressPosition(), 100);
+    }
+
     void stopAsksAndCancelKeepsTheToolRunning()
     {
         CAppFixture fixture;

@@ -64,7 +64,7 @@ void CProcessWindow::Create(std::unique_ptr<CExternalProcess> pRunner, LineNotif
     ShowWholeOutput();
     if (CExternalProcess::IsRunning()) {
         m_bAnimation = true;
-        m_timer.start();
+        m_timer.start(kTimerInterval);
     }
     // A tool that prints nothing for a while can still be stopped.
     m_pStop->setEnabled(CExternalProcess::IsRunning());
@@ -83,7 +83,7 @@ bool CProcessWindow::Attach(std::unique_ptr<CExternalProcess> pRunner, LineNotif
     m_notify = std::move(notify);
     ShowWholeOutput();
     if (CExternalProcess::IsRunning())
-        m_timer.start();
+        m_timer.start(kTimerInterval);
     m_pStop->setEnabled(CExternalProcess::IsRunning());
     return true;
 }
@@ -126,12 +126,18 @@ void CProcessWindow::OnTick()
     m_pProgress->setValue(nStep > kProgressMaximum ? 0 : nStep);
 
     bool bStillRunning = false;
-    std::string strTail = CExternalProcess::GetOutputTail(m_nShownLength, bStillRunning);
+    std::string strTail = CExternalProcess::GetOutputTail(m_nShownLength, bStillRunning, kTickBytes);
+    // A tool pouring out output is shown a slice per tick, ticking again at
+    // once, so the window stays responsive while it catches up.
+    const bool bBehind = strTail.size() == kTickBytes;
+    m_timer.setInterval(bBehind ? 0 : kTimerInterval);
     if (!strTail.empty()) {
         AppendOutput(strTail);
         m_nShownLength += strTail.size();
         m_pStop->setEnabled(bStillRunning);
     }
+    if (bBehind)
+        return;
     if (!bStillRunning) {
         m_pStop->setEnabled(false);
         m_pProgress->setValue(kProgressMaximum);

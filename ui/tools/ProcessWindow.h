@@ -37,6 +37,8 @@ public:
     CProcessOutputEdit* OutputEdit() const { return m_pOutput; }
 
     static constexpr int kTimerInterval = 200;
+    // The most output one tick adds to the window.
+    static constexpr std::size_t kTickBytes = 128 * 1024;
     static constexpr int kOutputTop = 22;
 
 protected:

@@ -146,6 +146,11 @@ TEST(ToolsOutputBuffer, TextOverManyMegabytesReadsBackWhole)
                               strExpected.size() - 1, strExpected.size(), strExpected.size() + 5})
         EXPECT_TRUE(buffer.CopyFrom(nFrom) == (nFrom < strExpected.size() ? strExpected.substr(nFrom) : ""))
             << "from " << nFrom;
+    // Slices of at most a given size, across the storage's seams too.
+    for (std::size_t nFrom : {std::size_t(0), (std::size_t(1) << 20) - 3, strExpected.size() - 2})
+        for (std::size_t nMax : {std::size_t(0), std::size_t(1), std::size_t(7), std::size_t(300000)})
+            EXPECT_TRUE(buffer.CopyFrom(nFrom, nMax) == strExpected.substr(nFrom, nMax))
+                << "from " << nFrom << " at most " << nMax;
     buffer.Clear();
     EXPECT_EQ(buffer.Length(), 0u);
     EXPECT_EQ(buffer.Copy(), "");
