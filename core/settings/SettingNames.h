@@ -28,6 +28,7 @@ inline constexpr const char* kDlgFontSize = "DLGFONTSIZE";
 inline constexpr const char* kLastOpen = "LASTOPEN";
 inline constexpr const char* kRecentSize = "RECENTSIZE";
 inline constexpr const char* kRecentPrefix = "RECENT";
+inline constexpr const char* kOutputLimitMB = "OUTPUTLIMITMB";
 inline constexpr const char* kWindowState = "WINDOWSTATE";
 inline constexpr const char* kTipStartUp = "StartUp";
 inline constexpr const char* kTipFilePos = "FilePos";

@@ -7,6 +7,11 @@
 // Colours are stored as 0x00BBGGRR.
 using COLORREF = std::uint32_t;
 
+// The process window's output limit in megabytes.
+inline constexpr int kDefaultOutputLimitMB = 64;
+inline constexpr int kMinOutputLimitMB = 1;
+inline constexpr int kMaxOutputLimitMB = 4096;
+
 // The settings record: read once at start-up, then read by everyone else.
 struct CSettings {
     std::string m_strJavaBin;
@@ -29,6 +34,8 @@ struct CSettings {
     int m_nDlgFontSize = 90;
     std::string m_strLastOpen;
     std::vector<std::string> m_recentProjects;
+    // The process window keeps at most this many megabytes of a run's output.
+    int m_nOutputLimitMB = kDefaultOutputLimitMB;
 };
 
 // The help path lives in a buffer of 260 characters with its terminator.

@@ -2,7 +2,22 @@
 
 #include "core/settings/SettingNames.h"
 
+#include <algorithm>
+
 using namespace SettingNames;
+
+namespace {
+
+// A stored number outside the range the program can work with is taken as the
+// nearest bound: a hand-edited store must not be able to exhaust memory or
+// overflow arithmetic later on.
+int GetClampedInt(ISettingsStore& store, const char* pszSection, const char* pszEntry, int nDefault, int nMin,
+                  int nMax)
+{
+    return std::clamp(store.GetProfileInt(pszSection, pszEntry, nDefault), nMin, nMax);
+}
+
+} // namespace
 
 std::string LimitHelpPath(const std::string& strHelpPath)
 {
@@ -31,6 +46,8 @@ CSettings LoadSettings(ISettingsStore& store, const CSettingsDefaults& defaults)
     settings.m_bShowArgs = store.GetProfileInt(kOptions, kShowArgs, 0) != 0;
     settings.m_nTabWidth = store.GetProfileInt(kOptions, kTabWidth, 3);
     settings.m_bSpaceTabs = store.GetProfileInt(kOptions, kSpaceTabs, 0) != 0;
+    settings.m_nOutputLimitMB = GetClampedInt(store, kOptions, kOutputLimitMB, kDefaultOutputLimitMB, kMinOutputLimitMB,
+                                              kMaxOutputLimitMB);
 
     int nRecent = store.GetProfileInt(kOptions, kRecentSize, 0);
     if (nRecent > kMaxStoredRecentProjects)

@@ -29,6 +29,7 @@ TEST(LoadSettings, EmptyStoreGivesEveryDefault)
     EXPECT_EQ(s.m_nDlgFontSize, 90);
     EXPECT_EQ(s.m_strLastOpen, "");
     EXPECT_TRUE(s.m_recentProjects.empty());
+    EXPECT_EQ(s.m_nOutputLimitMB, 64);
     EXPECT_TRUE(store.WriteLog().empty());
 }
 
@@ -42,8 +43,8 @@ TEST(LoadSettings, ReadsInTheFixedOrder)
         "OPTIONS/LOADLAST",    "OPTIONS/SHOWDROPS",    "OPTIONS/FONTNAME",     "OPTIONS/FONTSIZE",
         "OPTIONS/LASTOPEN",    "OPTIONS/DLGFONTNAME",  "OPTIONS/DLGFONTSIZE",  "PATHS/HELPPATH",
         "OPTIONS/KEYCOLOR",    "OPTIONS/COMMENTCOLOR", "OPTIONS/STRINGCOLOR",  "OPTIONS/TAGCOLOR",
-        "OPTIONS/SHOWARGS",    "OPTIONS/TABWIDTH",     "OPTIONS/SPACETABS",    "OPTIONS/RECENTSIZE",
-        "OPTIONS/RECENT0",     "OPTIONS/RECENT1"};
+        "OPTIONS/SHOWARGS",    "OPTIONS/TABWIDTH",     "OPTIONS/SPACETABS",    "OPTIONS/OUTPUTLIMITMB",
+        "OPTIONS/RECENTSIZE",  "OPTIONS/RECENT0",      "OPTIONS/RECENT1"};
     EXPECT_EQ(store.ReadLog(), expected);
 }
 
@@ -55,7 +56,9 @@ TEST(LoadSettings, StoredValuesReplaceDefaults)
     store.WriteProfileInt("OPTIONS", "TABWIDTH", 8);
     store.WriteProfileInt("OPTIONS", "KEYCOLOR", 0x123456);
     store.WriteProfileString("OPTIONS", "LASTOPEN", "/p/Hello.jpr");
+    store.WriteProfileInt("OPTIONS", "OUTPUTLIMITMB", 200);
     CSettings s = LoadSettings(store, {});
+    EXPECT_EQ(s.m_nOutputLimitMB, 200);
     EXPECT_EQ(s.m_strJavac, "-g -deprecation");
     EXPECT_FALSE(s.m_bSaveComp);
     EXPECT_EQ(s.m_nTabWidth, 8);
