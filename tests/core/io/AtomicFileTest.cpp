@@ -1,0 +1,260 @@
+#include "core/io/AtomicFile.h"
+#include "core/io/AtomicFileFaults.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <string>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+class AtomicFileTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        char szTemplate[] = "/tmp/atomicfileXXXXXX";
+        ASSERT_NE(::mkdtemp(szTemplate), nullptr);
+        m_strDir = szTemplate;
+    }
+    void TearDown() override
+    {
+        CAtomicFileFaults::Clear();
+        std::error_code error;
+        std::filesystem::remove_all(m_strDir, error);
+    }
+
+    std::string Path(const std::string& strName) const { return m_strDir + "/" + strName; }
+
+    static std::string Slurp(const std::string& strPath)
+    {
+        std::ifstream in(strPath, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    static void Put(const std::string& strPath, const std::string& strBytes)
+    {
+        std::ofstream out(strPath, std::ios::binary | std::ios::trunc);
+        out << strBytes;
+    }
+    // The names in a folder, sorted.
+    static std::vector<std::string> Names(const std::string& strDir)
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(strDir))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    static struct stat StatOf(const std::string& strPath)
+    {
+        struct stat info {};
+        EXPECT_EQ(::stat(strPath.c_str(), &info), 0) << strPath;
+        return info;
+    }
+
+    std::string m_strDir;
+};
+
+using NameList = std::vector<std::string>;
+
+TEST_F(AtomicFileTest, CreatesAndReplacesWholeFiles)
+{
+    std::string strReason;
+    ASSERT_TRUE(CAtomicFile::Replace(Path("P.jpr"), "first", strReason)) << strReason;
+    EXPECT_EQ(Slurp(Path("P.jpr")), "first");
+    ASSERT_TRUE(CAtomicFile::Replace(Path("P.jpr"), std::string("se\0cond", 7), strReason)) << strReason;
+    EXPECT_EQ(Slurp(Path("P.jpr")), std::string("se\0cond", 7));
+    ASSERT_TRUE(CAtomicFile::Replace(Path("P.jpr"), "", strReason)) << strReason;
+    EXPECT_EQ(Slurp(Path("P.jpr")), "");
+    EXPECT_EQ(Names(m_strDir), NameList{"P.jpr"});
+
+    EXPECT_FALSE(CAtomicFile::Replace(Path("Gone/P.jpr"), "x", strReason));
+    EXPECT_EQ(strReason, std::strerror(ENOENT));
+}
+
+TEST_F(AtomicFileTest, SavingThroughSymbolicLinksReplacesTheirTarget)
+{
+    ASSERT_EQ(::mkdir(Path("real").c_str(), 0755), 0);
+    ASSERT_EQ(::mkdir(Path("sub").c_str(), 0755), 0);
+    Put(Path("real/P.jpr"), "old");
+    ASSERT_EQ(::symlink("real/P.jpr", Path("link.jpr").c_str()), 0);          // relative
+    ASSERT_EQ(::symlink("link.jpr", Path("chain.jpr").c_str()), 0);           // link to a link
+    ASSERT_EQ(::symlink("../chain.jpr", Path("sub/up.jpr").c_str()), 0);      // relative to its own folder
+    ASSERT_EQ(::symlink(Path("real/P.jpr").c_str(), Path("abs.jpr").c_str()), 0);
+
+    std::string strReason;
+    ASSERT_TRUE(CAtomicFile::Replace(Path("link.jpr"), "one", strReason)) << strReason;
+    EXPECT_EQ(Slurp(Path("real/P.jpr")), "one");
+    ASSERT_TRUE(CAtomicFile::Replace(Path("sub/up.jpr"), "two", strReason)) << strReason;
+    EXPECT_EQ(Slurp(Path("real/P.jpr")), "two");
+    ASSERT_TRUE(CAtomicFile::Replace(Path("abs.jpr"), "three", strReason)) << strReason;
+    EXPECT_EQ(Slurp(Path("real/P.jpr")), "three");
+
+    for (const char* szLink : {"link.jpr", "chain.jpr", "sub/up.jpr", "abs.jpr"})
+    {
+        struct stat info {};
+        ASSERT_EQ(::lstat(Path(szLink).c_str(), &info), 0);
+        EXPECT_TRUE(S_ISLNK(info.st_mode)) << szLink << " is no longer a link";
+    }
+    EXPECT_EQ(std::filesystem::read_symlink(Path("chain.jpr")).string(), "link.jpr");
+    EXPECT_EQ(Names(Path("real")), NameList{"P.jpr"});
+    EXPECT_EQ(Names(Path("sub")), NameList{"up.jpr"});
+    EXPECT_EQ(Names(m_strDir), (NameList{"abs.jpr", "chain.jpr", "link.jpr", "real", "sub"}));
+
+    // A link whose file does not exist yet: the file is made where it points.
+    ASSERT_EQ(::symlink("real/New.jpr", Path("new.jpr").c_str()), 0);
+    ASSERT_TRUE(CAtomicFile::Replace(Path("new.jpr"), "made", strReason)) << strReason;
+    EXPECT_EQ(Slurp(Path("real/New.jpr")), "made");
+
+    // A loop of links is refused with the system's reason.
+    ASSERT_EQ(::symlink("loop2", Path("loop1").c_str()), 0);
+    ASSERT_EQ(::symlink("loop1", Path("loop2").c_str()), 0);
+    EXPECT_FALSE(CAtomicFile::Replace(Path("loop1"), "x", strReason));
+    EXPECT_EQ(strReason, std::strerror(ELOOP));
+}
+
+TEST_F(AtomicFileTest, ModeOwnerAndGroupCarryOver)
+{
+    Put(Path("P.jpr"), "old");
+    ASSERT_EQ(::chmod(Path("P.jpr").c_str(), 0640), 0);
+    const bool bRoot = ::geteuid() == 0;
+    if (bRoot)
+        ASSERT_EQ(::chown(Path("P.jpr").c_str(), 4321, 4322), 0);
+    const struct stat before = StatOf(Path("P.jpr"));
+
+    std::string strReason;
+    ASSERT_TRUE(CAtomicFile::Replace(Path("P.jpr"), "new", strReason)) << strReason;
+    const struct stat after = StatOf(Path("P.jpr"));
+    EXPECT_EQ(after.st_mode & 07777, 0640u);
+    EXPECT_EQ(after.st_uid, before.st_uid);
+    EXPECT_EQ(after.st_gid, before.st_gid);
+    if (bRoot)
+        EXPECT_EQ(after.st_uid, 4321u);
+    EXPECT_EQ(Slurp(Path("P.jpr")), "new");
+}
+
+TEST_F(AtomicFileTest, HardLinkedFileIsRewrittenForEveryName)
+{
+    Put(Path("P.jpr"), "the old project bytes");
+    ASSERT_EQ(::link(Path("P.jpr").c_str(), Path("Twin.jpr").c_str()), 0);
+    const ino_t nInode = StatOf(Path("P.jpr")).st_ino;
+
+    std::string strReason;
+    ASSERT_TRUE(CAtomicFile::Replace(Path("P.jpr"), "new", strReason)) << strReason;
+    EXPECT_EQ(Slurp(Path("P.jpr")), "new");
+    EXPECT_EQ(Slurp(Path("Twin.jpr")), "new");
+    EXPECT_EQ(StatOf(Path("Twin.jpr")).st_ino, nInode);
+    EXPECT_EQ(StatOf(Path("P.jpr")).st_nlink, 2u);
+
+    ASSERT_TRUE(CAtomicFile::Replace(Path("Twin.jpr"), "a longer text than before", strReason)) << strReason;
+    EXPECT_EQ(Slurp(Path("P.jpr")), "a longer text than before");
+    EXPECT_EQ(Names(m_strDir), (NameList{"P.jpr", "Twin.jpr"}));
+}
+
+TEST_F(AtomicFileTest, EveryFailingStepLeavesTheOldFileAndNoTemporary)
+{
+    const std::string strOld(100000, 'o');
+    const std::string strNew(150000, 'n');
+    for (EAtomicFileStep eStep : {EAtomicFileStep::OpenTemp, EAtomicFileStep::KeepMode, EAtomicFileStep::Write,
+                                  EAtomicFileStep::Sync, EAtomicFileStep::Rename})
+    {
+        SCOPED_TRACE(static_cast<int>(eStep));
+        Put(Path("P.jpr"), strOld);
+        ASSERT_EQ(::chmod(Path("P.jpr").c_str(), 0640), 0);
+        CAtomicFileFaults::FailAt(eStep, ENOSPC);
+        std::string strReason;
+        EXPECT_FALSE(CAtomicFile::Replace(Path("P.jpr"), strNew, strReason));
+        CAtomicFileFaults::Clear();
+        EXPECT_EQ(strReason, std::strerror(ENOSPC));
+        EXPECT_TRUE(Slurp(Path("P.jpr")) == strOld);
+        EXPECT_EQ(Names(m_strDir), NameList{"P.jpr"});
+    }
+}
+
+TEST_F(AtomicFileTest, EveryFailingStepOfAHardLinkedSaveLeavesBothNamesOld)
+{
+    const std::string strOld(100000, 'o');
+    const std::string strNew(150000, 'n');
+    Put(Path("P.jpr"), strOld);
+    ASSERT_EQ(::link(Path("P.jpr").c_str(), Path("Twin.jpr").c_str()), 0);
+    for (EAtomicFileStep eStep :
+         {EAtomicFileStep::OpenTemp, EAtomicFileStep::Write, EAtomicFileStep::Sync, EAtomicFileStep::OpenInPlace,
+          EAtomicFileStep::WriteInPlace, EAtomicFileStep::SyncInPlace})
+    {
+        SCOPED_TRACE(static_cast<int>(eStep));
+        CAtomicFileFaults::FailAt(eStep, EIO);
+        std::string strReason;
+        EXPECT_FALSE(CAtomicFile::Replace(Path("P.jpr"), strNew, strReason));
+        CAtomicFileFaults::Clear();
+        EXPECT_EQ(strReason, std::strerror(EIO));
+        EXPECT_TRUE(Slurp(Path("P.jpr")) == strOld);
+        EXPECT_TRUE(Slurp(Path("Twin.jpr")) == strOld);
+        EXPECT_EQ(Names(m_strDir), (NameList{"P.jpr", "Twin.jpr"}));
+    }
+}
+
+// A save killed at any moment leaves one whole version on disk. A killed
+// save may leave its temporary file behind (nothing runs to remove it); the
+// test counts and removes those.
+TEST_F(AtomicFileTest, KilledSavesLeaveOneWholeVersion)
+{
+    std::string strA(5 << 20, '\0');
+    std::string strB((5 << 20) - 4096, '\0');
+    for (std::size_t i = 0; i < strA.size(); ++i)
+        strA[i] = static_cast<char>('a' + i % 23);
+    for (std::size_t i = 0; i < strB.size(); ++i)
+        strB[i] = static_cast<char>('A' + i % 19);
+    const std::string strPath = Path("Big.jpr");
+    std::string strReason;
+    ASSERT_TRUE(CAtomicFile::Replace(strPath, strA, strReason)) << strReason;
+
+    int nSawA = 0;
+    int nSawB = 0;
+    int nLeftovers = 0;
+    for (int nRound = 0; nRound < 200; ++nRound)
+    {
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0)
+        {
+            std::string strChildReason;
+            for (unsigned n = 0;; ++n)
+                CAtomicFile::Replace(strPath, n % 2 == 0 ? strB : strA, strChildReason);
+        }
+        ::usleep(static_cast<useconds_t>(nRound * 150));
+        ::kill(pid, SIGKILL);
+        int nStatus = 0;
+        ASSERT_EQ(::waitpid(pid, &nStatus, 0), pid);
+        const std::string strOnDisk = Slurp(strPath);
+        if (strOnDisk == strA)
+            ++nSawA;
+        else if (strOnDisk == strB)
+            ++nSawB;
+        else
+            ADD_FAILURE() << "round " << nRound << ": " << strOnDisk.size() << " bytes, neither version";
+        for (const std::string& strName : Names(m_strDir))
+        {
+            if (strName == "Big.jpr")
+                continue;
+            ::unlink(Path(strName).c_str());
+            ++nLeftovers;
+        }
+    }
+    std::cout << "killed saves: " << nSawA << " left A, " << nSawB << " left B, " << nLeftovers
+              << " temporary files left behind\n";
+    EXPECT_GT(nSawB, 0) << "no save ever finished: the kills came too early to test anything";
+    EXPECT_EQ(nSawA + nSawB, 200);
+}
+
+} // namespace
