@@ -7,6 +7,13 @@
 // Colours are stored as 0x00BBGGRR.
 using COLORREF = std::uint32_t;
 
+// The preferences sheet's ranges: tab width in columns, font sizes in tenths
+// of a point (6 to 24 points on the sheet).
+inline constexpr int kMinTabWidth = 2;
+inline constexpr int kMaxTabWidth = 10;
+inline constexpr int kMinFontSize = 60;
+inline constexpr int kMaxFontSize = 240;
+
 // The process window's output limit in megabytes.
 inline constexpr int kDefaultOutputLimitMB = 64;
 inline constexpr int kMinOutputLimitMB = 1;

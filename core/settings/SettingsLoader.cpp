@@ -17,6 +17,12 @@ int GetClampedInt(ISettingsStore& store, const char* pszSection, const char* psz
     return std::clamp(store.GetProfileInt(pszSection, pszEntry, nDefault), nMin, nMax);
 }
 
+// Colours are 0x00BBGGRR: anything above 24 bits is no colour.
+COLORREF GetColour(ISettingsStore& store, const char* pszEntry, int nDefault)
+{
+    return static_cast<COLORREF>(GetClampedInt(store, kOptions, pszEntry, nDefault, 0, 0xFFFFFF));
+}
+
 } // namespace
 
 std::string LimitHelpPath(const std::string& strHelpPath)
@@ -34,24 +40,22 @@ CSettings LoadSettings(ISettingsStore& store, const CSettingsDefaults& defaults)
     settings.m_bLoadLast = store.GetProfileInt(kOptions, kLoadLast, 1) != 0;
     settings.m_bShowDrops = store.GetProfileInt(kOptions, kShowDrops, 1) != 0;
     settings.m_strFontName = store.GetProfileString(kOptions, kFontName, "Courier New");
-    settings.m_nFontSize = store.GetProfileInt(kOptions, kFontSize, 100);
+    settings.m_nFontSize = GetClampedInt(store, kOptions, kFontSize, 100, kMinFontSize, kMaxFontSize);
     settings.m_strLastOpen = store.GetProfileString(kOptions, kLastOpen, "");
     settings.m_strDlgFontName = store.GetProfileString(kOptions, kDlgFontName, "Courier New");
-    settings.m_nDlgFontSize = store.GetProfileInt(kOptions, kDlgFontSize, 90);
+    settings.m_nDlgFontSize = GetClampedInt(store, kOptions, kDlgFontSize, 90, kMinFontSize, kMaxFontSize);
     settings.m_strHelpPath = LimitHelpPath(store.GetProfileString(kPaths, kHelpPath, defaults.m_strHelpPath));
-    settings.m_crKeyword = static_cast<COLORREF>(store.GetProfileInt(kOptions, kKeyColor, 0xDD0000));
-    settings.m_crComment = static_cast<COLORREF>(store.GetProfileInt(kOptions, kCommentColor, 0x0000DD));
-    settings.m_crString = static_cast<COLORREF>(store.GetProfileInt(kOptions, kStringColor, 0x006600));
-    settings.m_crTag = static_cast<COLORREF>(store.GetProfileInt(kOptions, kTagColor, 0x001177));
+    settings.m_crKeyword = GetColour(store, kKeyColor, 0xDD0000);
+    settings.m_crComment = GetColour(store, kCommentColor, 0x0000DD);
+    settings.m_crString = GetColour(store, kStringColor, 0x006600);
+    settings.m_crTag = GetColour(store, kTagColor, 0x001177);
     settings.m_bShowArgs = store.GetProfileInt(kOptions, kShowArgs, 0) != 0;
-    settings.m_nTabWidth = store.GetProfileInt(kOptions, kTabWidth, 3);
+    settings.m_nTabWidth = GetClampedInt(store, kOptions, kTabWidth, 3, kMinTabWidth, kMaxTabWidth);
     settings.m_bSpaceTabs = store.GetProfileInt(kOptions, kSpaceTabs, 0) != 0;
     settings.m_nOutputLimitMB = GetClampedInt(store, kOptions, kOutputLimitMB, kDefaultOutputLimitMB, kMinOutputLimitMB,
                                               kMaxOutputLimitMB);
 
-    int nRecent = store.GetProfileInt(kOptions, kRecentSize, 0);
-    if (nRecent > kMaxStoredRecentProjects)
-        nRecent = kMaxStoredRecentProjects;
+    int nRecent = GetClampedInt(store, kOptions, kRecentSize, 0, 0, kMaxStoredRecentProjects);
     for (int i = 0; i < nRecent; ++i) {
         std::string strPath = store.GetProfileString(kOptions, kRecentPrefix + std::to_string(i), "");
         if (!strPath.empty())

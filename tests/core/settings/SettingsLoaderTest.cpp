@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
+
 TEST(LoadSettings, EmptyStoreGivesEveryDefault)
 {
     CMemorySettingsStore store;
@@ -185,4 +188,107 @@ TEST(RecentProjects, RemoveTakesTheFirstEqualEntry)
     EXPECT_TRUE(RemoveRecentProject(recent, "B"));
     EXPECT_FALSE(RemoveRecentProject(recent, "B"));
     EXPECT_EQ(recent, (std::vector<std::string>{"A", "C"}));
+}
+
+namespace {
+
+// Every numeric value of the store set to one number, with eleven stored
+// recent projects so that the count decides how many are read.
+CSettings LoadWithEveryNumberAt(int nValue)
+{
+    CMemorySettingsStore store;
+    for (const char* pszEntry :
+         {"SAVECOMP", "LOADLAST", "SHOWDROPS", "SHOWARGS", "SPACETABS", "FONTSIZE", "DLGFONTSIZE", "TABWIDTH",
+          "KEYCOLOR", "COMMENTCOLOR", "STRINGCOLOR", "TAGCOLOR", "RECENTSIZE", "OUTPUTLIMITMB"})
+        store.WriteProfileInt("OPTIONS", pszEntry, nValue);
+    for (int i = 0; i < 11; ++i)
+        store.WriteProfileString("OPTIONS", "RECENT" + std::to_string(i), "/p" + std::to_string(i));
+    return LoadSettings(store, {});
+}
+
+void ExpectNumbers(const CSettings& s, bool bFlags, int nFontSize, int nTabWidth, COLORREF crColour,
+                   std::size_t nRecent, int nOutputLimitMB)
+{
+    EXPECT_EQ(s.m_bSaveComp, bFlags);
+    EXPECT_EQ(s.m_bLoadLast, bFlags);
+    EXPECT_EQ(s.m_bShowDrops, bFlags);
+    EXPECT_EQ(s.m_bShowArgs, bFlags);
+    EXPECT_EQ(s.m_bSpaceTabs, bFlags);
+    EXPECT_EQ(s.m_nFontSize, nFontSize);
+    EXPECT_EQ(s.m_nDlgFontSize, nFontSize);
+    EXPECT_EQ(s.m_nTabWidth, nTabWidth);
+    EXPECT_EQ(s.m_crKeyword, crColour);
+    EXPECT_EQ(s.m_crComment, crColour);
+    EXPECT_EQ(s.m_crString, crColour);
+    EXPECT_EQ(s.m_crTag, crColour);
+    EXPECT_EQ(s.m_recentProjects.size(), nRecent);
+    EXPECT_EQ(s.m_nOutputLimitMB, nOutputLimitMB);
+}
+
+} // namespace
+
+// Tab width and both font sizes are kept to the preferences sheet's ranges
+// (2..10, and 6..24 points held as tenths); colours to 24 bits.
+TEST(LoadSettings, ExtremeNumbersAreKeptInRange)
+{
+    {
+        SCOPED_TRACE("INT_MIN");
+        ExpectNumbers(LoadWithEveryNumberAt(INT_MIN), true, 60, 2, 0u, 0, 1);
+    }
+    {
+        SCOPED_TRACE("-1");
+        ExpectNumbers(LoadWithEveryNumberAt(-1), true, 60, 2, 0u, 0, 1);
+    }
+    {
+        SCOPED_TRACE("0");
+        ExpectNumbers(LoadWithEveryNumberAt(0), false, 60, 2, 0u, 0, 1);
+    }
+    {
+        SCOPED_TRACE("INT_MAX");
+        CSettings s = LoadWithEveryNumberAt(INT_MAX);
+        ExpectNumbers(s, true, 240, 10, 0xFFFFFFu, 10, 4096);
+        EXPECT_EQ(s.m_recentProjects.front(), "/p0");
+        EXPECT_EQ(s.m_recentProjects.back(), "/p9");
+    }
+}
+
+TEST(LoadSettings, RangeBoundsAreKept)
+{
+    CMemorySettingsStore store;
+    store.WriteProfileInt("OPTIONS", "TABWIDTH", 2);
+    store.WriteProfileInt("OPTIONS", "FONTSIZE", 240);
+    store.WriteProfileInt("OPTIONS", "DLGFONTSIZE", 60);
+    store.WriteProfileInt("OPTIONS", "KEYCOLOR", 0xFFFFFF);
+    store.WriteProfileInt("OPTIONS", "OUTPUTLIMITMB", 4096);
+    CSettings s = LoadSettings(store, {});
+    EXPECT_EQ(s.m_nTabWidth, 2);
+    EXPECT_EQ(s.m_nFontSize, 240);
+    EXPECT_EQ(s.m_nDlgFontSize, 60);
+    EXPECT_EQ(s.m_crKeyword, 0xFFFFFFu);
+    EXPECT_EQ(s.m_nOutputLimitMB, 4096);
+    store.WriteProfileInt("OPTIONS", "TABWIDTH", 11);
+    store.WriteProfileInt("OPTIONS", "FONTSIZE", 59);
+    store.WriteProfileInt("OPTIONS", "DLGFONTSIZE", 241);
+    store.WriteProfileInt("OPTIONS", "KEYCOLOR", 0x1000000);
+    store.WriteProfileInt("OPTIONS", "OUTPUTLIMITMB", 4097);
+    s = LoadSettings(store, {});
+    EXPECT_EQ(s.m_nTabWidth, 10);
+    EXPECT_EQ(s.m_nFontSize, 60);
+    EXPECT_EQ(s.m_nDlgFontSize, 240);
+    EXPECT_EQ(s.m_crKeyword, 0xFFFFFFu);
+    EXPECT_EQ(s.m_nOutputLimitMB, 4096);
+}
+
+// A count of exactly eleven is one past the cap: ten entries are read and the
+// eleventh stored value is not.
+TEST(LoadSettings, RecentSizeOfElevenReadsTen)
+{
+    CMemorySettingsStore store;
+    store.WriteProfileInt("OPTIONS", "RECENTSIZE", 11);
+    for (int i = 0; i < 11; ++i)
+        store.WriteProfileString("OPTIONS", "RECENT" + std::to_string(i), "/p" + std::to_string(i));
+    CSettings s = LoadSettings(store, {});
+    std::vector<std::string> expected = {"/p0", "/p1", "/p2", "/p3", "/p4", "/p5", "/p6", "/p7", "/p8", "/p9"};
+    EXPECT_EQ(s.m_recentProjects, expected);
+    EXPECT_EQ(std::count(store.ReadLog().begin(), store.ReadLog().end(), "OPTIONS/RECENT10"), 0);
 }
