@@ -7,8 +7,8 @@ static void AppendClasses(const CJavaClassList& classes, const std::string& strI
     for (int nIndex = 0; nIndex < classes.GetCount(); ++nIndex) {
         const CJavaClass* pClass = classes.GetAt(nIndex);
         strOut += strIndent + "class " + pClass->GetName() + "\n";
-        for (const std::string& strMember : pClass->GetMembers())
-            strOut += strIndent + "  " + strMember + "\n";
+        for (std::string_view strMember : pClass->GetMembers())
+            (strOut += strIndent + "  ").append(strMember) += "\n";
         AppendClasses(pClass->GetNestedClasses(), strIndent + "  ", strOut);
     }
 }

@@ -2,16 +2,14 @@
 
 #include "core/project/ProjectArchive.h"
 
-#include <algorithm>
-
-void CJavaClass::AddMember(const std::string& strMember)
+void CJavaClass::AddMember(std::string_view strMember)
 {
-    m_members.push_back(strMember);
+    m_members.Add(strMember);
 }
 
-bool CJavaClass::HasMember(const std::string& strMember) const
+bool CJavaClass::HasMember(std::string_view strMember) const
 {
-    return std::find(m_members.begin(), m_members.end(), strMember) != m_members.end();
+    return m_members.Contains(strMember);
 }
 
 bool CJavaClass::HasNestedClass(const std::string& strName) const
@@ -26,7 +24,7 @@ CJavaClass* CJavaClass::FindNestedClass(const std::string& strName) const
 
 void CJavaClass::Store(CProjectArchive& ar) const
 {
-    ar.WriteStringArray(m_members);
+    m_members.Store(ar);
     m_nestedClasses.Store(ar);
     ar.WriteString(m_strName);
 }
@@ -35,7 +33,7 @@ bool CJavaClass::Load(CProjectArchive& ar)
 {
     if (!ar.EnterNesting())
         return false;
-    const bool bLoaded = ar.ReadStringArray(m_members) && m_nestedClasses.Load(ar) && ar.ReadString(m_strName);
+    const bool bLoaded = m_members.Load(ar) && m_nestedClasses.Load(ar) && ar.ReadString(m_strName);
     ar.LeaveNesting();
     return bLoaded;
 }

@@ -2,9 +2,10 @@
 
 #include "core/project/JavaClassList.h"
 #include "core/project/JavaComponent.h"
+#include "core/project/MemberList.h"
 
 #include <string>
-#include <vector>
+#include <string_view>
 
 // One class or interface: its name, its member texts (such as
 // "main(String args[])") and the classes declared inside it.
@@ -17,9 +18,9 @@ public:
     std::string GetName() const { return m_strName; }
 
     // Appends without a duplicate test; callers ask HasMember first.
-    void AddMember(const std::string& strMember);
-    bool HasMember(const std::string& strMember) const;
-    const std::vector<std::string>& GetMembers() const { return m_members; }
+    void AddMember(std::string_view strMember);
+    bool HasMember(std::string_view strMember) const;
+    const CMemberList& GetMembers() const { return m_members; }
 
     CJavaClassList& GetNestedClasses() { return m_nestedClasses; }
     const CJavaClassList& GetNestedClasses() const { return m_nestedClasses; }
@@ -31,7 +32,7 @@ public:
     bool Load(CProjectArchive& ar) override;
 
 private:
-    std::vector<std::string> m_members;
+    CMemberList m_members;
     std::string m_strName;
     CJavaClassList m_nestedClasses;
 };

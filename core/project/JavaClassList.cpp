@@ -32,3 +32,8 @@ std::unique_ptr<CJavaComponent> CJavaClassList::CreateEntry() const
 {
     return std::make_unique<CJavaClass>();
 }
+
+std::size_t CJavaClassList::GetEntrySize() const
+{
+    return sizeof(CJavaClass);
+}

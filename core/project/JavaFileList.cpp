@@ -33,3 +33,8 @@ std::unique_ptr<CJavaComponent> CJavaFileList::CreateEntry() const
 {
     return std::make_unique<CJavaFile>();
 }
+
+std::size_t CJavaFileList::GetEntrySize() const
+{
+    return sizeof(CJavaFile);
+}

@@ -65,6 +65,8 @@ bool CJavaList::Load(CProjectArchive& ar)
     m_items.reserve(static_cast<std::size_t>(nCount));
     for (std::int32_t i = 0; i < nCount; ++i)
     {
+        if (!ar.Charge(GetEntrySize() + sizeof(std::unique_ptr<CJavaComponent>) + CProjectArchive::AllocationOverhead))
+            return false;
         std::unique_ptr<CJavaComponent> pEntry = CreateEntry();
         if (!pEntry->Load(ar))
             return false;

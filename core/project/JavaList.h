@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <vector>
 
@@ -41,6 +42,8 @@ protected:
 
     // A default-constructed entry of the list's kind, to be loaded.
     virtual std::unique_ptr<CJavaComponent> CreateEntry() const = 0;
+    // The size of such an entry, charged to the load's memory budget.
+    virtual std::size_t GetEntrySize() const = 0;
 
 private:
     // Grows with the entries (at most 255), so a list costs nothing until

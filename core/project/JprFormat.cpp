@@ -1,7 +1,8 @@
 #include "core/project/JprFormat.h"
 
-#include "core/project/ProjectFileIo.h"
+#include "core/io/AtomicFile.h"
 #include "core/project/ProjectArchive.h"
+#include "core/project/ProjectFileIo.h"
 #include "core/project/ProjectRecord.h"
 
 std::string CJprFormat::WriteBytes(const CProjectRecord& record)
@@ -20,7 +21,7 @@ bool CJprFormat::ReadBytes(std::string_view bytes, CProjectRecord& record, std::
 {
     CProjectArchive ar(bytes);
     CProjectRecord loaded;
-    if (!loaded.Load(ar))
+    if (!loaded.Load(ar) || ar.GetBytesLeft() != 0)
     {
         strError = UnexpectedFormatText;
         return false;
@@ -42,10 +43,21 @@ bool CJprFormat::ReadFile(const std::string& strPath, CProjectRecord& record, st
 
 bool CJprFormat::WriteFile(const std::string& strPath, const CProjectRecord& record, std::string& strError)
 {
-    if (!CProjectFileIo::Replace(strPath, WriteBytes(record)))
+    const std::string strBytes = WriteBytes(record);
+    // Closing saves every named project: an unchanged one keeps its file,
+    // its time and whatever links lead to it.
+    if (CProjectFileIo::HoldsBytes(strPath, strBytes))
+        return true;
+    std::string strReason;
+    if (!CAtomicFile::Replace(strPath, strBytes, strReason))
     {
-        strError = SaveFailedText;
+        strError = SaveFailedMessage(strPath, strReason);
         return false;
     }
     return true;
+}
+
+std::string CJprFormat::SaveFailedMessage(const std::string& strPath, const std::string& strReason)
+{
+    return std::string(SaveFailedText) + "\n\n" + strPath + ": " + strReason;
 }

@@ -18,11 +18,14 @@ public:
 
     // Fills record only on success; on failure it is left as it was and
     // strError holds UnexpectedFormatText. Bytes after the last field are
-    // ignored.
+    // refused too: saving such a file back would drop them.
     static bool ReadBytes(std::string_view bytes, CProjectRecord& record, std::string& strError);
 
     static bool ReadFile(const std::string& strPath, CProjectRecord& record, std::string& strError);
 
-    // Replaces the file in one step: a failed save leaves the old file intact.
+    // Replaces the file in one step: a failed save leaves the old file intact
+    // and strError is SaveFailedText, the path and the system's reason. A
+    // file that already holds these bytes is not written at all.
     static bool WriteFile(const std::string& strPath, const CProjectRecord& record, std::string& strError);
+    static std::string SaveFailedMessage(const std::string& strPath, const std::string& strReason);
 };

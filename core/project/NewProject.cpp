@@ -1,8 +1,8 @@
 #include "core/project/NewProject.h"
 
 #include "core/editor/LineEnds.h"
+#include "core/io/AtomicFile.h"
 #include "core/project/JavaProjectCore.h"
-#include "core/project/ProjectFileIo.h"
 #include "core/project/ProjectPath.h"
 #include "core/project/ProjectTemplates.h"
 
@@ -20,7 +20,8 @@ std::string CNewProject::CheckClassName(ENewProjectType eType, const std::string
 
 bool CNewProject::WriteTextFile(const std::string& strPath, const std::string& strText)
 {
-    return CProjectFileIo::Replace(strPath, CLineEnds::ToCrLf(strText));
+    std::string strReason;
+    return CAtomicFile::Replace(strPath, CLineEnds::ToCrLf(strText), strReason);
 }
 
 bool CNewProject::Create(CJavaProjectCore& project, ENewProjectType eType, const std::string& strClass,

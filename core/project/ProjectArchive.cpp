@@ -7,7 +7,10 @@
 
 CProjectArchive::CProjectArchive(EStoring eStoring) : m_bStoring(true), m_bSizeOnly(eStoring == EStoring::SizeOnly) {}
 
-CProjectArchive::CProjectArchive(std::string_view bytes) : m_bStoring(false), m_load(bytes) {}
+CProjectArchive::CProjectArchive(std::string_view bytes)
+    : m_bStoring(false), m_load(bytes), m_nBudget(bytes.size() * MemoryPerFileByte + MemoryAllowance)
+{
+}
 
 void CProjectArchive::Append(const char* pBytes, std::size_t nBytes)
 {
@@ -133,63 +136,78 @@ bool CProjectArchive::ReadCount(std::uint32_t& nCount)
     return ReadUInt32(nCount);
 }
 
-bool CProjectArchive::ReadString(std::string& str)
+bool CProjectArchive::ReadStringPrefix(std::uint32_t& nLength, bool& bUtf16)
 {
     std::uint8_t nByte = 0;
     if (!ReadUInt8(nByte))
         return false;
-    std::uint32_t nLength = nByte;
-    bool bUtf16 = false;
-    if (nByte == 0xFF)
+    nLength = nByte;
+    bUtf16 = false;
+    if (nByte != 0xFF)
+        return true;
+    std::uint16_t nShort = 0;
+    if (!ReadUInt16(nShort))
+        return false;
+    if (nShort == 0xFFFE)
     {
-        std::uint16_t nShort = 0;
+        // UTF-16 marker: a second prefix counts 2-byte units. Another
+        // marker there is not a length.
+        bUtf16 = true;
+        if (!ReadUInt8(nByte))
+            return false;
+        nLength = nByte;
+        if (nByte != 0xFF)
+            return true;
         if (!ReadUInt16(nShort))
             return false;
         if (nShort == 0xFFFE)
-        {
-            // UTF-16 marker: a second prefix counts 2-byte units. Another
-            // marker there is not a length.
-            bUtf16 = true;
-            if (!ReadUInt8(nByte))
-                return false;
-            nLength = nByte;
-            if (nByte == 0xFF)
-            {
-                if (!ReadUInt16(nShort))
-                    return false;
-                if (nShort == 0xFFFE)
-                    return Fail();
-                nLength = nShort;
-                if (nShort == 0xFFFF && !ReadUInt32(nLength))
-                    return false;
-            }
-        }
-        else
-        {
-            nLength = nShort;
-            if (nShort == 0xFFFF && !ReadUInt32(nLength))
-                return false;
-        }
+            return Fail();
     }
+    nLength = nShort;
+    return nShort != 0xFFFF || ReadUInt32(nLength);
+}
 
-    // Check against the bytes left before allocating anything.
-    if (bUtf16)
-        return ReadUtf16Text(nLength, str);
-    if (nLength > GetBytesLeft())
+bool CProjectArchive::ReadStringText(std::string& str, bool bAppend)
+{
+    std::uint32_t nLength = 0;
+    bool bUtf16 = false;
+    if (!ReadStringPrefix(nLength, bUtf16))
+        return false;
+    // Checked against the bytes left before anything is allocated.
+    const std::size_t nBytes = bUtf16 ? std::size_t{nLength} * 2 : nLength;
+    if (nBytes > GetBytesLeft())
         return Fail();
-    str.assign(m_load.data() + m_nPos, nLength);
-    m_nPos += nLength;
+    const std::string_view text = m_load.substr(m_nPos, nBytes);
+    const std::size_t nBefore = bAppend ? str.size() : 0;
+    if (bUtf16 && bAppend)
+        str += CJprUtf16::ToUtf8(text);
+    else if (bUtf16)
+        str = CJprUtf16::ToUtf8(text);
+    else if (bAppend)
+        str.append(text);
+    else
+        str.assign(text);
+    m_nPos += nBytes;
+    if (bAppend)
+        return Charge(str.size() - nBefore);
+    // A text past the string's own short buffer is a heap block of its own.
+    static const std::size_t nShortCapacity = std::string().capacity();
+    return str.size() <= nShortCapacity || Charge(str.size() + 1 + AllocationOverhead);
+}
+
+bool CProjectArchive::ReadString(std::string& str)
+{
+    // Read aside: a failed read leaves str as it was.
+    std::string strRead;
+    if (!ReadStringText(strRead, false))
+        return false;
+    str = std::move(strRead);
     return true;
 }
 
-bool CProjectArchive::ReadUtf16Text(std::uint32_t nUnits, std::string& str)
+bool CProjectArchive::ReadStringAppend(std::string& str)
 {
-    if (nUnits > GetBytesLeft() / 2)
-        return Fail();
-    const std::size_t nBytes = static_cast<std::size_t>(nUnits) * 2;
-    str = CJprUtf16::ToUtf8(m_load.substr(m_nPos, nBytes));
-    m_nPos += nBytes;
-    return true;
+    return ReadStringText(str, true);
 }
 
 bool CProjectArchive::ReadStringArray(std::vector<std::string>& arr)
@@ -198,7 +216,7 @@ bool CProjectArchive::ReadStringArray(std::vector<std::string>& arr)
     if (!ReadCount(nCount))
         return false;
     // Every string takes at least its one-byte prefix.
-    if (nCount > GetBytesLeft())
+    if (nCount > GetBytesLeft() || !Charge(std::size_t{nCount} * sizeof(std::string)))
         return Fail();
     arr.clear();
     arr.reserve(nCount);
@@ -209,6 +227,14 @@ bool CProjectArchive::ReadStringArray(std::vector<std::string>& arr)
             return false;
         arr.push_back(std::move(str));
     }
+    return true;
+}
+
+bool CProjectArchive::Charge(std::size_t nBytes)
+{
+    if (m_bFailed || nBytes > m_nBudget)
+        return Fail();
+    m_nBudget -= nBytes;
     return true;
 }
 

@@ -18,6 +18,14 @@ public:
     // levels, and unbounded depth would exhaust the stack while loading.
     static constexpr int MaxNestingDepth = 255;
 
+    // What a loaded project may cost in memory: this many bytes for each
+    // byte of the file, plus the allowance. Counts alone cannot bound it: an
+    // empty text is one byte on disk but an object in memory.
+    static constexpr std::size_t MemoryPerFileByte = 8;
+    static constexpr std::size_t MemoryAllowance = std::size_t{16} << 20;
+    // The heap's bookkeeping, charged with each allocation.
+    static constexpr std::size_t AllocationOverhead = 16;
+
     enum class EStoring { Bytes, SizeOnly };
 
     // Storing: Bytes keeps what is written; SizeOnly only counts it, so a
@@ -44,6 +52,8 @@ public:
     bool ReadInt32(std::int32_t& nValue);
     bool ReadCount(std::uint32_t& nCount);
     bool ReadString(std::string& str);
+    // Appends the text to str (member lists keep theirs end to end).
+    bool ReadStringAppend(std::string& str);
     bool ReadStringArray(std::vector<std::string>& arr);
     std::size_t GetBytesLeft() const { return m_load.size() - m_nPos; }
     std::size_t GetPosition() const { return m_nPos; }
@@ -55,12 +65,17 @@ public:
     // Marks the archive failed (for a record that finds its data impossible).
     bool Fail();
 
+    // Takes nBytes from the memory budget of a load; false (and the archive
+    // failed) when the budget is spent. Records charge what they allocate.
+    bool Charge(std::size_t nBytes);
+
 private:
     bool ReadBytes(void* pDest, std::size_t nBytes);
     bool ReadUInt8(std::uint8_t& nValue);
     bool ReadUInt16(std::uint16_t& nValue);
     bool ReadUInt32(std::uint32_t& nValue);
-    bool ReadUtf16Text(std::uint32_t nUnits, std::string& str);
+    bool ReadStringPrefix(std::uint32_t& nLength, bool& bUtf16);
+    bool ReadStringText(std::string& str, bool bAppend);
     void AppendLittleEndian(std::uint32_t nValue, int nBytes);
     void Append(const char* pBytes, std::size_t nBytes);
 
@@ -72,4 +87,5 @@ private:
     std::string m_strStored;
     std::string_view m_load;
     std::size_t m_nPos = 0;
+    std::size_t m_nBudget = 0;
 };

@@ -10,8 +10,8 @@ static void WriteClasses(const CJavaClassList& classes, const std::string& strIn
     {
         const CJavaClass* pClass = classes.GetAt(nIndex);
         strOut += strIndent + "class " + pClass->GetName() + "\n";
-        for (const std::string& strMember : pClass->GetMembers())
-            strOut += strIndent + "  " + strMember + "\n";
+        for (std::string_view strMember : pClass->GetMembers())
+            (strOut += strIndent + "  ").append(strMember) += "\n";
         WriteClasses(pClass->GetNestedClasses(), strIndent + "  ", strOut);
     }
 }

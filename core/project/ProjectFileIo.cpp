@@ -1,6 +1,5 @@
 #include "core/project/ProjectFileIo.h"
 
-#include <atomic>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -24,23 +23,6 @@ static bool ReadFully(int fd, std::string& strBytes)
     }
 }
 
-static bool WriteFully(int fd, const std::string& strBytes)
-{
-    std::size_t nDone = 0;
-    while (nDone < strBytes.size())
-    {
-        const ssize_t nWritten = ::write(fd, strBytes.data() + nDone, strBytes.size() - nDone);
-        if (nWritten < 0)
-        {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        nDone += static_cast<std::size_t>(nWritten);
-    }
-    return true;
-}
-
 bool CProjectFileIo::ReadAll(const std::string& strPath, std::string& strBytes)
 {
     const int fd = ::open(strPath.c_str(), O_RDONLY | O_CLOEXEC);
@@ -60,31 +42,30 @@ bool CProjectFileIo::ReadAll(const std::string& strPath, std::string& strBytes)
     return bOk;
 }
 
-bool CProjectFileIo::Replace(const std::string& strPath, const std::string& strBytes)
+bool CProjectFileIo::HoldsBytes(const std::string& strPath, std::string_view bytes)
 {
-    static std::atomic<unsigned> s_nSerial{0};
-    std::string strTemp;
-    int fd = -1;
-    for (int nTry = 0; nTry < 100 && fd < 0; ++nTry)
-    {
-        strTemp = strPath + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(s_nSerial++);
-        // 0666 less the umask, as for any newly created file.
-        fd = ::open(strTemp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST)
-            return false;
-    }
+    const int fd = ::open(strPath.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return false;
-    // A project saved over keeps the permissions its owner gave it.
-    struct stat existing {};
-    bool bOk = true;
-    if (::stat(strPath.c_str(), &existing) == 0 && S_ISREG(existing.st_mode))
-        bOk = ::fchmod(fd, existing.st_mode & 07777) == 0;
-    bOk = bOk && WriteFully(fd, strBytes) && ::fsync(fd) == 0;
-    bOk = ::close(fd) == 0 && bOk;
-    if (bOk)
-        bOk = ::rename(strTemp.c_str(), strPath.c_str()) == 0;
-    if (!bOk)
-        ::unlink(strTemp.c_str());
-    return bOk;
+    struct stat info {};
+    bool bSame = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
+                 static_cast<std::size_t>(info.st_size) == bytes.size();
+    char buffer[65536];
+    std::size_t nDone = 0;
+    while (bSame)
+    {
+        const ssize_t nRead = ::read(fd, buffer, sizeof buffer);
+        if (nRead < 0 && errno == EINTR)
+            continue;
+        if (nRead <= 0)
+        {
+            bSame = nRead == 0 && nDone == bytes.size();
+            break;
+        }
+        const auto nLength = static_cast<std::size_t>(nRead);
+        bSame = nDone + nLength <= bytes.size() && bytes.compare(nDone, nLength, std::string_view(buffer, nLength)) == 0;
+        nDone += nLength;
+    }
+    ::close(fd);
+    return bSame;
 }

@@ -2,14 +2,15 @@
 
 #include <string>
 
-// Whole-file reads and all-or-nothing writes for project files (POSIX).
+#include <string_view>
+
+// Whole-file reads for project files (POSIX); writes go through CAtomicFile.
 class CProjectFileIo
 {
 public:
     // False when the file cannot be opened or read, or is not a regular file.
     static bool ReadAll(const std::string& strPath, std::string& strBytes);
 
-    // Writes a temporary file beside strPath, flushes it to disk and renames
-    // it over strPath, so a crash or a full disk never leaves half a project.
-    static bool Replace(const std::string& strPath, const std::string& strBytes);
+    // True when strPath is a regular file holding exactly these bytes.
+    static bool HoldsBytes(const std::string& strPath, std::string_view bytes);
 };

@@ -23,7 +23,7 @@ static void WriteClassList(const CJavaClassList& classes, const std::string& str
     for (int nIndex = 0; nIndex < classes.GetCount(); ++nIndex) {
         const CJavaClass* pClass = classes.GetAt(nIndex);
         WriteCount(strInner, "m_members", pClass->GetMembers().size(), strOut);
-        for (const std::string& strMember : pClass->GetMembers())
+        for (std::string_view strMember : pClass->GetMembers())
             strOut += strInner + "  " + CProjectRecordDump::Quote(strMember) + "\n";
         // Nesting depth is bounded by the archive reader, so recursion is safe.
         WriteClassList(pClass->GetNestedClasses(), strInner, strOut, "m_nestedClasses");

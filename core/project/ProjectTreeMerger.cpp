@@ -41,7 +41,7 @@ public:
 
     bool IsEmpty() const { return m_texts.empty(); }
 
-    Item Find(const std::string& strText) const
+    Item Find(std::string_view strText) const
     {
         auto it = m_first.find(strText);
         return it == m_first.end() ? nullptr : it->second;
@@ -54,11 +54,11 @@ public:
         return pItem;
     }
 
-    Item FindOrInsert(const std::string& strText, int nImage, int nSelectedImage)
+    Item FindOrInsert(std::string_view strText, int nImage, int nSelectedImage)
     {
         if (Item pItem = Find(strText))
             return pItem;
-        return Insert(strText, nImage, nSelectedImage);
+        return Insert(std::string(strText), nImage, nSelectedImage);
     }
 
     // The tree's sort is stable, so children already in order stay as they
@@ -209,7 +209,7 @@ private:
         Item pClassItem = classItems.FindOrInsert(javaClass.GetName(), IProjectTreeNodes::kImageClass,
                                                   IProjectTreeNodes::kImageClassSelected);
         CChildIndex children(m_tree, pClassItem);
-        for (const std::string& strMember : javaClass.GetMembers())
+        for (std::string_view strMember : javaClass.GetMembers())
             children.FindOrInsert(strMember, IProjectTreeNodes::kImageMember, IProjectTreeNodes::kImageMemberSelected);
         const CJavaClassList& nested = javaClass.GetNestedClasses();
         for (int nNested = 0; nNested < nested.GetCount(); ++nNested) {
@@ -217,7 +217,7 @@ private:
             Item pNestedItem = children.FindOrInsert(pNested->GetName(), IProjectTreeNodes::kImageClass,
                                                      IProjectTreeNodes::kImageClassSelected);
             CChildIndex nestedChildren(m_tree, pNestedItem);
-            for (const std::string& strMember : pNested->GetMembers())
+            for (std::string_view strMember : pNested->GetMembers())
                 nestedChildren.FindOrInsert(strMember, IProjectTreeNodes::kImageMember,
                                             IProjectTreeNodes::kImageMemberSelected);
             m_tree.SetHasChildren(pNestedItem);
@@ -376,10 +376,10 @@ public:
     void Add(std::string_view strText) { Add(static_cast<std::uint64_t>(std::hash<std::string_view>{}(strText))); }
     void AddMembers(const CJavaClass& javaClass)
     {
-        const std::vector<std::string>& members = javaClass.GetMembers();
+        const CMemberList& members = javaClass.GetMembers();
         Add(static_cast<std::uint64_t>(members.size()));
-        for (const std::string& strMember : members)
-            Add(std::string_view(strMember));
+        for (std::string_view strMember : members)
+            Add(strMember);
     }
     std::uint64_t Value() const { return m_nState; }
 

@@ -43,3 +43,8 @@ std::unique_ptr<CJavaComponent> CTarnwickFileList::CreateEntry() const
 {
     return std::make_unique<CTarnwickFile>();
 }
+
+std::size_t CTarnwickFileList::GetEntrySize() const
+{
+    return sizeof(CTarnwickFile);
+}

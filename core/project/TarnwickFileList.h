@@ -25,4 +25,5 @@ public:
 
 protected:
     std::unique_ptr<CJavaComponent> CreateEntry() const override;
+    std::size_t GetEntrySize() const override;
 };

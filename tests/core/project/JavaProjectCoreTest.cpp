@@ -8,6 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
 static const std::string kSep(1, CProjectPath::NativeSeparator);
 
 static std::vector<std::string> FilePaths(const CTarnwickFileList& files)
@@ -335,4 +339,101 @@ TEST(JavaProjectCoreStorage, RecordCloseListsAndStoresThePath)
     EXPECT_EQ(recent.front(), "/c/C.jpr");
     EXPECT_EQ(std::get<int>(*store.Find("OPTIONS", "RECENTSIZE")), 3);
     EXPECT_EQ(std::get<std::string>(*store.Find("OPTIONS", "RECENT0")), "/c/C.jpr");
+}
+
+class JavaProjectCoreFile : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        char szTemplate[] = "/tmp/jprcoreXXXXXX";
+        ASSERT_NE(::mkdtemp(szTemplate), nullptr);
+        m_strDir = szTemplate;
+    }
+    void TearDown() override
+    {
+        std::error_code error;
+        std::filesystem::remove_all(m_strDir, error);
+    }
+    static struct stat StatOf(const std::string& strPath)
+    {
+        struct stat info {};
+        EXPECT_EQ(::stat(strPath.c_str(), &info), 0) << strPath;
+        return info;
+    }
+    std::string m_strDir;
+};
+
+TEST_F(JavaProjectCoreFile, LoadingAndOpeningClearTheModifiedFlag)
+{
+    CJavaProjectCore source("-ea", "-g");
+    source.AddHtmlFile("/w/page.html");
+    const std::string strPath = m_strDir + "/P.jpr";
+    std::string strError;
+    ASSERT_TRUE(source.SaveAs(strPath, strError)) << strError;
+
+    CJavaProjectCore project;
+    project.SetModifiedFlag(true);
+    ASSERT_TRUE(project.LoadBytes(source.WriteBytes(), strError)) << strError;
+    EXPECT_FALSE(project.IsModified());
+
+    project.AddHtmlFile("/w/other.html");
+    ASSERT_TRUE(project.IsModified());
+    ASSERT_TRUE(project.Open(strPath, strError)) << strError;
+    EXPECT_FALSE(project.IsModified());
+    EXPECT_EQ(project.GetPathName(), strPath);
+    EXPECT_EQ(project.WriteBytes(), source.WriteBytes());
+
+    // A refused file changes neither the project nor its flag.
+    project.SetModifiedFlag(true);
+    EXPECT_FALSE(project.LoadBytes("\x01", strError));
+    EXPECT_TRUE(project.IsModified());
+}
+
+TEST_F(JavaProjectCoreFile, SavingTheBytesTheFileHoldsDoesNotWrite)
+{
+    CJavaProjectCore project("-ea", "-g");
+    project.AddHtmlFile("/w/page.html");
+    const std::string strPath = m_strDir + "/P.jpr";
+    std::string strError;
+    ASSERT_TRUE(project.SaveAs(strPath, strError)) << strError;
+    const struct stat first = StatOf(strPath);
+
+    // Marked modified without a change, as closing a project does: the save
+    // succeeds and clears the flag, but the file is the same file as before.
+    project.SetModifiedFlag(true);
+    ASSERT_TRUE(project.Save(strError)) << strError;
+    EXPECT_FALSE(project.IsModified());
+    const struct stat unchanged = StatOf(strPath);
+    EXPECT_EQ(unchanged.st_ino, first.st_ino);
+    EXPECT_EQ(unchanged.st_mtim.tv_sec, first.st_mtim.tv_sec);
+    EXPECT_EQ(unchanged.st_mtim.tv_nsec, first.st_mtim.tv_nsec);
+
+    // A real change is written (a new file replaces the old).
+    project.SetJavaSwitches("-verbose");
+    ASSERT_TRUE(project.Save(strError)) << strError;
+    EXPECT_NE(StatOf(strPath).st_ino, first.st_ino);
+    CJavaProjectCore reread;
+    ASSERT_TRUE(reread.Open(strPath, strError)) << strError;
+    EXPECT_EQ(reread.GetJavaSwitches(), "-verbose");
+}
+
+TEST_F(JavaProjectCoreFile, FailedSaveNamesTheFileAndTheReason)
+{
+    CJavaProjectCore project;
+    project.SetModifiedFlag(true);
+    const std::string strPath = m_strDir + "/Gone/P.jpr";
+    std::string strError;
+    EXPECT_FALSE(project.SaveAs(strPath, strError));
+    EXPECT_EQ(strError, "Failed to save document.\n\n" + strPath + ": No such file or directory");
+    EXPECT_TRUE(project.IsModified());
+    EXPECT_EQ(project.GetPathName(), "");
+
+    // A path under a plain file fails the same way for root too.
+    ASSERT_TRUE(project.SaveAs(m_strDir + "/File", strError)) << strError;
+    project.SetModifiedFlag(true);
+    EXPECT_FALSE(project.SaveAs(m_strDir + "/File/P.jpr", strError));
+    EXPECT_EQ(strError, "Failed to save document.\n\n" + m_strDir + "/File/P.jpr: Not a directory");
+    EXPECT_TRUE(project.IsModified());
+    EXPECT_EQ(project.GetPathName(), m_strDir + "/File");
 }

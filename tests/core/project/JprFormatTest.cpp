@@ -308,12 +308,20 @@ TEST(JprFormatRefusal, NestingDeeperThanTheLimit)
     ExpectRefused(NestedChain(100000), "100000 levels");
 }
 
-TEST(JprFormatRead, BytesAfterTheLastFieldAreIgnored)
+TEST(JprFormatRefusal, BytesAfterTheProjectAreRefused)
 {
+    // Saving such a file back would drop what follows the project.
+    ExpectRefused(DemoBytes() + "junk", "demo and 4 bytes");
+    ExpectRefused(DemoBytes() + std::string(25 * 1024, 'x'), "demo and 25 KB");
+    ExpectRefused(DemoBytes() + std::string(1, '\0'), "demo and one zero byte");
+    ExpectRefused(std::string(15, '\0'), "15 zero bytes");
+    ExpectRefused(std::string(14, '\0') + "PK\x03\x04 some other kind of file", "zero bytes then another file");
+
+    // Exactly the empty project's 14 zero bytes is an empty project.
     CProjectRecord record;
     std::string strError;
-    ASSERT_TRUE(CJprFormat::ReadBytes(DemoBytes() + "junk", record, strError));
-    EXPECT_EQ(CJprFormat::WriteBytes(record), DemoBytes());
+    ASSERT_TRUE(CJprFormat::ReadBytes(std::string(14, '\0'), record, strError));
+    EXPECT_EQ(CJprFormat::WriteBytes(record), std::string(14, '\0'));
 }
 
 class JprFormatFile : public ::testing::Test
@@ -385,7 +393,15 @@ TEST_F(JprFormatFile, ReportsMissingAndMalformedFiles)
     EXPECT_FALSE(CJprFormat::ReadFile(m_strDir + "/Bad.jpr", record, strError));
     EXPECT_EQ(strError, "Unexpected file format.");
 
+    {
+        std::ofstream out(m_strDir + "/Bad.jpr", std::ios::binary);
+        out << DemoBytes() << std::string(25 * 1024, 'x');
+    }
+    strError.clear();
+    EXPECT_FALSE(CJprFormat::ReadFile(m_strDir + "/Bad.jpr", record, strError));
+    EXPECT_EQ(strError, "Unexpected file format.");
+
     strError.clear();
     EXPECT_FALSE(CJprFormat::WriteFile(m_strDir + "/NoSuchFolder/P.jpr", record, strError));
-    EXPECT_EQ(strError, "Failed to save document.");
+    EXPECT_EQ(strError, "Failed to save document.\n\n" + m_strDir + "/NoSuchFolder/P.jpr: No such file or directory");
 }

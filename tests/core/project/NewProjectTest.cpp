@@ -153,7 +153,7 @@ TEST_F(CNewProjectTest, RefusalsAndFailures)
 
     EXPECT_FALSE(CNewProject::Create(project, ENewProjectType::Application, "X", Path("missing/P.jpr"), nullptr,
                                      strError));
-    EXPECT_EQ(strError, "Failed to save document.");
+    EXPECT_EQ(strError, "Failed to save document.\n\n" + Path("missing/P.jpr") + ": No such file or directory");
 
     // The project is saved, then the source cannot be written: silent stop.
     std::filesystem::create_directory(Path("Blocked.java"));

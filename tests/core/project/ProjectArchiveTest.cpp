@@ -138,6 +138,29 @@ TEST(ProjectArchiveRead, RefusesLengthsBeyondTheBytesLeft)
     }
 }
 
+TEST(ProjectArchiveRead, SecondUtf16MarkerIsRefusedEvenWithBytesEnoughForItAsALength)
+{
+    // Read as a length, the second marker would ask for 65534 units; the
+    // bytes are there, so only the marker test refuses it.
+    std::string strUnits;
+    for (int i = 0; i < 0xFFFE; ++i)
+        strUnits += std::string("a\0", 2);
+    const std::string strBytes = Bytes({0xFF, 0xFE, 0xFF, 0xFF, 0xFE, 0xFF}) + strUnits + Bytes({1, 'z'});
+    CProjectArchive ar(strBytes);
+    std::string str = "kept";
+    EXPECT_FALSE(ar.ReadString(str));
+    EXPECT_TRUE(ar.IsFailed());
+    EXPECT_EQ(str, "kept");
+
+    // The same units after a real length are read.
+    const std::string strGood = Bytes({0xFF, 0xFE, 0xFF, 0xFF, 0xFD, 0xFF}) + strUnits.substr(2) + Bytes({1, 'z'});
+    CProjectArchive good(strGood);
+    ASSERT_TRUE(good.ReadString(str));
+    EXPECT_EQ(str, std::string(0xFFFD, 'a'));
+    ASSERT_TRUE(good.ReadString(str));
+    EXPECT_EQ(str, "z");
+}
+
 TEST(ProjectArchiveRead, FailureSticks)
 {
     const std::string strBytes = Bytes({1, 0, 0});
