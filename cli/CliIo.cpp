@@ -25,7 +25,9 @@ void CCliIo::PrintError(const std::string& strPath, const std::string& strReason
 
 bool CCliIo::ReadInputFile(const std::string& strPath, std::string& strBytes)
 {
-    const int fd = ::open(strPath.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without O_NONBLOCK opening a FIFO waits for a writer; the check below
+    // refuses it once open.
+    const int fd = ::open(strPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         const int nError = errno;
         PrintError(strPath, nError == ENOENT ? std::string("no such file.")
@@ -38,6 +40,7 @@ bool CCliIo::ReadInputFile(const std::string& strPath, std::string& strBytes)
         PrintError(strPath, "not a regular file.");
         return false;
     }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     std::string strRead;
     strRead.reserve(static_cast<std::size_t>(info.st_size));
     char buffer[65536];
@@ -59,6 +62,15 @@ bool CCliIo::ReadInputFile(const std::string& strPath, std::string& strBytes)
     ::close(fd);
     strBytes = std::move(strRead);
     return true;
+}
+
+bool CCliIo::IsRegularOrMissing(const std::string& strPath)
+{
+    struct stat info {};
+    if (::stat(strPath.c_str(), &info) != 0 || S_ISREG(info.st_mode))
+        return true;
+    PrintError(strPath, "not a regular file.");
+    return false;
 }
 
 bool CCliIo::WriteOutput(std::string_view strText)

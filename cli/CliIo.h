@@ -14,6 +14,10 @@ public:
     // The whole file, bytes as they are. False (reason printed) when it is
     // missing, not a regular file or cannot be read.
     static bool ReadInputFile(const std::string& strPath, std::string& strBytes);
+    // False (reason printed) when strPath names something other than a
+    // regular file, such as a FIFO, which reading would wait on for ever, or
+    // a folder. A missing file passes, for the caller to report.
+    static bool IsRegularOrMissing(const std::string& strPath);
     // A source file as the editor holds it: read, then every line break CR LF.
     static bool ReadEditorText(const std::string& strPath, std::string& strText);
 

@@ -1,5 +1,6 @@
 #include "cli/ProjectCommand.h"
 
+#include "cli/CliIo.h"
 #include "cli/ProjectDumpCommand.h"
 
 #include "core/editor/LineEnds.h"
@@ -294,12 +295,13 @@ int CProjectCommand::Show(const std::vector<std::string>& args)
     CJavaProjectCore project;
     if (!OpenProject(args[0], project))
         return ExitFailed;
-    std::fputs(CProjectDump::Write(project).c_str(), stdout);
-    return ExitOk;
+    return CCliIo::WriteOutput(CProjectDump::Write(project)) ? ExitOk : ExitFailed;
 }
 
 bool CProjectCommand::OpenProject(const std::string& strPath, CJavaProjectCore& project)
 {
+    if (!CCliIo::IsRegularOrMissing(strPath))
+        return false;
     std::string strError;
     if (project.Open(AbsolutePath(strPath), strError))
         return true;

@@ -1,0 +1,142 @@
+// End-to-end: `project show` prints every byte of a project's texts, with
+// control characters escaped, and no command waits on a FIFO or reads a folder.
+#include "core/project/JavaProjectCore.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+struct CShowResult {
+    int m_nExit = -1;
+    std::string m_strOut;
+    std::string m_strErr;
+};
+
+std::string ReadBytes(const std::string& strPath)
+{
+    std::ifstream in(strPath, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+class CProjectShowE2e : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        std::string strTemplate = (std::filesystem::temp_directory_path() / "tarnwick-show-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(strTemplate.data()), nullptr);
+        m_strDir = strTemplate;
+        ::setenv("XDG_CONFIG_HOME", (m_strDir + "/config").c_str(), 1);
+    }
+    void TearDown() override { std::filesystem::remove_all(m_strDir); }
+
+    // Runs tarnwick-cli in the test folder, stdout and stderr kept apart. A
+    // run that blocks is ended by an alarm after ten seconds (exit 142).
+    CShowResult Cli(std::vector<std::string> args)
+    {
+        CShowResult result;
+        const std::string strOut = m_strDir + "/.out";
+        const std::string strErr = m_strDir + "/.err";
+        args.insert(args.begin(), TARNWICK_CLI_PATH);
+        std::vector<char*> argv;
+        for (std::string& strArg : args)
+            argv.push_back(strArg.data());
+        argv.push_back(nullptr);
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            const int fdOut = ::open(strOut.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            const int fdErr = ::open(strErr.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            if (fdOut < 0 || fdErr < 0 || ::chdir(m_strDir.c_str()) != 0 || ::dup2(fdOut, 1) < 0 ||
+                ::dup2(fdErr, 2) < 0)
+                ::_exit(127);
+            ::alarm(10);
+            ::execv(argv[0], argv.data());
+            ::_exit(127);
+        }
+        if (pid < 0)
+            return result;
+        int nStatus = 0;
+        while (::waitpid(pid, &nStatus, 0) < 0 && errno == EINTR) {
+        }
+        result.m_nExit = WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : 128 + WTERMSIG(nStatus);
+        result.m_strOut = ReadBytes(strOut);
+        result.m_strErr = ReadBytes(strErr);
+        return result;
+    }
+
+    std::string Path(const std::string& strName) const { return m_strDir + "/" + strName; }
+
+    std::string m_strDir;
+};
+} // namespace
+
+TEST_F(CProjectShowE2e, TextsArePrintedWholeWithControlsEscaped)
+{
+    CJavaProjectCore project;
+    project.SetPathName(Path("P.jpr"));
+    project.AddJavaFile(Path(std::string("Odd\x1b]0;title\x07.java")));
+    // A zero byte, colour escapes, DEL, tab, a C1 control both as UTF-8 and
+    // as a lone byte, a valid UTF-8 letter, a line feed and a carriage return.
+    project.SetJavaSwitches(std::string("-ea\0-Dx=1", 9) + "\x1b[31mred\x1b[0m\x7f\tz" + "\xc2\x9b" + "\x9b" +
+                            "\xc3\xa9" + "\nnext\rline");
+    project.SetJavacSwitches("-g");
+    std::string strError;
+    ASSERT_TRUE(project.SaveAs(Path("P.jpr"), strError)) << strError;
+
+    const CShowResult shown = Cli({"project", "show", "P.jpr"});
+    EXPECT_EQ(shown.m_nExit, 0) << shown.m_strErr;
+    EXPECT_EQ(shown.m_strErr, "");
+    EXPECT_EQ(shown.m_strOut, "Project: " + Path("P.jpr") + "\n" +
+                                  "Java files (1):\n"
+                                  "  Odd\\x1b]0;title\\x07.java  " + m_strDir + "/Odd\\x1b]0;title\\x07.java\n"
+                                  "HTML files (0):\n"
+                                  "Main Java file: \"\"\n"
+                                  "Main folder: \"\"\n"
+                                  "Main package: \"\"\n"
+                                  "Main HTML file: \"\"\n"
+                                  "Java switches: \"-ea\\x00-Dx=1\\x1b[31mred\\x1b[0m\\x7f\tz\\xc2\\x9b\\x9b\xc3\xa9"
+                                  "\\x0anext\\x0dline\"\n"
+                                  "Javac switches: \"-g\"\n");
+}
+
+TEST_F(CProjectShowE2e, FifosAndFoldersAreRefusedWithoutWaiting)
+{
+    ASSERT_EQ(::mkfifo(Path("F.jpr").c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo(Path("F.java").c_str(), 0600), 0);
+    std::filesystem::create_directories(Path("D.jpr"));
+    std::ofstream(Path("A.java"), std::ios::binary) << "class A {}\n";
+
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"project", "show", "F.jpr"},
+             {"project", "dump", "F.jpr"},
+             {"project", "add", "F.jpr", "A.java"},
+             {"project", "remove", "F.jpr", "A.java"},
+             {"project", "main", "F.jpr", "A.java"},
+             {"project", "html-main", "F.jpr", "A.html"},
+             {"outline", "--project", "F.jpr", "A.java"}}) {
+        const CShowResult result = Cli(args);
+        SCOPED_TRACE(args[0] + " " + args[1]);
+        EXPECT_EQ(result.m_nExit, 1);
+        EXPECT_EQ(result.m_strOut, "");
+        EXPECT_EQ(result.m_strErr, "tarnwick-cli: F.jpr: not a regular file.\n");
+    }
+    for (const char* pszCommand : {"colour", "outline"}) {
+        const CShowResult result = Cli({pszCommand, "F.java"});
+        SCOPED_TRACE(pszCommand);
+        EXPECT_EQ(result.m_nExit, 1);
+        EXPECT_EQ(result.m_strErr, "tarnwick-cli: F.java: not a regular file.\n");
+    }
+    const CShowResult folder = Cli({"project", "show", "D.jpr"});
+    EXPECT_EQ(folder.m_nExit, 1);
+    EXPECT_EQ(folder.m_strOut, "");
+    EXPECT_EQ(folder.m_strErr, "tarnwick-cli: D.jpr: not a regular file.\n");
+}
