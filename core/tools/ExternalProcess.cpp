@@ -55,13 +55,13 @@ CExternalProcess::CRunState& CExternalProcess::State()
     return state;
 }
 
-bool CExternalProcess::Start(const CToolCommand& cmd)
+bool CExternalProcess::Start(const CToolCommand& cmd, std::size_t nOutputLimit)
 {
-    return Start(cmd.m_strProgram, cmd.ExpandWords(), cmd.m_strFolder);
+    return Start(cmd.m_strProgram, cmd.ExpandWords(), cmd.m_strFolder, nOutputLimit);
 }
 
 bool CExternalProcess::Start(const std::string& strProgram, const std::vector<std::string>& vecArgs,
-                             const std::string& strFolder)
+                             const std::string& strFolder, std::size_t nOutputLimit)
 {
     CRunState& state = State();
     bool bIdle = false;
@@ -71,6 +71,7 @@ bool CExternalProcess::Start(const std::string& strProgram, const std::vector<st
     if (state.m_threadReader.joinable())
         state.m_threadReader.join();
     state.m_output.Clear();
+    state.m_output.SetLimit(nOutputLimit);
 
     int nPipe[2];
     if (pipe2(nPipe, O_CLOEXEC) != 0) {
@@ -121,6 +122,18 @@ void CExternalProcess::Terminate(int nExitCode)
     state.m_tpKillAt = CSteadyClock::now() + s_killGrace;
 }
 
+bool CExternalProcess::TerminateAndWait(int nExitCode, std::chrono::milliseconds timeout)
+{
+    Terminate(nExitCode);
+    const CSteadyClock::time_point tpGiveUp = CSteadyClock::now() + timeout;
+    while (IsRunning()) {
+        if (CSteadyClock::now() >= tpGiveUp)
+            return false;
+        std::this_thread::sleep_for(s_exitPollInterval);
+    }
+    return true;
+}
+
 bool CExternalProcess::IsRunning()
 {
     return State().m_bRunning.load(std::memory_order_acquire);
@@ -133,8 +146,15 @@ std::string CExternalProcess::GetOutput()
 
 std::string CExternalProcess::GetOutputTail(std::size_t nFrom, bool& bStillRunning, std::size_t nMaxBytes)
 {
+    std::size_t nStart = 0;
+    return GetOutputTail(nFrom, bStillRunning, nMaxBytes, nStart);
+}
+
+std::string CExternalProcess::GetOutputTail(std::size_t nFrom, bool& bStillRunning, std::size_t nMaxBytes,
+                                            std::size_t& nStart)
+{
     bStillRunning = IsRunning();
-    return State().m_output.CopyFrom(nFrom, nMaxBytes);
+    return State().m_output.CopyFrom(nFrom, nMaxBytes, nStart);
 }
 
 static const char* VerdictFor(int nExitCode)
@@ -158,29 +178,58 @@ static int ExitCodeFromStatus(int nStatus)
     return -1;
 }
 
+// True once the tool has ended, without reaping it.
+static bool ToolHasEnded(pid_t pid)
+{
+    siginfo_t info {};
+    if (waitid(P_PID, static_cast<id_t>(pid), &info, WEXITED | WNOHANG | WNOWAIT) != 0)
+        return errno != EINTR; // no such child: the system reaped it
+    return info.si_pid == pid;
+}
+
 void CExternalProcess::ReadOutput(int nFd, pid_t pid)
 {
     CRunState& state = State();
     char buffer[s_nReadChunk + 2];
+    bool bToolEnded = false;
+    // The last output, or the moment the tool was seen to have ended.
+    CSteadyClock::time_point tpLastNews = CSteadyClock::now();
     for (;;) {
         pollfd poller { nFd, POLLIN, 0 };
         const int nReady = poll(&poller, 1, s_nPollMilliseconds);
         if (nReady < 0 && errno != EINTR)
             break;
+        const CSteadyClock::time_point tpNow = CSteadyClock::now();
+        bool bStopped = false;
         {
             std::lock_guard<std::mutex> lock(state.m_mtxProcess);
-            state.KillIfDue(CSteadyClock::now());
+            state.KillIfDue(tpNow);
+            bStopped = state.m_bStopRequested;
         }
-        if (nReady <= 0)
-            continue;
-        const ssize_t nRead = read(nFd, buffer, s_nReadChunk);
-        if (nRead > 0) {
-            state.m_output.AppendChunk(buffer, static_cast<std::size_t>(nRead));
-            continue;
+        if (nReady > 0) {
+            const ssize_t nRead = read(nFd, buffer, s_nReadChunk);
+            if (nRead == 0 || (nRead < 0 && errno != EINTR && errno != EAGAIN))
+                break; // every writer has closed the pipe
+            if (nRead > 0) {
+                state.m_output.AppendChunk(buffer, static_cast<std::size_t>(nRead));
+                tpLastNews = tpNow;
+            }
+            // A stopped tool's leftovers may write without pause: look at the tool all the same.
+            if (!bStopped)
+                continue;
         }
-        if (nRead < 0 && (errno == EINTR || errno == EAGAIN))
-            continue;
-        break; // every writer has closed the pipe
+        // The output is still open, yet the tool may be gone: a process it
+        // left in a session of its own (out of reach of a stop) can hold it
+        // for ever. After a stop that ends the run at once; otherwise once
+        // the output has been silent for a while.
+        if (!bToolEnded && ToolHasEnded(pid)) {
+            bToolEnded = true;
+            tpLastNews = tpNow;
+        }
+        if (bToolEnded && (bStopped || tpNow - tpLastNews >= s_exitGrace)) {
+            ReadWhatIsThere(nFd);
+            break;
+        }
     }
     close(nFd);
 
@@ -193,6 +242,22 @@ void CExternalProcess::ReadOutput(int nFd, pid_t pid)
         state.m_output.AppendText("Warning! There were process errors");
     }
     state.m_bRunning.store(false, std::memory_order_release);
+}
+
+void CExternalProcess::ReadWhatIsThere(int nFd)
+{
+    // Bounded: whatever holds the pipe may never stop writing.
+    constexpr int nMostReads = 16;
+    char buffer[s_nReadChunk];
+    for (int nRead = 0; nRead < nMostReads; ++nRead) {
+        pollfd poller { nFd, POLLIN, 0 };
+        if (poll(&poller, 1, 0) <= 0)
+            return;
+        const ssize_t nBytes = read(nFd, buffer, sizeof(buffer));
+        if (nBytes <= 0)
+            return;
+        State().m_output.AppendChunk(buffer, static_cast<std::size_t>(nBytes));
+    }
 }
 
 bool CExternalProcess::WaitForExit(pid_t pid, int& nExitCode)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/tools/OutputBuffer.h"
 #include "core/tools/ToolCommand.h"
 
 #include <chrono>
@@ -23,8 +24,11 @@ public:
     // Between the polite and the forced stop of the tool's process group.
     static constexpr std::chrono::milliseconds s_killGrace { 500 };
     // How long a tool that closed its output may take to exit before it is
-    // reported as still active.
+    // reported as still active, and how long output may stay silent after
+    // the tool has ended before the run is over though something it left
+    // behind still holds the output open.
     static constexpr std::chrono::milliseconds s_exitGrace { 300 };
+    static constexpr std::size_t s_nDefaultOutputLimit = COutputBuffer::s_nDefaultLimit;
 
     CExternalProcess() = default;
     virtual ~CExternalProcess();
@@ -34,26 +38,38 @@ public:
     // Starts the tool (patterns expanded in its working folder) with the
     // output captured. False when a captured tool still runs or the tool
     // cannot be started. The previous run's text is cleared unless the
-    // refusal is because one still runs.
-    static bool Start(const CToolCommand& cmd);
+    // refusal is because one still runs. At most nOutputLimit bytes of the
+    // output are kept, the newest.
+    static bool Start(const CToolCommand& cmd, std::size_t nOutputLimit = s_nDefaultOutputLimit);
     static bool Start(const std::string& strProgram, const std::vector<std::string>& vecArgs,
-                      const std::string& strFolder);
+                      const std::string& strFolder, std::size_t nOutputLimit = s_nDefaultOutputLimit);
 
     // Stops the running tool's whole process group (TERM, then KILL after
-    // s_killGrace); the run then reports nExitCode. Nothing when idle.
+    // s_killGrace); the run then reports nExitCode. Nothing when idle, and a
+    // second call while a stop is pending changes nothing. Once the tool has
+    // ended the run is over, even if something it left behind in a session
+    // of its own still holds the output open.
     static void Terminate(int nExitCode);
+    // Terminate, then waits until the run is over; false if it still is
+    // after the timeout.
+    static bool TerminateAndWait(int nExitCode, std::chrono::milliseconds timeout = std::chrono::seconds(5));
 
     static bool IsRunning();
     static std::string GetOutput();
-    // The output after its first nFrom bytes, at most nMaxBytes of it.
+    // The output from offset nFrom on, at most nMaxBytes of it (see
+    // COutputBuffer: offsets count dropped bytes too, and nStart receives
+    // where the tail begins, past nFrom when the bytes there were dropped).
     // bStillRunning is read before the copy, so when it comes back false and
     // the tail is shorter than nMaxBytes, the tail is the last one.
     static std::string GetOutputTail(std::size_t nFrom, bool& bStillRunning,
                                      std::size_t nMaxBytes = std::string::npos);
+    static std::string GetOutputTail(std::size_t nFrom, bool& bStillRunning, std::size_t nMaxBytes,
+                                     std::size_t& nStart);
 
 private:
     class CRunState;
     static CRunState& State();
     static void ReadOutput(int nFd, pid_t pid);
+    static void ReadWhatIsThere(int nFd);
     static bool WaitForExit(pid_t pid, int& nExitCode);
 };

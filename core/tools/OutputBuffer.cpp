@@ -43,13 +43,16 @@ void COutputBuffer::AppendNormalisedAfter(std::string& strText, bool bAfterCr, c
     }
 }
 
-bool COutputBuffer::EndsWithCr() const
+void COutputBuffer::SetLimit(std::size_t nLimitBytes)
 {
-    // Only the last block can be empty, so this looks at two blocks at most.
-    for (auto it = m_blocks.rbegin(); it != m_blocks.rend(); ++it)
-        if (!it->empty())
-            return it->back() == '\r';
-    return false;
+    std::lock_guard<std::mutex> lock(m_mtxText);
+    m_nLimit = nLimitBytes;
+}
+
+std::size_t COutputBuffer::Limit() const
+{
+    std::lock_guard<std::mutex> lock(m_mtxText);
+    return m_nLimit;
 }
 
 std::string& COutputBuffer::LastBlock()
@@ -62,59 +65,97 @@ std::string& COutputBuffer::LastBlock()
     return m_blocks.back();
 }
 
+void COutputBuffer::AddedToLastBlock(std::size_t nBytes)
+{
+    m_nKept += nBytes;
+    if (nBytes > 0)
+        m_bEndsWithCr = m_blocks.back().back() == '\r';
+    DropOldest();
+}
+
+void COutputBuffer::DropOldest()
+{
+    // Whole blocks go at once; the first kept one may start part way in.
+    while (m_nKept > m_nLimit) {
+        const std::size_t nExcess = m_nKept - m_nLimit;
+        const std::size_t nInFront = m_blocks.front().size() - m_nFrontSkip;
+        const std::size_t nDrop = nInFront <= nExcess ? nInFront : nExcess;
+        if (nDrop == nInFront) {
+            m_blocks.pop_front();
+            m_nFrontSkip = 0;
+        } else {
+            m_nFrontSkip += nDrop;
+        }
+        m_nKept -= nDrop;
+        m_nDropped += nDrop;
+    }
+}
+
 void COutputBuffer::AppendChunk(const char* pData, std::size_t nLength)
 {
     std::lock_guard<std::mutex> lock(m_mtxText);
-    const bool bAfterCr = EndsWithCr();
     std::string& strBlock = LastBlock();
     const std::size_t nBefore = strBlock.size();
-    AppendNormalisedAfter(strBlock, bAfterCr, pData, nLength);
-    m_nLength += strBlock.size() - nBefore;
+    AppendNormalisedAfter(strBlock, m_bEndsWithCr, pData, nLength);
+    AddedToLastBlock(strBlock.size() - nBefore);
 }
 
 void COutputBuffer::AppendText(const std::string& strText)
 {
     std::lock_guard<std::mutex> lock(m_mtxText);
     LastBlock() += strText;
-    m_nLength += strText.size();
+    AddedToLastBlock(strText.size());
 }
 
 void COutputBuffer::Clear()
 {
     std::lock_guard<std::mutex> lock(m_mtxText);
-    std::vector<std::string>().swap(m_blocks); // a long run's text is not kept alive
-    m_nLength = 0;
+    std::deque<std::string>().swap(m_blocks); // a long run's text is not kept alive
+    m_nFrontSkip = 0;
+    m_nKept = 0;
+    m_nDropped = 0;
+    m_bEndsWithCr = false;
 }
 
 std::string COutputBuffer::Copy() const
 {
     std::lock_guard<std::mutex> lock(m_mtxText);
-    return CopyFromLocked(0, std::string::npos);
+    std::size_t nStart = 0;
+    return CopyFromLocked(0, std::string::npos, nStart);
+}
+
+std::string COutputBuffer::CopyFrom(std::size_t nFrom, std::size_t nMaxBytes, std::size_t& nStart) const
+{
+    std::lock_guard<std::mutex> lock(m_mtxText);
+    return CopyFromLocked(nFrom, nMaxBytes, nStart);
 }
 
 std::string COutputBuffer::CopyFrom(std::size_t nFrom, std::size_t nMaxBytes) const
 {
-    std::lock_guard<std::mutex> lock(m_mtxText);
-    return CopyFromLocked(nFrom, nMaxBytes);
+    std::size_t nStart = 0;
+    return CopyFrom(nFrom, nMaxBytes, nStart);
 }
 
-std::string COutputBuffer::CopyFromLocked(std::size_t nFrom, std::size_t nMaxBytes) const
+std::string COutputBuffer::CopyFromLocked(std::size_t nFrom, std::size_t nMaxBytes, std::size_t& nStart) const
 {
+    const std::size_t nEnd = m_nDropped + m_nKept;
+    nStart = std::min(std::max(nFrom, m_nDropped), nEnd);
     std::string strCopy;
-    if (nFrom >= m_nLength)
+    if (nStart == nEnd)
         return strCopy;
-    const std::size_t nWanted = std::min(m_nLength - nFrom, nMaxBytes);
+    const std::size_t nWanted = std::min(nEnd - nStart, nMaxBytes);
     strCopy.reserve(nWanted);
-    std::size_t nBlockStart = 0;
+    // Offsets within the kept text, whose first byte is m_nFrontSkip into the first block.
+    std::size_t nSkip = nStart - m_nDropped + m_nFrontSkip;
     for (const std::string& strBlock : m_blocks) {
         if (strCopy.size() == nWanted)
             break;
-        const std::size_t nBlockEnd = nBlockStart + strBlock.size();
-        if (nBlockEnd > nFrom) {
-            const std::size_t nOffset = nFrom > nBlockStart ? nFrom - nBlockStart : 0;
-            strCopy.append(strBlock, nOffset, nWanted - strCopy.size());
+        if (nSkip >= strBlock.size()) {
+            nSkip -= strBlock.size();
+            continue;
         }
-        nBlockStart = nBlockEnd;
+        strCopy.append(strBlock, nSkip, nWanted - strCopy.size());
+        nSkip = 0;
     }
     return strCopy;
 }
@@ -122,5 +163,11 @@ std::string COutputBuffer::CopyFromLocked(std::size_t nFrom, std::size_t nMaxByt
 std::size_t COutputBuffer::Length() const
 {
     std::lock_guard<std::mutex> lock(m_mtxText);
-    return m_nLength;
+    return m_nDropped + m_nKept;
+}
+
+std::size_t COutputBuffer::DroppedLength() const
+{
+    std::lock_guard<std::mutex> lock(m_mtxText);
+    return m_nDropped;
 }

@@ -2,10 +2,10 @@
 
 #include "core/tools/ConsoleLauncher.h"
 
-std::unique_ptr<CExternalProcess> CToolLauncher::StartToolProcess(const CToolCommand& cmd)
+std::unique_ptr<CExternalProcess> CToolLauncher::StartToolProcess(const CToolCommand& cmd, std::size_t nOutputLimit)
 {
     auto pProcess = std::make_unique<CExternalProcess>();
-    if (!pProcess->Start(cmd))
+    if (!pProcess->Start(cmd, nOutputLimit))
         return nullptr;
     return pProcess;
 }

@@ -168,17 +168,6 @@ TEST(ToolsExternalProcess, TerminateStopsTheWholeProcessGroup)
     EXPECT_TRUE(WaitForProcessEnd(pidSecond));
 }
 
-TEST(ToolsExternalProcess, TerminateForcesToolsThatIgnoreTheRequest)
-{
-    ASSERT_TRUE(CExternalProcess::Start(
-        "/bin/sh", { "sh", "-c", "trap '' TERM; echo ready; while :; do sleep 0.05; done" }, ""));
-    ASSERT_TRUE(WaitForOutputContaining("ready\r\n"));
-    const auto tpStop = CClock::now();
-    CExternalProcess::Terminate(11);
-    ASSERT_TRUE(WaitForCapturedRun(std::chrono::seconds(5)));
-    EXPECT_GE(CClock::now() - tpStop, CExternalProcess::s_killGrace);
-    EXPECT_EQ(CExternalProcess::GetOutput(), "ready\r\nExit code: 11\r\nProcess terminated by user.");
-}
 
 TEST(ToolsExternalProcess, ToolThatClosesItsOutputButRunsOnIsStillActive)
 {
@@ -285,4 +274,122 @@ TEST(ToolsExternalProcess, FiveHundredStartsAndStopsLeaveNothingBehind)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     EXPECT_LE(CountThreads(), nThreads);
     EXPECT_EQ(CountZombieChildren(), 0u);
+}
+
+TEST(ToolsExternalProcess, OutputOverTheDefaultLimitKeepsOnlyTheNewest)
+{
+    // 70 MB of ten-byte lines, which the line ends grow to 77 MB.
+    const std::string strOutput = RunShellCaptured("yes 123456789 | head -c 73400320");
+    const std::string strEnd = "123456789\r\n123456789\r\nExit code: 0\r\nNo Errors";
+    ASSERT_EQ(strOutput.size(), std::size_t(64) << 20);
+    EXPECT_EQ(strOutput.substr(strOutput.size() - strEnd.size()), strEnd);
+}
+
+TEST(ToolsExternalProcess, OutputLimitIsTheCallersAndTailsCountDroppedBytes)
+{
+    // 2 MB of ten-byte lines, grown to 2.2 MB by the line ends, into 1 MB.
+    ASSERT_TRUE(CExternalProcess::Start("/bin/sh", { "sh", "-c", "yes 123456789 | head -c 2097152" }, "",
+                                        std::size_t(1) << 20));
+    ASSERT_TRUE(WaitForCapturedRun());
+    const std::string strOutput = CExternalProcess::GetOutput();
+    const std::string strEnd = "123456789\r\n12Exit code: 0\r\nNo Errors"; // 2097152 = 209715 lines and "12"
+    ASSERT_EQ(strOutput.size(), std::size_t(1) << 20);
+    EXPECT_EQ(strOutput.substr(strOutput.size() - strEnd.size()), strEnd);
+    const std::size_t nTotal = 209715 * 11 + 2 + 23;
+    bool bStillRunning = true;
+    std::size_t nStart = 0;
+    EXPECT_EQ(CExternalProcess::GetOutputTail(5, bStillRunning, 3, nStart), strOutput.substr(0, 3));
+    EXPECT_EQ(nStart, nTotal - strOutput.size());
+    EXPECT_EQ(CExternalProcess::GetOutputTail(nTotal - 9, bStillRunning, 100, nStart), "No Errors");
+    EXPECT_EQ(nStart, nTotal - 9);
+    EXPECT_FALSE(bStillRunning);
+}
+
+// Runs whose tools leave processes behind: whatever a test asserts, those are
+// killed and the run is over before the next test.
+class ToolsExternalProcessLeftovers : public ::testing::Test {
+protected:
+    void TearDown() override
+    {
+        for (pid_t pid : m_vecLeftovers)
+            if (pid > 0)
+                kill(-pid, SIGKILL), kill(pid, SIGKILL);
+        CExternalProcess::Terminate(CExternalProcess::s_nUserStopCode);
+        EXPECT_TRUE(WaitForCapturedRun(std::chrono::seconds(5)));
+    }
+    // The number on the first line of the output, to be killed at the end.
+    pid_t KillAtEnd()
+    {
+        const pid_t pid = static_cast<pid_t>(std::atol(CExternalProcess::GetOutput().c_str()));
+        m_vecLeftovers.push_back(pid);
+        return pid;
+    }
+
+    std::vector<pid_t> m_vecLeftovers;
+};
+
+TEST_F(ToolsExternalProcessLeftovers, TerminateForcesToolsThatIgnoreTheRequest)
+{
+    ASSERT_TRUE(CExternalProcess::Start(
+        "/bin/sh", { "sh", "-c", "echo $$; trap '' TERM; echo ready; while :; do sleep 0.05; done" }, ""));
+    ASSERT_TRUE(WaitForOutputContaining("ready\r\n"));
+    const pid_t pidTool = KillAtEnd();
+    ASSERT_GT(pidTool, 0);
+    const auto tpStop = CClock::now();
+    CExternalProcess::Terminate(11);
+    ASSERT_TRUE(WaitForCapturedRun(std::chrono::seconds(5)));
+    EXPECT_GE(CClock::now() - tpStop, CExternalProcess::s_killGrace);
+    EXPECT_EQ(CExternalProcess::GetOutput(),
+              std::to_string(pidTool) + "\r\nready\r\nExit code: 11\r\nProcess terminated by user.");
+    EXPECT_TRUE(WaitForProcessEnd(pidTool));
+}
+
+TEST_F(ToolsExternalProcessLeftovers, StopEndsTheRunThoughADaemonHoldsTheOutput)
+{
+    // The daemon leads a session of its own, out of reach of the group stop,
+    // and keeps the write end of the pipe.
+    ASSERT_TRUE(CExternalProcess::Start(
+        "/bin/sh", { "sh", "-c", "setsid sleep 600 & echo $!; echo ready; while :; do sleep 1; done" }, ""));
+    ASSERT_TRUE(WaitForOutputContaining("ready\r\n"));
+    const pid_t pidDaemon = KillAtEnd();
+    ASSERT_GT(pidDaemon, 0);
+    CExternalProcess::Terminate(CExternalProcess::s_nUserStopCode);
+    ASSERT_TRUE(WaitForCapturedRun(std::chrono::seconds(1)));
+    EXPECT_EQ(CExternalProcess::GetOutput(),
+              std::to_string(pidDaemon) + "\r\nready\r\nExit code: 11\r\nProcess terminated by user.");
+    EXPECT_EQ(kill(pidDaemon, 0), 0); // not ours to stop
+}
+
+TEST_F(ToolsExternalProcessLeftovers, ToolThatEndsLeavingADaemonOnTheOutputFinishes)
+{
+    ASSERT_TRUE(CExternalProcess::Start(
+        "/bin/sh", { "sh", "-c", "setsid sh -c 'sleep 0.2; echo late; exec sleep 600' & echo $!; exit 4" }, ""));
+    ASSERT_TRUE(WaitForOutputContaining("\r\n"));
+    const pid_t pidDaemon = KillAtEnd();
+    ASSERT_GT(pidDaemon, 0);
+    // What the daemon writes while the run is still open is kept.
+    ASSERT_TRUE(WaitForCapturedRun(std::chrono::seconds(5)));
+    EXPECT_EQ(CExternalProcess::GetOutput(),
+              std::to_string(pidDaemon) + "\r\nlate\r\nExit code: 4\r\nThere were errors");
+}
+
+TEST_F(ToolsExternalProcessLeftovers, SecondStopChangesNeitherCodeNorKillTime)
+{
+    ASSERT_TRUE(CExternalProcess::Start(
+        "/bin/sh", { "sh", "-c", "echo $$; trap '' TERM; echo ready; while :; do sleep 0.05; done" }, ""));
+    ASSERT_TRUE(WaitForOutputContaining("ready\r\n"));
+    const pid_t pidTool = KillAtEnd();
+    ASSERT_GT(pidTool, 0);
+    const auto tpStop = CClock::now();
+    CExternalProcess::Terminate(CExternalProcess::s_nUserStopCode);
+    std::this_thread::sleep_for(std::chrono::milliseconds(400));
+    CExternalProcess::Terminate(42);
+    ASSERT_TRUE(WaitForCapturedRun(std::chrono::seconds(5)));
+    const auto elapsed = CClock::now() - tpStop;
+    EXPECT_EQ(CExternalProcess::GetOutput(),
+              std::to_string(pidTool) + "\r\nready\r\nExit code: 11\r\nProcess terminated by user.");
+    // KILL on the first stop's schedule, not the second's (400 ms later).
+    EXPECT_GE(elapsed, CExternalProcess::s_killGrace);
+    EXPECT_LT(elapsed, std::chrono::milliseconds(400) + CExternalProcess::s_killGrace - std::chrono::milliseconds(50));
+    EXPECT_TRUE(WaitForProcessEnd(pidTool));
 }

@@ -157,3 +157,75 @@ TEST(ToolsOutputBuffer, TextOverManyMegabytesReadsBackWhole)
     buffer.AppendChunk("\n", 1);
     EXPECT_EQ(buffer.Copy(), "\r\n");
 }
+
+TEST(ToolsOutputBuffer, OldestBytesGoPastTheLimit)
+{
+    COutputBuffer buffer(10);
+    EXPECT_EQ(buffer.Limit(), 10u);
+    buffer.AppendChunk("abcdef\n", 7);
+    EXPECT_EQ(buffer.Copy(), "abcdef\r\n");
+    EXPECT_EQ(buffer.DroppedLength(), 0u);
+    buffer.AppendChunk("ghij", 4);
+    EXPECT_EQ(buffer.Copy(), "cdef\r\nghij");
+    EXPECT_EQ(buffer.Length(), 12u);
+    EXPECT_EQ(buffer.DroppedLength(), 2u);
+    buffer.AppendText("Exit code: 0");
+    EXPECT_EQ(buffer.Copy(), "it code: 0");
+    EXPECT_EQ(buffer.Length(), 24u);
+    EXPECT_EQ(buffer.DroppedLength(), 14u);
+    // A reader whose offset was dropped is moved on to the first kept byte.
+    std::size_t nStart = 0;
+    EXPECT_EQ(buffer.CopyFrom(3, 4, nStart), "it c");
+    EXPECT_EQ(nStart, 14u);
+    EXPECT_EQ(buffer.CopyFrom(20, 100, nStart), "e: 0");
+    EXPECT_EQ(nStart, 20u);
+    EXPECT_EQ(buffer.CopyFrom(30, 100, nStart), "");
+    EXPECT_EQ(nStart, 24u);
+    buffer.Clear();
+    EXPECT_EQ(buffer.Length(), 0u);
+    EXPECT_EQ(buffer.DroppedLength(), 0u);
+    EXPECT_EQ(buffer.Limit(), 10u);
+
+    // The CR of a dropped text still pairs with the LF that follows it.
+    COutputBuffer tiny(1);
+    tiny.AppendChunk("a\r", 2);
+    EXPECT_EQ(tiny.Copy(), "\r");
+    tiny.AppendChunk("\nb", 2);
+    EXPECT_EQ(tiny.Copy(), "b");
+    EXPECT_EQ(tiny.Length(), 4u); // "a\r\nb", no second CR
+}
+
+TEST(ToolsOutputBuffer, ManyMegabytesThroughASmallLimitKeepTheNewest)
+{
+    // Chunks that split CR LF pairs, across the internal blocks, into 1 MB
+    // and a bit: the kept text is always the newest end of the whole.
+    const std::size_t nLimit = (std::size_t(1) << 20) + 12345;
+    COutputBuffer buffer(nLimit);
+    std::string strWhole;
+    std::string strChunk;
+    for (int i = 0; i < 300; ++i) {
+        strChunk = std::string(10000 + i, static_cast<char>('a' + i % 26)) + "\r";
+        COutputBuffer::AppendNormalised(strWhole, strChunk.data(), strChunk.size());
+        buffer.AppendChunk(strChunk.data(), strChunk.size());
+        buffer.AppendChunk("\n", 1);
+        strWhole += "\n";
+        if (i % 50 == 49) {
+            ASSERT_EQ(buffer.Length(), strWhole.size());
+            ASSERT_TRUE(buffer.Copy() == strWhole.substr(strWhole.size() - std::min(nLimit, strWhole.size())))
+                << "after chunk " << i;
+        }
+    }
+    ASSERT_GT(strWhole.size(), 2 * nLimit);
+    EXPECT_EQ(buffer.DroppedLength(), strWhole.size() - nLimit);
+    for (std::size_t nFrom : {std::size_t(0), strWhole.size() - nLimit, strWhole.size() - nLimit + 1,
+                              strWhole.size() - 5, strWhole.size()}) {
+        std::size_t nStart = 0;
+        const std::string strTail = buffer.CopyFrom(nFrom, 70000, nStart);
+        EXPECT_EQ(nStart, std::max(nFrom, strWhole.size() - nLimit));
+        EXPECT_TRUE(strTail == strWhole.substr(nStart, 70000)) << "from " << nFrom;
+    }
+    // A larger limit applies from the next append on; nothing comes back.
+    buffer.SetLimit(nLimit * 4);
+    buffer.AppendText("end");
+    EXPECT_EQ(buffer.Copy().size(), nLimit + 3);
+}
