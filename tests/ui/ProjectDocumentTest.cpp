@@ -15,6 +15,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -245,6 +246,67 @@ private slots:
         QCOMPARE(fixture.Prompts().m_messages, QStringList{"Unexpected file format."});
         QVERIFY(!fixture.App().GetProjectDoc());
         QCOMPARE(fixture.FrameCount(), 0);
+    }
+
+    void projectThatCannotBeSavedCanBeClosedWithoutSaving()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start({}, false));
+        QVERIFY(QDir(fixture.TempPath(".")).mkdir("gone"));
+        QString strPath = WriteProject(fixture, "gone/Demo.jpr", {"A.java"}, {});
+        CJavaProjectDoc* pProject = OpenProject(fixture, strPath);
+        QVERIFY(pProject);
+        pProject->SetMainFile("A.java");
+        // The folder is deleted: the save fails, even for root.
+        QVERIFY(QDir(fixture.TempPath("gone")).removeRecursively());
+        const QString strFailed =
+            "Failed to save document.\n\n" + strPath + ": No such file or directory\n\nClose without saving?";
+
+        // No keeps the project open, changes and all.
+        fixture.Prompts().m_answers = {CPromptService::kAnswerOk, CPromptService::kAnswerNo};
+        QVERIFY(fixture.App().Router().Execute(kCloseProject));
+        QCOMPARE(fixture.Prompts().m_messages, (QStringList{"Do you want to close the current project?", strFailed}));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(fixture.App().GetProjectDoc());
+        QVERIFY(pProject->IsModified());
+
+        // Yes closes it, losing the changes.
+        fixture.Prompts().m_messages.clear();
+        fixture.Prompts().m_answers = {CPromptService::kAnswerOk, CPromptService::kAnswerYes};
+        QVERIFY(fixture.App().Router().Execute(kCloseProject));
+        QCOMPARE(fixture.Prompts().m_messages, (QStringList{"Do you want to close the current project?", strFailed}));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!fixture.App().GetProjectDoc());
+        QCOMPARE(fixture.FrameCount(), 0);
+        QVERIFY(!QFileInfo::exists(strPath));
+    }
+
+    void projectThatCannotBeSavedDoesNotKeepTheProgramOpen()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start({}, false));
+        QVERIFY(QDir(fixture.TempPath(".")).mkdir("moved"));
+        QString strPath = WriteProject(fixture, "moved/Demo.jpr", {"A.java"}, {});
+        CJavaProjectDoc* pProject = OpenProject(fixture, strPath);
+        QVERIFY(pProject);
+        pProject->SetMainFile("A.java");
+        // A plain file now stands where the project's folder was.
+        QVERIFY(QDir(fixture.TempPath("moved")).removeRecursively());
+        fixture.WriteFile("moved", "not a folder");
+        const QString strFailed =
+            "Failed to save document.\n\n" + strPath + ": Not a directory\n\nClose without saving?";
+
+        fixture.Prompts().m_answers = {CPromptService::kAnswerNo};
+        fixture.Close();
+        QCOMPARE(fixture.Prompts().m_messages, QStringList{strFailed});
+        QVERIFY(fixture.App().MainFrame()->isVisible());
+        QVERIFY(fixture.App().GetProjectDoc());
+
+        fixture.Prompts().m_messages.clear();
+        fixture.Prompts().m_answers = {CPromptService::kAnswerYes};
+        fixture.Close();
+        QCOMPARE(fixture.Prompts().m_messages, QStringList{strFailed});
+        QVERIFY(!fixture.App().MainFrame()->isVisible());
     }
 
     void buildWithoutMainFileSaysSo()

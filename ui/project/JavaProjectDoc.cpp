@@ -79,10 +79,20 @@ bool CJavaProjectDoc::OnSaveDocument(const QString& strPathName)
 
 bool CJavaProjectDoc::SaveModified()
 {
-    // A project with a name is saved on close without a question.
-    if (!GetPathName().isEmpty())
-        return DoFileSave();
-    return CDocument::SaveModified();
+    // A project with a name is saved on close without a question (an
+    // unchanged one is not written at all).
+    if (GetPathName().isEmpty())
+        return CDocument::SaveModified();
+    std::string strError;
+    if (m_core.SaveAs(QFileInfo(GetPathName()).absoluteFilePath().toStdString(), strError)) {
+        SetModifiedFlag(false);
+        return true;
+    }
+    // A project that cannot be saved (read-only, its folder gone, the disk
+    // full) must not keep the user from closing it or the program.
+    const QString strText = QString::fromStdString(strError) + QStringLiteral("\n\nClose without saving?");
+    return Prompts().MessageBox(App().MainFrame(), strText, CPromptService::kYesNo, CPromptService::kIconWarning) ==
+           CPromptService::kAnswerYes;
 }
 
 void CJavaProjectDoc::OnCloseDocument()
