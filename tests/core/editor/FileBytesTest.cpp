@@ -1,0 +1,67 @@
+#include "core/editor/FileBytes.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace std::string_literals;
+
+namespace {
+class FileBytesTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        char pattern[] = "/tmp/filebytesXXXXXX";
+        ASSERT_NE(::mkdtemp(pattern), nullptr);
+        m_strDir = pattern;
+    }
+    void TearDown() override { std::system(("rm -rf '" + m_strDir + "'").c_str()); }
+    std::string Write(const std::string& strName, const std::string& strBytes)
+    {
+        std::string strPath = m_strDir + "/" + strName;
+        std::ofstream(strPath, std::ios::binary) << strBytes;
+        return strPath;
+    }
+    std::string m_strDir;
+};
+} // namespace
+
+TEST_F(FileBytesTest, ReadsEveryByteUnderANameThatIsNotUtf8)
+{
+    const std::string strBytes = "class A {}\n\0\0// after\nint tail;\n"s;
+    const std::string strPath = Write("caf\xe9.java", strBytes);
+    std::string strRead;
+    CFileBytes::EReadFailure eFailure;
+    std::string strReason;
+    ASSERT_TRUE(CFileBytes::ReadRegular(strPath, strRead, eFailure, strReason));
+    EXPECT_EQ(strRead, strBytes);
+    EXPECT_EQ(strRead.size(), 32u);
+    EXPECT_EQ(eFailure, CFileBytes::EReadFailure::None);
+    EXPECT_TRUE(CFileBytes::IsRegularFile(strPath));
+}
+
+TEST_F(FileBytesTest, RefusesFifosFoldersAndMissingFiles)
+{
+    const std::string strFifo = m_strDir + "/pipe.java";
+    ASSERT_EQ(::mkfifo(strFifo.c_str(), 0600), 0);
+    std::string strRead = "old";
+    CFileBytes::EReadFailure eFailure;
+    std::string strReason;
+    // Nobody writes to the FIFO: a blocking open would never return.
+    EXPECT_FALSE(CFileBytes::ReadRegular(strFifo, strRead, eFailure, strReason));
+    EXPECT_EQ(eFailure, CFileBytes::EReadFailure::NotRegular);
+    EXPECT_EQ(strReason, "not a regular file");
+    EXPECT_EQ(strRead, "");
+    EXPECT_FALSE(CFileBytes::IsRegularFile(strFifo));
+
+    EXPECT_FALSE(CFileBytes::ReadRegular(m_strDir, strRead, eFailure, strReason));
+    EXPECT_EQ(eFailure, CFileBytes::EReadFailure::NotRegular);
+    EXPECT_FALSE(CFileBytes::ReadRegular(m_strDir + "/none.java", strRead, eFailure, strReason));
+    EXPECT_EQ(eFailure, CFileBytes::EReadFailure::Missing);
+    EXPECT_EQ(strReason, "No such file or directory");
+    EXPECT_FALSE(CFileBytes::IsRegularFile(m_strDir + "/none.java"));
+}
