@@ -30,6 +30,11 @@ int main(int argc, char* argv[])
     CTarnwickApp tarnwick(std::make_unique<CQtSettingsStore>());
     CTarnwickApp::CStartOptions options;
     options.m_arguments = arguments;
+    // Qt decodes arguments as UTF-8 and drops what is not; a file name is
+    // opened by the bytes the system gave. QApplication has already taken
+    // its own options out of argv, so both lists line up.
+    for (int i = 1; i < argc; ++i)
+        options.m_argumentBytes.emplace_back(argv[i]);
     if (!tarnwick.InitInstance(options))
         return 1;
     // For start-up timing: leave as soon as the main window has been put up.

@@ -110,7 +110,7 @@ private slots:
                               QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         if (ReadAll(strPath) != QByteArray("class B {}\n"))
             QSKIP("the folder was writable anyway (running as root)");
-        QCOMPARE(fixture.Prompts().m_messages, QStringList{"Access to B.java was denied."});
+        QCOMPARE(fixture.Prompts().m_messages, QStringList{"Could not save B.java: Permission denied."});
         QVERIFY(pDoc->IsModified());
         QCOMPARE(QDir(fixture.TempPath("locked")).entryList(QDir::Files), QStringList{"B.java"});
     }
@@ -124,7 +124,7 @@ private slots:
         TypeText(pDoc->FirstView(), "x");
         fixture.Prompts().m_fileNames.push_back(fixture.TempPath("missing/E2.java"));
         QVERIFY(fixture.App().Router().Execute(kFileSaveAs));
-        QCOMPARE(fixture.Prompts().m_messages, QStringList{"Failed to save document."});
+        QCOMPARE(fixture.Prompts().m_messages, QStringList{"Could not save E2.java: No such file or directory."});
         QVERIFY(pDoc->IsModified());
         QCOMPARE(pDoc->GetPathName(), strOriginal);
         QCOMPARE(ReadAll(strOriginal), QByteArray("int e;\n"));

@@ -23,9 +23,11 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPageSetupDialog>
 #include <QPrinter>
+#include <sys/stat.h>
 
 using namespace CommandIds;
 
@@ -98,15 +100,19 @@ bool CTarnwickApp::InitInstance(const CStartOptions& options)
         options.m_afterKindsRegistered(*this);
 
     // 9. The command line: open a named file; no empty document otherwise.
-    QString strFileToOpen;
-    for (const QString& strArgument : options.m_arguments) {
-        if (!strArgument.startsWith('-')) {
-            strFileToOpen = strArgument;
+    std::string strFileToOpen;
+    for (qsizetype i = 0; i < options.m_arguments.size(); ++i) {
+        if (!options.m_arguments[i].startsWith('-')) {
+            const bool bHaveBytes = options.m_argumentBytes.size() == static_cast<std::size_t>(options.m_arguments.size());
+            strFileToOpen = bHaveBytes ? options.m_argumentBytes[static_cast<std::size_t>(i)]
+                                       : QFile::encodeName(options.m_arguments[i]).toStdString();
             break;
         }
     }
+    if (!strFileToOpen.empty() && strFileToOpen.front() != '/')
+        strFileToOpen = QFile::encodeName(QDir::currentPath()).toStdString() + "/" + strFileToOpen;
 
-    if (!strFileToOpen.isEmpty() && !OpenDocumentFile(QFileInfo(strFileToOpen).absoluteFilePath()))
+    if (!strFileToOpen.empty() && !OpenDocumentPath(strFileToOpen))
         return false;
 
     // 10. The window state of the last run.
@@ -152,13 +158,26 @@ void CTarnwickApp::ClearProjectDoc(IOpenProject* pProject)
 
 CDocument* CTarnwickApp::OpenDocumentFile(const QString& strPath)
 {
-    if (IsProjectPath(strPath.toStdString()) && !CloseCurrentProject(strPath))
+    return OpenDocumentPath(QFile::encodeName(strPath).toStdString());
+}
+
+CDocument* CTarnwickApp::OpenDocumentPath(const std::string& strPathBytes)
+{
+    const QString strPath = QFile::decodeName(QByteArray::fromStdString(strPathBytes));
+    if (IsProjectPath(strPathBytes) && !CloseCurrentProject(strPath))
         return nullptr;
-    int nKind = FindDocumentKindForPath(strPath.toStdString());
+    int nKind = FindDocumentKindForPath(strPathBytes);
     // Files of unknown kinds open in the first kind's editor.
     CDocTemplate* pTemplate = m_templates[nKind < 0 ? 0 : static_cast<std::size_t>(nKind)].get();
     CDocument* pDocument = nullptr;
-    if (!QFileInfo(strPath).isFile()) {
+    // A FIFO or a device is never opened: reading it could block for good.
+    struct stat info {};
+    const bool bExists = ::stat(strPathBytes.c_str(), &info) == 0;
+    if (bExists && !S_ISREG(info.st_mode)) {
+        Prompts().MessageBox(m_pMainFrame.get(),
+                             QStringLiteral("%1 is not a regular file, so Tarnwick does not open it.").arg(strPath),
+                             CPromptService::kOk, CPromptService::kIconWarning);
+    } else if (!bExists) {
         Prompts().MessageBox(m_pMainFrame.get(),
                              QStringLiteral("%1\nCannot find this file.\nPlease verify that the correct path and file "
                                             "name are given.")
@@ -169,7 +188,7 @@ CDocument* CTarnwickApp::OpenDocumentFile(const QString& strPath)
                              CPromptService::kIconWarning);
     } else {
         // A document that cannot load its file says why itself.
-        pDocument = pTemplate->OpenDocumentFile(strPath);
+        pDocument = pTemplate->OpenDocumentPath(strPathBytes);
     }
     m_pMainFrame->UpdateCommandStates();
     return pDocument;
@@ -192,6 +211,21 @@ bool CTarnwickApp::CloseCurrentProject(const QString& strPath)
         return false;
     project.OnCloseDocument();
     return true;
+}
+
+bool CTarnwickApp::AskToStopRunningTool()
+{
+    if (!IsToolRunning())
+        return true;
+    return Prompts().MessageBox(m_pMainFrame.get(), QStringLiteral("A program is still running. Stop it and close?"),
+                                CPromptService::kOkCancel, CPromptService::kIconQuestion) == CPromptService::kAnswerOk;
+}
+
+void CTarnwickApp::StopRunningTool()
+{
+    // A tool that ignores the polite stop is killed after a grace period, so
+    // this returns within a second or so.
+    CExternalProcess::TerminateAndWait(CExternalProcess::s_nUserStopCode);
 }
 
 bool CTarnwickApp::SaveAllModified()

@@ -25,6 +25,9 @@ class CTarnwickApp : public ICommandTarget {
 public:
     struct CStartOptions {
         QStringList m_arguments;        // command-line arguments, without the program name
+        // The same arguments as the system's bytes, when known: a file name
+        // need not be valid UTF-8, and its QString form loses such bytes.
+        std::vector<std::string> m_argumentBytes;
         QString m_strApplicationFolder; // where help/ lives; empty: found from the executable
         std::string m_strDefaultJdk;    // empty: detected
         std::string m_strDefaultHelpPath; // empty: the JDK's API docs
@@ -59,6 +62,8 @@ public:
     void ClearProjectDoc(IOpenProject* pProject);
 
     CDocument* OpenDocumentFile(const QString& strPath);
+    // The same for a path given as the system's bytes.
+    CDocument* OpenDocumentPath(const std::string& strPathBytes);
     bool CloseCurrentProject(const QString& strPath = QString());
     // Asks every document about unsaved changes; false when one refused.
     bool SaveAllModified();
@@ -74,6 +79,11 @@ public:
     // unless a test asks someone else.
     void SetToolRunningQuery(std::function<bool()> isRunning) { m_isToolRunning = std::move(isRunning); }
     bool IsToolRunning() const { return m_isToolRunning && m_isToolRunning(); }
+    // Before a close that would leave a running tool without its window:
+    // asks whether to stop it. True when nothing runs or the answer is OK.
+    bool AskToStopRunningTool();
+    // Stops the running tool's process group and waits until its run is over.
+    void StopRunningTool();
 
     bool HandlesCommand(int nId) const override;
     void OnCommand(int nId) override;

@@ -84,7 +84,9 @@ void CJavaEditor::LoadText(const std::string& strCrLfBytes)
     // bytes themselves are never converted either way.
     bool bUtf8 = QUtf8StringView(strCrLfBytes).isValidUtf8();
     SendScintilla(SCI_SETCODEPAGE, static_cast<unsigned long>(bUtf8 ? SC_CP_UTF8 : 0));
-    SendScintilla(SCI_SETTEXT, strCrLfBytes.c_str());
+    // With its length: a zero byte in the text is a character, not the end.
+    SendScintilla(SCI_CLEARALL);
+    SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(strCrLfBytes.size()), strCrLfBytes.data());
     SendScintilla(SCI_EMPTYUNDOBUFFER);
     SendScintilla(SCI_SETSAVEPOINT);
     SendScintilla(SCI_GOTOPOS, 0UL);

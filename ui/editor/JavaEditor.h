@@ -31,7 +31,8 @@ public:
     void SetStyleColour(int nStyle, std::uint32_t crColour);
 
     // Replaces everything with already normalised CR LF bytes, as a freshly
-    // loaded text: no undo history, not modified, caret at the start.
+    // loaded text: no undo history, not modified, caret at the start. Every
+    // byte counts, zero bytes included.
     void LoadText(const std::string& strCrLfBytes);
     // The text without copying; valid until the next change of the text.
     std::string_view TextView() const;

@@ -1,5 +1,7 @@
 #include "ui/editor/SyntaxWindowDoc.h"
 
+#include "core/editor/FileBytes.h"
+#include "core/io/AtomicFile.h"
 #include "ui/app/OpenProject.h"
 #include "ui/app/TarnwickApp.h"
 #include "ui/editor/SyntaxWindowView.h"
@@ -8,70 +10,135 @@
 #include "ui/framework/MdiChildFrame.h"
 #include "ui/framework/PromptService.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QStringDecoder>
+#include <algorithm>
+
+namespace {
+QString FileNameOf(const std::string& strPathBytes)
+{
+    return QFileInfo(QFile::decodeName(QByteArray::fromStdString(strPathBytes))).fileName();
+}
+
+// What a read-only file shows: UTF-16 and UTF-32 decoded to UTF-8, anything
+// else as it is; CR LF breaks either way, as the editor holds them.
+std::string DisplayText(const std::string& strBytes, ETextKind eKind)
+{
+    if (eKind == ETextKind::Binary)
+        return CLineEnds::ToCrLf(strBytes);
+    QStringDecoder::Encoding eEncoding = QStringDecoder::Utf32;
+    if (eKind == ETextKind::Utf16) {
+        eEncoding = QStringDecoder::Utf16LE;
+        if (strBytes.size() >= 2 && strBytes[0] == '\xFE' && strBytes[1] == '\xFF')
+            eEncoding = QStringDecoder::Utf16BE;
+        else if (strBytes.size() >= 2 && !(strBytes[0] == '\xFF' && strBytes[1] == '\xFE')) {
+            // No mark: big-endian text has its zero bytes first.
+            std::size_t nEvenZeros = 0, nOddZeros = 0;
+            for (std::size_t i = 0; i < std::min<std::size_t>(strBytes.size(), 64 * 1024); ++i)
+                if (strBytes[i] == '\0')
+                    ++(i % 2 == 0 ? nEvenZeros : nOddZeros);
+            if (nEvenZeros > nOddZeros)
+                eEncoding = QStringDecoder::Utf16BE;
+        }
+    }
+    QStringDecoder decoder(eEncoding);
+    QString strText = decoder(QByteArrayView(strBytes.data(), static_cast<qsizetype>(strBytes.size())));
+    if (!strText.isEmpty() && strText.front() == QChar(0xFEFF))
+        strText.remove(0, 1);
+    return CLineEnds::ToCrLf(strText.toUtf8().toStdString());
+}
+} // namespace
 
 CSyntaxWindowDoc::CSyntaxWindowDoc(CDocTemplate& docTemplate)
-    : CDocument(docTemplate), m_eLineEnd(CLineEnds::PlatformDefault())
+    : CDocument(docTemplate), m_lineEnds(CLineEnds::PlatformDefault())
 {
 }
 
 bool CSyntaxWindowDoc::OnNewDocument()
 {
-    m_eLineEnd = CLineEnds::PlatformDefault();
+    m_lineEnds.UseEverywhere(CLineEnds::PlatformDefault());
+    m_eKind = ETextKind::Editable;
     m_strLoadedText.clear();
     return CDocument::OnNewDocument();
 }
 
 bool CSyntaxWindowDoc::OnOpenDocument(const QString& strPathName)
 {
-    QFile file(strPathName);
-    QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly))
-        bytes = file.readAll();
-    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
-        QString strText = file.error() == QFileDevice::PermissionsError
-                              ? QStringLiteral("Access to %1 was denied.").arg(QFileInfo(strPathName).fileName())
-                              : QStringLiteral("Failed to open document.");
-        Prompts().MessageBox(GetDocTemplate().Host().MainWidget(), strText, CPromptService::kOk,
-                             CPromptService::kIconWarning);
+    return OnOpenDocumentBytes(QFile::encodeName(strPathName).toStdString());
+}
+
+bool CSyntaxWindowDoc::OnOpenDocumentBytes(const std::string& strPathBytes)
+{
+    std::string strBytes;
+    CFileBytes::EReadFailure eFailure = CFileBytes::EReadFailure::None;
+    std::string strReason;
+    if (!CFileBytes::ReadRegular(strPathBytes, strBytes, eFailure, strReason)) {
+        const QString strName = FileNameOf(strPathBytes);
+        switch (eFailure) {
+        case CFileBytes::EReadFailure::Denied:
+            Warn(QStringLiteral("Access to %1 was denied.").arg(strName));
+            break;
+        case CFileBytes::EReadFailure::NotRegular:
+            Warn(QStringLiteral("%1 is not a regular file, so Tarnwick does not open it.").arg(strName));
+            break;
+        default:
+            Warn(QStringLiteral("Could not open %1: %2.").arg(strName, QString::fromLocal8Bit(strReason)));
+            break;
+        }
         return false;
     }
-    std::string_view strBytes(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    m_eLineEnd = CLineEnds::Detect(strBytes, CLineEnds::PlatformDefault());
-    m_strLoadedText = CLineEnds::ToCrLf(strBytes);
+    m_eKind = CTextEncoding::Classify(strBytes);
+    if (m_eKind == ETextKind::Editable) {
+        m_lineEnds.Load(strBytes, CLineEnds::PlatformDefault());
+        m_strLoadedText = CLineEnds::ToCrLf(strBytes);
+    } else {
+        // Breaks and text as bytes mean nothing here: nothing is kept but
+        // the file on disk, which is never written.
+        m_lineEnds.UseEverywhere(CLineEnds::PlatformDefault());
+        m_strLoadedText = DisplayText(strBytes, m_eKind);
+        Warn(QStringLiteral("%1 is opened read-only: Tarnwick edits only 8-bit and UTF-8 text, and this file looks "
+                            "like %2.")
+                 .arg(FileNameOf(strPathBytes), QString::fromLatin1(CTextEncoding::KindName(m_eKind))));
+    }
     SetModifiedFlag(false);
     return true;
 }
 
 bool CSyntaxWindowDoc::OnSaveDocument(const QString& strPathName)
 {
+    return OnSaveDocumentBytes(QFile::encodeName(strPathName).toStdString());
+}
+
+bool CSyntaxWindowDoc::OnSaveDocumentBytes(const std::string& strPathBytes)
+{
+    if (IsReadOnly()) {
+        Warn(QStringLiteral("%1 was not saved: it is open read-only, as its %2 cannot be edited here.")
+                 .arg(FileNameOf(GetPathBytes()), QString::fromLatin1(CTextEncoding::KindName(m_eKind))));
+        return false;
+    }
     CSyntaxWindowView* pView = FirstView();
     if (pView)
         pView->RefreshFunctionList();
-    std::string strBytes = CLineEnds::FromCrLf(pView ? pView->TextView() : std::string_view(m_strLoadedText), m_eLineEnd);
+    const std::string strBytes = m_lineEnds.BytesFor(pView ? pView->TextView() : std::string_view(m_strLoadedText));
 
     // Written next to the file and renamed over it, so a failure never leaves
     // a half-written file behind.
-    QSaveFile file(strPathName);
-    bool bSaved = file.open(QIODevice::WriteOnly) &&
-                  file.write(strBytes.data(), static_cast<qint64>(strBytes.size())) ==
-                      static_cast<qint64>(strBytes.size()) &&
-                  file.commit();
-    if (!bSaved) {
-        QFileInfo target(strPathName);
-        bool bDenied = target.dir().exists() && (!QFileInfo(target.absolutePath()).isWritable() ||
-                                                 (target.exists() && !target.isWritable()));
-        QString strText = bDenied ? QStringLiteral("Access to %1 was denied.").arg(target.fileName())
-                                  : QStringLiteral("Failed to save document.");
-        Prompts().MessageBox(GetDocTemplate().Host().MainWidget(), strText, CPromptService::kOk,
-                             CPromptService::kIconWarning);
+    std::string strReason;
+    if (!CAtomicFile::Replace(strPathBytes, strBytes, strReason)) {
+        Warn(QStringLiteral("Could not save %1: %2.").arg(FileNameOf(strPathBytes), QString::fromLocal8Bit(strReason)));
         return false;
     }
+    // The next save keeps the breaks of what is on disk now.
+    m_lineEnds.Load(strBytes, m_lineEnds.Majority());
     SetModifiedFlag(false);
     return true;
+}
+
+void CSyntaxWindowDoc::Warn(const QString& strText)
+{
+    Prompts().MessageBox(GetDocTemplate().Host().MainWidget(), strText, CPromptService::kOk,
+                         CPromptService::kIconWarning);
 }
 
 std::string CSyntaxWindowDoc::TakeLoadedText()
@@ -91,7 +158,7 @@ void CSyntaxWindowDoc::ScanClasses(std::string_view strText)
 {
     CTarnwickApp* pApp = CTarnwickApp::Instance();
     IOpenProject* pProject = pApp ? pApp->GetProjectDoc() : nullptr;
-    m_outline.ScanClasses(strText, pProject ? &pProject->ClassInfo() : nullptr, GetPathName().toStdString());
+    m_outline.ScanClasses(strText, pProject ? &pProject->ClassInfo() : nullptr, GetPathBytes());
 }
 
 int CSyntaxWindowDoc::FindFunction(const std::string& strEntry)

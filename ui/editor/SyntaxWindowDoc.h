@@ -1,7 +1,8 @@
 #pragma once
 
-#include "core/editor/LineEnds.h"
+#include "core/editor/LineEndKeeper.h"
 #include "core/editor/OutlineScanner.h"
+#include "core/editor/TextEncoding.h"
 #include "ui/framework/Document.h"
 #include "ui/project/SourceNavigator.h"
 
@@ -10,8 +11,10 @@
 class CSyntaxWindowView;
 
 // A Java source file. The text itself lives in the views' shared editor
-// text; the document keeps what the file looked like on disk (its line-break
-// convention) and the outline of its classes and methods.
+// text; the document keeps what the file looked like on disk (the line
+// break of each line) and the outline of its classes and methods. A file the
+// editor cannot show faithfully (UTF-16, binary data) is shown read-only and
+// never saved.
 class CSyntaxWindowDoc : public CDocument, public ISourceNavigator {
     Q_OBJECT
 public:
@@ -19,13 +22,20 @@ public:
 
     bool OnNewDocument() override;
     bool OnOpenDocument(const QString& strPathName) override;
-    // Refreshes the outline first, then writes the file atomically in its
-    // own line-break convention; says so and stays modified when it fails.
+    bool OnOpenDocumentBytes(const std::string& strPathBytes) override;
     bool OnSaveDocument(const QString& strPathName) override;
+    // Refreshes the outline first, then writes the file atomically, every
+    // unedited line with its own break; says so and stays modified when it
+    // fails. A read-only document is refused.
+    bool OnSaveDocumentBytes(const std::string& strPathBytes) override;
 
     // The loaded text in CR LF form, handed once to the first view.
     std::string TakeLoadedText();
-    ELineEnd GetLineEnd() const { return m_eLineEnd; }
+    // The convention edited and new lines are saved with.
+    ELineEnd GetLineEnd() const { return m_lineEnds.Majority(); }
+    // From now on every line is saved with eLineEnd (Convert Linebreaks).
+    void UseLineEndEverywhere(ELineEnd eLineEnd) { m_lineEnds.UseEverywhere(eLineEnd); }
+    bool IsReadOnly() const { return m_eKind != ETextKind::Editable; }
     CSyntaxWindowView* FirstView() const;
 
     // Rebuilds the outline; while a project is open it also records the
@@ -38,7 +48,10 @@ public:
     void SelectLine(int nLine) override;
 
 private:
-    ELineEnd m_eLineEnd;
+    void Warn(const QString& strText);
+
+    CLineEndKeeper m_lineEnds;
+    ETextKind m_eKind = ETextKind::Editable;
     std::string m_strLoadedText;
     COutlineScanner m_outline;
 };

@@ -74,6 +74,7 @@ CSyntaxWindowView::CSyntaxWindowView(CSyntaxWindowDoc& document, const CSettings
         LoadText(document.TakeLoadedText());
         m_bTextJustLoaded = true;
     }
+    setReadOnly(document.IsReadOnly());
 
     connect(this, &QsciScintilla::modificationChanged, &m_document,
             [this](bool bModified) { m_document.SetModifiedFlag(bModified); });
@@ -384,7 +385,11 @@ void CSyntaxWindowView::OnDecreaseIndent()
 
 void CSyntaxWindowView::OnConvertLinebreaks()
 {
+    if (m_document.IsReadOnly())
+        return;
     ReplaceAllText(CTextCommands::ConvertLinebreaks(TextView()));
+    // The editor holds CR LF already; what changes is what the file gets.
+    m_document.UseLineEndEverywhere(ELineEnd::CrLf);
     m_document.SetModifiedFlag(true);
     RecolourAll(false);
 }
@@ -392,7 +397,7 @@ void CSyntaxWindowView::OnConvertLinebreaks()
 void CSyntaxWindowView::OnConvertTabs()
 {
     std::string strConverted;
-    if (!m_commands.ConvertTabs(TextView(), strConverted))
+    if (m_document.IsReadOnly() || !m_commands.ConvertTabs(TextView(), strConverted))
         return;
     ReplaceAllText(strConverted);
     m_document.SetModifiedFlag(true);
@@ -414,7 +419,7 @@ void CSyntaxWindowView::OnCompile()
     const CSettings& settings = pApp->Settings();
     CToolCommand command;
     std::string strError;
-    if (!CJdkCommandBuilder::CompileFile(settings.m_strJavaBin, m_document.GetPathName().toStdString(),
+    if (!CJdkCommandBuilder::CompileFile(settings.m_strJavaBin, m_document.GetPathBytes(),
                                          settings.m_strJavac, command, strError)) {
         Prompts().MessageBox(window(), QString::fromStdString(strError));
         return;

@@ -6,8 +6,20 @@
 #include "ui/framework/PromptService.h"
 #include "ui/framework/View.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <climits>
+#include <cstdlib>
+
+namespace {
+// The path with links and dots resolved, or the path itself when it does not exist.
+std::string ResolvedPath(const std::string& strPath)
+{
+    char resolved[PATH_MAX];
+    return ::realpath(strPath.c_str(), resolved) ? std::string(resolved) : strPath;
+}
+} // namespace
 
 CDocTemplate::CDocTemplate(int nId, const std::string& strDocString, IFrameHost& host)
     : m_nId(nId), m_strDocString(strDocString), m_host(host)
@@ -36,14 +48,14 @@ void CDocTemplate::SetFactories(DocumentFactory makeDocument, FrameFactory makeF
 
 CDocument* CDocTemplate::FindOpenDocument(const QString& strPath) const
 {
-    QFileInfo wanted(strPath);
-    QString strCanonical = wanted.canonicalFilePath();
+    return FindOpenDocumentPath(QFile::encodeName(QFileInfo(strPath).absoluteFilePath()).toStdString());
+}
+
+CDocument* CDocTemplate::FindOpenDocumentPath(const std::string& strPathBytes) const
+{
+    const std::string strWanted = ResolvedPath(strPathBytes);
     for (CDocument* pDocument : m_documents) {
-        if (pDocument->GetPathName().isEmpty())
-            continue;
-        QFileInfo open(pDocument->GetPathName());
-        if (!strCanonical.isEmpty() ? open.canonicalFilePath() == strCanonical
-                                    : open.absoluteFilePath() == wanted.absoluteFilePath())
+        if (!pDocument->GetPathBytes().empty() && ResolvedPath(pDocument->GetPathBytes()) == strWanted)
             return pDocument;
     }
     return nullptr;
@@ -51,10 +63,17 @@ CDocument* CDocTemplate::FindOpenDocument(const QString& strPath) const
 
 CDocument* CDocTemplate::OpenDocumentFile(const QString& strPath, bool bMakeVisible)
 {
+    if (!strPath.isEmpty())
+        return OpenDocumentPath(QFile::encodeName(strPath).toStdString(), bMakeVisible);
+    return OpenDocumentPath(std::string(), bMakeVisible);
+}
+
+CDocument* CDocTemplate::OpenDocumentPath(const std::string& strPath, bool bMakeVisible)
+{
     if (!CanCreateDocuments())
         return nullptr;
-    if (!strPath.isEmpty()) {
-        if (CDocument* pOpen = FindOpenDocument(strPath)) {
+    if (!strPath.empty()) {
+        if (CDocument* pOpen = FindOpenDocumentPath(strPath)) {
             if (CMdiChildFrame* pFrame = pOpen->FirstFrame())
                 pFrame->ActivateFrame();
             return pOpen;
@@ -63,14 +82,14 @@ CDocument* CDocTemplate::OpenDocumentFile(const QString& strPath, bool bMakeVisi
     CDocument* pDocument = m_makeDocument(*this);
     m_documents.push_back(pDocument);
     bool bLoaded = false;
-    if (strPath.isEmpty()) {
+    if (strPath.empty()) {
         ++m_nUntitledCount;
         pDocument->SetTitle(GetDocString(EDocStringField::DocName) + QString::number(m_nUntitledCount));
         bLoaded = pDocument->OnNewDocument();
     } else {
-        bLoaded = pDocument->OnOpenDocument(strPath);
+        bLoaded = pDocument->OnOpenDocumentBytes(strPath);
         if (bLoaded)
-            pDocument->SetPathName(strPath);
+            pDocument->SetPathBytes(strPath);
     }
     if (!bLoaded) {
         RemoveDocument(pDocument);

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <functional>
+#include <string>
 #include <vector>
 
 class CDocument;
@@ -32,10 +33,14 @@ public:
     // Opens strPath, or makes a new untitled document when it is empty. An
     // already open document is brought to the front instead. Null on failure.
     CDocument* OpenDocumentFile(const QString& strPath, bool bMakeVisible = true);
+    // The same for a path given as the system's bytes, which need not be
+    // valid UTF-8 (empty: a new untitled document).
+    CDocument* OpenDocumentPath(const std::string& strPathBytes, bool bMakeVisible = true);
     // A further frame and view on an open document.
     CMdiChildFrame* CreateNewFrame(CDocument& document);
 
     CDocument* FindOpenDocument(const QString& strPath) const;
+    CDocument* FindOpenDocumentPath(const std::string& strPathBytes) const;
     const std::vector<CDocument*>& Documents() const { return m_documents; }
     void RemoveDocument(CDocument* pDocument);
 

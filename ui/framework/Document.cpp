@@ -7,6 +7,8 @@
 #include "ui/framework/MdiChildFrame.h"
 #include "ui/framework/PromptService.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -25,6 +27,19 @@ void CDocument::SetTitle(const QString& strTitle)
 void CDocument::SetPathName(const QString& strPathName, bool bAddToMru)
 {
     m_strPathName = QFileInfo(strPathName).absoluteFilePath();
+    m_strPathBytes = QFile::encodeName(m_strPathName).toStdString();
+    SetTitle(QFileInfo(m_strPathName).fileName());
+    if (bAddToMru)
+        m_docTemplate.Host().AddToRecentFileList(m_strPathName);
+}
+
+void CDocument::SetPathBytes(const std::string& strPathBytes, bool bAddToMru)
+{
+    std::string strAbsolute = strPathBytes;
+    if (!strAbsolute.empty() && strAbsolute.front() != '/')
+        strAbsolute = QFile::encodeName(QDir::currentPath()).toStdString() + "/" + strAbsolute;
+    m_strPathName = QFileInfo(QFile::decodeName(QByteArray::fromStdString(strAbsolute))).absoluteFilePath();
+    m_strPathBytes = strAbsolute;
     SetTitle(QFileInfo(m_strPathName).fileName());
     if (bAddToMru)
         m_docTemplate.Host().AddToRecentFileList(m_strPathName);
@@ -52,6 +67,16 @@ bool CDocument::OnOpenDocument(const QString&)
 bool CDocument::OnSaveDocument(const QString&)
 {
     return false;
+}
+
+bool CDocument::OnOpenDocumentBytes(const std::string& strPathBytes)
+{
+    return OnOpenDocument(QFile::decodeName(QByteArray::fromStdString(strPathBytes)));
+}
+
+bool CDocument::OnSaveDocumentBytes(const std::string& strPathBytes)
+{
+    return OnSaveDocument(QFile::decodeName(QByteArray::fromStdString(strPathBytes)));
 }
 
 void CDocument::OnCloseDocument()
@@ -91,7 +116,14 @@ bool CDocument::CanCloseFrame(CMdiChildFrame* pFrame)
 
 bool CDocument::DoFileSave()
 {
-    return DoSave(m_strPathName);
+    if (m_strPathBytes.empty())
+        return DoSave(QString());
+    // By the bytes, so a name that is not UTF-8 is saved under itself.
+    const std::string strPathBytes = m_strPathBytes;
+    if (!OnSaveDocumentBytes(strPathBytes))
+        return false;
+    SetPathBytes(strPathBytes);
+    return true;
 }
 
 bool CDocument::DoSave(const QString& strPathName, bool bReplace)
@@ -107,10 +139,11 @@ bool CDocument::DoSave(const QString& strPathName, bool bReplace)
         if (strPath.isEmpty())
             return false;
     }
-    if (!OnSaveDocument(strPath))
+    const std::string strPathBytes = QFile::encodeName(strPath).toStdString();
+    if (!OnSaveDocumentBytes(strPathBytes))
         return false;
     if (bReplace)
-        SetPathName(strPath);
+        SetPathBytes(strPathBytes);
     return true;
 }
 

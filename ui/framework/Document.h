@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QString>
+#include <string>
 #include <vector>
 
 class CDocTemplate;
@@ -19,11 +20,16 @@ public:
 
     CDocTemplate& GetDocTemplate() const { return m_docTemplate; }
     const QString& GetPathName() const { return m_strPathName; }
+    // The path as the system's bytes, which need not be valid UTF-8; the
+    // QString path is for display. Empty while untitled.
+    const std::string& GetPathBytes() const { return m_strPathBytes; }
     const QString& GetTitle() const { return m_strTitle; }
     void SetTitle(const QString& strTitle);
     // Sets the path and the title (its file name); adds it to the recent-file
     // list when bAddToMru.
     virtual void SetPathName(const QString& strPathName, bool bAddToMru = true);
+    // The same for a path given as the system's bytes.
+    void SetPathBytes(const std::string& strPathBytes, bool bAddToMru = true);
 
     bool IsModified() const { return m_bModified; }
     void SetModifiedFlag(bool bModified = true);
@@ -31,6 +37,11 @@ public:
     virtual bool OnNewDocument();
     virtual bool OnOpenDocument(const QString& strPathName);
     virtual bool OnSaveDocument(const QString& strPathName);
+    // Loading and saving by the system's bytes for the path; by default they
+    // hand the decoded path to the two above. Kinds that must reach any file
+    // name override these.
+    virtual bool OnOpenDocumentBytes(const std::string& strPathBytes);
+    virtual bool OnSaveDocumentBytes(const std::string& strPathBytes);
     virtual void OnCloseDocument();
     // Asks about unsaved changes; false when the user cancels or saving fails.
     virtual bool SaveModified();
@@ -56,6 +67,7 @@ signals:
 private:
     CDocTemplate& m_docTemplate;
     QString m_strPathName;
+    std::string m_strPathBytes;
     QString m_strTitle;
     bool m_bModified = false;
     bool m_bClosing = false;

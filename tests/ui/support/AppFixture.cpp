@@ -32,6 +32,19 @@ bool CAppFixture::Start(const QStringList& arguments, bool bRegisterTestKinds)
     return m_pApp->InitInstance(options);
 }
 
+bool CAppFixture::StartWithArgv(const std::vector<std::string>& argumentBytes)
+{
+    m_pPreset->sync();
+    m_pApp = std::make_unique<CTarnwickApp>(std::make_unique<CQtSettingsStore>(m_strIni));
+    CTarnwickApp::CStartOptions options;
+    for (const std::string& strArgument : argumentBytes)
+        options.m_arguments << QString::fromLocal8Bit(strArgument);
+    options.m_argumentBytes = argumentBytes;
+    options.m_strApplicationFolder = TARNWICK_TEST_APP_FOLDER;
+    options.m_strDefaultJdk = "/opt/test-jdk";
+    return m_pApp->InitInstance(options);
+}
+
 void CAppFixture::Close()
 {
     m_pApp->MainFrame()->close();

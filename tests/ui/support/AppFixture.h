@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 // A started application with its settings in a temporary INI file and its
 // prompts scripted.
@@ -18,6 +20,8 @@ public:
     // Settings written before start-up.
     QSettings& PresetSettings() { return *m_pPreset; }
     bool Start(const QStringList& arguments = {}, bool bRegisterTestKinds = true);
+    // Starts with arguments given as the system's bytes, as main() passes them.
+    bool StartWithArgv(const std::vector<std::string>& argumentBytes);
     // Ends the application as the user would: closes the main window.
     void Close();
     // Settings as stored now.
