@@ -20,3 +20,13 @@ TEST(DropDownRules, PrefixSearchStartsAfterTheFirstItemAndWraps)
     EXPECT_EQ(CDropDownRules::FindPrefix({"Only.java"}, "only"), 0);
     EXPECT_EQ(CDropDownRules::FindPrefix({}, ""), -1);
 }
+
+// Items equal but for case arrive out of byte order, so only the tie-break
+// can put them right.
+TEST(DropDownRules, CaseTiesAreBrokenByByteOrderWhateverTheInputOrder)
+{
+    EXPECT_EQ(CDropDownRules::Sorted({"alpha.java", "beta.java", "ALPHA.java", "Alpha.java", "aLpha.java"}),
+              (std::vector<std::string>{"ALPHA.java", "Alpha.java", "aLpha.java", "alpha.java", "beta.java"}));
+    EXPECT_EQ(CDropDownRules::Sorted({"b.java", "B.java", "a.java", "A.java"}),
+              (std::vector<std::string>{"A.java", "a.java", "B.java", "b.java"}));
+}

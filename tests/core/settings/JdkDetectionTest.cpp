@@ -156,3 +156,17 @@ TEST_F(JdkOnPosix, NothingFoundGivesTheDefaultFolder)
               "/fallback");
     EXPECT_EQ(CJdkLocator::FromEnvironment(Environment({}), "/fallback"), "/fallback");
 }
+
+// A javac that does not stand in a bin folder says nothing about a JDK: its
+// grandparent is not taken, and the search goes on along PATH.
+TEST_F(JdkOnPosix, JavacOutsideABinFolderIsNotTaken)
+{
+    fs::create_directories(m_root / "x");
+    std::ofstream(m_root / "x" / "javac") << "#!/bin/sh\n";
+    fs::permissions(m_root / "x" / "javac", fs::perms::owner_all);
+    const std::string strLoose = (m_root / "x").string();
+    EXPECT_EQ(CJdkLocator::FromEnvironment(Environment({{"PATH", strLoose}}), "/fallback"), "/fallback");
+    EXPECT_EQ(CJdkLocator::FromEnvironment(Environment({{"PATH", strLoose + ":" + (m_root / "usr-bin").string()}}),
+                                           "/fallback"),
+              fs::canonical(m_root / "jvm" / "jdk-17").string());
+}
