@@ -3,7 +3,9 @@
 #include "ui/editor/SyntaxWindowDoc.h"
 #include "ui/editor/SyntaxWindowView.h"
 
+#include "ui/app/MainFrame.h"
 #include "ui/framework/DocTemplate.h"
+#include "ui/framework/MdiChildFrame.h"
 
 #include <QDir>
 #include <QFile>
@@ -217,6 +219,59 @@ private slots:
         QVERIFY(second.Start({}, false));
         QVERIFY(!second.App().FindTemplate("JavaDocument")->OpenDocumentFile(QString::fromStdString(strFifo)));
         QCOMPARE(second.Prompts().m_messages, QStringList{"Pipe.java is not a regular file, so Tarnwick does not open it."});
+    }
+
+    // Saving replaces the file the name leads to: a second hard link and a
+    // symbolic link both see the new text, and the link stays a link.
+    void saveKeepsHardAndSymbolicLinks()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start({}, false));
+        const QString strReal = fixture.WriteFile("Real.java", "class Real {}\n");
+        const std::string strRealBytes = QFile::encodeName(strReal).toStdString();
+        const std::string strOther = QFile::encodeName(fixture.TempPath("Other.java")).toStdString();
+        QCOMPARE(::link(strRealBytes.c_str(), strOther.c_str()), 0);
+        QVERIFY(QFile::link("Real.java", fixture.TempPath("Link.java")));
+
+        auto* pDoc = dynamic_cast<CSyntaxWindowDoc*>(fixture.App().OpenDocumentFile(strReal));
+        QTest::keyClicks(pDoc->FirstView(), "final ");
+        QVERIFY(fixture.App().Router().Execute(kFileSave));
+        QCOMPARE(ReadBytes(strOther), std::string("final class Real {}\n"));
+
+        auto* pLinked = dynamic_cast<CSyntaxWindowDoc*>(fixture.App().OpenDocumentFile(fixture.TempPath("Link.java")));
+        QVERIFY(pLinked);
+        // The link leads to the open document.
+        QCOMPARE(pLinked, pDoc);
+        pDoc->OnCloseDocument();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        pLinked = dynamic_cast<CSyntaxWindowDoc*>(fixture.App().OpenDocumentFile(fixture.TempPath("Link.java")));
+        QTest::keyClicks(pLinked->FirstView(), "public ");
+        QVERIFY(fixture.App().Router().Execute(kFileSave));
+        QVERIFY(QFileInfo(fixture.TempPath("Link.java")).isSymLink());
+        QCOMPARE(ReadBytes(strRealBytes), std::string("public final class Real {}\n"));
+        QCOMPARE(ReadBytes(strOther), std::string("public final class Real {}\n"));
+        QVERIFY(fixture.Prompts().m_messages.isEmpty());
+    }
+
+    // Writes the main window with a UTF-16 file open read-only to
+    // TARNWICK_EDITOR_SHOT when that is set, for a look by eye.
+    void readOnlyScreenshotOnRequest()
+    {
+        QString strShot = qEnvironmentVariable("TARNWICK_EDITOR_SHOT");
+        if (strShot.isEmpty())
+            QSKIP("TARNWICK_EDITOR_SHOT not set");
+        CAppFixture fixture;
+        QVERIFY(fixture.Start({}, false));
+        CSyntaxWindowDoc* pDoc = OpenJava(fixture, "Wide.java",
+                                          QByteArray("\xff\xfe", 2) + Utf16Le("// caf\xe9 in UTF-16\n"
+                                                                              "public class Wide {\n\tint n;\n}\n"));
+        QVERIFY(pDoc);
+        fixture.App().MainFrame()->resize(700, 400);
+        pDoc->FirstFrame()->showMaximized();
+        QTest::keyClicks(pDoc->FirstView(), "typed");
+        QCoreApplication::processEvents();
+        QVERIFY(fixture.App().MainFrame()->grab().save(strShot));
+        qInfo("%s", qPrintable(fixture.Prompts().m_messages.join(" | ")));
     }
 };
 
