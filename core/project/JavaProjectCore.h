@@ -105,8 +105,9 @@ public:
     std::string WriteBytes() const;
     bool LoadBytes(std::string_view bytes, std::string& strError);
     bool Open(const std::string& strPath, std::string& strError);
-    // Writes the project to strPath, makes it the project's path and clears
-    // the modified flag.
+    // Writes the project to strPath (not at all when the file already holds
+    // these bytes), makes it the project's path and clears the modified
+    // flag. A failure names the file and the system's reason.
     bool SaveAs(const std::string& strPath, std::string& strError);
     bool Save(std::string& strError);
 
