@@ -81,24 +81,31 @@ TEST(JprMemory, EmptyClassesBeyondTheBudgetAreRefused)
     for (int n = 0; n < 20; ++n)
         strNested += strEmptyClass;
     const std::string strClass = Bytes({0, 0}) + Int32(20) + strNested + Short("");
-    std::string strBytes = Int32(255);
-    for (int f = 0; f < 255; ++f)
-    {
-        strBytes += FileHeader(f) + Int32(255);
-        for (int c = 0; c < 255; ++c)
-            strBytes += strClass;
-        strBytes += Short("");
-    }
-    strBytes += Int32(0) + std::string(6, '\0');
+    auto projectOf = [&strClass](int nFiles) {
+        std::string strBytes = Int32(static_cast<std::uint32_t>(nFiles));
+        for (int f = 0; f < nFiles; ++f)
+        {
+            strBytes += FileHeader(f) + Int32(255);
+            for (int c = 0; c < 255; ++c)
+                strBytes += strClass;
+            strBytes += Short("");
+        }
+        return strBytes + Int32(0) + std::string(6, '\0');
+    };
+    const std::string strBytes = projectOf(255);
 
     CProjectRecord record;
     record.m_strMainJavaFile = "untouched";
     std::string strError;
-    const std::size_t nBefore = HeapInUse();
     EXPECT_FALSE(CJprFormat::ReadBytes(strBytes, record, strError));
     EXPECT_EQ(strError, "Unexpected file format.");
     EXPECT_EQ(record.m_strMainJavaFile, "untouched");
-    EXPECT_LE(HeapInUse() - nBefore, Allowance(strBytes.size()));
+    EXPECT_EQ(record.m_javaFiles.GetCount(), 0);
+
+    // The same classes in fewer files fit the budget and load.
+    ASSERT_TRUE(CJprFormat::ReadBytes(projectOf(10), record, strError)) << strError;
+    EXPECT_EQ(record.m_javaFiles.GetCount(), 10);
+    EXPECT_EQ(record.m_javaFiles.GetAt(9)->GetClasses().GetAt(254)->GetNestedClasses().GetCount(), 20);
 }
 
 TEST(JprMemory, LargeRealisticProjectsStillLoad)
