@@ -16,6 +16,8 @@ public:
     // is rewritten in place, after a flushed copy of the new bytes was made
     // beside it, so every name keeps seeing the same file.
     // On failure: false, the old file as it was, no temporary file left, and
-    // strReason holds the system's reason text.
+    // strReason holds the system's reason text. (Only when a hard-linked
+    // file cannot even get its old bytes back does the flushed copy of the
+    // new ones stay, and the reason names it.)
     static bool Replace(const std::string& strPath, std::string_view bytes, std::string& strReason);
 };
