@@ -202,7 +202,8 @@ int CProjectCommand::Add(const std::vector<std::string>& args)
         }
         else if (!std::filesystem::is_regular_file(strPath, error))
         {
-            PrintError(args[nIndex] + ": no such file.");
+            const bool bExists = std::filesystem::exists(strPath, error);
+            PrintError(args[nIndex] + (bExists ? ": not a regular file." : ": no such file."));
             nExit = ExitFailed;
         }
         else if (bHtml)

@@ -135,6 +135,13 @@ TEST_F(CProjectShowE2e, FifosAndFoldersAreRefusedWithoutWaiting)
         EXPECT_EQ(result.m_nExit, 1);
         EXPECT_EQ(result.m_strErr, "tarnwick-cli: F.java: not a regular file.\n");
     }
+    // A project may not take a FIFO as a source file either.
+    ASSERT_EQ(Cli({"project", "new", "--type", "empty", "E.jpr"}).m_nExit, 0);
+    const CShowResult added = Cli({"project", "add", "E.jpr", "F.java"});
+    EXPECT_EQ(added.m_nExit, 1);
+    EXPECT_EQ(added.m_strErr, "F.java: not a regular file.\n");
+    EXPECT_EQ(Cli({"project", "add", "E.jpr", "Nope.java"}).m_strErr, "Nope.java: no such file.\n");
+
     const CShowResult folder = Cli({"project", "show", "D.jpr"});
     EXPECT_EQ(folder.m_nExit, 1);
     EXPECT_EQ(folder.m_strOut, "");
