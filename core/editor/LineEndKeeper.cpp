@@ -71,7 +71,13 @@ std::string CLineEndKeeper::BytesFor(std::string_view strText) const
     strOut.reserve(strText.size());
     for (std::size_t i = 0; i < lines.size(); ++i) {
         strOut.append(strText.substr(lines[i].m_nStart, lines[i].m_nLength));
-        if (i + 1 < lines.size())
+        if (i + 1 == lines.size())
+            break;
+        // An empty line's LF right after a lone CR would read back as one
+        // CR LF break and lose the line: it gets a CR as well.
+        if (breaks[i] == "\n" && lines[i].m_nLength == 0 && !strOut.empty() && strOut.back() == '\r')
+            strOut.append("\r");
+        else
             strOut.append(breaks[i]);
     }
     return strOut;

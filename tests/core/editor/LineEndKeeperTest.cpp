@@ -59,6 +59,14 @@ TEST(LineEndKeeper, CrOnlyFileStaysCrOnly)
     EXPECT_EQ(SaveAfterEdit(strFile, "class A {\r  int bb;\r  int c;\r}\r"), "class A {\r  int bb;\r  int c;\r}\r");
 }
 
+TEST(LineEndKeeper, LoneCrNeverJoinsTheNextLinesLf)
+{
+    // Deleting "b" puts the CR of "a" right before the empty line's LF; as
+    // "\r\n" they would read back as one break and the empty line be lost.
+    EXPECT_EQ(SaveAfterEdit("a\rb\r\n\nc", "a\n\nc"), "a\r\rc");
+    EXPECT_EQ(SaveAfterEdit("a\rb\r\n\r\nc", "a\n\nc"), "a\r\r\nc");
+}
+
 TEST(LineEndKeeper, EverywhereAndNewDocuments)
 {
     CLineEndKeeper keeper;
@@ -208,5 +216,59 @@ TEST(LineEndKeeperDifferential, SmallRandomFilesAndEditsSaveLikeTheReference)
         const std::string strMajority(CLineEnds::Sequence(keeper.Majority()));
         ASSERT_EQ(keeper.BytesFor(strEditor), ReferenceSave(oldLines, oldBreaks, newLines, strMajority))
             << "round " << nRound << " file " << strFile;
+    }
+}
+
+TEST(LineEndKeeperDifferential, AnyBytesAnyEditsKeepTheTextAndTheUneditedBytes)
+{
+    // Random bytes from a small alphabet rich in breaks, edited byte-wise:
+    // the saved bytes hold exactly the editor's lines, and an unedited text
+    // comes back as loaded. A tiny diff bound drives the fallback as well.
+    std::mt19937 random(99);
+    const char alphabet[] = {'a', 'b', '\r', '\n', '\0'};
+    for (int nRound = 0; nRound < 3000; ++nRound) {
+        std::string strFile;
+        for (std::size_t i = random() % 24; i > 0; --i)
+            strFile += alphabet[random() % 5];
+        std::string strText = CLineEnds::ToCrLf(strFile);
+        CLineEndKeeper keeper;
+        keeper.Load(strFile, ELineEnd::Cr);
+        ASSERT_EQ(keeper.BytesFor(strText), strFile) << "round " << nRound;
+        for (int nEdit = static_cast<int>(random() % 4); nEdit > 0; --nEdit) {
+            const std::size_t nAt = strText.empty() ? 0 : random() % (strText.size() + 1);
+            if (random() % 2 == 0 && nAt < strText.size())
+                strText.erase(nAt, 1 + random() % 3);
+            else
+                strText.insert(nAt, 1, alphabet[random() % 5]);
+        }
+        const std::string strSaved = keeper.BytesFor(strText);
+        ASSERT_EQ(CLineEnds::ToCrLf(strSaved), CLineEnds::ToCrLf(strText)) << "round " << nRound;
+    }
+}
+
+TEST(LineMatchDifferential, AnyBoundGivesACommonSubsequence)
+{
+    std::mt19937 random(5);
+    for (int nRound = 0; nRound < 3000; ++nRound) {
+        std::vector<int> a(random() % 16), b(random() % 16);
+        for (int& n : a)
+            n = static_cast<int>(random() % 3);
+        for (int& n : b)
+            n = static_cast<int>(random() % 3);
+        const std::size_t nBound = random() % 6;
+        auto pairs = CLineMatch::Match(a, b, nBound);
+        for (std::size_t k = 0; k < pairs.size(); ++k) {
+            ASSERT_LT(pairs[k].first, a.size());
+            ASSERT_LT(pairs[k].second, b.size());
+            ASSERT_EQ(a[pairs[k].first], b[pairs[k].second]);
+            if (k > 0) {
+                ASSERT_LT(pairs[k - 1].first, pairs[k].first);
+                ASSERT_LT(pairs[k - 1].second, pairs[k].second);
+            }
+        }
+        // Within the bound the match is a longest one.
+        const std::size_t nLcs = ReferenceLcs(a, b).size();
+        if (a.size() + b.size() - 2 * nLcs <= nBound)
+            ASSERT_EQ(pairs.size(), nLcs) << "round " << nRound;
     }
 }
