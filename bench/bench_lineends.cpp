@@ -1,4 +1,5 @@
 #include "core/editor/LineEndKeeper.h"
+#include "core/editor/TextEncoding.h"
 
 #include <benchmark/benchmark.h>
 
@@ -55,3 +56,16 @@ static void BM_FromCrLfSave(benchmark::State& state)
     }
 }
 BENCHMARK(BM_FromCrLfSave)->Arg(5)->Unit(benchmark::kMillisecond);
+
+// What opening a file adds: the remembered lines and the encoding check.
+static void BM_LineEndKeeperLoad(benchmark::State& state)
+{
+    const std::string strFile = MakeMixedBreakSource(static_cast<std::size_t>(state.range(0)) << 20);
+    for (auto _ : state) {
+        CLineEndKeeper keeper;
+        keeper.Load(strFile, ELineEnd::Lf);
+        benchmark::DoNotOptimize(CTextEncoding::Classify(strFile));
+        benchmark::DoNotOptimize(&keeper);
+    }
+}
+BENCHMARK(BM_LineEndKeeperLoad)->Arg(5)->Unit(benchmark::kMillisecond);

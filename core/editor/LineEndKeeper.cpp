@@ -44,27 +44,48 @@ std::string CLineEndKeeper::BytesFor(std::string_view strText) const
 {
     const std::vector<CLine> lines = SplitLines(strText);
 
-    // Equal lines get equal ids, so the diff compares integers.
-    std::unordered_map<std::string_view, int> ids;
-    ids.reserve(m_lines.size() + lines.size());
-    auto idsOf = [&ids](std::string_view strOwner, const std::vector<CLine>& owned) {
-        std::vector<int> out;
-        out.reserve(owned.size());
-        for (const CLine& line : owned)
-            out.push_back(ids.emplace(strOwner.substr(line.m_nStart, line.m_nLength), static_cast<int>(ids.size()))
-                              .first->second);
-        return out;
-    };
-    const std::vector<int> oldIds = idsOf(m_strLoaded, m_lines);
-    const std::vector<int> newIds = idsOf(strText, lines);
-
     // The break each new line gets: its matched old line's, else the majority.
     const std::string_view strMajority = CLineEnds::Sequence(m_eMajority);
     std::vector<std::string_view> breaks(lines.size(), strMajority);
-    if (!m_lines.empty()) {
-        for (const auto& [nOld, nNew] : CLineMatch::Match(oldIds, newIds, kMaxEdits))
-            if (m_lines[nOld].m_nBreak != kNoBreak)
-                breaks[nNew] = CLineEnds::Sequence(static_cast<ELineEnd>(m_lines[nOld].m_nBreak));
+    auto keepBreak = [&](std::size_t nOld, std::size_t nNew) {
+        if (m_lines[nOld].m_nBreak != kNoBreak)
+            breaks[nNew] = CLineEnds::Sequence(static_cast<ELineEnd>(m_lines[nOld].m_nBreak));
+    };
+    const std::string_view strLoaded = m_strLoaded;
+    auto oldLine = [&](std::size_t i) { return strLoaded.substr(m_lines[i].m_nStart, m_lines[i].m_nLength); };
+    auto newLine = [&](std::size_t i) { return strText.substr(lines[i].m_nStart, lines[i].m_nLength); };
+
+    // The unchanged start and end are compared as they are; only the lines
+    // in between are hashed and diffed, so a small edit costs little more
+    // than a plain conversion.
+    const std::size_t nOld = m_lines.size();
+    const std::size_t nNew = lines.size();
+    std::size_t nPrefix = 0;
+    while (nPrefix < nOld && nPrefix < nNew && oldLine(nPrefix) == newLine(nPrefix)) {
+        keepBreak(nPrefix, nPrefix);
+        ++nPrefix;
+    }
+    std::size_t nSuffix = 0;
+    while (nSuffix < nOld - nPrefix && nSuffix < nNew - nPrefix &&
+           oldLine(nOld - 1 - nSuffix) == newLine(nNew - 1 - nSuffix)) {
+        keepBreak(nOld - 1 - nSuffix, nNew - 1 - nSuffix);
+        ++nSuffix;
+    }
+
+    if (nOld - nPrefix - nSuffix > 0 && nNew - nPrefix - nSuffix > 0) {
+        // Equal lines get equal ids, so the diff compares integers.
+        std::unordered_map<std::string_view, int> ids;
+        ids.reserve(nOld + nNew - 2 * (nPrefix + nSuffix));
+        auto idOf = [&ids](std::string_view strLine) {
+            return ids.emplace(strLine, static_cast<int>(ids.size())).first->second;
+        };
+        std::vector<int> oldIds, newIds;
+        for (std::size_t i = nPrefix; i < nOld - nSuffix; ++i)
+            oldIds.push_back(idOf(oldLine(i)));
+        for (std::size_t i = nPrefix; i < nNew - nSuffix; ++i)
+            newIds.push_back(idOf(newLine(i)));
+        for (const auto& [nOldIndex, nNewIndex] : CLineMatch::Match(oldIds, newIds, kMaxEdits))
+            keepBreak(nPrefix + nOldIndex, nPrefix + nNewIndex);
     }
 
     std::string strOut;
