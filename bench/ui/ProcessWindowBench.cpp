@@ -1,8 +1,10 @@
 // Streams 100 MB of tool output (mixed line ends) into the process window and
 // measures how long the window keeps the event loop busy at a stretch while
-// it follows, and how long until all of it is shown.
+// it follows, how long until all of it is shown, and the CPU time it took.
+// With --one-line the output is a single line of 'x' without a line break,
+// as progress dots make.
 //
-//   build/bench/ui/tarnwick_process_bench [MEGABYTES]
+//   build/bench/ui/tarnwick_process_bench [MEGABYTES] [--one-line]
 
 #include "core/tools/ExternalProcess.h"
 #include "tests/ui/support/AppFixture.h"
@@ -16,7 +18,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <cstring>
 #include <string>
+#include <sys/resource.h>
 #include <unistd.h>
 #include <vector>
 
@@ -26,9 +30,15 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     const std::size_t nMegabytes = argc > 1 ? std::max(1, std::atoi(argv[1])) : 100;
+    const bool bOneLine = argc > 2 && std::strcmp(argv[2], "--one-line") == 0;
 
     const std::string strFile = "/tmp/tarnwick-process-bench-" + std::to_string(getpid()) + ".txt";
-    {
+    if (bOneLine) {
+        std::ofstream out(strFile, std::ios::binary);
+        const std::string strBlock(1 << 20, 'x');
+        for (std::size_t n = 0; n < nMegabytes; ++n)
+            out << strBlock;
+    } else {
         const char* const lineEnds[] = {"\n", "\r\n", "\r"};
         std::ofstream out(strFile, std::ios::binary);
         std::string strLine;
@@ -49,6 +59,8 @@ int main(int argc, char** argv)
         return 1;
     QElapsedTimer total;
     total.start();
+    rusage usageBefore {};
+    getrusage(RUSAGE_SELF, &usageBefore);
     window.Create(std::make_unique<CExternalProcess>(), nullptr);
 
     // A probe that runs whenever the event loop is free: the gaps between
@@ -67,12 +79,20 @@ int main(int argc, char** argv)
     probe.start();
     QApplication::exec();
     const double dTotalMs = static_cast<double>(total.nsecsElapsed()) / 1e6;
+    rusage usageAfter {};
+    getrusage(RUSAGE_SELF, &usageAfter);
+    const auto CpuMs = [](const rusage& usage) {
+        return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
+            + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+    };
     std::remove(strFile.c_str());
 
     std::sort(gaps.begin(), gaps.end());
     const auto Percentile = [&](double dAt) { return gaps[static_cast<std::size_t>(dAt * (gaps.size() - 1))]; };
-    std::printf("%zu MB of tool output into the process window\n", nMegabytes);
-    std::printf("all shown after %.0f ms; %zu event-loop turns\n", dTotalMs, gaps.size());
+    std::printf("%zu MB of tool output%s into the process window\n", nMegabytes,
+                bOneLine ? " without a line break" : "");
+    std::printf("all shown after %.0f ms, %.0f ms of CPU; %zu event-loop turns\n", dTotalMs,
+                CpuMs(usageAfter) - CpuMs(usageBefore), gaps.size());
     std::printf("longest busy stretch %.1f ms, 99th percentile %.1f ms, median %.3f ms\n", gaps.back(),
                 Percentile(0.99), Percentile(0.5));
     return 0;

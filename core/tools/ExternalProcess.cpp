@@ -144,6 +144,11 @@ std::string CExternalProcess::GetOutput()
     return State().m_output.Copy();
 }
 
+std::size_t CExternalProcess::GetOutputLength()
+{
+    return State().m_output.Length();
+}
+
 std::string CExternalProcess::GetOutputTail(std::size_t nFrom, bool& bStillRunning, std::size_t nMaxBytes)
 {
     std::size_t nStart = 0;

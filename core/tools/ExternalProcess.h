@@ -56,6 +56,8 @@ public:
 
     static bool IsRunning();
     static std::string GetOutput();
+    // The offset just past the output's last byte, dropped bytes counted.
+    static std::size_t GetOutputLength();
     // The output from offset nFrom on, at most nMaxBytes of it (see
     // COutputBuffer: offsets count dropped bytes too, and nStart receives
     // where the tail begins, past nFrom when the bytes there were dropped).

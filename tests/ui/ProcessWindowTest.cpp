@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTreeWidget>
 #include <QtTest>
@@ -144,6 +145,94 @@ private slots:
         QVERIFY(!window.OutputText().contains("first"));
         QTRY_VERIFY_WITH_TIMEOUT(!window.IsWatching(), 5000);
         QCOMPARE(window.OutputText(), QString("second\nExit code: 0\nNo Errors"));
+    }
+
+    void windowKeepsTheNewestOutput()
+    {
+        CAppFixture fixture;
+        fixture.PresetSettings().setValue("OPTIONS/OUTPUTLIMITMB", 1);
+        QVERIFY(fixture.Start());
+        CProcessWindow window;
+        QCOMPARE(window.OutputLimit(), std::size_t(1) << 20);
+        // 2.1 MB of numbered lines, then quiet until stopped.
+        window.Create(StartScript("seq -w 1 300000; echo done; exec sleep 30"), nullptr);
+        const QString strNote = "[Earlier output was dropped: only the last 1 MB are kept.]\n";
+        QTRY_VERIFY_WITH_TIMEOUT(window.OutputText().endsWith("\ndone\n"), 30000);
+        QString strText = window.OutputText();
+        QVERIFY(strText.startsWith(strNote));
+        QVERIFY(strText.size() <= strNote.size() + (1 << 20));
+        QVERIFY(strText.size() >= strNote.size() + (1 << 20) * 7 / 8 - CProcessWindow::kDisplayLineChars);
+        // Whole lines after the note, counting up to the end of the numbers.
+        const QStringList lines = strText.mid(strNote.size()).split('\n');
+        const int nFirst = lines.front().toInt();
+        QVERIFY(nFirst > 100000);
+        int nLine = 0;
+        for (; lines[nLine] != "done"; ++nLine)
+            QCOMPARE(lines[nLine], QString("%1").arg(nFirst + nLine, 6, 10, QChar('0')));
+        QCOMPARE(nFirst + nLine - 1, 300000);
+        QCOMPARE(window.LineText(0), strNote.chopped(1));
+        QCOMPARE(window.LineText(1), lines.front());
+
+        fixture.Prompts().m_answers = {CPromptService::kAnswerOk};
+        window.StopButton()->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!window.IsWatching(), 10000);
+        strText = window.OutputText();
+        QVERIFY(strText.startsWith(strNote + lines.front() + "\n"));
+        QVERIFY(strText.endsWith("\n300000\ndone\nExit code: 11\nProcess terminated by user."));
+    }
+
+    void floodStaysWithinTheLimitAndStopEndsIt()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start());
+        CProcessWindow window;
+        window.SetOutputLimit(256 * 1024);
+        QVERIFY(CExternalProcess::Start("/usr/bin/yes", {"yes"}, "/tmp", 256 * 1024));
+        window.Create(std::make_unique<CExternalProcess>(), nullptr);
+        const QString strNote = "[Earlier output was dropped: only the last 256 KB are kept.]\n";
+        QTRY_VERIFY_WITH_TIMEOUT(window.OutputText().startsWith(strNote), 10000);
+        QTest::qWait(1000);
+        QVERIFY(window.OutputText().size() <= strNote.size() + 256 * 1024);
+        QVERIFY(CExternalProcess::GetOutput().size() <= 256 * 1024);
+        QVERIFY(CExternalProcess::GetOutputLength() > 10 * 256 * 1024);
+
+        fixture.Prompts().m_answers = {CPromptService::kAnswerOk};
+        window.StopButton()->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!window.IsWatching(), 10000);
+        const QString strText = window.OutputText();
+        QVERIFY(strText.startsWith(strNote));
+        QVERIFY(strText.size() <= strNote.size() + 256 * 1024);
+        QVERIFY(strText.endsWith("y\ny\nExit code: 11\nProcess terminated by user."));
+        QVERIFY(!CExternalProcess::IsRunning());
+    }
+
+    void longLinesAreShownInDisplayLines()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start());
+        CProcessWindow window;
+        QList<int> lines;
+        window.Create(StartScript("head -c 10000 /dev/zero | tr '\\0' x; printf '\\nHello.java:3: error\\n'"),
+                      [&lines](int nLine) { lines << nLine; });
+        QTRY_VERIFY_WITH_TIMEOUT(!window.IsWatching(), 10000);
+        const int nMax = CProcessWindow::kDisplayLineChars;
+        QString strExpected;
+        for (int nAt = 0; nAt < 10000; nAt += nMax)
+            strExpected += QString(qMin(nMax, 10000 - nAt), 'x') + "\n";
+        strExpected += "Hello.java:3: error\nExit code: 0\nNo Errors";
+        QCOMPARE(window.OutputText(), strExpected);
+        // The line index a double-click reports names the line as shown.
+        const int nError = (10000 + nMax - 1) / nMax;
+        QCOMPARE(window.LineText(nError), QString("Hello.java:3: error"));
+        QCOMPARE(window.LineText(0), QString(nMax, 'x'));
+        QCOMPARE(window.LineText(nError + 3), QString());
+        window.resize(600, 200);
+        window.show();
+        CProcessOutputEdit* pEdit = window.OutputEdit();
+        pEdit->verticalScrollBar()->setValue(pEdit->verticalScrollBar()->maximum());
+        QTextCursor cursor(pEdit->document()->findBlockByNumber(nError));
+        QTest::mouseDClick(pEdit->viewport(), Qt::LeftButton, Qt::NoModifier, pEdit->cursorRect(cursor).center() + QPoint(4, 0));
+        QCOMPARE(lines, QList<int>{nError});
     }
 
     void barsDockWhereTheyMayWithTheirFirstSizes()

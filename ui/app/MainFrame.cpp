@@ -381,10 +381,12 @@ void CMainFrame::closeEvent(QCloseEvent* pEvent)
     m_app.Store().WriteProfileInt(SettingNames::kSettings, SettingNames::kWindowState, isMaximized() ? 1 : 0);
     if (!m_app.GetProjectDoc())
         m_app.SaveRecentProjects("");
-    if (!m_app.SaveAllModified()) {
+    if (!m_app.AskToStopRunningTool() || !m_app.SaveAllModified()) {
         pEvent->ignore();
         return;
     }
+    // The run's window goes with the documents: nothing could stop it after.
+    m_app.StopRunningTool();
     m_app.CloseAllDocuments();
     // The window is going: windows closing after this must not rebuild menus.
     m_bShuttingDown = true;

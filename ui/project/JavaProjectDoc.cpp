@@ -95,6 +95,18 @@ bool CJavaProjectDoc::SaveModified()
            CPromptService::kAnswerYes;
 }
 
+bool CJavaProjectDoc::CanCloseFrame(CMdiChildFrame* pFrame)
+{
+    for (CMdiChildFrame* pOther : GetFrames())
+        if (pOther != pFrame)
+            return true; // the project stays open
+    // Its process window goes with the project, and with it the only Stop.
+    if (!App().AskToStopRunningTool() || !CDocument::CanCloseFrame(pFrame))
+        return false;
+    App().StopRunningTool();
+    return true;
+}
+
 void CJavaProjectDoc::OnCloseDocument()
 {
     m_core.RecordClose(App().Settings().m_recentProjects, App().Store());
@@ -236,12 +248,22 @@ bool CJavaProjectDoc::OpenFromProjectFolder(const QString& strFileName)
 
 void CJavaProjectDoc::GotoErrorLine(int nLineIndex)
 {
-    auto location = m_core.FindErrorLine(CExternalProcess::GetOutput(), nLineIndex);
+    // The index is the process window's (display) line, which may no longer
+    // match the run's kept output line for line: match the line as shown.
+    if (!m_pProcessWindow)
+        return;
+    const std::string strLine = m_pProcessWindow->LineText(nLineIndex).toStdString() + "\r\n";
+    auto location = m_core.FindErrorLine(strLine, 0);
     if (!location)
         return;
     CDocument* pDocument = App().OpenDocumentFile(QString::fromStdString(location->m_strPath));
     if (auto* pSource = dynamic_cast<ISourceNavigator*>(pDocument))
         pSource->SelectLine(location->m_nLineNumber - 1);
+}
+
+std::size_t CJavaProjectDoc::OutputLimit()
+{
+    return static_cast<std::size_t>(App().Settings().m_nOutputLimitMB) << 20;
 }
 
 void CJavaProjectDoc::SaveAllWhenAsked()
@@ -254,7 +276,7 @@ void CJavaProjectDoc::RunCaptured(const CToolCommand& command)
 {
     if (command.m_bSetsTitle)
         App().SetProcessTitle(QString::fromStdString(command.m_strTitle));
-    std::unique_ptr<CExternalProcess> pRunner = CToolLauncher::StartToolProcess(command);
+    std::unique_ptr<CExternalProcess> pRunner = CToolLauncher::StartToolProcess(command, OutputLimit());
     if (!pRunner) {
         ShowMessage(CToolMessages::s_szFailedToStart);
         return;
@@ -416,11 +438,13 @@ void CJavaProjectDoc::ShowProcessWindow(std::unique_ptr<CExternalProcess> pRunne
     };
     if (m_pProcessBar) {
         m_pProcessBar->show();
+        m_pProcessWindow->SetOutputLimit(OutputLimit());
         m_pProcessWindow->Attach(std::move(pRunner), notify);
         return;
     }
     m_pProcessBar = new CProcessBar(*App().MainFrame());
     m_pProcessWindow = new CProcessWindow;
+    m_pProcessWindow->SetOutputLimit(OutputLimit());
     m_pProcessWindow->Create(std::move(pRunner), notify);
     m_pProcessBar->Create(m_pProcessWindow);
 }

@@ -31,6 +31,8 @@ public:
     bool OnSaveDocument(const QString& strPathName) override;
     bool SaveModified() override;
     void OnCloseDocument() override;
+    // The project's last window asks to stop a running tool first.
+    bool CanCloseFrame(CMdiChildFrame* pFrame) override;
     bool HandlesCommand(int nId) const override;
     void OnCommand(int nId) override;
     bool OnUpdateCommand(int nId, CCmdUI& cmdUI) override;
@@ -74,6 +76,8 @@ public:
 private:
     CProjectFormView* FirstFormView() const;
     void SaveAllWhenAsked();
+    // Most bytes of a run's output kept, from the settings.
+    static std::size_t OutputLimit();
     void ShowMessage(const std::string& strText);
     void ShowPendingMessages();
     bool OpenAndFind(const std::string& strPath, const std::string& strFindText);

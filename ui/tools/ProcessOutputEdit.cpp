@@ -5,6 +5,9 @@
 CProcessOutputEdit::CProcessOutputEdit(QWidget* pParent) : QPlainTextEdit(pParent)
 {
     setReadOnly(true);
+    // Nothing to undo in a read-only view, and the undo stack would keep
+    // every dropped line alive.
+    setUndoRedoEnabled(false);
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -10,6 +10,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QTextBlock>
+#include <QTextDocument>
 
 namespace {
 constexpr int kProgressMaximum = 100;
@@ -21,6 +23,7 @@ CProcessWindow::CProcessWindow(QWidget* pParent)
       m_pProgress(new QProgressBar(this)),
       m_pTitle(new QLineEdit(this)),
       m_pOutput(new CProcessOutputEdit(this)),
+      m_nOutputLimit(CExternalProcess::s_nDefaultOutputLimit),
       m_decoder(QStringDecoder::Utf8)
 {
     setObjectName("ProcessWindow");
@@ -50,6 +53,7 @@ CProcessWindow::CProcessWindow(QWidget* pParent)
     if (CTarnwickApp* pApp = CTarnwickApp::Instance()) {
         font.setFamily(QString::fromStdString(pApp->Settings().m_strDlgFontName));
         font.setPointSizeF(pApp->Settings().m_nDlgFontSize / 10.0);
+        m_nOutputLimit = static_cast<std::size_t>(pApp->Settings().m_nOutputLimitMB) << 20;
     }
     m_pOutput->setFont(font);
     resize(600, 150);
@@ -88,14 +92,51 @@ bool CProcessWindow::Attach(std::unique_ptr<CExternalProcess> pRunner, LineNotif
     return true;
 }
 
-void CProcessWindow::ShowWholeOutput()
+QString CProcessWindow::DroppedNote(std::size_t nLimit)
 {
-    std::string strOutput = CExternalProcess::GetOutput();
+    QString strSize = QString("%1 bytes").arg(nLimit);
+    if (nLimit >= (1u << 20) && nLimit % (1u << 20) == 0)
+        strSize = QString("%1 MB").arg(nLimit >> 20);
+    else if (nLimit >= 1024 && nLimit % 1024 == 0)
+        strSize = QString("%1 KB").arg(nLimit >> 10);
+    return QString("[Earlier output was dropped: only the last %1 are kept.]").arg(strSize);
+}
+
+std::size_t CProcessWindow::SkipToNextLine(std::string& strText)
+{
+    // Text that starts part way into a line starts with the next one, when
+    // there is one in sight.
+    const std::size_t nFeed = strText.find('\n');
+    if (nFeed == std::string::npos || nFeed + 1 == strText.size())
+        return 0;
+    strText.erase(0, nFeed + 1);
+    return nFeed + 1;
+}
+
+void CProcessWindow::ClearOutput()
+{
     m_decoder = QStringDecoder(QStringDecoder::Utf8);
     m_pOutput->clear();
-    m_nShownLength = 0;
+    m_nLastLineChars = 0;
+    m_nNoteChars = 0;
+}
+
+void CProcessWindow::ShowWholeOutput()
+{
+    ClearOutput();
+    bool bStillRunning = false;
+    std::size_t nStart = 0;
+    std::string strOutput = CExternalProcess::GetOutputTail(0, bStillRunning, std::string::npos, nStart);
+    if (strOutput.size() > m_nOutputLimit) {
+        nStart += strOutput.size() - m_nOutputLimit;
+        strOutput.erase(0, strOutput.size() - m_nOutputLimit);
+    }
+    if (nStart > 0) {
+        ShowDroppedNote();
+        nStart += SkipToNextLine(strOutput);
+    }
     AppendOutput(strOutput);
-    m_nShownLength = strOutput.size();
+    m_nShownLength = nStart + strOutput.size();
 }
 
 void CProcessWindow::AppendOutput(const std::string& strTail)
@@ -105,11 +146,87 @@ void CProcessWindow::AppendOutput(const std::string& strTail)
     // The text's line breaks are CR LF; the edit's lines are its blocks.
     QString strText = m_decoder.decode(QByteArrayView(strTail.data(), static_cast<qsizetype>(strTail.size())));
     strText.remove('\r');
+    // A block that keeps growing is laid out anew on every append, so long
+    // lines become display lines of at most kDisplayLineChars.
+    QString strShown;
+    strShown.reserve(strText.size() + strText.size() / kDisplayLineChars + 1);
+    qsizetype nAt = 0;
+    while (nAt < strText.size()) {
+        const qsizetype nFeed = strText.indexOf('\n', nAt);
+        const qsizetype nEnd = nFeed < 0 ? strText.size() : nFeed;
+        while (nAt < nEnd) {
+            if (m_nLastLineChars >= kDisplayLineChars) {
+                strShown += '\n';
+                m_nLastLineChars = 0;
+            }
+            qsizetype nTake = qMin<qsizetype>(kDisplayLineChars - m_nLastLineChars, nEnd - nAt);
+            bool bFull = m_nLastLineChars + nTake == kDisplayLineChars;
+            // Never between the halves of a surrogate pair.
+            if (nAt + nTake < nEnd && nTake > 1 && strText[nAt + nTake - 1].isHighSurrogate()) {
+                --nTake;
+                bFull = true;
+            }
+            strShown += QStringView(strText).mid(nAt, nTake);
+            m_nLastLineChars = bFull ? kDisplayLineChars : m_nLastLineChars + nTake;
+            nAt += nTake;
+        }
+        if (nFeed >= 0) {
+            strShown += '\n';
+            m_nLastLineChars = 0;
+            nAt = nFeed + 1;
+        }
+    }
     QTextCursor cursor = m_pOutput->textCursor();
     cursor.movePosition(QTextCursor::End);
-    cursor.insertText(strText);
+    cursor.insertText(strShown);
+    KeepWithinLimit();
+    cursor.movePosition(QTextCursor::End);
     m_pOutput->setTextCursor(cursor);
     m_pOutput->ensureCursorVisible();
+}
+
+void CProcessWindow::KeepWithinLimit()
+{
+    QTextDocument* pDocument = m_pOutput->document();
+    // characterCount() holds the last block's separator too.
+    const std::size_t nChars = static_cast<std::size_t>(pDocument->characterCount() - 1 - m_nNoteChars);
+    if (nChars <= m_nOutputLimit)
+        return;
+    // Down to seven eighths of the limit, so this is done now and then, not
+    // on every tick; whole display lines go, so the first line left is whole.
+    const int nDropTo = m_nNoteChars + static_cast<int>(nChars - m_nOutputLimit + m_nOutputLimit / 8);
+    const QTextBlock block = pDocument->findBlock(nDropTo);
+    int nEnd = pDocument->characterCount() - 1;
+    if (block.isValid() && block.position() == nDropTo)
+        nEnd = nDropTo;
+    else if (block.isValid() && block.next().isValid())
+        nEnd = block.next().position();
+    else
+        m_nLastLineChars = 0; // all of it goes
+    QTextCursor cursor(pDocument);
+    cursor.beginEditBlock();
+    cursor.setPosition(m_nNoteChars);
+    cursor.setPosition(nEnd, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+    cursor.endEditBlock();
+    ShowDroppedNote();
+}
+
+void CProcessWindow::ShowDroppedNote()
+{
+    if (m_nNoteChars > 0)
+        return;
+    const QString strNote = DroppedNote(m_nOutputLimit) + '\n';
+    QTextCursor cursor(m_pOutput->document());
+    cursor.movePosition(QTextCursor::Start);
+    cursor.insertText(strNote);
+    m_nNoteChars = static_cast<int>(strNote.size());
+}
+
+QString CProcessWindow::LineText(int nLineIndex) const
+{
+    const QTextBlock block = m_pOutput->document()->findBlockByNumber(nLineIndex);
+    return block.isValid() ? block.text() : QString();
 }
 
 void CProcessWindow::SetStatusText(const QString& strText)
@@ -125,11 +242,28 @@ void CProcessWindow::OnTick()
     int nStep = m_pProgress->value() + 1;
     m_pProgress->setValue(nStep > kProgressMaximum ? 0 : nStep);
 
+    // A tool writing faster than the window can follow leaves it ever
+    // further behind: once more than it keeps lies ahead, what it shows is
+    // stale, so it starts afresh with the newest it can keep.
+    const std::size_t nEnd = CExternalProcess::GetOutputLength();
+    bool bAfresh = nEnd > m_nShownLength + m_nOutputLimit;
+    if (bAfresh)
+        m_nShownLength = nEnd - m_nOutputLimit;
     bool bStillRunning = false;
-    std::string strTail = CExternalProcess::GetOutputTail(m_nShownLength, bStillRunning, kTickBytes);
+    std::size_t nStart = 0;
+    std::string strTail = CExternalProcess::GetOutputTail(m_nShownLength, bStillRunning, kTickBytes, nStart);
     // A tool pouring out output is shown a slice per tick, ticking again at
     // once, so the window stays responsive while it catches up.
     const bool bBehind = strTail.size() == kTickBytes;
+    // Also when the run dropped output this window had not shown yet: what
+    // it shows is older still.
+    bAfresh = bAfresh || nStart > m_nShownLength;
+    m_nShownLength = nStart;
+    if (bAfresh) {
+        ClearOutput();
+        ShowDroppedNote();
+        m_nShownLength += SkipToNextLine(strTail);
+    }
     m_timer.setInterval(bBehind ? 0 : kTimerInterval);
     if (!strTail.empty()) {
         AppendOutput(strTail);

@@ -14,7 +14,12 @@ class QPushButton;
 
 // Shows the captured run's output while it grows, animates progress while
 // the tool runs, stops the tool on request, and reports double-clicked
-// output lines to whoever wants to open the source line they name.
+// output lines to whoever wants to open the source line they name. It keeps
+// only the newest output (the limit the settings give, in characters), with
+// a note on its first line once older output is gone, and shows lines longer
+// than kDisplayLineChars as several display lines, so that output without
+// line breaks costs no more to show than any other. Line indexes are those
+// of the display lines.
 class CProcessWindow : public QWidget {
     Q_OBJECT
 public:
@@ -31,6 +36,13 @@ public:
     bool IsWatching() const { return m_timer.isActive(); }
     bool HoldsRunner() const { return m_pRunner != nullptr; }
     QString OutputText() const;
+    // The text of a display line; empty past the last.
+    QString LineText(int nLineIndex) const;
+    // Most characters kept, from the next output on; the settings' limit by default.
+    void SetOutputLimit(std::size_t nLimit) { m_nOutputLimit = nLimit; }
+    std::size_t OutputLimit() const { return m_nOutputLimit; }
+    // The first line once older output has gone.
+    static QString DroppedNote(std::size_t nLimit);
     QString TitleText() const;
     int ProgressPosition() const;
     QPushButton* StopButton() const { return m_pStop; }
@@ -40,6 +52,7 @@ public:
     // The most output one tick adds to the window.
     static constexpr std::size_t kTickBytes = 128 * 1024;
     static constexpr int kOutputTop = 22;
+    static constexpr int kDisplayLineChars = 4096;
 
 protected:
     void resizeEvent(QResizeEvent* pEvent) override;
@@ -48,7 +61,12 @@ private:
     void OnTick();
     void OnStop();
     void ShowWholeOutput();
+    void ClearOutput();
+    static std::size_t SkipToNextLine(std::string& strText);
     void AppendOutput(const std::string& strTail);
+    // Drops the oldest lines once past the limit, and says so.
+    void KeepWithinLimit();
+    void ShowDroppedNote();
     void SetStatusText(const QString& strText);
 
     QPushButton* m_pStop;
@@ -59,6 +77,9 @@ private:
     bool m_bAnimation = false;
     std::unique_ptr<CExternalProcess> m_pRunner;
     LineNotify m_notify;
-    std::size_t m_nShownLength = 0;
+    std::size_t m_nShownLength = 0; // the run's output offset shown up to
+    std::size_t m_nOutputLimit;
+    qsizetype m_nLastLineChars = 0; // on the last display line
+    int m_nNoteChars = 0;           // of the note and its line break; 0 while nothing was dropped
     QStringDecoder m_decoder;
 };
