@@ -16,7 +16,7 @@ class CLineEndKeeper {
 public:
     // Above this many inserted plus deleted lines between the unchanged start
     // and end of the file, the lines in between all get the majority break.
-    static constexpr std::size_t kMaxEdits = 2000;
+    static constexpr std::size_t kMaxEdits = 1000;
 
     explicit CLineEndKeeper(ELineEnd eDefault = CLineEnds::PlatformDefault());
 

@@ -16,7 +16,8 @@ bool MyersMiddle(const int* a, std::ptrdiff_t n, const int* b, std::ptrdiff_t m,
     const std::ptrdiff_t nMax = std::min<std::ptrdiff_t>(n + m, static_cast<std::ptrdiff_t>(nMaxEdits));
     const std::ptrdiff_t nOffset = nMax + 1;
     std::vector<std::ptrdiff_t> v(static_cast<std::size_t>(2 * nMax + 3), 0);
-    std::vector<std::vector<std::ptrdiff_t>> trace;
+    // Line counts fit an int; halving the row size halves the O(D^2) trace.
+    std::vector<std::vector<int>> trace;
     std::ptrdiff_t nFound = -1;
     for (std::ptrdiff_t d = 0; d <= nMax && nFound < 0; ++d) {
         for (std::ptrdiff_t k = -d; k <= d; k += 2) {
@@ -50,7 +51,7 @@ bool MyersMiddle(const int* a, std::ptrdiff_t n, const int* b, std::ptrdiff_t m,
         std::ptrdiff_t nPrevK = 0;
         std::ptrdiff_t nStartX = 0;
         if (d > 0) {
-            const std::vector<std::ptrdiff_t>& prev = trace[static_cast<std::size_t>(d - 1)];
+            const std::vector<int>& prev = trace[static_cast<std::size_t>(d - 1)];
             auto at = [&](std::ptrdiff_t kk) { return prev[static_cast<std::size_t>(kk + (d - 1))]; };
             bool bDown = k == -d || (k != d && at(k - 1) < at(k + 1));
             nPrevK = bDown ? k + 1 : k - 1;
@@ -65,7 +66,7 @@ bool MyersMiddle(const int* a, std::ptrdiff_t n, const int* b, std::ptrdiff_t m,
             reversed.emplace_back(nOldFrom + static_cast<std::size_t>(x), nNewFrom + static_cast<std::size_t>(y));
         }
         if (d > 0) {
-            const std::vector<std::ptrdiff_t>& prev = trace[static_cast<std::size_t>(d - 1)];
+            const std::vector<int>& prev = trace[static_cast<std::size_t>(d - 1)];
             x = prev[static_cast<std::size_t>(nPrevK + (d - 1))];
             y = x - nPrevK;
         }

@@ -268,7 +268,8 @@ TEST(LineMatchDifferential, AnyBoundGivesACommonSubsequence)
         }
         // Within the bound the match is a longest one.
         const std::size_t nLcs = ReferenceLcs(a, b).size();
-        if (a.size() + b.size() - 2 * nLcs <= nBound)
+        if (a.size() + b.size() - 2 * nLcs <= nBound) {
             ASSERT_EQ(pairs.size(), nLcs) << "round " << nRound;
+        }
     }
 }
