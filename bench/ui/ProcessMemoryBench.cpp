@@ -1,8 +1,10 @@
-// Runs a program that prints without end (yes) through the process window
-// for a while and samples the resident memory of this process, which must
-// stay bounded however much the program prints.
+// Runs a program that prints without end through the process window for a
+// while and samples the resident memory of this process, which must stay
+// bounded however much the program prints. The program is yes, faster than
+// the window can follow, or with --paced a shell loop printing compiler-like
+// lines at about 10 MB a second, which the window keeps up with.
 //
-//   build/bench/ui/tarnwick_process_memory_bench [SECONDS] [LIMIT_MB] [BOUND_MB]
+//   build/bench/ui/tarnwick_process_memory_bench [SECONDS] [LIMIT_MB] [BOUND_MB] [--paced]
 //
 // Defaults: 60 s, the default output limit (64 MB), 200 MB. Exits 1 when the
 // peak passes the bound.
@@ -13,6 +15,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
@@ -40,6 +43,9 @@ int main(int argc, char** argv)
     const int nSeconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 60;
     const std::size_t nLimitMb = argc > 2 ? static_cast<std::size_t>(std::max(1, std::atoi(argv[2]))) : 64;
     const long nBoundMb = argc > 3 ? std::max(1, std::atoi(argv[3])) : 200;
+    const bool bPaced = argc > 4 && std::string(argv[4]) == "--paced";
+    const char* const szPaced = "seq -f 'Hello.java:%g: error: cannot find symbol' 1 25000 > lines.txt; "
+                                "while :; do cat lines.txt; sleep 0.1; done";
 
     CAppFixture fixture;
     if (!fixture.Start({}, false))
@@ -48,8 +54,12 @@ int main(int argc, char** argv)
     window.SetOutputLimit(nLimitMb << 20);
     window.show();
     const long nStartKb = ResidentKilobytes();
-    if (!CExternalProcess::Start("/usr/bin/yes", {"yes", "Hello.java:12: error: cannot find symbol"}, "/tmp",
-                                 nLimitMb << 20))
+    QTemporaryDir folder;
+    const bool bStarted = bPaced
+        ? CExternalProcess::Start("/bin/sh", {"sh", "-c", szPaced}, folder.path().toStdString(), nLimitMb << 20)
+        : CExternalProcess::Start("/usr/bin/yes", {"yes", "Hello.java:12: error: cannot find symbol"}, "/tmp",
+                                  nLimitMb << 20);
+    if (!bStarted)
         return 1;
     window.Create(std::make_unique<CExternalProcess>(), nullptr);
 
@@ -68,7 +78,8 @@ int main(int argc, char** argv)
     const std::size_t nOutput = CExternalProcess::GetOutput().size();
     const bool bStopped = CExternalProcess::TerminateAndWait(CExternalProcess::s_nUserStopCode);
 
-    std::printf("yes through the process window for %d s, output limit %zu MB\n", nSeconds, nLimitMb);
+    std::printf("%s through the process window for %d s, output limit %zu MB\n",
+                bPaced ? "a paced printer" : "yes", nSeconds, nLimitMb);
     std::printf("resident memory: %.1f MB at the start, peak %.1f MB (bound %ld MB); run output kept %.1f MB; "
                 "window shows %lld characters\n",
                 nStartKb / 1024.0, nPeakKb / 1024.0, nBoundMb, nOutput / 1048576.0,

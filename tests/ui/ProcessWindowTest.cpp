@@ -181,6 +181,25 @@ private slots:
         QVERIFY(strText.endsWith("\n300000\ndone\nExit code: 11\nProcess terminated by user."));
     }
 
+    void windowLimitAndItsNote()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start());
+        CProcessWindow window;
+        // The settings' 64 MB is more than the window shows.
+        QCOMPARE(window.OutputLimit(), CProcessWindow::kMostShownChars);
+        window.SetOutputLimit(3 << 20);
+        QCOMPARE(window.OutputLimit(), std::size_t(3) << 20);
+        window.SetOutputLimit(std::size_t(64) << 20);
+        QCOMPARE(window.OutputLimit(), CProcessWindow::kMostShownChars);
+        QCOMPARE(CProcessWindow::DroppedNote(CProcessWindow::kMostShownChars),
+                 QString("[Earlier output was dropped: only the last 8 MB are kept.]"));
+        QCOMPARE(CProcessWindow::DroppedNote(1536 * 1024),
+                 QString("[Earlier output was dropped: only the last 1536 KB are kept.]"));
+        QCOMPARE(CProcessWindow::DroppedNote(1000),
+                 QString("[Earlier output was dropped: only the last 1000 bytes are kept.]"));
+    }
+
     void floodStaysWithinTheLimitAndStopEndsIt()
     {
         CAppFixture fixture;

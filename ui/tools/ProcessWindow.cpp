@@ -23,7 +23,7 @@ CProcessWindow::CProcessWindow(QWidget* pParent)
       m_pProgress(new QProgressBar(this)),
       m_pTitle(new QLineEdit(this)),
       m_pOutput(new CProcessOutputEdit(this)),
-      m_nOutputLimit(CExternalProcess::s_nDefaultOutputLimit),
+      m_nOutputLimit(std::min(CExternalProcess::s_nDefaultOutputLimit, kMostShownChars)),
       m_decoder(QStringDecoder::Utf8)
 {
     setObjectName("ProcessWindow");
@@ -53,7 +53,7 @@ CProcessWindow::CProcessWindow(QWidget* pParent)
     if (CTarnwickApp* pApp = CTarnwickApp::Instance()) {
         font.setFamily(QString::fromStdString(pApp->Settings().m_strDlgFontName));
         font.setPointSizeF(pApp->Settings().m_nDlgFontSize / 10.0);
-        m_nOutputLimit = static_cast<std::size_t>(pApp->Settings().m_nOutputLimitMB) << 20;
+        SetOutputLimit(static_cast<std::size_t>(pApp->Settings().m_nOutputLimitMB) << 20);
     }
     m_pOutput->setFont(font);
     resize(600, 150);

@@ -3,6 +3,7 @@
 #include <QStringDecoder>
 #include <QTimer>
 #include <QWidget>
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -38,8 +39,9 @@ public:
     QString OutputText() const;
     // The text of a display line; empty past the last.
     QString LineText(int nLineIndex) const;
-    // Most characters kept, from the next output on; the settings' limit by default.
-    void SetOutputLimit(std::size_t nLimit) { m_nOutputLimit = nLimit; }
+    // Most characters kept, from the next output on: the run's limit in
+    // bytes, the settings' by default, yet never more than kMostShownChars.
+    void SetOutputLimit(std::size_t nLimit) { m_nOutputLimit = std::min(nLimit, kMostShownChars); }
     std::size_t OutputLimit() const { return m_nOutputLimit; }
     // The first line once older output has gone.
     static QString DroppedNote(std::size_t nLimit);
@@ -53,6 +55,9 @@ public:
     static constexpr std::size_t kTickBytes = 128 * 1024;
     static constexpr int kOutputTop = 22;
     static constexpr int kDisplayLineChars = 4096;
+    // A character shown costs the edit about ten bytes, so it shows no more
+    // than this even when the run keeps more.
+    static constexpr std::size_t kMostShownChars = std::size_t(8) << 20;
 
 protected:
     void resizeEvent(QResizeEvent* pEvent) override;
