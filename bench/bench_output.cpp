@@ -45,3 +45,33 @@ static void BM_OutputAppendCrLf(benchmark::State& state)
     AppendInChunks(state, "\r\n");
 }
 BENCHMARK(BM_OutputAppendCrLf)->Arg(5)->Arg(50)->Unit(benchmark::kMillisecond);
+
+// Output without a line break (progress dots): appending stays linear.
+static void BM_OutputAppendNoLineBreak(benchmark::State& state)
+{
+    const std::size_t nBytes = static_cast<std::size_t>(state.range(0)) << 20;
+    const std::string strChunk(65536, '.');
+    for (auto _ : state) {
+        COutputBuffer buffer;
+        for (std::size_t nAt = 0; nAt < nBytes; nAt += strChunk.size())
+            buffer.AppendChunk(strChunk.data(), strChunk.size());
+        benchmark::DoNotOptimize(buffer.Length());
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(nBytes));
+}
+BENCHMARK(BM_OutputAppendNoLineBreak)->Arg(20)->Arg(200)->Unit(benchmark::kMillisecond);
+
+// An endless run: 200 MB through the default 64 MB limit, the oldest dropped.
+static void BM_OutputAppendPastTheLimit(benchmark::State& state)
+{
+    const std::string strOutput = MakeToolOutput(std::size_t(1) << 20, "\n");
+    for (auto _ : state) {
+        COutputBuffer buffer;
+        for (int n = 0; n < 200; ++n)
+            for (std::size_t nAt = 0; nAt < strOutput.size(); nAt += 65536)
+                buffer.AppendChunk(strOutput.data() + nAt, std::min<std::size_t>(65536, strOutput.size() - nAt));
+        benchmark::DoNotOptimize(buffer.Length());
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * (int64_t(200) << 20));
+}
+BENCHMARK(BM_OutputAppendPastTheLimit)->Unit(benchmark::kMillisecond);

@@ -363,7 +363,7 @@ TEST_F(ToolsExternalProcessLeftovers, StopEndsTheRunThoughADaemonHoldsTheOutput)
 TEST_F(ToolsExternalProcessLeftovers, ToolThatEndsLeavingADaemonOnTheOutputFinishes)
 {
     ASSERT_TRUE(CExternalProcess::Start(
-        "/bin/sh", { "sh", "-c", "setsid sh -c 'sleep 0.2; echo late; exec sleep 600' & echo $!; exit 4" }, ""));
+        "/bin/sh", { "sh", "-c", "setsid sh -c 'sleep 0.1; echo late; exec sleep 600' & echo $!; exit 4" }, ""));
     ASSERT_TRUE(WaitForOutputContaining("\r\n"));
     const pid_t pidDaemon = KillAtEnd();
     ASSERT_GT(pidDaemon, 0);
