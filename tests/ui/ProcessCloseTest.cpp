@@ -120,6 +120,17 @@ private slots:
         QVERIFY(Gone(m_pidTool));
     }
 
+    void endingTheApplicationStopsTheProgram()
+    {
+        {
+            CAppFixture fixture;
+            QVERIFY(fixture.Start({}, false));
+            QVERIFY(StartEndlessRun(fixture, "Loop.jpr"));
+        }
+        QVERIFY(!CExternalProcess::IsRunning());
+        QVERIFY(Gone(m_pidTool));
+    }
+
     void closingWithNothingRunningAsksNothingMore()
     {
         CAppFixture fixture;

@@ -42,6 +42,9 @@ CTarnwickApp::CTarnwickApp(std::unique_ptr<CQtSettingsStore> pStore) : m_pStore(
 
 CTarnwickApp::~CTarnwickApp()
 {
+    // However the application ends, a captured tool does not outlive it
+    // unseen: its window and Stop are about to go.
+    CExternalProcess::TerminateAndWait(CExternalProcess::s_nUserStopCode);
     if (m_pMainFrame) {
         CloseAllDocuments();
         // Documents delete themselves later; they must go while their kinds exist.
