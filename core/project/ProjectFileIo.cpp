@@ -1,45 +1,22 @@
 #include "core/project/ProjectFileIo.h"
 
+#include "core/io/FileBytes.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-static bool ReadFully(int fd, std::string& strBytes)
-{
-    char buffer[65536];
-    for (;;)
-    {
-        const ssize_t nRead = ::read(fd, buffer, sizeof buffer);
-        if (nRead == 0)
-            return true;
-        if (nRead < 0)
-        {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        strBytes.append(buffer, static_cast<std::size_t>(nRead));
-    }
-}
-
 bool CProjectFileIo::ReadAll(const std::string& strPath, std::string& strBytes)
 {
-    const int fd = ::open(strPath.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    struct stat info {};
-    bool bOk = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    // Never blocks on a FIFO or a device: only a regular file is read.
     std::string strRead;
-    if (bOk)
-    {
-        strRead.reserve(static_cast<std::size_t>(info.st_size));
-        bOk = ReadFully(fd, strRead);
-    }
-    ::close(fd);
-    if (bOk)
-        strBytes = std::move(strRead);
-    return bOk;
+    CFileBytes::EReadFailure eFailure = CFileBytes::EReadFailure::None;
+    std::string strReason;
+    if (!CFileBytes::ReadRegular(strPath, strRead, eFailure, strReason))
+        return false;
+    strBytes = std::move(strRead);
+    return true;
 }
 
 bool CProjectFileIo::HoldsBytes(const std::string& strPath, std::string_view bytes)

@@ -1,6 +1,6 @@
 #include "ui/editor/SyntaxWindowDoc.h"
 
-#include "core/editor/FileBytes.h"
+#include "core/io/FileBytes.h"
 #include "core/io/AtomicFile.h"
 #include "ui/app/OpenProject.h"
 #include "ui/app/TarnwickApp.h"

@@ -386,6 +386,12 @@ TEST_F(JprFormatFile, ReportsMissingAndMalformedFiles)
     EXPECT_FALSE(CJprFormat::ReadFile(m_strDir + "/Sub.jpr", record, strError));
     EXPECT_EQ(strError, "Failed to open document.");
 
+    // Nobody writes to the FIFO: a blocking open would never return.
+    ASSERT_EQ(::mkfifo((m_strDir + "/Pipe.jpr").c_str(), 0600), 0);
+    strError.clear();
+    EXPECT_FALSE(CJprFormat::ReadFile(m_strDir + "/Pipe.jpr", record, strError));
+    EXPECT_EQ(strError, "Failed to open document.");
+
     {
         std::ofstream out(m_strDir + "/Bad.jpr", std::ios::binary);
         out << Int32(3);

@@ -1,4 +1,4 @@
-#include "core/editor/FileBytes.h"
+#include "core/io/FileBytes.h"
 
 #include <cerrno>
 #include <cstring>
