@@ -1,5 +1,6 @@
 #include "core/app/CommandIds.h"
 #include "tests/ui/support/AppFixture.h"
+#include "tests/ui/support/JavaFiles.h"
 #include "ui/editor/SyntaxWindowDoc.h"
 #include "ui/editor/SyntaxWindowView.h"
 
@@ -18,18 +19,6 @@
 using namespace CommandIds;
 
 namespace {
-QByteArray ReadAll(const QString& strPath)
-{
-    QFile file(strPath);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
-
-CSyntaxWindowDoc* OpenJava(CAppFixture& fixture, const QString& strName, const QByteArray& bytes)
-{
-    return dynamic_cast<CSyntaxWindowDoc*>(fixture.App().OpenDocumentFile(fixture.WriteFile(strName, bytes)));
-}
-
 std::string ReadBytes(const std::string& strPath)
 {
     std::ifstream file(strPath, std::ios::binary);

@@ -1,5 +1,6 @@
 #include "core/app/CommandIds.h"
 #include "tests/ui/support/AppFixture.h"
+#include "tests/ui/support/JavaFiles.h"
 #include "ui/app/MainFrame.h"
 #include "ui/editor/ChildFrame.h"
 #include "ui/editor/SyntaxWindowDoc.h"
@@ -13,18 +14,6 @@
 using namespace CommandIds;
 
 namespace {
-QByteArray ReadAll(const QString& strPath)
-{
-    QFile file(strPath);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
-
-CSyntaxWindowDoc* OpenJava(CAppFixture& fixture, const QString& strName, const QByteArray& bytes)
-{
-    return dynamic_cast<CSyntaxWindowDoc*>(fixture.App().OpenDocumentFile(fixture.WriteFile(strName, bytes)));
-}
-
 void TypeText(QWidget* pWidget, const QString& strText)
 {
     QTest::keyClicks(pWidget, strText);
