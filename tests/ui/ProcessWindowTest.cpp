@@ -34,7 +34,7 @@ private slots:
         CAppFixture fixture;
         QVERIFY(fixture.Start());
         fixture.App().SetProcessTitle("Building \"/tmp/Quiet.java\"");
-        CProcessWindow window;
+        CProcessWindow window(&fixture.App());
         window.Create(StartScript("sleep 0.3"), nullptr);
         QVERIFY(window.IsWatching());
         QVERIFY(window.StopButton()->isEnabled());
@@ -54,7 +54,7 @@ private slots:
         fixture.App().OpenDocumentFile(fixture.WriteFile("Demo.jpr", "project"));
         QAction* pRun = fixture.App().MainFrame()->findChild<QAction*>("toolbar_32776");
         QVERIFY(pRun);
-        CProcessWindow window;
+        CProcessWindow window(&fixture.App());
         window.Create(StartScript("sleep 0.3"), nullptr);
         fixture.App().MainFrame()->UpdateCommandStates();
         QVERIFY(!pRun->isEnabled());
@@ -66,7 +66,7 @@ private slots:
     {
         CAppFixture fixture;
         QVERIFY(fixture.Start());
-        CProcessWindow window;
+        CProcessWindow window(&fixture.App());
         window.Create(StartScript("printf 'one\\r'; sleep 0.3; printf '\\ntwo\\nthree'; exit 3"), nullptr);
         QTRY_VERIFY_WITH_TIMEOUT(window.OutputText().startsWith("one"), 3000);
         QTRY_VERIFY_WITH_TIMEOUT(!window.IsWatching(), 5000);
@@ -77,7 +77,7 @@ private slots:
     {
         CAppFixture fixture;
         QVERIFY(fixture.Start());
-        CProcessWindow window;
+        CProcessWindow window(&fixture.App());
         // 30,000 numbered lines (about 1 MB), several ticks' worth, in one burst.
         window.Create(StartScript("seq -w 1 30000 | sed 's/$/ of the lines/'"), nullptr);
         QTRY_VERIFY_WITH_TIMEOUT(!window.IsWatching(), 20000);
@@ -94,7 +94,7 @@ private slots:
     {
         CAppFixture fixture;
         QVERIFY(fixture.Start());
-        CProcessWindow window;
+        CProcessWindow window(&fixture.App());
         window.Create(StartScript("echo started; sleep 30"), nullptr);
         QTRY_VERIFY_WITH_TIMEOUT(window.OutputText().startsWith("started"), 3000);
         fixture.Prompts().m_answers = {CPromptService::kAnswerCancel};
@@ -119,7 +119,7 @@ private slots:
         CAppFixture fixture;
         QVERIFY(fixture.Start());
         QList<int> lines;
-        CProcessWindow window;
+        CProcessWindow window(&fixture.App());
         window.resize(600, 200);
         window.show();
         window.Create(StartScript("printf 'Hello.java:5: error: x\\nline two\\n'; exit 1"),
@@ -137,7 +137,7 @@ private slots:
     {
         CAppFixture fixture;
         QVERIFY(fixture.Start());
-        CProcessWindow window;
+        CProcessWindow window(&fixture.App());
         window.Create(StartScript("echo first"), nullptr);
         QTRY_VERIFY_WITH_TIMEOUT(!window.IsWatching(), 5000);
         QVERIFY(window.Attach(StartScript("sleep 0.3; echo second"), nullptr));
@@ -152,7 +152,7 @@ private slots:
         CAppFixture fixture;
         fixture.PresetSettings().setValue("OPTIONS/OUTPUTLIMITMB", 1);
         QVERIFY(fixture.Start());
-        CProcessWindow window;
+        CProcessWindow window(&fixture.App());
         QCOMPARE(window.OutputLimit(), std::size_t(1) << 20);
         // 2.1 MB of numbered lines, then quiet until stopped.
         window.Create(StartScript("seq -w 1 300000; echo done; exec sleep 30"), nullptr);
@@ -185,7 +185,7 @@ private slots:
     {
         CAppFixture fixture;
         QVERIFY(fixture.Start());
-        CProcessWindow window;
+        CProcessWindow window(&fixture.App());
         // The settings' 64 MB is more than the window shows.
         QCOMPARE(window.OutputLimit(), CProcessWindow::kMostShownChars);
         window.SetOutputLimit(3 << 20);
@@ -204,7 +204,7 @@ private slots:
     {
         CAppFixture fixture;
         QVERIFY(fixture.Start());
-        CProcessWindow window;
+        CProcessWindow window(&fixture.App());
         window.SetOutputLimit(256 * 1024);
         QVERIFY(CExternalProcess::Start("/usr/bin/yes", {"yes"}, "/tmp", 256 * 1024));
         window.Create(std::make_unique<CExternalProcess>(), nullptr);
@@ -229,7 +229,7 @@ private slots:
     {
         CAppFixture fixture;
         QVERIFY(fixture.Start());
-        CProcessWindow window;
+        CProcessWindow window(&fixture.App());
         QList<int> lines;
         window.Create(StartScript("head -c 10000 /dev/zero | tr '\\0' x; printf '\\nHello.java:3: error\\n'"),
                       [&lines](int nLine) { lines << nLine; });

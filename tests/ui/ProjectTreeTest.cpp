@@ -12,7 +12,7 @@
 #include "ui/project/ProjectTreeCtrl.h"
 #include "ui/project/ProjectTreeDlg.h"
 #include "ui/project/ProjectTreeImages.h"
-#include "ui/project/SourceNavigator.h"
+#include "ui/framework/SourceNavigator.h"
 
 #include <QLineEdit>
 #include <QMenu>

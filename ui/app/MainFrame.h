@@ -25,9 +25,6 @@ public:
     explicit CMainFrame(CTarnwickApp& app);
     ~CMainFrame() override;
 
-    void SetStatusPaneText(const QString& strText);
-    void SetLinePaneText(const QString& strText);
-    void SetColumnPaneText(const QString& strText);
     QString StatusPaneText() const;
     QString LinePaneText() const;
     QString ColumnPaneText() const;
@@ -42,13 +39,16 @@ public:
     // The model behind the menu bar now shown.
     const CMenuBar& CurrentMenuModel() const;
 
-    // Re-reads every visible command's state from the router.
-    void UpdateCommandStates();
-
     // IFrameHost
     void AddChildFrame(CMdiChildFrame* pFrame) override;
     void AddToRecentFileList(const QString& strPath) override;
     QWidget* MainWidget() override { return this; }
+    QMainWindow& DockHost() override { return *this; }
+    void SetStatusPaneText(const QString& strText) override;
+    void SetLinePaneText(const QString& strText) override;
+    void SetColumnPaneText(const QString& strText) override;
+    // Re-reads every visible command's state from the router.
+    void UpdateCommandStates() override;
 
     // The framework's recently used files, newest first (at most eight).
     QStringList RecentFiles() const;

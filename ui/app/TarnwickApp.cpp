@@ -11,7 +11,7 @@
 #include "core/settings/SettingsLoader.h"
 #include "ui/app/AboutDlg.h"
 #include "ui/app/MainFrame.h"
-#include "ui/app/OpenProject.h"
+#include "ui/framework/OpenProject.h"
 #include "ui/editor/JavaDocumentKind.h"
 #include "ui/framework/DocTemplate.h"
 #include "ui/framework/Document.h"
@@ -31,11 +31,9 @@
 
 using namespace CommandIds;
 
-CTarnwickApp* CTarnwickApp::s_pInstance = nullptr;
-
-CTarnwickApp::CTarnwickApp(std::unique_ptr<CQtSettingsStore> pStore) : m_pStore(std::move(pStore))
+CTarnwickApp::CTarnwickApp(std::unique_ptr<CQtSettingsStore> pStore)
+    : m_pStore(std::move(pStore)), m_pToolRunner(std::make_unique<CExternalProcess>())
 {
-    s_pInstance = this;
     m_router.SetChainProvider([this] { return CommandChain(); });
     m_isToolRunning = &CExternalProcess::IsRunning;
 }
@@ -51,11 +49,10 @@ CTarnwickApp::~CTarnwickApp()
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         m_pMainFrame.reset();
     }
-    if (s_pInstance == this)
-        s_pInstance = nullptr;
 }
 
 ISettingsStore& CTarnwickApp::Store() { return *m_pStore; }
+IFrameHost& CTarnwickApp::Frames() { return *m_pMainFrame; }
 QSettings& CTarnwickApp::QtSettings() { return m_pStore->Settings(); }
 
 QPrinter& CTarnwickApp::Printer()
@@ -137,9 +134,9 @@ bool CTarnwickApp::InitInstance(const CStartOptions& options)
 void CTarnwickApp::RegisterDocumentKinds()
 {
     for (const CDocumentKind& kind : DocumentKinds()) {
-        m_templates.push_back(std::make_unique<CDocTemplate>(kind.m_nId, kind.m_strDocString, *m_pMainFrame));
+        m_templates.push_back(std::make_unique<CDocTemplate>(kind.m_nId, kind.m_strDocString, *this));
         if (kind.m_nId == 129)
-            RegisterJavaDocumentKind(*m_templates.back(), *this);
+            RegisterJavaDocumentKind(*m_templates.back());
         if (kind.m_nId == 130) {
             m_pProjectTemplate = m_templates.back().get();
             RegisterProjectDocumentKind(*m_pProjectTemplate);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/settings/Settings.h"
+#include "ui/framework/AppServices.h"
 #include "ui/framework/CommandRouter.h"
 #include "ui/framework/CommandTarget.h"
 
@@ -12,6 +13,7 @@
 
 class CDocTemplate;
 class CDocument;
+class CExternalProcess;
 class CMainFrame;
 class CQtSettingsStore;
 class IOpenProject;
@@ -21,7 +23,7 @@ class QSettings;
 
 // The application object: settings, document kinds, the main frame, the
 // open project, and the commands that belong to the program as a whole.
-class CTarnwickApp : public ICommandTarget {
+class CTarnwickApp : public IAppServices, public ICommandTarget {
 public:
     struct CStartOptions {
         QStringList m_arguments;        // command-line arguments, without the program name
@@ -42,26 +44,27 @@ public:
     // Start-up; false when the program must end.
     bool InitInstance(const CStartOptions& options);
 
-    static CTarnwickApp* Instance() { return s_pInstance; }
-
+    const CSettings& Settings() const override { return m_settings; }
     CSettings& Settings() { return m_settings; }
-    ISettingsStore& Store();
+    ISettingsStore& Store() override;
+    std::vector<std::string>& RecentProjects() override { return m_settings.m_recentProjects; }
+    IFrameHost& Frames() override;
+    bool ExecuteCommand(int nId) override { return m_router.Execute(nId); }
     QSettings& QtSettings();
     CMainFrame* MainFrame() const { return m_pMainFrame.get(); }
     CCommandRouter& Router() { return m_router; }
     const QString& ApplicationFolder() const { return m_strApplicationFolder; }
-    QPrinter& Printer();
+    QPrinter& Printer() override;
 
     const std::vector<std::unique_ptr<CDocTemplate>>& Templates() const { return m_templates; }
     // The first registered template whose document name equals strDocName.
     CDocTemplate* FindTemplate(const QString& strDocName) const;
 
-    IOpenProject* GetProjectDoc() const { return m_pProject; }
-    // Called by the project document when it is made and destroyed.
-    void SetProjectDoc(IOpenProject* pProject) { m_pProject = pProject; }
-    void ClearProjectDoc(IOpenProject* pProject);
+    IOpenProject* GetProjectDoc() const override { return m_pProject; }
+    void SetProjectDoc(IOpenProject* pProject) override { m_pProject = pProject; }
+    void ClearProjectDoc(IOpenProject* pProject) override;
 
-    CDocument* OpenDocumentFile(const QString& strPath);
+    CDocument* OpenDocumentFile(const QString& strPath) override;
     // The same for a path given as the system's bytes.
     CDocument* OpenDocumentPath(const std::string& strPathBytes);
     bool CloseCurrentProject(const QString& strPath = QString());
@@ -69,8 +72,8 @@ public:
     bool SaveAllModified();
     void CloseAllDocuments();
 
-    void SetProcessTitle(const QString& strTitle) { m_strProcessTitle = strTitle; }
-    QString GetProcessTitle() const { return m_strProcessTitle; }
+    void SetProcessTitle(const QString& strTitle) override { m_strProcessTitle = strTitle; }
+    QString GetProcessTitle() const override { return m_strProcessTitle; }
 
     void AddRecentProject(const QString& strPath);
     void SaveRecentProjects(const QString& strLastOpen);
@@ -78,12 +81,10 @@ public:
     // Whether an external tool is running now; the process runner tells,
     // unless a test asks someone else.
     void SetToolRunningQuery(std::function<bool()> isRunning) { m_isToolRunning = std::move(isRunning); }
-    bool IsToolRunning() const { return m_isToolRunning && m_isToolRunning(); }
-    // Before a close that would leave a running tool without its window:
-    // asks whether to stop it. True when nothing runs or the answer is OK.
-    bool AskToStopRunningTool();
-    // Stops the running tool's process group and waits until its run is over.
-    void StopRunningTool();
+    bool IsToolRunning() const override { return m_isToolRunning && m_isToolRunning(); }
+    CExternalProcess& ToolRunner() override { return *m_pToolRunner; }
+    bool AskToStopRunningTool() override;
+    void StopRunningTool() override;
 
     bool HandlesCommand(int nId) const override;
     void OnCommand(int nId) override;
@@ -103,9 +104,8 @@ private:
     void OnAppAbout();
     void OnHelp();
 
-    static CTarnwickApp* s_pInstance;
-
     std::unique_ptr<CQtSettingsStore> m_pStore;
+    std::unique_ptr<CExternalProcess> m_pToolRunner;
     CSettings m_settings;
     QString m_strApplicationFolder;
     std::vector<std::unique_ptr<CDocTemplate>> m_templates;

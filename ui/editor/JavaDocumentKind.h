@@ -1,7 +1,6 @@
 #pragma once
 
 class CDocTemplate;
-class CTarnwickApp;
 
 // Gives the Java source kind (template 129) its document, frame and view.
-void RegisterJavaDocumentKind(CDocTemplate& docTemplate, CTarnwickApp& app);
+void RegisterJavaDocumentKind(CDocTemplate& docTemplate);

@@ -2,9 +2,9 @@
 
 #include "core/io/FileBytes.h"
 #include "core/io/AtomicFile.h"
-#include "ui/app/OpenProject.h"
-#include "ui/app/TarnwickApp.h"
+#include "ui/framework/OpenProject.h"
 #include "ui/editor/SyntaxWindowView.h"
+#include "ui/framework/AppServices.h"
 #include "ui/framework/DocTemplate.h"
 #include "ui/framework/FrameHost.h"
 #include "ui/framework/MdiChildFrame.h"
@@ -156,8 +156,7 @@ CSyntaxWindowView* CSyntaxWindowDoc::FirstView() const
 
 void CSyntaxWindowDoc::ScanClasses(std::string_view strText)
 {
-    CTarnwickApp* pApp = CTarnwickApp::Instance();
-    IOpenProject* pProject = pApp ? pApp->GetProjectDoc() : nullptr;
+    IOpenProject* pProject = Services().GetProjectDoc();
     m_outline.ScanClasses(strText, pProject ? &pProject->ClassInfo() : nullptr, GetPathBytes());
 }
 

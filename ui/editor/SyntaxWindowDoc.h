@@ -4,7 +4,7 @@
 #include "core/editor/OutlineScanner.h"
 #include "core/editor/TextEncoding.h"
 #include "ui/framework/Document.h"
-#include "ui/project/SourceNavigator.h"
+#include "ui/framework/SourceNavigator.h"
 
 #include <string>
 

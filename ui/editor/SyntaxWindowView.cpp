@@ -6,14 +6,14 @@
 #include "core/editor/JdkHelp.h"
 #include "core/editor/OutlineLine.h"
 #include "core/tools/JdkCommandBuilder.h"
-#include "ui/app/MainFrame.h"
-#include "ui/app/OpenProject.h"
-#include "ui/app/TarnwickApp.h"
+#include "ui/framework/OpenProject.h"
 #include "ui/editor/ChildFrame.h"
 #include "ui/editor/ColourStyles.h"
 #include "ui/editor/EditorPrinting.h"
 #include "ui/editor/FindReplaceDlg.h"
 #include "ui/editor/SyntaxWindowDoc.h"
+#include "ui/framework/AppServices.h"
+#include "ui/framework/FrameHost.h"
 #include "ui/framework/MdiChildFrame.h"
 #include "ui/framework/PromptService.h"
 
@@ -158,15 +158,12 @@ void CSyntaxWindowView::OnFunctionChosen(int nIndex)
 
 void CSyntaxWindowView::UpdateStatusPanes()
 {
-    CTarnwickApp* pApp = CTarnwickApp::Instance();
-    CMainFrame* pMain = pApp ? pApp->MainFrame() : nullptr;
-    if (!pMain)
-        return;
+    IFrameHost& frames = m_document.Services().Frames();
     std::size_t nEnd = SelEnd();
     std::size_t nLine = LineFromPosition(nEnd);
     CCaretReadout readout = CCaretReadout::FromLine(nLine, PositionFromLine(nLine), nEnd);
-    pMain->SetLinePaneText(QString::fromStdString(readout.LineText()));
-    pMain->SetColumnPaneText(QString::fromStdString(readout.ColumnText()));
+    frames.SetLinePaneText(QString::fromStdString(readout.LineText()));
+    frames.SetColumnPaneText(QString::fromStdString(readout.ColumnText()));
 }
 
 void CSyntaxWindowView::keyPressEvent(QKeyEvent* pEvent)
@@ -293,8 +290,7 @@ bool CSyntaxWindowView::OnUpdateCommand(int nId, CCmdUI& cmdUI)
         cmdUI.Enable(!CFindReplaceDlg::LastSearch().m_strFindWhat.isEmpty());
         return true;
     case kAddWindowToProject: {
-        CTarnwickApp* pApp = CTarnwickApp::Instance();
-        cmdUI.Enable(pApp && pApp->GetProjectDoc());
+        cmdUI.Enable(m_document.Services().GetProjectDoc() != nullptr);
         return true;
     }
     default:
@@ -413,10 +409,8 @@ void CSyntaxWindowView::OnJdkHelp()
 
 void CSyntaxWindowView::OnCompile()
 {
-    CTarnwickApp* pApp = CTarnwickApp::Instance();
-    if (!pApp)
-        return;
-    const CSettings& settings = pApp->Settings();
+    IAppServices& services = m_document.Services();
+    const CSettings& settings = services.Settings();
     CToolCommand command;
     std::string strError;
     if (!CJdkCommandBuilder::CompileFile(settings.m_strJavaBin, m_document.GetPathBytes(),
@@ -425,16 +419,15 @@ void CSyntaxWindowView::OnCompile()
         return;
     }
     if (settings.m_bSaveComp)
-        pApp->Router().Execute(kSaveAll);
-    pApp->SetProcessTitle(QString::fromStdString(command.m_strTitle));
+        services.ExecuteCommand(kSaveAll);
+    services.SetProcessTitle(QString::fromStdString(command.m_strTitle));
     // The project's process window shows the run and can stop it.
-    if (IOpenProject* pProject = pApp->GetProjectDoc()) {
+    if (IOpenProject* pProject = services.GetProjectDoc()) {
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
         pProject->RunCaptured(command);
         QGuiApplication::restoreOverrideCursor();
     }
-    if (CMainFrame* pMain = pApp->MainFrame())
-        pMain->UpdateCommandStates();
+    services.Frames().UpdateCommandStates();
 }
 
 void CSyntaxWindowView::OnAddWindowToProject()
@@ -444,8 +437,7 @@ void CSyntaxWindowView::OnAddWindowToProject()
         Prompts().MessageBox(window(), QStringLiteral("Please save the document first"));
         return;
     }
-    CTarnwickApp* pApp = CTarnwickApp::Instance();
-    IOpenProject* pProject = pApp ? pApp->GetProjectDoc() : nullptr;
+    IOpenProject* pProject = m_document.Services().GetProjectDoc();
     if (!pProject)
         return;
     pProject->AddJavaFile(m_document.GetPathName());
@@ -488,8 +480,7 @@ void CSyntaxWindowView::OnRepeatFind()
 
 void CSyntaxWindowView::OnPrint(bool bPreview)
 {
-    CTarnwickApp* pApp = CTarnwickApp::Instance();
-    CEditorPrinting printing(*this, pApp ? &pApp->Printer() : nullptr);
+    CEditorPrinting printing(*this, &m_document.Services().Printer());
     if (bPreview)
         printing.Preview(window());
     else

@@ -1,5 +1,6 @@
 #include "ui/framework/DocTemplate.h"
 
+#include "ui/framework/AppServices.h"
 #include "ui/framework/Document.h"
 #include "ui/framework/FrameHost.h"
 #include "ui/framework/MdiChildFrame.h"
@@ -21,9 +22,14 @@ std::string ResolvedPath(const std::string& strPath)
 }
 } // namespace
 
-CDocTemplate::CDocTemplate(int nId, const std::string& strDocString, IFrameHost& host)
-    : m_nId(nId), m_strDocString(strDocString), m_host(host)
+CDocTemplate::CDocTemplate(int nId, const std::string& strDocString, IAppServices& services)
+    : m_nId(nId), m_strDocString(strDocString), m_services(services)
 {
+}
+
+IFrameHost& CDocTemplate::Host() const
+{
+    return m_services.Frames();
 }
 
 QString CDocTemplate::GetDocString(EDocStringField field) const
@@ -107,7 +113,7 @@ CMdiChildFrame* CDocTemplate::CreateNewFrame(CDocument& document)
     if (!m_makeFrame)
         return nullptr;
     CMdiChildFrame* pFrame = m_makeFrame(document);
-    m_host.AddChildFrame(pFrame);
+    Host().AddChildFrame(pFrame);
     pFrame->UpdateTitle();
     pFrame->show();
     if (CView* pView = pFrame->GetView())

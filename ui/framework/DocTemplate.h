@@ -9,6 +9,7 @@
 
 class CDocument;
 class CMdiChildFrame;
+class IAppServices;
 class IFrameHost;
 
 // One document kind: its document string, how to make its document and its
@@ -18,13 +19,15 @@ public:
     using DocumentFactory = std::function<CDocument*(CDocTemplate&)>;
     using FrameFactory = std::function<CMdiChildFrame*(CDocument&)>;
 
-    CDocTemplate(int nId, const std::string& strDocString, IFrameHost& host);
+    CDocTemplate(int nId, const std::string& strDocString, IAppServices& services);
 
     int GetId() const { return m_nId; }
     QString GetDocString(EDocStringField field) const;
     // "Name (*.ext)" for file dialogs.
     QString FileDialogFilter() const;
-    IFrameHost& Host() const { return m_host; }
+    // What the kind's documents and views ask of the application.
+    IAppServices& Services() const { return m_services; }
+    IFrameHost& Host() const;
 
     // A kind whose document and view exist can open files.
     void SetFactories(DocumentFactory makeDocument, FrameFactory makeFrame);
@@ -52,7 +55,7 @@ public:
 private:
     int m_nId;
     std::string m_strDocString;
-    IFrameHost& m_host;
+    IAppServices& m_services;
     DocumentFactory m_makeDocument;
     FrameFactory m_makeFrame;
     std::vector<CDocument*> m_documents;

@@ -16,6 +16,11 @@ CDocument::CDocument(CDocTemplate& docTemplate) : m_docTemplate(docTemplate) {}
 
 CDocument::~CDocument() = default;
 
+IAppServices& CDocument::Services() const
+{
+    return m_docTemplate.Services();
+}
+
 void CDocument::SetTitle(const QString& strTitle)
 {
     m_strTitle = strTitle;

@@ -8,6 +8,7 @@
 #include <vector>
 
 class CDocTemplate;
+class IAppServices;
 class CMdiChildFrame;
 
 // The base of every document: its path, title, modified flag and frames.
@@ -19,6 +20,8 @@ public:
     ~CDocument() override;
 
     CDocTemplate& GetDocTemplate() const { return m_docTemplate; }
+    // What the document and its views ask of the application.
+    IAppServices& Services() const;
     const QString& GetPathName() const { return m_strPathName; }
     // The path as the system's bytes, which need not be valid UTF-8; the
     // QString path is for display. Empty while untitled.

@@ -5,16 +5,18 @@
 #include "core/tools/JdkCommandBuilder.h"
 #include "core/tools/ToolLauncher.h"
 #include "core/tools/ToolMessages.h"
-#include "ui/app/MainFrame.h"
-#include "ui/app/TarnwickApp.h"
+#include "core/settings/Settings.h"
+#include "core/tools/ExternalProcess.h"
 #include "ui/bars/ProcessBar.h"
+#include "ui/framework/AppServices.h"
+#include "ui/framework/FrameHost.h"
 #include "ui/framework/DocTemplate.h"
 #include "ui/framework/MdiChildFrame.h"
 #include "ui/framework/PromptService.h"
 #include "ui/tools/ArgumentsDlg.h"
 #include "ui/project/ProjectFormView.h"
 #include "ui/project/ProjectTreeDlg.h"
-#include "ui/project/SourceNavigator.h"
+#include "ui/framework/SourceNavigator.h"
 #include "ui/tools/ProcessWindow.h"
 
 #include <QFileInfo>
@@ -23,8 +25,6 @@
 using namespace CommandIds;
 
 namespace {
-CTarnwickApp& App() { return *CTarnwickApp::Instance(); }
-
 // The wait cursor for the length of a scope.
 class CWaitCursor {
 public:
@@ -34,21 +34,20 @@ public:
 } // namespace
 
 CJavaProjectDoc::CJavaProjectDoc(CDocTemplate& docTemplate)
-    : CDocument(docTemplate), m_core(CTarnwickApp::Instance()->Settings())
+    : CDocument(docTemplate), m_core(docTemplate.Services().Settings())
 {
-    App().SetProjectDoc(this);
+    Services().SetProjectDoc(this);
     m_core.SetUpdateViewsHandler([this] { UpdateProjectViews(); });
 }
 
 CJavaProjectDoc::~CJavaProjectDoc()
 {
-    if (CTarnwickApp* pApp = CTarnwickApp::Instance())
-        pApp->ClearProjectDoc(this);
+    Services().ClearProjectDoc(this);
     delete m_pProcessBar.data();
     delete m_pProjectBar.data();
 }
 
-std::string CJavaProjectDoc::JdkFolder() const { return App().Settings().m_strJavaBin; }
+std::string CJavaProjectDoc::JdkFolder() const { return Services().Settings().m_strJavaBin; }
 
 bool CJavaProjectDoc::OnNewDocument()
 {
@@ -91,7 +90,7 @@ bool CJavaProjectDoc::SaveModified()
     // A project that cannot be saved (read-only, its folder gone, the disk
     // full) must not keep the user from closing it or the program.
     const QString strText = QString::fromStdString(strError) + QStringLiteral("\n\nClose without saving?");
-    return Prompts().MessageBox(App().MainFrame(), strText, CPromptService::kYesNo, CPromptService::kIconWarning) ==
+    return Prompts().MessageBox(Services().Frames().MainWidget(), strText, CPromptService::kYesNo, CPromptService::kIconWarning) ==
            CPromptService::kAnswerYes;
 }
 
@@ -101,20 +100,20 @@ bool CJavaProjectDoc::CanCloseFrame(CMdiChildFrame* pFrame)
         if (pOther != pFrame)
             return true; // the project stays open
     // Its process window goes with the project, and with it the only Stop.
-    if (!App().AskToStopRunningTool() || !CDocument::CanCloseFrame(pFrame))
+    if (!Services().AskToStopRunningTool() || !CDocument::CanCloseFrame(pFrame))
         return false;
-    App().StopRunningTool();
+    Services().StopRunningTool();
     return true;
 }
 
 void CJavaProjectDoc::OnCloseDocument()
 {
-    m_core.RecordClose(App().Settings().m_recentProjects, App().Store());
+    m_core.RecordClose(Services().RecentProjects(), Services().Store());
     if (m_pProcessBar)
         m_pProcessBar->hide();
     if (m_pProjectBar && m_pProjectBar->isVisible())
         m_pProjectBar->hide();
-    App().ClearProjectDoc(this);
+    Services().ClearProjectDoc(this);
     CDocument::OnCloseDocument();
 }
 
@@ -135,7 +134,7 @@ QString CJavaProjectDoc::GetFilePath(const QString& strName)
 
 void CJavaProjectDoc::ShowMessage(const std::string& strText)
 {
-    Prompts().MessageBox(App().MainFrame(), QString::fromStdString(strText));
+    Prompts().MessageBox(Services().Frames().MainWidget(), QString::fromStdString(strText));
 }
 
 void CJavaProjectDoc::ShowPendingMessages()
@@ -162,7 +161,7 @@ bool CJavaProjectDoc::AddJavaFile(const QString& strPath)
 
 void CJavaProjectDoc::OnAddJavaFiles()
 {
-    QStringList paths = Prompts().GetOpenFileNames(App().MainFrame(), QStringLiteral("Open"),
+    QStringList paths = Prompts().GetOpenFileNames(Services().Frames().MainWidget(), QStringLiteral("Open"),
                                                    "Java Source Files (*.jav;*.java) (*.jav *.java);;All Files (*.*) (*)");
     if (paths.isEmpty())
         return;
@@ -181,7 +180,7 @@ void CJavaProjectDoc::OnAddJavaFiles()
 
 void CJavaProjectDoc::OnAddHtmlFile()
 {
-    QString strPath = Prompts().GetOpenFileName(App().MainFrame(), QStringLiteral("Open"),
+    QString strPath = Prompts().GetOpenFileName(Services().Frames().MainWidget(), QStringLiteral("Open"),
                                                 "HTML Files (*.htm;*.html) (*.htm *.html)");
     if (strPath.isEmpty())
         return;
@@ -207,7 +206,7 @@ void CJavaProjectDoc::SetMainHtmlFile(const QString& strName)
 
 bool CJavaProjectDoc::OpenAndFind(const std::string& strPath, const std::string& strFindText)
 {
-    CDocument* pDocument = App().OpenDocumentFile(QString::fromStdString(strPath));
+    CDocument* pDocument = Services().OpenDocumentFile(QString::fromStdString(strPath));
     auto* pSource = dynamic_cast<ISourceNavigator*>(pDocument);
     if (!pSource)
         return false;
@@ -238,7 +237,7 @@ bool CJavaProjectDoc::OpenFromProjectFolder(const QString& strFileName)
     std::string strPath = m_core.GetProjectFolderPath(strFileName.toStdString());
     if (strPath.empty())
         return false;
-    CDocument* pDocument = App().OpenDocumentFile(QString::fromStdString(strPath));
+    CDocument* pDocument = Services().OpenDocumentFile(QString::fromStdString(strPath));
     if (!dynamic_cast<ISourceNavigator*>(pDocument))
         return false;
     m_core.MoveToProjectFolder(strFileName.toStdString());
@@ -256,33 +255,33 @@ void CJavaProjectDoc::GotoErrorLine(int nLineIndex)
     auto location = m_core.FindErrorLine(strLine, 0);
     if (!location)
         return;
-    CDocument* pDocument = App().OpenDocumentFile(QString::fromStdString(location->m_strPath));
+    CDocument* pDocument = Services().OpenDocumentFile(QString::fromStdString(location->m_strPath));
     if (auto* pSource = dynamic_cast<ISourceNavigator*>(pDocument))
         pSource->SelectLine(location->m_nLineNumber - 1);
 }
 
-std::size_t CJavaProjectDoc::OutputLimit()
+std::size_t CJavaProjectDoc::OutputLimit() const
 {
-    return static_cast<std::size_t>(App().Settings().m_nOutputLimitMB) << 20;
+    return static_cast<std::size_t>(Services().Settings().m_nOutputLimitMB) << 20;
 }
 
 void CJavaProjectDoc::SaveAllWhenAsked()
 {
-    if (App().Settings().m_bSaveComp)
-        App().Router().Execute(kSaveAll);
+    if (Services().Settings().m_bSaveComp)
+        Services().ExecuteCommand(kSaveAll);
 }
 
 void CJavaProjectDoc::RunCaptured(const CToolCommand& command)
 {
     if (command.m_bSetsTitle)
-        App().SetProcessTitle(QString::fromStdString(command.m_strTitle));
+        Services().SetProcessTitle(QString::fromStdString(command.m_strTitle));
     std::unique_ptr<CExternalProcess> pRunner = CToolLauncher::StartToolProcess(command, OutputLimit());
     if (!pRunner) {
         ShowMessage(CToolMessages::s_szFailedToStart);
         return;
     }
     ShowProcessWindow(std::move(pRunner));
-    App().MainFrame()->UpdateCommandStates();
+    Services().Frames().UpdateCommandStates();
 }
 
 void CJavaProjectDoc::OnBuild()
@@ -304,9 +303,9 @@ void CJavaProjectDoc::CompileFile(const QString& strPath)
 {
     CToolCommand command;
     std::string strError;
-    bool bReady = CJdkCommandBuilder::CompileFile(JdkFolder(), strPath.toStdString(), App().Settings().m_strJavac,
+    bool bReady = CJdkCommandBuilder::CompileFile(JdkFolder(), strPath.toStdString(), Services().Settings().m_strJavac,
                                                   command, strError);
-    App().SetProcessTitle(QString::fromStdString(command.m_strTitle));
+    Services().SetProcessTitle(QString::fromStdString(command.m_strTitle));
     if (!bReady) {
         ShowMessage(strError);
         return;
@@ -326,9 +325,9 @@ void CJavaProjectDoc::RunJava(bool bCaptured)
         ShowMessage(strError);
         return;
     }
-    App().SetProcessTitle(QString::fromStdString(command.m_strCommandLine));
-    if (App().Settings().m_bShowArgs) {
-        CArgumentsDlg dialog(App().MainFrame());
+    Services().SetProcessTitle(QString::fromStdString(command.m_strCommandLine));
+    if (Services().Settings().m_bShowArgs) {
+        CArgumentsDlg dialog(Services().Frames().MainWidget());
         if (Prompts().RunDialog(dialog) != QDialog::Accepted)
             return;
         CJdkCommandBuilder::AppendRunArguments(command, dialog.Arguments().toStdString());
@@ -366,7 +365,7 @@ void CJavaProjectDoc::OnCreateJar()
     QString strDefault = QString::fromStdString(CJarCommandBuilder::DefaultJarName(strMain));
     if (strMainPath.find_last_of("/\\") != std::string::npos)
         strDefault = strMainFolder + "/" + strDefault;
-    QString strJarPath = Prompts().GetSaveFileName(App().MainFrame(), QStringLiteral("Save As"),
+    QString strJarPath = Prompts().GetSaveFileName(Services().Frames().MainWidget(), QStringLiteral("Save As"),
                                                    "Java Archives (*.jar) (*.jar)", strDefault);
     if (strJarPath.isEmpty())
         return;
@@ -387,7 +386,7 @@ void CJavaProjectDoc::OnCreateJar()
 
 void CJavaProjectDoc::OnShowArchiveContents()
 {
-    QString strJarPath = Prompts().GetOpenFileName(App().MainFrame(), QStringLiteral("Open"),
+    QString strJarPath = Prompts().GetOpenFileName(Services().Frames().MainWidget(), QStringLiteral("Open"),
                                                    "Java Archives (*.jar) (*.jar)");
     if (strJarPath.isEmpty())
         return;
@@ -405,7 +404,7 @@ void CJavaProjectDoc::ShowProjectWindow()
     }
     m_pProjectTree = new CProjectTreeDlg;
     m_pProjectTree->SetDocument(this);
-    m_pProjectBar = new CProjectBar(GetTitle(), *App().MainFrame());
+    m_pProjectBar = new CProjectBar(GetTitle(), Services().Frames().DockHost());
     m_pProjectBar->Create(m_pProjectTree);
     m_pProjectTree->RebuildTree();
 }
@@ -442,8 +441,8 @@ void CJavaProjectDoc::ShowProcessWindow(std::unique_ptr<CExternalProcess> pRunne
         m_pProcessWindow->Attach(std::move(pRunner), notify);
         return;
     }
-    m_pProcessBar = new CProcessBar(*App().MainFrame());
-    m_pProcessWindow = new CProcessWindow;
+    m_pProcessBar = new CProcessBar(Services().Frames().DockHost());
+    m_pProcessWindow = new CProcessWindow(&Services());
     m_pProcessWindow->SetOutputLimit(OutputLimit());
     m_pProcessWindow->Create(std::move(pRunner), notify);
     m_pProcessBar->Create(m_pProcessWindow);

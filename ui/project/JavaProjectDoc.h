@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/project/JavaProjectCore.h"
-#include "ui/app/OpenProject.h"
+#include "ui/framework/OpenProject.h"
 #include "ui/bars/ProcessBar.h"
 #include "ui/bars/ProjectBar.h"
 #include "ui/framework/Document.h"
@@ -77,7 +77,7 @@ private:
     CProjectFormView* FirstFormView() const;
     void SaveAllWhenAsked();
     // Most bytes of a run's output kept, from the settings.
-    static std::size_t OutputLimit();
+    std::size_t OutputLimit() const;
     void ShowMessage(const std::string& strText);
     void ShowPendingMessages();
     bool OpenAndFind(const std::string& strPath, const std::string& strFindText);

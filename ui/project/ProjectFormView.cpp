@@ -2,7 +2,8 @@
 
 #include "core/project/DropDownRules.h"
 #include "core/project/JavaFile.h"
-#include "ui/app/TarnwickApp.h"
+#include "core/settings/Settings.h"
+#include "ui/framework/AppServices.h"
 #include "ui/framework/MdiChildFrame.h"
 #include "ui/framework/PromptService.h"
 #include "ui/project/JavaProjectDoc.h"
@@ -159,7 +160,7 @@ void CProjectFormView::OnResetToDefaults()
     if (Prompts().MessageBox(this, "Reset switches to application defaults?", CPromptService::kOkCancel,
                              CPromptService::kIconQuestion, "Reset to Defaults") != CPromptService::kAnswerOk)
         return;
-    const CSettings& settings = CTarnwickApp::Instance()->Settings();
+    const CSettings& settings = m_document.Services().Settings();
     m_pJavaSwitches->setText(QString::fromStdString(settings.m_strJavaOptions));
     m_pJavacSwitches->setText(QString::fromStdString(settings.m_strJavac));
     OnSetJava();

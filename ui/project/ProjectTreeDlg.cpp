@@ -4,7 +4,7 @@
 #include "core/project/JavaProjectCore.h"
 #include "core/project/ProjectTreeMenu.h"
 #include "core/project/ProjectTreeMerger.h"
-#include "ui/app/TarnwickApp.h"
+#include "ui/framework/AppServices.h"
 #include "ui/framework/PromptService.h"
 #include "ui/project/FilePropertiesDlg.h"
 #include "ui/project/JavaProjectDoc.h"
@@ -86,7 +86,7 @@ bool CProjectTreeDlg::OpenSelectedItem()
 
     const QString strPath = m_pDocument->GetFilePath(strText);
     if (strPath != kNoFile) {
-        if (!CTarnwickApp::Instance()->OpenDocumentFile(strPath) && !m_pDocument->OpenFromProjectFolder(strText)) {
+        if (!m_pDocument->Services().OpenDocumentFile(strPath) && !m_pDocument->OpenFromProjectFolder(strText)) {
             Message(kUnableToLocate);
             m_pDocument->OnAddJavaFiles();
         }

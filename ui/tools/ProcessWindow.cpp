@@ -1,8 +1,9 @@
 #include "ui/tools/ProcessWindow.h"
 
 #include "core/tools/ExternalProcess.h"
-#include "ui/app/MainFrame.h"
-#include "ui/app/TarnwickApp.h"
+#include "core/settings/Settings.h"
+#include "ui/framework/AppServices.h"
+#include "ui/framework/FrameHost.h"
 #include "ui/framework/PromptService.h"
 #include "ui/tools/ProcessOutputEdit.h"
 
@@ -17,8 +18,9 @@ namespace {
 constexpr int kProgressMaximum = 100;
 }
 
-CProcessWindow::CProcessWindow(QWidget* pParent)
+CProcessWindow::CProcessWindow(IAppServices* pServices, QWidget* pParent)
     : QWidget(pParent),
+      m_pServices(pServices),
       m_pStop(new QPushButton("stop", this)),
       m_pProgress(new QProgressBar(this)),
       m_pTitle(new QLineEdit(this)),
@@ -50,10 +52,11 @@ CProcessWindow::CProcessWindow(QWidget* pParent)
     QFont font("Courier New");
     font.setStyleHint(QFont::TypeWriter);
     font.setPointSizeF(9.0);
-    if (CTarnwickApp* pApp = CTarnwickApp::Instance()) {
-        font.setFamily(QString::fromStdString(pApp->Settings().m_strDlgFontName));
-        font.setPointSizeF(pApp->Settings().m_nDlgFontSize / 10.0);
-        SetOutputLimit(static_cast<std::size_t>(pApp->Settings().m_nOutputLimitMB) << 20);
+    if (m_pServices) {
+        const CSettings& settings = m_pServices->Settings();
+        font.setFamily(QString::fromStdString(settings.m_strDlgFontName));
+        font.setPointSizeF(settings.m_nDlgFontSize / 10.0);
+        SetOutputLimit(static_cast<std::size_t>(settings.m_nOutputLimitMB) << 20);
     }
     m_pOutput->setFont(font);
     resize(600, 150);
@@ -73,15 +76,15 @@ void CProcessWindow::Create(std::unique_ptr<CExternalProcess> pRunner, LineNotif
     // A tool that prints nothing for a while can still be stopped.
     m_pStop->setEnabled(CExternalProcess::IsRunning());
     m_pProgress->setValue(0);
-    if (CTarnwickApp* pApp = CTarnwickApp::Instance())
-        m_pTitle->setText(pApp->GetProcessTitle());
+    if (m_pServices)
+        m_pTitle->setText(m_pServices->GetProcessTitle());
 }
 
 bool CProcessWindow::Attach(std::unique_ptr<CExternalProcess> pRunner, LineNotify notify)
 {
     show();
-    if (CTarnwickApp* pApp = CTarnwickApp::Instance())
-        m_pTitle->setText(pApp->GetProcessTitle());
+    if (m_pServices)
+        m_pTitle->setText(m_pServices->GetProcessTitle());
     m_pProgress->setValue(0);
     m_pRunner = std::move(pRunner);
     m_notify = std::move(notify);
@@ -231,8 +234,8 @@ QString CProcessWindow::LineText(int nLineIndex) const
 
 void CProcessWindow::SetStatusText(const QString& strText)
 {
-    if (CTarnwickApp* pApp = CTarnwickApp::Instance(); pApp && pApp->MainFrame())
-        pApp->MainFrame()->SetStatusPaneText(strText);
+    if (m_pServices)
+        m_pServices->Frames().SetStatusPaneText(strText);
 }
 
 void CProcessWindow::OnTick()
@@ -279,8 +282,8 @@ void CProcessWindow::OnTick()
         m_timer.stop();
         m_pRunner.reset();
         // Compile and Run wait for the run to end; let them know it has.
-        if (CTarnwickApp* pApp = CTarnwickApp::Instance(); pApp && pApp->MainFrame())
-            pApp->MainFrame()->UpdateCommandStates();
+        if (m_pServices)
+            m_pServices->Frames().UpdateCommandStates();
     }
 }
 

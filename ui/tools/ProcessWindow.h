@@ -8,6 +8,7 @@
 #include <memory>
 
 class CExternalProcess;
+class IAppServices;
 class CProcessOutputEdit;
 class QLineEdit;
 class QProgressBar;
@@ -26,7 +27,9 @@ class CProcessWindow : public QWidget {
 public:
     using LineNotify = std::function<void(int nLineIndex)>;
 
-    explicit CProcessWindow(QWidget* pParent = nullptr);
+    // Without services (tests, benchmarks) it keeps its default font and
+    // limit and tells no status bar.
+    explicit CProcessWindow(IAppServices* pServices = nullptr, QWidget* pParent = nullptr);
     ~CProcessWindow() override;
 
     // First showing: takes the run (may be null) and the receiver of double-clicks.
@@ -74,6 +77,7 @@ private:
     void ShowDroppedNote();
     void SetStatusText(const QString& strText);
 
+    IAppServices* m_pServices;
     QPushButton* m_pStop;
     QProgressBar* m_pProgress;
     QLineEdit* m_pTitle;

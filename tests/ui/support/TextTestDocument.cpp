@@ -2,6 +2,7 @@
 
 #include "core/tools/ToolCommand.h"
 #include "ui/app/TarnwickApp.h"
+#include "ui/framework/AppServices.h"
 #include "ui/framework/DocTemplate.h"
 
 #include <QFile>
@@ -31,13 +32,12 @@ bool CTextTestDocument::OnSaveDocument(const QString& strPathName)
 
 CFakeProjectDocument::CFakeProjectDocument(CDocTemplate& docTemplate) : CTextTestDocument(docTemplate)
 {
-    CTarnwickApp::Instance()->SetProjectDoc(this);
+    Services().SetProjectDoc(this);
 }
 
 CFakeProjectDocument::~CFakeProjectDocument()
 {
-    if (CTarnwickApp::Instance())
-        CTarnwickApp::Instance()->ClearProjectDoc(this);
+    Services().ClearProjectDoc(this);
 }
 
 QString CFakeProjectDocument::GetHtmlFilePath(const QString& strFileName)
@@ -50,7 +50,7 @@ QString CFakeProjectDocument::GetHtmlFilePath(const QString& strFileName)
 void CFakeProjectDocument::OnCloseDocument()
 {
     ++s_nClosed;
-    CTarnwickApp::Instance()->ClearProjectDoc(this);
+    Services().ClearProjectDoc(this);
     CTextTestDocument::OnCloseDocument();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/editor/ClassInfoSink.h"
-#include "ui/app/OpenProject.h"
+#include "ui/framework/OpenProject.h"
 #include "ui/framework/Document.h"
 #include "ui/framework/MdiChildFrame.h"
 #include "ui/framework/View.h"
