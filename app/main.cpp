@@ -1,7 +1,7 @@
 #include "core/CoreVersion.h"
 #include "ui/app/CommandIcons.h"
 #include "ui/app/TarnwickApp.h"
-#include "ui/settings/QtSettingsStore.h"
+#include "settings/QtSettingsStore.h"
 
 #include <QApplication>
 #include <QTimer>

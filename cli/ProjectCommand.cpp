@@ -12,7 +12,7 @@
 #include "core/project/ProjectFileIo.h"
 #include "core/project/ProjectPath.h"
 #include "core/settings/SettingNames.h"
-#include "ui/settings/QtSettingsStore.h"
+#include "settings/QtSettingsStore.h"
 
 #include <algorithm>
 #include <cctype>

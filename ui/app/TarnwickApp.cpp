@@ -19,7 +19,7 @@
 #include "ui/framework/PromptService.h"
 #include "ui/framework/View.h"
 #include "ui/project/ProjectDocumentKind.h"
-#include "ui/settings/QtSettingsStore.h"
+#include "settings/QtSettingsStore.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -2,7 +2,7 @@
 
 #include "tests/ui/support/TextTestDocument.h"
 #include "ui/app/MainFrame.h"
-#include "ui/settings/QtSettingsStore.h"
+#include "settings/QtSettingsStore.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "ui/settings/QtSettingsStore.h"
+#include "settings/QtSettingsStore.h"
 
 namespace {
 QString Key(const std::string& strSection, const std::string& strEntry)
