@@ -97,6 +97,42 @@ private slots:
         QCOMPARE(fixture.Stored("Recent File List/File1").toString(), strB);
     }
 
+    void recentFileThatCannotBeOpenedLeavesTheList()
+    {
+        CAppFixture fixture;
+        QString strA = fixture.WriteFile("A.java", "a");
+        QString strB = fixture.WriteFile("B.java", "b");
+        QString strGone = fixture.TempPath("Gone.java");
+        fixture.PresetSettings().setValue("Recent File List/File1", strGone);
+        fixture.PresetSettings().setValue("Recent File List/File2", strA);
+        fixture.PresetSettings().setValue("Recent File List/File3", "");
+        fixture.PresetSettings().setValue("Recent File List/File4", strB);
+        QVERIFY(fixture.Start());
+        CMainFrame& frame = *fixture.App().MainFrame();
+        QCOMPARE(frame.RecentFiles(), (QStringList{strGone, strA, strB}));
+        QAction* pGone = TopMenu(frame, "&File")->findChild<QAction*>("recent_file_1");
+        QVERIFY(pGone);
+        QCOMPARE(pGone->text(), "&1 " + strGone);
+        pGone->trigger();
+        QCOMPARE(fixture.Prompts().m_messages.size(), 1);
+        QCOMPARE(frame.RecentFiles(), (QStringList{strA, strB}));
+        QStringList items = MenuTexts(TopMenu(frame, "&File"));
+        QVERIFY(items.contains("&1 " + strA));
+        QVERIFY(items.contains("&2 " + strB));
+        QVERIFY(!items.contains("&3 " + strB));
+        QCOMPARE(fixture.Stored("Recent File List/File1").toString(), strA);
+        QCOMPARE(fixture.Stored("Recent File List/File2").toString(), strB);
+        QCOMPARE(fixture.Stored("Recent File List/File3").toString(), QString());
+        QCOMPARE(fixture.Stored("Recent File List/File4").toString(), QString());
+
+        // Opening one again moves it to the front; the list survives a restart.
+        QVERIFY(fixture.App().OpenDocumentFile(strB));
+        QCOMPARE(frame.RecentFiles(), (QStringList{strB, strA}));
+        fixture.Close();
+        QVERIFY(fixture.Start());
+        QCOMPARE(fixture.App().MainFrame()->RecentFiles(), (QStringList{strB, strA}));
+    }
+
     void statusPanesKeepTheirWidth()
     {
         CAppFixture fixture;

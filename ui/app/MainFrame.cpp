@@ -1,6 +1,7 @@
 #include "ui/app/MainFrame.h"
 
 #include "core/app/CommandIds.h"
+#include "core/settings/RecentFileList.h"
 #include "core/settings/SettingNames.h"
 #include "core/settings/SettingsStore.h"
 #include "ui/app/CommandIcons.h"
@@ -15,15 +16,12 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
 
 using namespace CommandIds;
 
 namespace {
-const char* const kRecentFileGroup = "Recent File List";
-constexpr int kMaxRecentFiles = 8;
 constexpr int kLineColumnPaneWidth = 70;
 } // namespace
 
@@ -200,9 +198,10 @@ void CMainFrame::AddRecentFileItems(QMenu* pMenu)
         pAction->setObjectName(QStringLiteral("recent_file_%1").arg(i + 1));
         connect(pAction, &QAction::triggered, this, [this, strPath] {
             if (!m_app.OpenDocumentFile(strPath)) {
-                QStringList remaining = RecentFiles();
-                remaining.removeAll(strPath);
-                WriteRecentFiles(remaining);
+                CRecentFileList list;
+                list.Load(m_app.Store());
+                list.Remove(strPath.toStdString());
+                list.Save(m_app.Store());
                 RebuildMenuBar();
             }
             UpdateCommandStates();
@@ -212,30 +211,20 @@ void CMainFrame::AddRecentFileItems(QMenu* pMenu)
 
 QStringList CMainFrame::RecentFiles() const
 {
-    QSettings& settings = m_app.QtSettings();
+    CRecentFileList list;
+    list.Load(m_app.Store());
     QStringList files;
-    for (int i = 1; i <= kMaxRecentFiles; ++i) {
-        QString strPath = settings.value(QStringLiteral("%1/File%2").arg(kRecentFileGroup).arg(i)).toString();
-        if (!strPath.isEmpty())
-            files.push_back(strPath);
-    }
+    for (const std::string& strPath : list.Files())
+        files.push_back(QString::fromStdString(strPath));
     return files;
-}
-
-void CMainFrame::WriteRecentFiles(const QStringList& files)
-{
-    QSettings& settings = m_app.QtSettings();
-    settings.remove(kRecentFileGroup);
-    for (int i = 0; i < files.size() && i < kMaxRecentFiles; ++i)
-        settings.setValue(QStringLiteral("%1/File%2").arg(kRecentFileGroup).arg(i + 1), files[i]);
 }
 
 void CMainFrame::AddToRecentFileList(const QString& strPath)
 {
-    QStringList files = RecentFiles();
-    files.removeAll(strPath);
-    files.prepend(strPath);
-    WriteRecentFiles(files);
+    CRecentFileList list;
+    list.Load(m_app.Store());
+    list.Add(strPath.toStdString());
+    list.Save(m_app.Store());
     RebuildMenuBar();
 }
 

@@ -70,7 +70,6 @@ private:
     void OnActiveFrameChanged();
     void ArrangeIcons();
     QAction* MakeCommandAction(const QString& strText, int nId, QObject* pParent);
-    void WriteRecentFiles(const QStringList& files);
 
     CTarnwickApp& m_app;
     QMdiArea* m_pMdiArea = nullptr;
