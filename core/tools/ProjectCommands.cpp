@@ -1,0 +1,73 @@
+#include "core/tools/ProjectCommands.h"
+
+#include "core/project/JavaProjectCore.h"
+#include "core/settings/Settings.h"
+#include "core/tools/JarCommandBuilder.h"
+#include "core/tools/JdkCommandBuilder.h"
+#include "core/tools/ToolPath.h"
+
+std::string CProjectCommands::MainFilePath(CJavaProjectCore& project)
+{
+    const std::string strMain = project.GetMainFile();
+    return strMain.empty() ? std::string() : project.GetFilePath(strMain);
+}
+
+CProjectCommands::CResult CProjectCommands::Build(CJavaProjectCore& project, const CSettings& settings)
+{
+    CResult result;
+    result.m_bReady = CJdkCommandBuilder::BuildProject(settings.m_strJavaBin, project.GetMainFile(),
+                                                       MainFilePath(project), project.GetJavacSwitches(),
+                                                       result.m_command, result.m_strError);
+    return result;
+}
+
+CProjectCommands::CResult CProjectCommands::Compile(const CSettings& settings, const std::string& strPath)
+{
+    CResult result;
+    result.m_bReady = CJdkCommandBuilder::CompileFile(settings.m_strJavaBin, strPath, settings.m_strJavac,
+                                                      result.m_command, result.m_strError);
+    return result;
+}
+
+CProjectCommands::CResult CProjectCommands::Run(CJavaProjectCore& project, const CSettings& settings)
+{
+    CResult result;
+    result.m_bReady = CJdkCommandBuilder::RunJava(settings.m_strJavaBin, project.GetMainFile(), MainFilePath(project),
+                                                  project.GetJavaSwitches(), project.GetMainPackage(),
+                                                  result.m_command, result.m_strError);
+    return result;
+}
+
+CProjectCommands::CResult CProjectCommands::RunApplet(const CSettings& settings, const std::string& strHtmlPath)
+{
+    CResult result;
+    result.m_bReady =
+        CJdkCommandBuilder::RunApplet(settings.m_strJavaBin, strHtmlPath, result.m_command, result.m_strError);
+    return result;
+}
+
+std::string CProjectCommands::DefaultJarPath(CJavaProjectCore& project)
+{
+    const std::string strMain = project.GetMainFile();
+    if (strMain.empty())
+        return std::string();
+    // The folder jar runs in, so the offered archive sits beside the classes.
+    return CToolPath::Join(CToolPath::FolderOf(MainFilePath(project)), CJarCommandBuilder::DefaultJarName(strMain));
+}
+
+CProjectCommands::CResult CProjectCommands::CreateJar(CJavaProjectCore& project, const CSettings& settings,
+                                                      const std::string& strJarPath)
+{
+    CResult result;
+    result.m_bReady = CJarCommandBuilder::CreateJar(settings.m_strJavaBin, project.GetMainFile(),
+                                                    MainFilePath(project), strJarPath, result.m_command,
+                                                    result.m_strError);
+    return result;
+}
+
+CProjectCommands::CResult CProjectCommands::ListArchive(const CSettings& settings, const std::string& strJarPath)
+{
+    CResult result;
+    result.m_bReady = CJarCommandBuilder::ListArchive(settings.m_strJavaBin, strJarPath, result.m_command);
+    return result;
+}
