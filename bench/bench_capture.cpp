@@ -67,6 +67,7 @@ static void BM_CaptureCat100MB(benchmark::State& state)
     COutputBuffer::AppendNormalised(strExpected, strOutput.data(), strOutput.size());
     strExpected += "Exit code: 0\r\nNo Errors";
 
+    CExternalProcess runner;
     double dCaptureCpu = 0;
     double dCatCpu = 0;
     for (auto _ : state) {
@@ -75,11 +76,11 @@ static void BM_CaptureCat100MB(benchmark::State& state)
         rusage childrenBefore {};
         getrusage(RUSAGE_SELF, &selfBefore);
         getrusage(RUSAGE_CHILDREN, &childrenBefore);
-        if (!CExternalProcess::Start("/bin/cat", {"cat", szFile}, "")) {
+        if (!runner.Start("/bin/cat", {"cat", szFile}, "")) {
             state.SkipWithError("cat did not start");
             break;
         }
-        while (CExternalProcess::IsRunning())
+        while (runner.IsRunning())
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
         rusage selfAfter {};
         rusage childrenAfter {};
@@ -87,7 +88,7 @@ static void BM_CaptureCat100MB(benchmark::State& state)
         getrusage(RUSAGE_CHILDREN, &childrenAfter);
         dCaptureCpu += CpuSeconds(selfAfter) - CpuSeconds(selfBefore) + CpuSeconds(childrenAfter) -
                        CpuSeconds(childrenBefore);
-        if (CExternalProcess::GetOutput() != strExpected) {
+        if (runner.GetOutput() != strExpected) {
             state.SkipWithError("the captured output differs from the tool's");
             break;
         }

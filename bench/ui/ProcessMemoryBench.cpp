@@ -50,18 +50,18 @@ int main(int argc, char** argv)
     CAppFixture fixture;
     if (!fixture.Start({}, false))
         return 1;
+    CExternalProcess runner;
     CProcessWindow window;
     window.SetOutputLimit(nLimitMb << 20);
     window.show();
     const long nStartKb = ResidentKilobytes();
     QTemporaryDir folder;
     const bool bStarted = bPaced
-        ? CExternalProcess::Start("/bin/sh", {"sh", "-c", szPaced}, folder.path().toStdString(), nLimitMb << 20)
-        : CExternalProcess::Start("/usr/bin/yes", {"yes", "Hello.java:12: error: cannot find symbol"}, "/tmp",
-                                  nLimitMb << 20);
+        ? runner.Start("/bin/sh", {"sh", "-c", szPaced}, folder.path().toStdString(), nLimitMb << 20)
+        : runner.Start("/usr/bin/yes", {"yes", "Hello.java:12: error: cannot find symbol"}, "/tmp", nLimitMb << 20);
     if (!bStarted)
         return 1;
-    window.Create(std::make_unique<CExternalProcess>(), nullptr);
+    window.Create(runner, nullptr);
 
     long nPeakKb = nStartKb;
     QElapsedTimer elapsed;
@@ -75,8 +75,8 @@ int main(int argc, char** argv)
     });
     sampler.start();
     QApplication::exec();
-    const std::size_t nOutput = CExternalProcess::GetOutput().size();
-    const bool bStopped = CExternalProcess::TerminateAndWait(CExternalProcess::s_nUserStopCode);
+    const std::size_t nOutput = runner.GetOutput().size();
+    const bool bStopped = runner.TerminateAndWait(CExternalProcess::s_nUserStopCode);
 
     std::printf("%s through the process window for %d s, output limit %zu MB\n",
                 bPaced ? "a paced printer" : "yes", nSeconds, nLimitMb);

@@ -53,15 +53,16 @@ int main(int argc, char** argv)
     CAppFixture fixture;
     if (!fixture.Start({}, false))
         return 1;
+    CExternalProcess runner;
     CProcessWindow window;
     window.show();
-    if (!CExternalProcess::Start("/bin/cat", {"cat", strFile}, "/tmp"))
+    if (!runner.Start("/bin/cat", {"cat", strFile}, "/tmp"))
         return 1;
     QElapsedTimer total;
     total.start();
     rusage usageBefore {};
     getrusage(RUSAGE_SELF, &usageBefore);
-    window.Create(std::make_unique<CExternalProcess>(), nullptr);
+    window.Create(runner, nullptr);
 
     // A probe that runs whenever the event loop is free: the gaps between
     // its runs are the stretches the window kept the loop busy.

@@ -43,16 +43,23 @@ public:
             m_bKillSent = true;
         }
     }
+
+    // The reader thread's work.
+    void ReadOutput(int nFd, pid_t pid);
+    void ReadWhatIsThere(int nFd);
+    bool WaitForExit(pid_t pid, int& nExitCode);
 };
 
-CExternalProcess::~CExternalProcess() = default;
+CExternalProcess::CExternalProcess() : m_pState(std::make_unique<CRunState>()) {}
 
-CExternalProcess::CRunState& CExternalProcess::State()
+CExternalProcess::~CExternalProcess()
 {
-    // Never destroyed: a reader thread may still be at work when the
-    // program exits.
-    static CRunState& state = *new CRunState();
-    return state;
+    // A stopped tool is killed after s_killGrace at the latest, and once it
+    // has ended the reader finishes even if something it left behind holds
+    // the output: this waits about that long at most.
+    Terminate(s_nUserStopCode);
+    if (m_pState->m_threadReader.joinable())
+        m_pState->m_threadReader.join();
 }
 
 bool CExternalProcess::Start(const CToolCommand& cmd, std::size_t nOutputLimit)
@@ -63,7 +70,7 @@ bool CExternalProcess::Start(const CToolCommand& cmd, std::size_t nOutputLimit)
 bool CExternalProcess::Start(const std::string& strProgram, const std::vector<std::string>& vecArgs,
                              const std::string& strFolder, std::size_t nOutputLimit)
 {
-    CRunState& state = State();
+    CRunState& state = *m_pState;
     bool bIdle = false;
     if (!state.m_bRunning.compare_exchange_strong(bIdle, true))
         return false;
@@ -94,7 +101,7 @@ bool CExternalProcess::Start(const std::string& strProgram, const std::vector<st
         state.m_nStopCode = 0;
     }
     try {
-        state.m_threadReader = std::thread(&CExternalProcess::ReadOutput, nPipe[0], pid);
+        state.m_threadReader = std::thread(&CRunState::ReadOutput, &state, nPipe[0], pid);
     } catch (const std::system_error&) {
         // Nobody would drain the pipe or report the end: do not leave the tool behind.
         std::lock_guard<std::mutex> lock(state.m_mtxProcess);
@@ -110,7 +117,7 @@ bool CExternalProcess::Start(const std::string& strProgram, const std::vector<st
 
 void CExternalProcess::Terminate(int nExitCode)
 {
-    CRunState& state = State();
+    CRunState& state = *m_pState;
     std::lock_guard<std::mutex> lock(state.m_mtxProcess);
     if (!state.m_bRunning.load() || state.m_pid <= 0 || state.m_bStopRequested)
         return;
@@ -134,32 +141,32 @@ bool CExternalProcess::TerminateAndWait(int nExitCode, std::chrono::milliseconds
     return true;
 }
 
-bool CExternalProcess::IsRunning()
+bool CExternalProcess::IsRunning() const
 {
-    return State().m_bRunning.load(std::memory_order_acquire);
+    return m_pState->m_bRunning.load(std::memory_order_acquire);
 }
 
-std::string CExternalProcess::GetOutput()
+std::string CExternalProcess::GetOutput() const
 {
-    return State().m_output.Copy();
+    return m_pState->m_output.Copy();
 }
 
-std::size_t CExternalProcess::GetOutputLength()
+std::size_t CExternalProcess::GetOutputLength() const
 {
-    return State().m_output.Length();
+    return m_pState->m_output.Length();
 }
 
-std::string CExternalProcess::GetOutputTail(std::size_t nFrom, bool& bStillRunning, std::size_t nMaxBytes)
+std::string CExternalProcess::GetOutputTail(std::size_t nFrom, bool& bStillRunning, std::size_t nMaxBytes) const
 {
     std::size_t nStart = 0;
     return GetOutputTail(nFrom, bStillRunning, nMaxBytes, nStart);
 }
 
 std::string CExternalProcess::GetOutputTail(std::size_t nFrom, bool& bStillRunning, std::size_t nMaxBytes,
-                                            std::size_t& nStart)
+                                            std::size_t& nStart) const
 {
     bStillRunning = IsRunning();
-    return State().m_output.CopyFrom(nFrom, nMaxBytes, nStart);
+    return m_pState->m_output.CopyFrom(nFrom, nMaxBytes, nStart);
 }
 
 static const char* VerdictFor(int nExitCode)
@@ -192,9 +199,9 @@ static bool ToolHasEnded(pid_t pid)
     return info.si_pid == pid;
 }
 
-void CExternalProcess::ReadOutput(int nFd, pid_t pid)
+void CExternalProcess::CRunState::ReadOutput(int nFd, pid_t pid)
 {
-    CRunState& state = State();
+    CRunState& state = *this;
     char buffer[s_nReadChunk + 2];
     bool bToolEnded = false;
     // The last output, or the moment the tool was seen to have ended.
@@ -249,7 +256,7 @@ void CExternalProcess::ReadOutput(int nFd, pid_t pid)
     state.m_bRunning.store(false, std::memory_order_release);
 }
 
-void CExternalProcess::ReadWhatIsThere(int nFd)
+void CExternalProcess::CRunState::ReadWhatIsThere(int nFd)
 {
     // Bounded: whatever holds the pipe may never stop writing.
     constexpr int nMostReads = 16;
@@ -261,15 +268,15 @@ void CExternalProcess::ReadWhatIsThere(int nFd)
         const ssize_t nBytes = read(nFd, buffer, sizeof(buffer));
         if (nBytes <= 0)
             return;
-        State().m_output.AppendChunk(buffer, static_cast<std::size_t>(nBytes));
+        m_output.AppendChunk(buffer, static_cast<std::size_t>(nBytes));
     }
 }
 
-bool CExternalProcess::WaitForExit(pid_t pid, int& nExitCode)
+bool CExternalProcess::CRunState::WaitForExit(pid_t pid, int& nExitCode)
 {
     // The output closes a moment before the tool can be reaped, so give it a
     // short while before calling it still active.
-    CRunState& state = State();
+    CRunState& state = *this;
     CSteadyClock::time_point tpGiveUp = CSteadyClock::now() + s_exitGrace;
     for (;;) {
         {

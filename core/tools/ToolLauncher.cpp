@@ -2,12 +2,9 @@
 
 #include "core/tools/ConsoleLauncher.h"
 
-std::unique_ptr<CExternalProcess> CToolLauncher::StartToolProcess(const CToolCommand& cmd, std::size_t nOutputLimit)
+bool CToolLauncher::StartToolProcess(CExternalProcess& runner, const CToolCommand& cmd, std::size_t nOutputLimit)
 {
-    auto pProcess = std::make_unique<CExternalProcess>();
-    if (!pProcess->Start(cmd, nOutputLimit))
-        return nullptr;
-    return pProcess;
+    return runner.Start(cmd, nOutputLimit);
 }
 
 bool CToolLauncher::LaunchInConsole(const CToolCommand& cmd)

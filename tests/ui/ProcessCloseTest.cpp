@@ -43,7 +43,6 @@ private slots:
         if (m_pidTool > 0)
             kill(-m_pidTool, SIGKILL);
         m_pidTool = 0;
-        QTRY_VERIFY_WITH_TIMEOUT(!CExternalProcess::IsRunning(), 5000);
     }
 
     void closingTheProjectAsksToStopTheProgram()
@@ -57,7 +56,7 @@ private slots:
         QVERIFY(fixture.App().Router().Execute(kCloseProject));
         QCOMPARE(fixture.Prompts().m_messages, (QStringList{kAskCloseProject, kStopAndClose}));
         QVERIFY(fixture.App().GetProjectDoc() == pProject);
-        QVERIFY(CExternalProcess::IsRunning());
+        QVERIFY(fixture.App().ToolRunner().IsRunning());
         QVERIFY(pProject->ProcessWindow()->IsWatching());
         QVERIFY(!Gone(m_pidTool));
 
@@ -67,12 +66,13 @@ private slots:
         QCOMPARE(fixture.Prompts().m_messages, (QStringList{kAskCloseProject, kStopAndClose}));
         QVERIFY(fixture.App().GetProjectDoc() == nullptr);
         // Stopped and over by the time the project has gone.
-        QVERIFY(!CExternalProcess::IsRunning());
+        CExternalProcess& runner = fixture.App().ToolRunner();
+        QVERIFY(!runner.IsRunning());
         QVERIFY(Gone(m_pidTool));
-        QVERIFY(CExternalProcess::GetOutput().ends_with("Exit code: 11\r\nProcess terminated by user."));
-        QVERIFY(CExternalProcess::Start("/bin/sh", {"sh", "-c", "echo again"}, "/tmp"));
-        QTRY_VERIFY_WITH_TIMEOUT(!CExternalProcess::IsRunning(), 5000);
-        QCOMPARE(CExternalProcess::GetOutput(), std::string("again\r\nExit code: 0\r\nNo Errors"));
+        QVERIFY(runner.GetOutput().ends_with("Exit code: 11\r\nProcess terminated by user."));
+        QVERIFY(runner.Start("/bin/sh", {"sh", "-c", "echo again"}, "/tmp"));
+        QTRY_VERIFY_WITH_TIMEOUT(!runner.IsRunning(), 5000);
+        QCOMPARE(runner.GetOutput(), std::string("again\r\nExit code: 0\r\nNo Errors"));
     }
 
     void openingAnotherProjectAsksToo()
@@ -87,11 +87,11 @@ private slots:
         QVERIFY(fixture.App().OpenDocumentFile(strOther) == nullptr);
         QCOMPARE(fixture.Prompts().m_messages, (QStringList{kAskCloseProject, kStopAndClose}));
         QVERIFY(fixture.App().GetProjectDoc() == pProject);
-        QVERIFY(CExternalProcess::IsRunning());
+        QVERIFY(fixture.App().ToolRunner().IsRunning());
 
         fixture.Prompts().m_answers = {CPromptService::kAnswerOk, CPromptService::kAnswerOk};
         QVERIFY(fixture.App().OpenDocumentFile(strOther) != nullptr);
-        QVERIFY(!CExternalProcess::IsRunning());
+        QVERIFY(!fixture.App().ToolRunner().IsRunning());
         QVERIFY(Gone(m_pidTool));
         QCOMPARE(fixture.App().GetProjectDoc()->ProjectDocument().GetPathName(), strOther);
     }
@@ -108,7 +108,7 @@ private slots:
         QCOMPARE(fixture.Prompts().m_messages, QStringList{kStopAndClose});
         QVERIFY(pFrame->isVisible());
         QVERIFY(fixture.App().GetProjectDoc() != nullptr);
-        QVERIFY(CExternalProcess::IsRunning());
+        QVERIFY(fixture.App().ToolRunner().IsRunning());
         QVERIFY(!Gone(m_pidTool));
 
         // File > Exit takes the same way.
@@ -116,7 +116,7 @@ private slots:
         QVERIFY(fixture.App().Router().Execute(kAppExit));
         QCOMPARE(fixture.Prompts().m_messages, (QStringList{kStopAndClose, kStopAndClose}));
         QVERIFY(!pFrame->isVisible());
-        QVERIFY(!CExternalProcess::IsRunning());
+        QVERIFY(!fixture.App().ToolRunner().IsRunning());
         QVERIFY(Gone(m_pidTool));
     }
 
@@ -127,7 +127,7 @@ private slots:
             QVERIFY(fixture.Start({}, false));
             QVERIFY(StartEndlessRun(fixture, "Loop.jpr"));
         }
-        QVERIFY(!CExternalProcess::IsRunning());
+        // Stopped and reaped by the time the application is gone.
         QVERIFY(Gone(m_pidTool));
     }
 
@@ -149,14 +149,14 @@ private:
     CJavaProjectDoc* StartEndlessRun(CAppFixture& fixture, const QString& strName)
     {
         auto* pProject = dynamic_cast<CJavaProjectDoc*>(fixture.App().OpenDocumentFile(WriteProject(fixture, strName)));
-        if (!pProject || !CExternalProcess::Start("/bin/sh", {"sh", "-c", "echo $$; while :; do sleep 1; done"}, "/tmp"))
+        CExternalProcess& runner = fixture.App().ToolRunner();
+        if (!pProject || !runner.Start("/bin/sh", {"sh", "-c", "echo $$; while :; do sleep 1; done"}, "/tmp"))
             return nullptr;
-        pProject->ShowProcessWindow(std::make_unique<CExternalProcess>());
+        pProject->ShowProcessWindow(runner);
         const auto tpGiveUp = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-        while (CExternalProcess::GetOutput().find('\n') == std::string::npos
-               && std::chrono::steady_clock::now() < tpGiveUp)
+        while (runner.GetOutput().find('\n') == std::string::npos && std::chrono::steady_clock::now() < tpGiveUp)
             QTest::qWait(5);
-        m_pidTool = static_cast<pid_t>(std::atol(CExternalProcess::GetOutput().c_str()));
+        m_pidTool = static_cast<pid_t>(std::atol(runner.GetOutput().c_str()));
         return m_pidTool > 0 ? pProject : nullptr;
     }
 

@@ -15,27 +15,26 @@
 #include <QtTest>
 
 namespace {
-// Starts a shell script as the captured run and hands back its runner.
-std::unique_ptr<CExternalProcess> StartScript(const std::string& strScript)
+// Starts a shell script on the application's runner and hands back the runner.
+CExternalProcess& StartScript(CAppFixture& fixture, const std::string& strScript)
 {
-    if (!CExternalProcess::Start("/bin/sh", {"sh", "-c", strScript}, "/tmp"))
-        return nullptr;
-    return std::make_unique<CExternalProcess>();
+    CExternalProcess& runner = fixture.App().ToolRunner();
+    if (!runner.Start("/bin/sh", {"sh", "-c", strScript}, "/tmp"))
+        qFatal("the script did not start: %s", strScript.c_str());
+    return runner;
 }
 } // namespace
 
 class ProcessWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() { QTRY_VERIFY_WITH_TIMEOUT(!CExternalProcess::IsRunning(), 5000); }
-
     void quietToolEndsWithExitCodeAndVerdict()
     {
         CAppFixture fixture;
         QVERIFY(fixture.Start());
         fixture.App().SetProcessTitle("Building \"/tmp/Quiet.java\"");
         CProcessWindow window(&fixture.App());
-        window.Create(StartScript("sleep 0.3"), nullptr);
+        window.Create(StartScript(fixture, "sleep 0.3"), nullptr);
         QVERIFY(window.IsWatching());
         QVERIFY(window.StopButton()->isEnabled());
         QCOMPARE(window.TitleText(), QString("Building \"/tmp/Quiet.java\""));
@@ -55,7 +54,7 @@ private slots:
         QAction* pRun = fixture.App().MainFrame()->findChild<QAction*>("toolbar_32776");
         QVERIFY(pRun);
         CProcessWindow window(&fixture.App());
-        window.Create(StartScript("sleep 0.3"), nullptr);
+        window.Create(StartScript(fixture, "sleep 0.3"), nullptr);
         fixture.App().MainFrame()->UpdateCommandStates();
         QVERIFY(!pRun->isEnabled());
         QTRY_VERIFY_WITH_TIMEOUT(!window.IsWatching(), 5000);
@@ -67,7 +66,7 @@ private slots:
         CAppFixture fixture;
         QVERIFY(fixture.Start());
         CProcessWindow window(&fixture.App());
-        window.Create(StartScript("printf 'one\\r'; sleep 0.3; printf '\\ntwo\\nthree'; exit 3"), nullptr);
+        window.Create(StartScript(fixture, "printf 'one\\r'; sleep 0.3; printf '\\ntwo\\nthree'; exit 3"), nullptr);
         QTRY_VERIFY_WITH_TIMEOUT(window.OutputText().startsWith("one"), 3000);
         QTRY_VERIFY_WITH_TIMEOUT(!window.IsWatching(), 5000);
         QCOMPARE(window.OutputText(), QString("one\ntwo\nthreeExit code: 3\nThere were errors"));
@@ -79,7 +78,7 @@ private slots:
         QVERIFY(fixture.Start());
         CProcessWindow window(&fixture.App());
         // 30,000 numbered lines (about 1 MB), several ticks' worth, in one burst.
-        window.Create(StartScript("seq -w 1 30000 | sed 's/$/ of the lines/'"), nullptr);
+        window.Create(StartScript(fixture, "seq -w 1 30000 | sed 's/$/ of the lines/'"), nullptr);
         QTRY_VERIFY_WITH_TIMEOUT(!window.IsWatching(), 20000);
         QString strExpected;
         for (int i = 1; i <= 30000; ++i)
@@ -95,19 +94,19 @@ private slots:
         CAppFixture fixture;
         QVERIFY(fixture.Start());
         CProcessWindow window(&fixture.App());
-        window.Create(StartScript("echo started; sleep 30"), nullptr);
+        window.Create(StartScript(fixture, "echo started; sleep 30"), nullptr);
         QTRY_VERIFY_WITH_TIMEOUT(window.OutputText().startsWith("started"), 3000);
         fixture.Prompts().m_answers = {CPromptService::kAnswerCancel};
         window.StopButton()->click();
         QCOMPARE(fixture.Prompts().m_messages,
                  QStringList{"The process is still running, do you wish to abort it?"});
-        QVERIFY(CExternalProcess::IsRunning());
+        QVERIFY(fixture.App().ToolRunner().IsRunning());
         QVERIFY(window.IsWatching());
         fixture.Prompts().m_answers = {CPromptService::kAnswerOk};
         window.StopButton()->click();
         QTRY_VERIFY_WITH_TIMEOUT(!window.IsWatching(), 5000);
         QCOMPARE(window.OutputText(), QString("started\nExit code: 11\nProcess terminated by user."));
-        QVERIFY(!CExternalProcess::IsRunning());
+        QVERIFY(!fixture.App().ToolRunner().IsRunning());
         // With nothing running the button asks nothing.
         window.StopButton()->setEnabled(true);
         window.StopButton()->click();
@@ -122,7 +121,7 @@ private slots:
         CProcessWindow window(&fixture.App());
         window.resize(600, 200);
         window.show();
-        window.Create(StartScript("printf 'Hello.java:5: error: x\\nline two\\n'; exit 1"),
+        window.Create(StartScript(fixture, "printf 'Hello.java:5: error: x\\nline two\\n'; exit 1"),
                       [&lines](int nLine) { lines << nLine; });
         QTRY_VERIFY_WITH_TIMEOUT(!window.IsWatching(), 5000);
         CProcessOutputEdit* pEdit = window.OutputEdit();
@@ -138,9 +137,9 @@ private slots:
         CAppFixture fixture;
         QVERIFY(fixture.Start());
         CProcessWindow window(&fixture.App());
-        window.Create(StartScript("echo first"), nullptr);
+        window.Create(StartScript(fixture, "echo first"), nullptr);
         QTRY_VERIFY_WITH_TIMEOUT(!window.IsWatching(), 5000);
-        QVERIFY(window.Attach(StartScript("sleep 0.3; echo second"), nullptr));
+        QVERIFY(window.Attach(StartScript(fixture, "sleep 0.3; echo second"), nullptr));
         QCOMPARE(window.ProgressPosition(), 0);
         QVERIFY(!window.OutputText().contains("first"));
         QTRY_VERIFY_WITH_TIMEOUT(!window.IsWatching(), 5000);
@@ -155,7 +154,7 @@ private slots:
         CProcessWindow window(&fixture.App());
         QCOMPARE(window.OutputLimit(), std::size_t(1) << 20);
         // 2.1 MB of numbered lines, then quiet until stopped.
-        window.Create(StartScript("seq -w 1 300000; echo done; exec sleep 30"), nullptr);
+        window.Create(StartScript(fixture, "seq -w 1 300000; echo done; exec sleep 30"), nullptr);
         const QString strNote = "[Earlier output was dropped: only the last 1 MB are kept.]\n";
         QTRY_VERIFY_WITH_TIMEOUT(window.OutputText().endsWith("\ndone\n"), 30000);
         QString strText = window.OutputText();
@@ -206,14 +205,15 @@ private slots:
         QVERIFY(fixture.Start());
         CProcessWindow window(&fixture.App());
         window.SetOutputLimit(256 * 1024);
-        QVERIFY(CExternalProcess::Start("/usr/bin/yes", {"yes"}, "/tmp", 256 * 1024));
-        window.Create(std::make_unique<CExternalProcess>(), nullptr);
+        CExternalProcess& runner = fixture.App().ToolRunner();
+        QVERIFY(runner.Start("/usr/bin/yes", {"yes"}, "/tmp", 256 * 1024));
+        window.Create(runner, nullptr);
         const QString strNote = "[Earlier output was dropped: only the last 256 KB are kept.]\n";
         QTRY_VERIFY_WITH_TIMEOUT(window.OutputText().startsWith(strNote), 10000);
         QTest::qWait(1000);
         QVERIFY(window.OutputText().size() <= strNote.size() + 256 * 1024);
-        QVERIFY(CExternalProcess::GetOutput().size() <= 256 * 1024);
-        QVERIFY(CExternalProcess::GetOutputLength() > 10 * 256 * 1024);
+        QVERIFY(runner.GetOutput().size() <= 256 * 1024);
+        QVERIFY(runner.GetOutputLength() > 10 * 256 * 1024);
 
         fixture.Prompts().m_answers = {CPromptService::kAnswerOk};
         window.StopButton()->click();
@@ -222,7 +222,7 @@ private slots:
         QVERIFY(strText.startsWith(strNote));
         QVERIFY(strText.size() <= strNote.size() + 256 * 1024);
         QVERIFY(strText.endsWith("y\ny\nExit code: 11\nProcess terminated by user."));
-        QVERIFY(!CExternalProcess::IsRunning());
+        QVERIFY(!runner.IsRunning());
     }
 
     void longLinesAreShownInDisplayLines()
@@ -231,7 +231,7 @@ private slots:
         QVERIFY(fixture.Start());
         CProcessWindow window(&fixture.App());
         QList<int> lines;
-        window.Create(StartScript("head -c 10000 /dev/zero | tr '\\0' x; printf '\\nHello.java:3: error\\n'"),
+        window.Create(StartScript(fixture, "head -c 10000 /dev/zero | tr '\\0' x; printf '\\nHello.java:3: error\\n'"),
                       [&lines](int nLine) { lines << nLine; });
         QTRY_VERIFY_WITH_TIMEOUT(!window.IsWatching(), 10000);
         const int nMax = CProcessWindow::kDisplayLineChars;
@@ -267,7 +267,7 @@ private slots:
         auto* pWindow = new CProcessWindow;
         processBar.Create(pWindow);
         fixture.App().SetProcessTitle("Building \"/tmp/Hello.java\"");
-        pWindow->Attach(StartScript("printf 'Hello.java:5: error: expected\\n  int x\\n'; exit 1"), nullptr);
+        pWindow->Attach(StartScript(fixture, "printf 'Hello.java:5: error: expected\\n  int x\\n'; exit 1"), nullptr);
         QTRY_VERIFY_WITH_TIMEOUT(!pWindow->IsWatching(), 5000);
         if (qEnvironmentVariableIsSet("TARNWICK_SCREENSHOTS"))
             frame.grab().save(qEnvironmentVariable("TARNWICK_SCREENSHOTS") + "/bars.png");

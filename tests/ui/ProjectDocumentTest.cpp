@@ -70,8 +70,6 @@ void UseTheRealJdk(CAppFixture& fixture)
 class ProjectDocumentTest : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() { QTRY_VERIFY_WITH_TIMEOUT(!CExternalProcess::IsRunning(), 10000); }
-
     void formShowsTheProject()
     {
         CAppFixture fixture;
@@ -431,7 +429,7 @@ private slots:
         // Cancel starts nothing.
         QVERIFY(fixture.App().Router().Execute(kRunApplication));
         QCOMPARE(fixture.Prompts().m_dialogTitles, QStringList{"Arguments"});
-        QVERIFY(!CExternalProcess::IsRunning());
+        QVERIFY(!fixture.App().ToolRunner().IsRunning());
         QCOMPARE(pProject->ProcessWindow()->OutputText(), QString("Exit code: 0\nNo Errors"));
 
         fixture.Prompts().m_onDialog = [](QDialog& dialog) {
@@ -490,7 +488,7 @@ private slots:
         QVERIFY(!router.Update(kProcessWindow).m_bEnabled);
         pProject->CompileFile(fixture.WriteFile("Ok.java", "class Ok {}\n"));
         QCOMPARE(fixture.App().GetProcessTitle(), "Compiling \"" + fixture.TempPath("Ok.java") + "\"");
-        QTRY_VERIFY_WITH_TIMEOUT(!CExternalProcess::IsRunning(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(!fixture.App().ToolRunner().IsRunning(), 10000);
         QVERIFY(pProject->ProcessBar());
         QVERIFY(router.Update(kProcessWindow).m_bEnabled);
         QVERIFY(router.Update(kProcessWindow).m_bChecked);

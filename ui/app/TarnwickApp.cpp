@@ -35,14 +35,14 @@ CTarnwickApp::CTarnwickApp(std::unique_ptr<CQtSettingsStore> pStore)
     : m_pStore(std::move(pStore)), m_pToolRunner(std::make_unique<CExternalProcess>())
 {
     m_router.SetChainProvider([this] { return CommandChain(); });
-    m_isToolRunning = &CExternalProcess::IsRunning;
+    m_isToolRunning = [this] { return m_pToolRunner->IsRunning(); };
 }
 
 CTarnwickApp::~CTarnwickApp()
 {
     // However the application ends, a captured tool does not outlive it
     // unseen: its window and Stop are about to go.
-    CExternalProcess::TerminateAndWait(CExternalProcess::s_nUserStopCode);
+    m_pToolRunner->TerminateAndWait(CExternalProcess::s_nUserStopCode);
     if (m_pMainFrame) {
         CloseAllDocuments();
         // Documents delete themselves later; they must go while their kinds exist.
@@ -225,7 +225,7 @@ void CTarnwickApp::StopRunningTool()
 {
     // A tool that ignores the polite stop is killed after a grace period, so
     // this returns within a second or so.
-    CExternalProcess::TerminateAndWait(CExternalProcess::s_nUserStopCode);
+    m_pToolRunner->TerminateAndWait(CExternalProcess::s_nUserStopCode);
 }
 
 bool CTarnwickApp::SaveAllModified()

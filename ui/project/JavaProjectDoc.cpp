@@ -275,12 +275,12 @@ void CJavaProjectDoc::RunCaptured(const CToolCommand& command)
 {
     if (command.m_bSetsTitle)
         Services().SetProcessTitle(QString::fromStdString(command.m_strTitle));
-    std::unique_ptr<CExternalProcess> pRunner = CToolLauncher::StartToolProcess(command, OutputLimit());
-    if (!pRunner) {
+    CExternalProcess& runner = Services().ToolRunner();
+    if (!CToolLauncher::StartToolProcess(runner, command, OutputLimit())) {
         ShowMessage(CToolMessages::s_szFailedToStart);
         return;
     }
-    ShowProcessWindow(std::move(pRunner));
+    ShowProcessWindow(runner);
     Services().Frames().UpdateCommandStates();
 }
 
@@ -428,7 +428,7 @@ CProjectFormView* CJavaProjectDoc::FirstFormView() const
     return nullptr;
 }
 
-void CJavaProjectDoc::ShowProcessWindow(std::unique_ptr<CExternalProcess> pRunner)
+void CJavaProjectDoc::ShowProcessWindow(CExternalProcess& runner)
 {
     QPointer<CProjectFormView> pForm = FirstFormView();
     auto notify = [pForm](int nLineIndex) {
@@ -438,13 +438,13 @@ void CJavaProjectDoc::ShowProcessWindow(std::unique_ptr<CExternalProcess> pRunne
     if (m_pProcessBar) {
         m_pProcessBar->show();
         m_pProcessWindow->SetOutputLimit(OutputLimit());
-        m_pProcessWindow->Attach(std::move(pRunner), notify);
+        m_pProcessWindow->Attach(runner, notify);
         return;
     }
     m_pProcessBar = new CProcessBar(Services().Frames().DockHost());
     m_pProcessWindow = new CProcessWindow(&Services());
     m_pProcessWindow->SetOutputLimit(OutputLimit());
-    m_pProcessWindow->Create(std::move(pRunner), notify);
+    m_pProcessWindow->Create(runner, notify);
     m_pProcessBar->Create(m_pProcessWindow);
 }
 

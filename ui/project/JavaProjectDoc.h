@@ -67,7 +67,7 @@ public:
     void OnShowArchiveContents();
     void ShowProjectWindow();
     void ToggleProcessWindow();
-    void ShowProcessWindow(std::unique_ptr<CExternalProcess> pRunner);
+    void ShowProcessWindow(CExternalProcess& runner);
     CProcessBar* ProcessBar() const { return m_pProcessBar; }
     CProcessWindow* ProcessWindow() const { return m_pProcessWindow; }
     CProjectBar* ProjectBar() const { return m_pProjectBar; }

@@ -64,34 +64,40 @@ CProcessWindow::CProcessWindow(IAppServices* pServices, QWidget* pParent)
 
 CProcessWindow::~CProcessWindow() = default;
 
-void CProcessWindow::Create(std::unique_ptr<CExternalProcess> pRunner, LineNotify notify)
+void CProcessWindow::Create(CExternalProcess& runner, LineNotify notify)
 {
-    m_pRunner = std::move(pRunner);
+    m_pRunner = &runner;
     m_notify = std::move(notify);
     ShowWholeOutput();
-    if (CExternalProcess::IsRunning()) {
+    const bool bRunning = runner.IsRunning();
+    if (bRunning) {
         m_bAnimation = true;
         m_timer.start(kTimerInterval);
+    } else {
+        m_pRunner = nullptr; // all there is to show is shown
     }
     // A tool that prints nothing for a while can still be stopped.
-    m_pStop->setEnabled(CExternalProcess::IsRunning());
+    m_pStop->setEnabled(bRunning);
     m_pProgress->setValue(0);
     if (m_pServices)
         m_pTitle->setText(m_pServices->GetProcessTitle());
 }
 
-bool CProcessWindow::Attach(std::unique_ptr<CExternalProcess> pRunner, LineNotify notify)
+bool CProcessWindow::Attach(CExternalProcess& runner, LineNotify notify)
 {
     show();
     if (m_pServices)
         m_pTitle->setText(m_pServices->GetProcessTitle());
     m_pProgress->setValue(0);
-    m_pRunner = std::move(pRunner);
+    m_pRunner = &runner;
     m_notify = std::move(notify);
     ShowWholeOutput();
-    if (CExternalProcess::IsRunning())
+    const bool bRunning = runner.IsRunning();
+    if (bRunning)
         m_timer.start(kTimerInterval);
-    m_pStop->setEnabled(CExternalProcess::IsRunning());
+    else
+        m_pRunner = nullptr;
+    m_pStop->setEnabled(bRunning);
     return true;
 }
 
@@ -129,7 +135,7 @@ void CProcessWindow::ShowWholeOutput()
     ClearOutput();
     bool bStillRunning = false;
     std::size_t nStart = 0;
-    std::string strOutput = CExternalProcess::GetOutputTail(0, bStillRunning, std::string::npos, nStart);
+    std::string strOutput = m_pRunner->GetOutputTail(0, bStillRunning, std::string::npos, nStart);
     if (strOutput.size() > m_nOutputLimit) {
         nStart += strOutput.size() - m_nOutputLimit;
         strOutput.erase(0, strOutput.size() - m_nOutputLimit);
@@ -240,6 +246,10 @@ void CProcessWindow::SetStatusText(const QString& strText)
 
 void CProcessWindow::OnTick()
 {
+    if (!m_pRunner) {
+        m_timer.stop();
+        return;
+    }
     SetStatusText(m_bAnimation ? "External process in progress --" : "External process in progress +");
     m_bAnimation = !m_bAnimation;
     int nStep = m_pProgress->value() + 1;
@@ -248,13 +258,13 @@ void CProcessWindow::OnTick()
     // A tool writing faster than the window can follow leaves it ever
     // further behind: once more than it keeps lies ahead, what it shows is
     // stale, so it starts afresh with the newest it can keep.
-    const std::size_t nEnd = CExternalProcess::GetOutputLength();
+    const std::size_t nEnd = m_pRunner->GetOutputLength();
     bool bAfresh = nEnd > m_nShownLength + m_nOutputLimit;
     if (bAfresh)
         m_nShownLength = nEnd - m_nOutputLimit;
     bool bStillRunning = false;
     std::size_t nStart = 0;
-    std::string strTail = CExternalProcess::GetOutputTail(m_nShownLength, bStillRunning, kTickBytes, nStart);
+    std::string strTail = m_pRunner->GetOutputTail(m_nShownLength, bStillRunning, kTickBytes, nStart);
     // A tool pouring out output is shown a slice per tick, ticking again at
     // once, so the window stays responsive while it catches up.
     const bool bBehind = strTail.size() == kTickBytes;
@@ -280,7 +290,7 @@ void CProcessWindow::OnTick()
         m_pProgress->setValue(kProgressMaximum);
         SetStatusText("External process complete");
         m_timer.stop();
-        m_pRunner.reset();
+        m_pRunner = nullptr;
         // Compile and Run wait for the run to end; let them know it has.
         if (m_pServices)
             m_pServices->Frames().UpdateCommandStates();
@@ -289,15 +299,14 @@ void CProcessWindow::OnTick()
 
 void CProcessWindow::OnStop()
 {
-    if (!CExternalProcess::IsRunning())
+    if (!m_pRunner || !m_pRunner->IsRunning())
         return;
     if (Prompts().MessageBox(this, "The process is still running, do you wish to abort it?",
                              CPromptService::kOkCancel, CPromptService::kIconQuestion) != CPromptService::kAnswerOk)
         return;
-    if (m_pRunner) {
-        CExternalProcess::Terminate(CExternalProcess::s_nUserStopCode);
-        m_pRunner.reset();
-    }
+    // The run may have ended while the question was up; then this does nothing.
+    if (m_pRunner)
+        m_pRunner->Terminate(CExternalProcess::s_nUserStopCode);
 }
 
 void CProcessWindow::resizeEvent(QResizeEvent* pEvent)

@@ -5,7 +5,6 @@
 #include <QWidget>
 #include <algorithm>
 #include <functional>
-#include <memory>
 
 class CExternalProcess;
 class IAppServices;
@@ -32,12 +31,15 @@ public:
     explicit CProcessWindow(IAppServices* pServices = nullptr, QWidget* pParent = nullptr);
     ~CProcessWindow() override;
 
-    // First showing: takes the run (may be null) and the receiver of double-clicks.
-    void Create(std::unique_ptr<CExternalProcess> pRunner, LineNotify notify);
+    // First showing: the runner whose output it shows and whose tool Stop
+    // stops, and the receiver of double-clicks. The window follows the
+    // runner until its run is over, so the runner must last that long.
+    void Create(CExternalProcess& runner, LineNotify notify);
     // A new run in the existing window.
-    bool Attach(std::unique_ptr<CExternalProcess> pRunner, LineNotify notify);
+    bool Attach(CExternalProcess& runner, LineNotify notify);
 
     bool IsWatching() const { return m_timer.isActive(); }
+    // Whether it still follows a run; it lets go of the runner once the run is over.
     bool HoldsRunner() const { return m_pRunner != nullptr; }
     QString OutputText() const;
     // The text of a display line; empty past the last.
@@ -84,7 +86,7 @@ private:
     CProcessOutputEdit* m_pOutput;
     QTimer m_timer;
     bool m_bAnimation = false;
-    std::unique_ptr<CExternalProcess> m_pRunner;
+    CExternalProcess* m_pRunner = nullptr; // not owned
     LineNotify m_notify;
     std::size_t m_nShownLength = 0; // the run's output offset shown up to
     std::size_t m_nOutputLimit;

@@ -58,35 +58,39 @@ static bool WaitForProcessEnd(pid_t pid)
 
 TEST(ToolsExternalProcess, OutputEndsWithExitCodeAndVerdict)
 {
-    EXPECT_EQ(RunShellCaptured("printf 'a\\nb'"), "a\r\nbExit code: 0\r\nNo Errors");
-    EXPECT_FALSE(CExternalProcess::IsRunning());
-    EXPECT_EQ(RunShellCaptured("true"), "Exit code: 0\r\nNo Errors");
-    EXPECT_EQ(RunShellCaptured("printf 'x\\n'; exit 3"), "x\r\nExit code: 3\r\nThere were errors");
-    EXPECT_EQ(RunShellCaptured("exit 11"), "Exit code: 11\r\nProcess terminated by user.");
-    EXPECT_EQ(RunShellCaptured("exit 259"), "Exit code: 3\r\nThere were errors"); // POSIX keeps 8 bits
-    EXPECT_EQ(RunShellCaptured("printf 'late\\r'; kill -9 $$"), "late\rExit code: 137\r\nThere were errors");
+    CExternalProcess runner;
+    EXPECT_EQ(RunShellCaptured(runner, "printf 'a\\nb'"), "a\r\nbExit code: 0\r\nNo Errors");
+    EXPECT_FALSE(runner.IsRunning());
+    EXPECT_EQ(RunShellCaptured(runner, "true"), "Exit code: 0\r\nNo Errors");
+    EXPECT_EQ(RunShellCaptured(runner, "printf 'x\\n'; exit 3"), "x\r\nExit code: 3\r\nThere were errors");
+    EXPECT_EQ(RunShellCaptured(runner, "exit 11"), "Exit code: 11\r\nProcess terminated by user.");
+    EXPECT_EQ(RunShellCaptured(runner, "exit 259"), "Exit code: 3\r\nThere were errors"); // POSIX keeps 8 bits
+    EXPECT_EQ(RunShellCaptured(runner, "printf 'late\\r'; kill -9 $$"), "late\rExit code: 137\r\nThere were errors");
 }
 
 TEST(ToolsExternalProcess, OutputAndErrorShareOnePipeAndInputIsEmpty)
 {
-    EXPECT_EQ(RunShellCaptured("printf out; printf err >&2; printf more"), "outerrmoreExit code: 0\r\nNo Errors");
-    EXPECT_EQ(RunShellCaptured("cat; read x || printf 'no input\\n'"), "no input\r\nExit code: 0\r\nNo Errors");
+    CExternalProcess runner;
+    EXPECT_EQ(RunShellCaptured(runner, "printf out; printf err >&2; printf more"), "outerrmoreExit code: 0\r\nNo Errors");
+    EXPECT_EQ(RunShellCaptured(runner, "cat; read x || printf 'no input\\n'"), "no input\r\nExit code: 0\r\nNo Errors");
 }
 
 TEST(ToolsExternalProcess, LineEndsAndZeroBytesAcrossReads)
 {
-    ASSERT_TRUE(CExternalProcess::Start("/bin/sh", { "sh", "-c", "printf 'a\\r'; sleep 0.3; printf '\\nb'" }, ""));
-    ASSERT_TRUE(WaitForOutputContaining("a\r"));
-    EXPECT_EQ(CExternalProcess::GetOutput(), "a\r"); // the CR arrived alone
-    ASSERT_TRUE(WaitForCapturedRun());
-    EXPECT_EQ(CExternalProcess::GetOutput(), "a\r\nbExit code: 0\r\nNo Errors");
+    CExternalProcess runner;
+    ASSERT_TRUE(runner.Start("/bin/sh", { "sh", "-c", "printf 'a\\r'; sleep 0.3; printf '\\nb'" }, ""));
+    ASSERT_TRUE(WaitForOutputContaining(runner, "a\r"));
+    EXPECT_EQ(runner.GetOutput(), "a\r"); // the CR arrived alone
+    ASSERT_TRUE(WaitForCapturedRun(runner));
+    EXPECT_EQ(runner.GetOutput(), "a\r\nbExit code: 0\r\nNo Errors");
 
-    EXPECT_EQ(RunShellCaptured("printf 'a\\000b\\nc'"), "ab\r\ncExit code: 0\r\nNo Errors");
+    EXPECT_EQ(RunShellCaptured(runner, "printf 'a\\000b\\nc'"), "ab\r\ncExit code: 0\r\nNo Errors");
 }
 
 TEST(ToolsExternalProcess, LongOutputArrivesWhole)
 {
-    const std::string strOutput = RunShellCaptured(
+    CExternalProcess runner;
+    const std::string strOutput = RunShellCaptured(runner,
         "i=0; while [ $i -lt 20000 ]; do echo 123456789; i=$((i+1)); done");
     std::string strExpected;
     for (int i = 0; i < 20000; ++i)
@@ -98,6 +102,7 @@ TEST(ToolsExternalProcess, LongOutputArrivesWhole)
 
 TEST(ToolsExternalProcess, ToolRunsInItsFolderWithTheGivenWords)
 {
+    CExternalProcess runner;
     CScratchFolder folder;
     ASSERT_FALSE(folder.Path().empty());
     folder.Write("2.txt", "");
@@ -105,7 +110,7 @@ TEST(ToolsExternalProcess, ToolRunsInItsFolderWithTheGivenWords)
     const std::string strFolder = std::filesystem::canonical(folder.Path()).string();
     const std::string strOurFolder = std::filesystem::current_path().string();
 
-    EXPECT_EQ(RunShellCaptured("pwd", folder.Path()), strFolder + "\r\nExit code: 0\r\nNo Errors");
+    EXPECT_EQ(RunShellCaptured(runner, "pwd", folder.Path()), strFolder + "\r\nExit code: 0\r\nNo Errors");
     EXPECT_EQ(std::filesystem::current_path().string(), strOurFolder);
 
     CToolCommand cmd;
@@ -119,39 +124,43 @@ TEST(ToolsExternalProcess, ToolRunsInItsFolderWithTheGivenWords)
     cmd.AddWord("x y");
     cmd.AddPattern("*.txt");
     cmd.AddPattern("*.none");
-    ASSERT_TRUE(CExternalProcess::Start(cmd));
-    ASSERT_TRUE(WaitForCapturedRun());
-    EXPECT_EQ(CExternalProcess::GetOutput(),
+    ASSERT_TRUE(runner.Start(cmd));
+    ASSERT_TRUE(WaitForCapturedRun(runner));
+    EXPECT_EQ(runner.GetOutput(),
               "[a][b c][d\"e][x y][1.txt][2.txt][*.none]Exit code: 0\r\nNo Errors");
 }
 
 TEST(ToolsExternalProcess, OneCapturedRunAtATime)
 {
-    ASSERT_TRUE(CExternalProcess::Start("/bin/sh", { "sh", "-c", "printf first; exec sleep 10" }, ""));
-    ASSERT_TRUE(WaitForOutputContaining("first"));
-    EXPECT_FALSE(CExternalProcess::Start("/bin/sh", { "sh", "-c", "printf second" }, ""));
-    EXPECT_TRUE(CToolLauncher::StartToolProcess(CToolCommand()) == nullptr);
-    EXPECT_TRUE(CExternalProcess::IsRunning());
+    CExternalProcess runner;
+    ASSERT_TRUE(runner.Start("/bin/sh", { "sh", "-c", "printf first; exec sleep 10" }, ""));
+    ASSERT_TRUE(WaitForOutputContaining(runner, "first"));
+    EXPECT_FALSE(runner.Start("/bin/sh", { "sh", "-c", "printf second" }, ""));
+    CToolCommand cmdTrue;
+    cmdTrue.m_strProgram = "/bin/true";
+    EXPECT_FALSE(CToolLauncher::StartToolProcess(runner, cmdTrue));
+    EXPECT_TRUE(runner.IsRunning());
     bool bStillRunning = false;
-    EXPECT_EQ(CExternalProcess::GetOutputTail(0, bStillRunning), "first");
+    EXPECT_EQ(runner.GetOutputTail(0, bStillRunning), "first");
     EXPECT_TRUE(bStillRunning);
 
-    CExternalProcess::Terminate(CExternalProcess::s_nUserStopCode);
-    ASSERT_TRUE(WaitForCapturedRun(std::chrono::seconds(5)));
-    EXPECT_EQ(CExternalProcess::GetOutputTail(3, bStillRunning), "stExit code: 11\r\nProcess terminated by user.");
+    runner.Terminate(CExternalProcess::s_nUserStopCode);
+    ASSERT_TRUE(WaitForCapturedRun(runner, std::chrono::seconds(5)));
+    EXPECT_EQ(runner.GetOutputTail(3, bStillRunning), "stExit code: 11\r\nProcess terminated by user.");
     EXPECT_FALSE(bStillRunning);
 
     // Nothing runs now: a stop does nothing and the text stays.
-    CExternalProcess::Terminate(CExternalProcess::s_nUserStopCode);
-    EXPECT_EQ(CExternalProcess::GetOutput(), "firstExit code: 11\r\nProcess terminated by user.");
+    runner.Terminate(CExternalProcess::s_nUserStopCode);
+    EXPECT_EQ(runner.GetOutput(), "firstExit code: 11\r\nProcess terminated by user.");
 }
 
 TEST(ToolsExternalProcess, TerminateStopsTheWholeProcessGroup)
 {
-    ASSERT_TRUE(CExternalProcess::Start(
+    CExternalProcess runner;
+    ASSERT_TRUE(runner.Start(
         "/bin/sh", { "sh", "-c", "sleep 30 & echo $!; sleep 30 & echo $!; echo ready; wait" }, ""));
-    ASSERT_TRUE(WaitForOutputContaining("ready\r\n"));
-    std::istringstream pids(CExternalProcess::GetOutput());
+    ASSERT_TRUE(WaitForOutputContaining(runner, "ready\r\n"));
+    std::istringstream pids(runner.GetOutput());
     pid_t pidFirst = 0;
     pid_t pidSecond = 0;
     pids >> pidFirst >> pidSecond;
@@ -159,10 +168,10 @@ TEST(ToolsExternalProcess, TerminateStopsTheWholeProcessGroup)
     ASSERT_GT(pidSecond, 0);
 
     const auto tpStop = CClock::now();
-    CExternalProcess::Terminate(11);
-    ASSERT_TRUE(WaitForCapturedRun(std::chrono::seconds(5)));
+    runner.Terminate(11);
+    ASSERT_TRUE(WaitForCapturedRun(runner, std::chrono::seconds(5)));
     EXPECT_LT(CClock::now() - tpStop, CExternalProcess::s_killGrace); // TERM was enough
-    const std::string strOutput = CExternalProcess::GetOutput();
+    const std::string strOutput = runner.GetOutput();
     EXPECT_EQ(strOutput.substr(strOutput.find("ready")), "ready\r\nExit code: 11\r\nProcess terminated by user.");
     EXPECT_TRUE(WaitForProcessEnd(pidFirst));
     EXPECT_TRUE(WaitForProcessEnd(pidSecond));
@@ -171,47 +180,49 @@ TEST(ToolsExternalProcess, TerminateStopsTheWholeProcessGroup)
 
 TEST(ToolsExternalProcess, ToolThatClosesItsOutputButRunsOnIsStillActive)
 {
+    CExternalProcess runner;
     const auto tpStart = CClock::now();
-    EXPECT_EQ(RunShellCaptured("printf x; exec >&- 2>&-; sleep 1"), "xExit code: 259\r\nError - process still active!");
+    EXPECT_EQ(RunShellCaptured(runner, "printf x; exec >&- 2>&-; sleep 1"), "xExit code: 259\r\nError - process still active!");
     EXPECT_GE(CClock::now() - tpStart, CExternalProcess::s_exitGrace);
 }
 
 TEST(ToolsExternalProcess, ToolsThatCannotStartAreRefused)
 {
+    CExternalProcess runner;
     CScratchFolder folder;
     ASSERT_FALSE(folder.Path().empty());
     folder.Write("not-executable", "#!/bin/sh\necho hi\n");
     const std::size_t nFds = CountOpenFds();
 
-    EXPECT_EQ(RunShellCaptured("printf old"), "oldExit code: 0\r\nNo Errors");
-    EXPECT_FALSE(CExternalProcess::Start("/no/such/jdk/bin/javac", { "javac", "A.java" }, ""));
-    EXPECT_FALSE(CExternalProcess::IsRunning());
-    EXPECT_EQ(CExternalProcess::GetOutput(), ""); // a new start clears the last run's text
-    EXPECT_FALSE(CExternalProcess::Start(folder.File("not-executable"), {}, ""));
-    EXPECT_FALSE(CExternalProcess::Start("/bin/sh", { "sh", "-c", "true" }, folder.File("no such folder")));
-    EXPECT_FALSE(CExternalProcess::Start("", {}, ""));
-    EXPECT_FALSE(CExternalProcess::IsRunning());
+    EXPECT_EQ(RunShellCaptured(runner, "printf old"), "oldExit code: 0\r\nNo Errors");
+    EXPECT_FALSE(runner.Start("/no/such/jdk/bin/javac", { "javac", "A.java" }, ""));
+    EXPECT_FALSE(runner.IsRunning());
+    EXPECT_EQ(runner.GetOutput(), ""); // a new start clears the last run's text
+    EXPECT_FALSE(runner.Start(folder.File("not-executable"), {}, ""));
+    EXPECT_FALSE(runner.Start("/bin/sh", { "sh", "-c", "true" }, folder.File("no such folder")));
+    EXPECT_FALSE(runner.Start("", {}, ""));
+    EXPECT_FALSE(runner.IsRunning());
 
     CToolCommand cmd;
     cmd.m_strProgram = "/no/such/tool";
-    EXPECT_TRUE(CToolLauncher::StartToolProcess(cmd) == nullptr);
+    EXPECT_FALSE(CToolLauncher::StartToolProcess(runner, cmd));
     cmd.m_strProgram = "/bin/true";
-    std::unique_ptr<CExternalProcess> pRun = CToolLauncher::StartToolProcess(cmd);
-    EXPECT_TRUE(pRun != nullptr);
-    ASSERT_TRUE(WaitForCapturedRun());
-    EXPECT_EQ(CExternalProcess::GetOutput(), "Exit code: 0\r\nNo Errors");
+    EXPECT_TRUE(CToolLauncher::StartToolProcess(runner, cmd));
+    ASSERT_TRUE(WaitForCapturedRun(runner));
+    EXPECT_EQ(runner.GetOutput(), "Exit code: 0\r\nNo Errors");
     EXPECT_EQ(CountOpenFds(), nFds); // no pipe end is left behind
 }
 
 TEST(ToolsExternalProcess, ExitCodeThatCannotBeReadIsReported)
 {
+    CExternalProcess runner;
     // With SIGCHLD ignored the system reaps the tool itself.
     struct sigaction ignore {};
     struct sigaction previous {};
     ignore.sa_handler = SIG_IGN;
     sigemptyset(&ignore.sa_mask);
     ASSERT_EQ(sigaction(SIGCHLD, &ignore, &previous), 0);
-    const std::string strOutput = RunShellCaptured("printf 'hi\\n'");
+    const std::string strOutput = RunShellCaptured(runner, "printf 'hi\\n'");
     sigaction(SIGCHLD, &previous, nullptr);
     EXPECT_EQ(strOutput, "hi\r\nWarning! There were process errors");
 }
@@ -242,26 +253,27 @@ static std::size_t CountZombieChildren()
 
 TEST(ToolsExternalProcess, FiveHundredStartsAndStopsLeaveNothingBehind)
 {
+    CExternalProcess runner;
     // One run first, so state made on first use is in the baseline.
-    EXPECT_EQ(RunShellCaptured("printf warm"), "warmExit code: 0\r\nNo Errors");
+    EXPECT_EQ(RunShellCaptured(runner, "printf warm"), "warmExit code: 0\r\nNo Errors");
     const std::size_t nFds = CountOpenFds();
     const std::size_t nThreads = CountThreads();
 
     for (int nCycle = 0; nCycle < 500; ++nCycle) {
         if (nCycle % 2 == 0) {
             // Stopped by the user while it runs, with a child of its own.
-            ASSERT_TRUE(CExternalProcess::Start("/bin/sh", { "sh", "-c", "sleep 30 & echo $!; wait" }, ""))
+            ASSERT_TRUE(runner.Start("/bin/sh", { "sh", "-c", "sleep 30 & echo $!; wait" }, ""))
                 << "cycle " << nCycle;
-            ASSERT_TRUE(WaitForOutputContaining("\r\n")) << "cycle " << nCycle;
-            const pid_t pidChild = static_cast<pid_t>(std::stol(CExternalProcess::GetOutput()));
-            CExternalProcess::Terminate(CExternalProcess::s_nUserStopCode);
-            ASSERT_TRUE(WaitForCapturedRun(std::chrono::seconds(5))) << "cycle " << nCycle;
-            ASSERT_EQ(CExternalProcess::GetOutput(),
+            ASSERT_TRUE(WaitForOutputContaining(runner, "\r\n")) << "cycle " << nCycle;
+            const pid_t pidChild = static_cast<pid_t>(std::stol(runner.GetOutput()));
+            runner.Terminate(CExternalProcess::s_nUserStopCode);
+            ASSERT_TRUE(WaitForCapturedRun(runner, std::chrono::seconds(5))) << "cycle " << nCycle;
+            ASSERT_EQ(runner.GetOutput(),
                       std::to_string(pidChild) + "\r\nExit code: 11\r\nProcess terminated by user.")
                 << "cycle " << nCycle;
             ASSERT_TRUE(WaitForProcessEnd(pidChild)) << "the tool's child outlived it, cycle " << nCycle;
         } else {
-            ASSERT_EQ(RunShellCaptured("echo done"), "done\r\nExit code: 0\r\nNo Errors") << "cycle " << nCycle;
+            ASSERT_EQ(RunShellCaptured(runner, "echo done"), "done\r\nExit code: 0\r\nNo Errors") << "cycle " << nCycle;
         }
     }
 
@@ -278,8 +290,9 @@ TEST(ToolsExternalProcess, FiveHundredStartsAndStopsLeaveNothingBehind)
 
 TEST(ToolsExternalProcess, OutputOverTheDefaultLimitKeepsOnlyTheNewest)
 {
+    CExternalProcess runner;
     // 70 MB of ten-byte lines, which the line ends grow to 77 MB.
-    const std::string strOutput = RunShellCaptured("yes 123456789 | head -c 73400320");
+    const std::string strOutput = RunShellCaptured(runner, "yes 123456789 | head -c 73400320");
     const std::string strEnd = "123456789\r\n123456789\r\nExit code: 0\r\nNo Errors";
     ASSERT_EQ(strOutput.size(), std::size_t(64) << 20);
     EXPECT_EQ(strOutput.substr(strOutput.size() - strEnd.size()), strEnd);
@@ -287,22 +300,99 @@ TEST(ToolsExternalProcess, OutputOverTheDefaultLimitKeepsOnlyTheNewest)
 
 TEST(ToolsExternalProcess, OutputLimitIsTheCallersAndTailsCountDroppedBytes)
 {
+    CExternalProcess runner;
     // 2 MB of ten-byte lines, grown to 2.2 MB by the line ends, into 1 MB.
-    ASSERT_TRUE(CExternalProcess::Start("/bin/sh", { "sh", "-c", "yes 123456789 | head -c 2097152" }, "",
+    ASSERT_TRUE(runner.Start("/bin/sh", { "sh", "-c", "yes 123456789 | head -c 2097152" }, "",
                                         std::size_t(1) << 20));
-    ASSERT_TRUE(WaitForCapturedRun());
-    const std::string strOutput = CExternalProcess::GetOutput();
+    ASSERT_TRUE(WaitForCapturedRun(runner));
+    const std::string strOutput = runner.GetOutput();
     const std::string strEnd = "123456789\r\n12Exit code: 0\r\nNo Errors"; // 2097152 = 209715 lines and "12"
     ASSERT_EQ(strOutput.size(), std::size_t(1) << 20);
     EXPECT_EQ(strOutput.substr(strOutput.size() - strEnd.size()), strEnd);
     const std::size_t nTotal = 209715 * 11 + 2 + 23;
     bool bStillRunning = true;
     std::size_t nStart = 0;
-    EXPECT_EQ(CExternalProcess::GetOutputTail(5, bStillRunning, 3, nStart), strOutput.substr(0, 3));
+    EXPECT_EQ(runner.GetOutputTail(5, bStillRunning, 3, nStart), strOutput.substr(0, 3));
     EXPECT_EQ(nStart, nTotal - strOutput.size());
-    EXPECT_EQ(CExternalProcess::GetOutputTail(nTotal - 9, bStillRunning, 100, nStart), "No Errors");
+    EXPECT_EQ(runner.GetOutputTail(nTotal - 9, bStillRunning, 100, nStart), "No Errors");
     EXPECT_EQ(nStart, nTotal - 9);
     EXPECT_FALSE(bStillRunning);
+}
+
+TEST(ToolsExternalProcess, TwoRunnersRunAtOnceEachWithItsOwnOutputAndCode)
+{
+    CScratchFolder folder;
+    ASSERT_FALSE(folder.Path().empty());
+    CExternalProcess first;
+    CExternalProcess second;
+    ASSERT_TRUE(first.Start("/bin/sh", { "sh", "-c", "echo first; exec sleep 30" }, ""));
+    ASSERT_TRUE(second.Start(
+        "/bin/sh", { "sh", "-c", "echo second; while [ ! -e go ]; do sleep 0.01; done; printf more; exit 5" },
+        folder.Path()));
+    ASSERT_TRUE(WaitForOutputContaining(first, "\r\n"));
+    ASSERT_TRUE(WaitForOutputContaining(second, "\r\n"));
+    EXPECT_EQ(first.GetOutput(), "first\r\n");
+    EXPECT_EQ(second.GetOutput(), "second\r\n");
+    // Each refuses a second run only while its own goes.
+    EXPECT_FALSE(first.Start("/bin/sh", { "sh", "-c", "printf third" }, ""));
+    EXPECT_EQ(first.GetOutput(), "first\r\n");
+
+    // Stopping one leaves the other running.
+    first.Terminate(CExternalProcess::s_nUserStopCode);
+    ASSERT_TRUE(WaitForCapturedRun(first, std::chrono::seconds(5)));
+    EXPECT_EQ(first.GetOutput(), "first\r\nExit code: 11\r\nProcess terminated by user.");
+    EXPECT_TRUE(second.IsRunning());
+    EXPECT_EQ(second.GetOutput(), "second\r\n");
+
+    folder.Write("go", "");
+    ASSERT_TRUE(WaitForCapturedRun(second));
+    EXPECT_EQ(second.GetOutput(), "second\r\nmoreExit code: 5\r\nThere were errors");
+    EXPECT_EQ(first.GetOutput(), "first\r\nExit code: 11\r\nProcess terminated by user.");
+
+    // A new run clears only its own runner's text.
+    EXPECT_EQ(RunShellCaptured(first, "printf again"), "againExit code: 0\r\nNo Errors");
+    EXPECT_EQ(second.GetOutput(), "second\r\nmoreExit code: 5\r\nThere were errors");
+}
+
+TEST(ToolsExternalProcess, DestroyingARunnerStopsItsToolAndEndsItsReader)
+{
+    {
+        // State made on first use goes into the baseline.
+        CExternalProcess runner;
+        EXPECT_EQ(RunShellCaptured(runner, "printf warm"), "warmExit code: 0\r\nNo Errors");
+    }
+    const std::size_t nFds = CountOpenFds();
+    const std::size_t nThreads = CountThreads();
+
+    // A tool with a child of its own, then one whose group ignores the polite stop.
+    const char* const szScripts[] = {
+        "echo $$; sleep 30 & echo $!; echo ready; wait",
+        "echo $$; trap '' TERM; sleep 30 & echo $!; echo ready; while :; do sleep 0.05; done",
+    };
+    for (const char* szScript : szScripts) {
+        SCOPED_TRACE(szScript);
+        pid_t pidTool = 0;
+        pid_t pidChild = 0;
+        CClock::time_point tpDestroy;
+        {
+            CExternalProcess runner;
+            ASSERT_TRUE(runner.Start("/bin/sh", { "sh", "-c", szScript }, ""));
+            ASSERT_TRUE(WaitForOutputContaining(runner, "ready\r\n"));
+            std::istringstream pids(runner.GetOutput());
+            pids >> pidTool >> pidChild;
+            ASSERT_GT(pidTool, 0);
+            ASSERT_GT(pidChild, 0);
+            EXPECT_EQ(CountThreads(), nThreads + 1); // its reader
+            tpDestroy = CClock::now();
+        }
+        // By the time the runner is gone: the reader has ended and the tool
+        // has been reaped, within the forced stop's grace and a little more.
+        EXPECT_LT(CClock::now() - tpDestroy, CExternalProcess::s_killGrace + std::chrono::seconds(1));
+        EXPECT_EQ(CountThreads(), nThreads);
+        EXPECT_EQ(CountOpenFds(), nFds);
+        EXPECT_TRUE(kill(pidTool, 0) != 0 && errno == ESRCH) << "the tool was not reaped";
+        EXPECT_TRUE(WaitForProcessEnd(pidChild));
+    }
 }
 
 // Runs whose tools leave processes behind: whatever a test asserts, those are
@@ -314,32 +404,33 @@ protected:
         for (pid_t pid : m_vecLeftovers)
             if (pid > 0)
                 kill(-pid, SIGKILL), kill(pid, SIGKILL);
-        CExternalProcess::Terminate(CExternalProcess::s_nUserStopCode);
-        EXPECT_TRUE(WaitForCapturedRun(std::chrono::seconds(5)));
+        m_runner.Terminate(CExternalProcess::s_nUserStopCode);
+        EXPECT_TRUE(WaitForCapturedRun(m_runner, std::chrono::seconds(5)));
     }
     // The number on the first line of the output, to be killed at the end.
     pid_t KillAtEnd()
     {
-        const pid_t pid = static_cast<pid_t>(std::atol(CExternalProcess::GetOutput().c_str()));
+        const pid_t pid = static_cast<pid_t>(std::atol(m_runner.GetOutput().c_str()));
         m_vecLeftovers.push_back(pid);
         return pid;
     }
 
+    CExternalProcess m_runner;
     std::vector<pid_t> m_vecLeftovers;
 };
 
 TEST_F(ToolsExternalProcessLeftovers, TerminateForcesToolsThatIgnoreTheRequest)
 {
-    ASSERT_TRUE(CExternalProcess::Start(
+    ASSERT_TRUE(m_runner.Start(
         "/bin/sh", { "sh", "-c", "echo $$; trap '' TERM; echo ready; while :; do sleep 0.05; done" }, ""));
-    ASSERT_TRUE(WaitForOutputContaining("ready\r\n"));
+    ASSERT_TRUE(WaitForOutputContaining(m_runner, "ready\r\n"));
     const pid_t pidTool = KillAtEnd();
     ASSERT_GT(pidTool, 0);
     const auto tpStop = CClock::now();
-    CExternalProcess::Terminate(11);
-    ASSERT_TRUE(WaitForCapturedRun(std::chrono::seconds(5)));
+    m_runner.Terminate(11);
+    ASSERT_TRUE(WaitForCapturedRun(m_runner, std::chrono::seconds(5)));
     EXPECT_GE(CClock::now() - tpStop, CExternalProcess::s_killGrace);
-    EXPECT_EQ(CExternalProcess::GetOutput(),
+    EXPECT_EQ(m_runner.GetOutput(),
               std::to_string(pidTool) + "\r\nready\r\nExit code: 11\r\nProcess terminated by user.");
     EXPECT_TRUE(WaitForProcessEnd(pidTool));
 }
@@ -348,45 +439,45 @@ TEST_F(ToolsExternalProcessLeftovers, StopEndsTheRunThoughADaemonHoldsTheOutput)
 {
     // The daemon leads a session of its own, out of reach of the group stop,
     // and keeps the write end of the pipe.
-    ASSERT_TRUE(CExternalProcess::Start(
+    ASSERT_TRUE(m_runner.Start(
         "/bin/sh", { "sh", "-c", "setsid sleep 600 & echo $!; echo ready; while :; do sleep 1; done" }, ""));
-    ASSERT_TRUE(WaitForOutputContaining("ready\r\n"));
+    ASSERT_TRUE(WaitForOutputContaining(m_runner, "ready\r\n"));
     const pid_t pidDaemon = KillAtEnd();
     ASSERT_GT(pidDaemon, 0);
-    CExternalProcess::Terminate(CExternalProcess::s_nUserStopCode);
-    ASSERT_TRUE(WaitForCapturedRun(std::chrono::seconds(1)));
-    EXPECT_EQ(CExternalProcess::GetOutput(),
+    m_runner.Terminate(CExternalProcess::s_nUserStopCode);
+    ASSERT_TRUE(WaitForCapturedRun(m_runner, std::chrono::seconds(1)));
+    EXPECT_EQ(m_runner.GetOutput(),
               std::to_string(pidDaemon) + "\r\nready\r\nExit code: 11\r\nProcess terminated by user.");
     EXPECT_EQ(kill(pidDaemon, 0), 0); // not ours to stop
 }
 
 TEST_F(ToolsExternalProcessLeftovers, ToolThatEndsLeavingADaemonOnTheOutputFinishes)
 {
-    ASSERT_TRUE(CExternalProcess::Start(
+    ASSERT_TRUE(m_runner.Start(
         "/bin/sh", { "sh", "-c", "setsid sh -c 'sleep 0.1; echo late; exec sleep 600' & echo $!; exit 4" }, ""));
-    ASSERT_TRUE(WaitForOutputContaining("\r\n"));
+    ASSERT_TRUE(WaitForOutputContaining(m_runner, "\r\n"));
     const pid_t pidDaemon = KillAtEnd();
     ASSERT_GT(pidDaemon, 0);
     // What the daemon writes while the run is still open is kept.
-    ASSERT_TRUE(WaitForCapturedRun(std::chrono::seconds(5)));
-    EXPECT_EQ(CExternalProcess::GetOutput(),
+    ASSERT_TRUE(WaitForCapturedRun(m_runner, std::chrono::seconds(5)));
+    EXPECT_EQ(m_runner.GetOutput(),
               std::to_string(pidDaemon) + "\r\nlate\r\nExit code: 4\r\nThere were errors");
 }
 
 TEST_F(ToolsExternalProcessLeftovers, SecondStopChangesNeitherCodeNorKillTime)
 {
-    ASSERT_TRUE(CExternalProcess::Start(
+    ASSERT_TRUE(m_runner.Start(
         "/bin/sh", { "sh", "-c", "echo $$; trap '' TERM; echo ready; while :; do sleep 0.05; done" }, ""));
-    ASSERT_TRUE(WaitForOutputContaining("ready\r\n"));
+    ASSERT_TRUE(WaitForOutputContaining(m_runner, "ready\r\n"));
     const pid_t pidTool = KillAtEnd();
     ASSERT_GT(pidTool, 0);
     const auto tpStop = CClock::now();
-    CExternalProcess::Terminate(CExternalProcess::s_nUserStopCode);
+    m_runner.Terminate(CExternalProcess::s_nUserStopCode);
     std::this_thread::sleep_for(std::chrono::milliseconds(400));
-    CExternalProcess::Terminate(42);
-    ASSERT_TRUE(WaitForCapturedRun(std::chrono::seconds(5)));
+    m_runner.Terminate(42);
+    ASSERT_TRUE(WaitForCapturedRun(m_runner, std::chrono::seconds(5)));
     const auto elapsed = CClock::now() - tpStop;
-    EXPECT_EQ(CExternalProcess::GetOutput(),
+    EXPECT_EQ(m_runner.GetOutput(),
               std::to_string(pidTool) + "\r\nready\r\nExit code: 11\r\nProcess terminated by user.");
     // KILL on the first stop's schedule, not the second's (400 ms later).
     EXPECT_GE(elapsed, CExternalProcess::s_killGrace);

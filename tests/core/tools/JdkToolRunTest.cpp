@@ -32,11 +32,12 @@ static std::string FindJdkFolder()
 
 static std::string RunCaptured(const CToolCommand& cmd)
 {
-    if (!CExternalProcess::Start(cmd))
+    CExternalProcess runner;
+    if (!runner.Start(cmd))
         return "<not started>";
-    if (!WaitForCapturedRun(std::chrono::seconds(60)))
+    if (!WaitForCapturedRun(runner, std::chrono::seconds(60)))
         return "<timed out>";
-    return CExternalProcess::GetOutput();
+    return runner.GetOutput();
 }
 
 static bool EndsWith(const std::string& strText, const std::string& strEnd)

@@ -51,11 +51,12 @@ private:
     std::string m_strPath;
 };
 
-// Polls until the captured run is over; false on timeout.
-inline bool WaitForCapturedRun(std::chrono::milliseconds timeout = std::chrono::seconds(20))
+// Polls until the runner's run is over; false on timeout.
+inline bool WaitForCapturedRun(const CExternalProcess& runner,
+                               std::chrono::milliseconds timeout = std::chrono::seconds(20))
 {
     const auto tpGiveUp = std::chrono::steady_clock::now() + timeout;
-    while (CExternalProcess::IsRunning()) {
+    while (runner.IsRunning()) {
         if (std::chrono::steady_clock::now() >= tpGiveUp)
             return false;
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
@@ -63,12 +64,12 @@ inline bool WaitForCapturedRun(std::chrono::milliseconds timeout = std::chrono::
     return true;
 }
 
-// Polls until the captured output holds strPart; false on timeout.
-inline bool WaitForOutputContaining(const std::string& strPart,
+// Polls until the runner's output holds strPart; false on timeout.
+inline bool WaitForOutputContaining(const CExternalProcess& runner, const std::string& strPart,
                                     std::chrono::milliseconds timeout = std::chrono::seconds(20))
 {
     const auto tpGiveUp = std::chrono::steady_clock::now() + timeout;
-    while (CExternalProcess::GetOutput().find(strPart) == std::string::npos) {
+    while (runner.GetOutput().find(strPart) == std::string::npos) {
         if (std::chrono::steady_clock::now() >= tpGiveUp)
             return false;
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
@@ -76,13 +77,14 @@ inline bool WaitForOutputContaining(const std::string& strPart,
     return true;
 }
 
-// Runs a /bin/sh script captured and returns the whole output text, or
+// Runs a /bin/sh script on the runner and returns the whole output text, or
 // "<not started>" / "<timed out>".
-inline std::string RunShellCaptured(const std::string& strScript, const std::string& strFolder = std::string())
+inline std::string RunShellCaptured(CExternalProcess& runner, const std::string& strScript,
+                                    const std::string& strFolder = std::string())
 {
-    if (!CExternalProcess::Start("/bin/sh", { "sh", "-c", strScript }, strFolder))
+    if (!runner.Start("/bin/sh", { "sh", "-c", strScript }, strFolder))
         return "<not started>";
-    if (!WaitForCapturedRun())
+    if (!WaitForCapturedRun(runner))
         return "<timed out>";
-    return CExternalProcess::GetOutput();
+    return runner.GetOutput();
 }
