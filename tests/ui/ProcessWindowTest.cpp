@@ -113,6 +113,27 @@ private slots:
         QCOMPARE(fixture.Prompts().m_messages.size(), 2);
     }
 
+    void windowFollowsTheRunnerItIsGiven()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start());
+        CExternalProcess& appRunner = StartScript(fixture, "echo app; exec sleep 30");
+        CExternalProcess runner;
+        QVERIFY(runner.Start("/bin/sh", {"sh", "-c", "echo own; sleep 0.3; exit 2"}, "/tmp"));
+        CProcessWindow window(&fixture.App());
+        window.Create(runner, nullptr);
+        QVERIFY(window.HoldsRunner());
+        QTRY_VERIFY_WITH_TIMEOUT(!window.IsWatching(), 5000);
+        QCOMPARE(window.OutputText(), QString("own\nExit code: 2\nThere were errors"));
+        QVERIFY(!window.HoldsRunner());
+        // The application's run is not this window's.
+        QVERIFY(appRunner.IsRunning());
+        QVERIFY(fixture.App().IsToolRunning());
+        fixture.App().StopRunningTool();
+        QCOMPARE(appRunner.GetOutput(), std::string("app\r\nExit code: 11\r\nProcess terminated by user."));
+        QCOMPARE(window.OutputText(), QString("own\nExit code: 2\nThere were errors"));
+    }
+
     void doubleClickReportsTheCaretLine()
     {
         CAppFixture fixture;
