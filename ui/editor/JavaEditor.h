@@ -69,6 +69,8 @@ public:
     bool CanPasteText() const;
     // Marks the current text as the saved state.
     void SetSavePoint();
+    // Shows other's text from now on: the same bytes, undo history, styles
+    // and save point; caret, selection and scrolling stay this editor's own.
     void ShareTextOf(CJavaEditor& other);
     void ShowCaretLine() { ensureCursorVisible(); }
 

@@ -1,152 +1,11 @@
 #include "ui/editor/SyntaxWindowDoc.h"
 
-#include "core/io/FileBytes.h"
-#include "core/io/AtomicFile.h"
-#include "ui/framework/OpenProject.h"
 #include "ui/editor/SyntaxWindowView.h"
 #include "ui/framework/AppServices.h"
-#include "ui/framework/DocTemplate.h"
-#include "ui/framework/FrameHost.h"
 #include "ui/framework/MdiChildFrame.h"
-#include "ui/framework/PromptService.h"
+#include "ui/framework/OpenProject.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QStringDecoder>
-#include <algorithm>
-
-namespace {
-QString FileNameOf(const std::string& strPathBytes)
-{
-    return QFileInfo(QFile::decodeName(QByteArray::fromStdString(strPathBytes))).fileName();
-}
-
-// What a read-only file shows: UTF-16 and UTF-32 decoded to UTF-8, anything
-// else as it is; CR LF breaks either way, as the editor holds them.
-std::string DisplayText(const std::string& strBytes, ETextKind eKind)
-{
-    if (eKind == ETextKind::Binary)
-        return CLineEnds::ToCrLf(strBytes);
-    QStringDecoder::Encoding eEncoding = QStringDecoder::Utf32;
-    if (eKind == ETextKind::Utf16) {
-        eEncoding = QStringDecoder::Utf16LE;
-        if (strBytes.size() >= 2 && strBytes[0] == '\xFE' && strBytes[1] == '\xFF')
-            eEncoding = QStringDecoder::Utf16BE;
-        else if (strBytes.size() >= 2 && !(strBytes[0] == '\xFF' && strBytes[1] == '\xFE')) {
-            // No mark: big-endian text has its zero bytes first.
-            std::size_t nEvenZeros = 0, nOddZeros = 0;
-            for (std::size_t i = 0; i < std::min<std::size_t>(strBytes.size(), 64 * 1024); ++i)
-                if (strBytes[i] == '\0')
-                    ++(i % 2 == 0 ? nEvenZeros : nOddZeros);
-            if (nEvenZeros > nOddZeros)
-                eEncoding = QStringDecoder::Utf16BE;
-        }
-    }
-    QStringDecoder decoder(eEncoding);
-    QString strText = decoder(QByteArrayView(strBytes.data(), static_cast<qsizetype>(strBytes.size())));
-    if (!strText.isEmpty() && strText.front() == QChar(0xFEFF))
-        strText.remove(0, 1);
-    return CLineEnds::ToCrLf(strText.toUtf8().toStdString());
-}
-} // namespace
-
-CSyntaxWindowDoc::CSyntaxWindowDoc(CDocTemplate& docTemplate)
-    : CDocument(docTemplate), m_lineEnds(CLineEnds::PlatformDefault())
-{
-}
-
-bool CSyntaxWindowDoc::OnNewDocument()
-{
-    m_lineEnds.UseEverywhere(CLineEnds::PlatformDefault());
-    m_eKind = ETextKind::Editable;
-    m_strLoadedText.clear();
-    return CDocument::OnNewDocument();
-}
-
-bool CSyntaxWindowDoc::OnOpenDocument(const QString& strPathName)
-{
-    return OnOpenDocumentBytes(QFile::encodeName(strPathName).toStdString());
-}
-
-bool CSyntaxWindowDoc::OnOpenDocumentBytes(const std::string& strPathBytes)
-{
-    std::string strBytes;
-    CFileBytes::EReadFailure eFailure = CFileBytes::EReadFailure::None;
-    std::string strReason;
-    if (!CFileBytes::ReadRegular(strPathBytes, strBytes, eFailure, strReason)) {
-        const QString strName = FileNameOf(strPathBytes);
-        switch (eFailure) {
-        case CFileBytes::EReadFailure::Denied:
-            Warn(QStringLiteral("Access to %1 was denied.").arg(strName));
-            break;
-        case CFileBytes::EReadFailure::NotRegular:
-            Warn(QStringLiteral("%1 is not a regular file, so Tarnwick does not open it.").arg(strName));
-            break;
-        default:
-            Warn(QStringLiteral("Could not open %1: %2.").arg(strName, QString::fromLocal8Bit(strReason)));
-            break;
-        }
-        return false;
-    }
-    m_eKind = CTextEncoding::Classify(strBytes);
-    if (m_eKind == ETextKind::Editable) {
-        m_lineEnds.Load(strBytes, CLineEnds::PlatformDefault());
-        m_strLoadedText = CLineEnds::ToCrLf(strBytes);
-    } else {
-        // Breaks and text as bytes mean nothing here: nothing is kept but
-        // the file on disk, which is never written.
-        m_lineEnds.UseEverywhere(CLineEnds::PlatformDefault());
-        m_strLoadedText = DisplayText(strBytes, m_eKind);
-        Warn(QStringLiteral("%1 is opened read-only: Tarnwick edits only 8-bit and UTF-8 text, and this file looks "
-                            "like %2.")
-                 .arg(FileNameOf(strPathBytes), QString::fromLatin1(CTextEncoding::KindName(m_eKind))));
-    }
-    SetModifiedFlag(false);
-    return true;
-}
-
-bool CSyntaxWindowDoc::OnSaveDocument(const QString& strPathName)
-{
-    return OnSaveDocumentBytes(QFile::encodeName(strPathName).toStdString());
-}
-
-bool CSyntaxWindowDoc::OnSaveDocumentBytes(const std::string& strPathBytes)
-{
-    if (IsReadOnly()) {
-        Warn(QStringLiteral("%1 was not saved: it is open read-only, as its %2 cannot be edited here.")
-                 .arg(FileNameOf(GetPathBytes()), QString::fromLatin1(CTextEncoding::KindName(m_eKind))));
-        return false;
-    }
-    CSyntaxWindowView* pView = FirstView();
-    if (pView)
-        pView->RefreshFunctionList();
-    const std::string strBytes = m_lineEnds.BytesFor(pView ? pView->TextView() : std::string_view(m_strLoadedText));
-
-    // Written next to the file and renamed over it, so a failure never leaves
-    // a half-written file behind.
-    std::string strReason;
-    if (!CAtomicFile::Replace(strPathBytes, strBytes, strReason)) {
-        Warn(QStringLiteral("Could not save %1: %2.").arg(FileNameOf(strPathBytes), QString::fromLocal8Bit(strReason)));
-        return false;
-    }
-    // The next save keeps the breaks of what is on disk now.
-    m_lineEnds.Load(strBytes, m_lineEnds.Majority());
-    SetModifiedFlag(false);
-    return true;
-}
-
-void CSyntaxWindowDoc::Warn(const QString& strText)
-{
-    Prompts().MessageBox(GetDocTemplate().Host().MainWidget(), strText, CPromptService::kOk,
-                         CPromptService::kIconWarning);
-}
-
-std::string CSyntaxWindowDoc::TakeLoadedText()
-{
-    std::string strText;
-    strText.swap(m_strLoadedText);
-    return strText;
-}
+CSyntaxWindowDoc::CSyntaxWindowDoc(CDocTemplate& docTemplate) : CSourceDoc(docTemplate) {}
 
 CSyntaxWindowView* CSyntaxWindowDoc::FirstView() const
 {
@@ -154,10 +13,19 @@ CSyntaxWindowView* CSyntaxWindowDoc::FirstView() const
     return pFrame ? dynamic_cast<CSyntaxWindowView*>(pFrame->GetView()) : nullptr;
 }
 
-void CSyntaxWindowDoc::ScanClasses(std::string_view strText)
+void CSyntaxWindowDoc::OnBeforeSave()
+{
+    // The first window's function bar shows the outline being saved.
+    if (CSyntaxWindowView* pView = FirstView())
+        pView->RefreshFunctionList();
+    else
+        ScanClasses();
+}
+
+void CSyntaxWindowDoc::ScanClasses()
 {
     IOpenProject* pProject = Services().GetProjectDoc();
-    m_outline.ScanClasses(strText, pProject ? &pProject->ClassInfo() : nullptr, GetPathBytes());
+    m_outline.ScanClasses(TextView(), pProject ? &pProject->ClassInfo() : nullptr, GetPathBytes());
 }
 
 int CSyntaxWindowDoc::FindFunction(const std::string& strEntry)

@@ -1,0 +1,164 @@
+#include "ui/editor/SourceDoc.h"
+
+#include "core/editor/LineEnds.h"
+#include "core/editor/TextCommands.h"
+#include "core/io/AtomicFile.h"
+#include "core/io/FileBytes.h"
+#include "ui/framework/DocTemplate.h"
+#include "ui/framework/FrameHost.h"
+#include "ui/framework/PromptService.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+#include <algorithm>
+
+namespace {
+QString FileNameOf(const std::string& strPathBytes)
+{
+    return QFileInfo(QFile::decodeName(QByteArray::fromStdString(strPathBytes))).fileName();
+}
+
+// What a read-only file shows: UTF-16 and UTF-32 decoded to UTF-8, anything
+// else as it is; CR LF breaks either way, as the editor holds them.
+std::string DisplayText(const std::string& strBytes, ETextKind eKind)
+{
+    if (eKind == ETextKind::Binary)
+        return CLineEnds::ToCrLf(strBytes);
+    QStringDecoder::Encoding eEncoding = QStringDecoder::Utf32;
+    if (eKind == ETextKind::Utf16) {
+        eEncoding = QStringDecoder::Utf16LE;
+        if (strBytes.size() >= 2 && strBytes[0] == '\xFE' && strBytes[1] == '\xFF')
+            eEncoding = QStringDecoder::Utf16BE;
+        else if (strBytes.size() >= 2 && !(strBytes[0] == '\xFF' && strBytes[1] == '\xFE')) {
+            // No mark: big-endian text has its zero bytes first.
+            std::size_t nEvenZeros = 0, nOddZeros = 0;
+            for (std::size_t i = 0; i < std::min<std::size_t>(strBytes.size(), 64 * 1024); ++i)
+                if (strBytes[i] == '\0')
+                    ++(i % 2 == 0 ? nEvenZeros : nOddZeros);
+            if (nEvenZeros > nOddZeros)
+                eEncoding = QStringDecoder::Utf16BE;
+        }
+    }
+    QStringDecoder decoder(eEncoding);
+    QString strText = decoder(QByteArrayView(strBytes.data(), static_cast<qsizetype>(strBytes.size())));
+    if (!strText.isEmpty() && strText.front() == QChar(0xFEFF))
+        strText.remove(0, 1);
+    return CLineEnds::ToCrLf(strText.toUtf8().toStdString());
+}
+} // namespace
+
+CSourceDoc::CSourceDoc(CDocTemplate& docTemplate) : CDocument(docTemplate), m_lineEnds(CLineEnds::PlatformDefault())
+{
+    // The text's save point and the document's flag move together, whichever
+    // window made the change.
+    connect(&m_text, &CSourceText::ModifiedChanged, this, [this](bool bModified) { SetModifiedFlag(bModified); });
+    connect(this, &CDocument::ModifiedChanged, this, [this](bool bModified) {
+        if (!bModified && m_text.IsModified())
+            m_text.SetSavePoint();
+    });
+}
+
+bool CSourceDoc::OnNewDocument()
+{
+    m_lineEnds.UseEverywhere(CLineEnds::PlatformDefault());
+    m_eKind = ETextKind::Editable;
+    m_text.Load(std::string());
+    m_text.SetReadOnly(false);
+    return CDocument::OnNewDocument();
+}
+
+bool CSourceDoc::OnOpenDocument(const QString& strPathName)
+{
+    return OnOpenDocumentBytes(QFile::encodeName(strPathName).toStdString());
+}
+
+bool CSourceDoc::OnOpenDocumentBytes(const std::string& strPathBytes)
+{
+    std::string strBytes;
+    CFileBytes::EReadFailure eFailure = CFileBytes::EReadFailure::None;
+    std::string strReason;
+    if (!CFileBytes::ReadRegular(strPathBytes, strBytes, eFailure, strReason)) {
+        const QString strName = FileNameOf(strPathBytes);
+        switch (eFailure) {
+        case CFileBytes::EReadFailure::Denied:
+            Warn(QStringLiteral("Access to %1 was denied.").arg(strName));
+            break;
+        case CFileBytes::EReadFailure::NotRegular:
+            Warn(QStringLiteral("%1 is not a regular file, so Tarnwick does not open it.").arg(strName));
+            break;
+        default:
+            Warn(QStringLiteral("Could not open %1: %2.").arg(strName, QString::fromLocal8Bit(strReason)));
+            break;
+        }
+        return false;
+    }
+    m_eKind = CTextEncoding::Classify(strBytes);
+    if (m_eKind == ETextKind::Editable) {
+        m_lineEnds.Load(strBytes, CLineEnds::PlatformDefault());
+        m_text.Load(CLineEnds::ToCrLf(strBytes));
+    } else {
+        // Breaks and text as bytes mean nothing here: nothing is kept but
+        // the file on disk, which is never written.
+        m_lineEnds.UseEverywhere(CLineEnds::PlatformDefault());
+        m_text.Load(DisplayText(strBytes, m_eKind));
+        Warn(QStringLiteral("%1 is opened read-only: Tarnwick edits only 8-bit and UTF-8 text, and this file looks "
+                            "like %2.")
+                 .arg(FileNameOf(strPathBytes), QString::fromLatin1(CTextEncoding::KindName(m_eKind))));
+    }
+    m_text.SetReadOnly(IsReadOnly());
+    SetModifiedFlag(false);
+    return true;
+}
+
+bool CSourceDoc::OnSaveDocument(const QString& strPathName)
+{
+    return OnSaveDocumentBytes(QFile::encodeName(strPathName).toStdString());
+}
+
+bool CSourceDoc::OnSaveDocumentBytes(const std::string& strPathBytes)
+{
+    if (IsReadOnly()) {
+        Warn(QStringLiteral("%1 was not saved: it is open read-only, as its %2 cannot be edited here.")
+                 .arg(FileNameOf(GetPathBytes()), QString::fromLatin1(CTextEncoding::KindName(m_eKind))));
+        return false;
+    }
+    OnBeforeSave();
+    const std::string strBytes = m_lineEnds.BytesFor(m_text.View());
+
+    // Written next to the file and renamed over it, so a failure never leaves
+    // a half-written file behind.
+    std::string strReason;
+    if (!CAtomicFile::Replace(strPathBytes, strBytes, strReason)) {
+        Warn(QStringLiteral("Could not save %1: %2.").arg(FileNameOf(strPathBytes), QString::fromLocal8Bit(strReason)));
+        return false;
+    }
+    // The next save keeps the breaks of what is on disk now.
+    m_lineEnds.Load(strBytes, m_lineEnds.Majority());
+    SetModifiedFlag(false);
+    return true;
+}
+
+bool CSourceDoc::ReplaceText(const std::string& strText)
+{
+    if (IsReadOnly())
+        return false;
+    m_text.ReplaceAll(strText);
+    SetModifiedFlag(true);
+    return true;
+}
+
+bool CSourceDoc::ConvertLinebreaks()
+{
+    if (!ReplaceText(CTextCommands::ConvertLinebreaks(m_text.View())))
+        return false;
+    // The text holds CR LF already; what changes is what the file gets.
+    UseLineEndEverywhere(ELineEnd::CrLf);
+    return true;
+}
+
+void CSourceDoc::Warn(const QString& strText)
+{
+    Prompts().MessageBox(GetDocTemplate().Host().MainWidget(), strText, CPromptService::kOk,
+                         CPromptService::kIconWarning);
+}

@@ -1,0 +1,56 @@
+#include "ui/editor/SourceText.h"
+
+#include "ui/editor/JavaEditor.h"
+
+CSourceText::CSourceText() : m_pHolder(std::make_unique<CJavaEditor>())
+{
+    // Every window on the text sees the same save point; telling the
+    // document once is enough.
+    connect(m_pHolder.get(), &QsciScintilla::modificationChanged, this, &CSourceText::ModifiedChanged);
+}
+
+CSourceText::~CSourceText() = default;
+
+void CSourceText::Load(const std::string& strCrLfBytes)
+{
+    m_pHolder->setReadOnly(false);
+    m_pHolder->LoadText(strCrLfBytes);
+    m_bUncoloured = true;
+}
+
+std::string_view CSourceText::View() const
+{
+    return m_pHolder->TextView();
+}
+
+void CSourceText::ReplaceAll(const std::string& strText)
+{
+    m_pHolder->ReplaceAllText(strText);
+}
+
+bool CSourceText::IsModified() const
+{
+    return m_pHolder->IsTextModified();
+}
+
+void CSourceText::SetSavePoint()
+{
+    m_pHolder->SetSavePoint();
+}
+
+void CSourceText::SetReadOnly(bool bReadOnly)
+{
+    m_pHolder->setReadOnly(bReadOnly);
+}
+
+void CSourceText::ShowIn(CJavaEditor& editor) const
+{
+    editor.ShareTextOf(*m_pHolder);
+}
+
+bool CSourceText::TakeUncoloured()
+{
+    bool bUncoloured = m_bUncoloured;
+    m_bUncoloured = false;
+    return bUncoloured;
+}

@@ -1,0 +1,338 @@
+#include "ui/editor/SourceView.h"
+
+#include "core/app/CommandIds.h"
+#include "core/app/MenuModel.h"
+#include "core/editor/CaretReadout.h"
+#include "ui/editor/EditorPrinting.h"
+#include "ui/editor/FindReplaceDlg.h"
+#include "ui/editor/SourceDoc.h"
+#include "ui/framework/AppServices.h"
+#include "ui/framework/FrameHost.h"
+#include "ui/framework/PromptService.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPalette>
+
+using namespace CommandIds;
+
+namespace {
+CTabSettings TabSettingsOf(const CSettings& settings)
+{
+    CTabSettings tabs;
+    tabs.m_nTabWidth = settings.m_nTabWidth;
+    tabs.m_bSpaceTabs = settings.m_bSpaceTabs;
+    return tabs;
+}
+
+// A character the user typed, as opposed to a command key: these are the
+// keys after which the caret's line is recoloured. Delete is not one.
+bool IsTypedCharacter(const QKeyEvent& event)
+{
+    if (event.modifiers() & (Qt::ControlModifier | Qt::MetaModifier))
+        return false;
+    const QString strText = event.text();
+    if (strText.isEmpty())
+        return false;
+    QChar ch = strText.front();
+    return ch == '\r' || ch == '\b' || ch == '\t' || (ch.unicode() >= 0x20 && ch.unicode() != 0x7f);
+}
+} // namespace
+
+CSourceView::CSourceView(CSourceDoc& document, const CSettings& settings, int nKindId)
+    : m_document(document), m_tabs(TabSettingsOf(settings)), m_keys(m_tabs), m_commands(m_tabs)
+{
+    QList<QKeySequence> accelerators;
+    for (const CAccelerator& accelerator : EffectiveAccelerators(nKindId))
+        accelerators << QKeySequence(QString::fromStdString(accelerator.m_strKey));
+    ReleaseKeys(accelerators);
+    SetupLook(QString::fromStdString(settings.m_strFontName), settings.m_nFontSize, settings.m_nTabWidth);
+    // Every window on the document shows its one text.
+    document.Text().ShowIn(*this);
+    setReadOnly(document.IsReadOnly());
+}
+
+std::uint32_t CSourceView::WindowTextColour()
+{
+    QColor colour = QApplication::palette().color(QPalette::Active, QPalette::Text);
+    return static_cast<std::uint32_t>(colour.red()) | (static_cast<std::uint32_t>(colour.green()) << 8) |
+           (static_cast<std::uint32_t>(colour.blue()) << 16);
+}
+
+CDocument* CSourceView::GetDocument() const
+{
+    return &m_document;
+}
+
+void CSourceView::OnInitialUpdate()
+{
+    bool bWasModified = m_document.IsModified();
+    SetSel(0, 0);
+    if (m_document.Text().TakeUncoloured())
+        ColourLoadedText();
+    else
+        RecolourAll(true);
+    m_document.SetModifiedFlag(bWasModified);
+}
+
+void CSourceView::SelectLine(int nLine)
+{
+    if (nLine < 0)
+        return;
+    std::size_t nLineCount = LineCount();
+    std::size_t nStart = PositionFromLine(static_cast<std::size_t>(nLine));
+    std::size_t nEnd = static_cast<std::size_t>(nLine) + 1 < nLineCount
+                           ? PositionFromLine(static_cast<std::size_t>(nLine) + 1) - 1
+                           : TextLength();
+    SetSel(nStart, nEnd);
+    ShowCaretLine();
+    UpdateStatusPanes();
+}
+
+void CSourceView::GoToPosition(int nPos)
+{
+    if (nPos < 0)
+        return;
+    SelectLine(static_cast<int>(LineFromPosition(static_cast<std::size_t>(nPos))));
+}
+
+void CSourceView::UpdateStatusPanes()
+{
+    IFrameHost& frames = m_document.Services().Frames();
+    std::size_t nEnd = SelEnd();
+    std::size_t nLine = LineFromPosition(nEnd);
+    CCaretReadout readout = CCaretReadout::FromLine(nLine, PositionFromLine(nLine), nEnd);
+    frames.SetLinePaneText(QString::fromStdString(readout.LineText()));
+    frames.SetColumnPaneText(QString::fromStdString(readout.ColumnText()));
+}
+
+void CSourceView::keyPressEvent(QKeyEvent* pEvent)
+{
+    if (pEvent->key() == Qt::Key_Tab || pEvent->key() == Qt::Key_Backtab) {
+        if (pEvent->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+            CJavaEditor::keyPressEvent(pEvent);
+            return;
+        }
+        OnTab(pEvent->key() == Qt::Key_Backtab || (pEvent->modifiers() & Qt::ShiftModifier));
+        RecolourLine();
+        pEvent->accept();
+        return;
+    }
+    if (!IsTypedCharacter(*pEvent)) {
+        CJavaEditor::keyPressEvent(pEvent);
+        return;
+    }
+    char ch = static_cast<char>(pEvent->text().front().toLatin1());
+    // Enter and the indent it brings are undone together.
+    bool bEnter = ch == '\r';
+    if (bEnter)
+        BeginUndoStep();
+    CJavaEditor::keyPressEvent(pEvent);
+    if (bEnter) {
+        ApplyPlan(m_keys.AutoIndent(TextView(), SelStart(), SelEnd(), ch));
+        EndUndoStep();
+    }
+    RecolourLine();
+}
+
+void CSourceView::keyReleaseEvent(QKeyEvent* pEvent)
+{
+    CJavaEditor::keyReleaseEvent(pEvent);
+    UpdateStatusPanes();
+}
+
+void CSourceView::mousePressEvent(QMouseEvent* pEvent)
+{
+    CJavaEditor::mousePressEvent(pEvent);
+    UpdateStatusPanes();
+}
+
+void CSourceView::AddContextItem(QMenu* pMenu, const QString& strText, int nId)
+{
+    QAction* pAction = pMenu->addAction(strText);
+    pAction->setData(nId);
+    CCmdUI cmdUI;
+    if (OnUpdateCommand(nId, cmdUI))
+        pAction->setEnabled(cmdUI.m_bEnabled);
+    connect(pAction, &QAction::triggered, this, [this, nId] { OnCommand(nId); });
+}
+
+void CSourceView::contextMenuEvent(QContextMenuEvent* pEvent)
+{
+    QMenu* pMenu = CreateContextMenu();
+    pMenu->setAttribute(Qt::WA_DeleteOnClose);
+    pMenu->popup(pEvent->globalPos());
+    pEvent->accept();
+}
+
+bool CSourceView::HandlesCommand(int nId) const
+{
+    switch (nId) {
+    case kEditUndo:
+    case kEditCut:
+    case kEditCopy:
+    case kEditPaste:
+    case kEditSelectAll:
+    case kEditFind:
+    case kEditReplace:
+    case kEditRepeat:
+    case kFilePrint:
+    case kFilePrintPreview:
+    case kSyntaxColourUpdate:
+    case kIncreaseIndent:
+    case kDecreaseIndent:
+    case kConvertLinebreaks:
+    case kConvertTabs:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CSourceView::OnUpdateCommand(int nId, CCmdUI& cmdUI)
+{
+    switch (nId) {
+    case kEditUndo:
+        cmdUI.Enable(isUndoAvailable());
+        return true;
+    case kEditCut:
+    case kEditCopy:
+        cmdUI.Enable(SelStart() != SelEnd());
+        return true;
+    case kEditPaste:
+        cmdUI.Enable(CanPasteText());
+        return true;
+    case kEditSelectAll:
+        cmdUI.Enable(TextLength() > 0);
+        return true;
+    case kEditRepeat:
+        cmdUI.Enable(!CFindReplaceDlg::LastSearch().m_strFindWhat.isEmpty());
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CSourceView::OnCommand(int nId)
+{
+    switch (nId) {
+    case kEditUndo:
+        undo();
+        break;
+    case kEditCut:
+        cut();
+        break;
+    case kEditCopy:
+        copy();
+        break;
+    case kEditPaste:
+        paste();
+        break;
+    case kEditSelectAll:
+        SetSel(0, TextLength());
+        break;
+    case kEditFind:
+        OnFind(false);
+        break;
+    case kEditReplace:
+        OnFind(true);
+        break;
+    case kEditRepeat:
+        OnRepeatFind();
+        break;
+    case kFilePrint:
+        OnPrint(false);
+        break;
+    case kFilePrintPreview:
+        OnPrint(true);
+        break;
+    case kSyntaxColourUpdate:
+        RecolourAll(true);
+        break;
+    case kIncreaseIndent:
+        OnIncreaseIndent();
+        break;
+    case kDecreaseIndent:
+        OnDecreaseIndent();
+        break;
+    case kConvertLinebreaks:
+        OnConvertLinebreaks();
+        break;
+    case kConvertTabs:
+        OnConvertTabs();
+        break;
+    default:
+        break;
+    }
+}
+
+void CSourceView::OnTab(bool bShift)
+{
+    ApplyPlan(m_keys.Tab(TextView(), SelStart(), SelEnd(), bShift));
+    ShowCaretLine();
+}
+
+void CSourceView::OnIncreaseIndent()
+{
+    ApplyPlan(m_commands.IncreaseIndent(TextView(), SelStart(), SelEnd()));
+}
+
+void CSourceView::OnDecreaseIndent()
+{
+    ApplyPlan(m_commands.DecreaseIndent(TextView(), SelStart(), SelEnd()));
+}
+
+void CSourceView::OnConvertLinebreaks()
+{
+    if (m_document.ConvertLinebreaks())
+        RecolourAll(false);
+}
+
+void CSourceView::OnConvertTabs()
+{
+    std::string strConverted;
+    if (m_document.IsReadOnly() || !m_commands.ConvertTabs(m_document.TextView(), strConverted))
+        return;
+    m_document.ReplaceText(strConverted);
+    RecolourAll(false);
+}
+
+void CSourceView::OnFind(bool bReplace)
+{
+    QString strSelected = hasSelectedText() && !selectedText().contains('\n') ? selectedText() : QString();
+    CFindReplaceDlg dialog(bReplace, strSelected, window());
+    connect(&dialog, &CFindReplaceDlg::FindNext, this, [this, &dialog] {
+        CFindReplaceDlg::CSearch search = dialog.Search();
+        if (!FindForward(search.m_strFindWhat, search.m_bMatchCase, search.m_bWholeWord))
+            QApplication::beep();
+    });
+    connect(&dialog, &CFindReplaceDlg::ReplaceOne, this, [this, &dialog] {
+        CFindReplaceDlg::CSearch search = dialog.Search();
+        if (!ReplaceAndFind(search.m_strFindWhat, search.m_strReplaceWith, search.m_bMatchCase, search.m_bWholeWord))
+            QApplication::beep();
+    });
+    connect(&dialog, &CFindReplaceDlg::ReplaceAll, this, [this, &dialog] {
+        CFindReplaceDlg::CSearch search = dialog.Search();
+        if (ReplaceEvery(search.m_strFindWhat, search.m_strReplaceWith, search.m_bMatchCase, search.m_bWholeWord) == 0)
+            QApplication::beep();
+    });
+    Prompts().RunDialog(dialog);
+}
+
+void CSourceView::OnRepeatFind()
+{
+    const CFindReplaceDlg::CSearch& search = CFindReplaceDlg::LastSearch();
+    if (!FindForward(search.m_strFindWhat, search.m_bMatchCase, search.m_bWholeWord))
+        QApplication::beep();
+}
+
+void CSourceView::OnPrint(bool bPreview)
+{
+    CEditorPrinting printing(*this, &m_document.Services().Printer());
+    if (bPreview)
+        printing.Preview(window());
+    else
+        printing.Print(window());
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "core/editor/EditorKeys.h"
+#include "core/editor/TabSettings.h"
+#include "core/editor/TextCommands.h"
+#include "core/settings/Settings.h"
+#include "ui/editor/JavaEditor.h"
+#include "ui/framework/View.h"
+
+#include <cstdint>
+
+class CSourceDoc;
+class QMenu;
+
+// An editor window on a source document: keyboard rules (Tab, Shift+Tab,
+// the indent after Enter), font and tabs, the status read-out of line and
+// column, the context menu, find and replace, printing and the text
+// commands. Kinds add their colouring and their own commands. The settings
+// are taken once, when the window is made.
+class CSourceView : public CJavaEditor, public CView {
+    Q_OBJECT
+public:
+    // nKindId names the accelerator table whose keys the editor leaves alone.
+    CSourceView(CSourceDoc& document, const CSettings& settings, int nKindId);
+
+    CDocument* GetDocument() const override;
+    QWidget* Widget() override { return this; }
+    // Colours the text: from scratch in the document's first window, else
+    // checked against what the styles show.
+    void OnInitialUpdate() override;
+
+    bool HandlesCommand(int nId) const override;
+    void OnCommand(int nId) override;
+    bool OnUpdateCommand(int nId, CCmdUI& cmdUI) override;
+
+    virtual void RecolourAll(bool bLockRedraw) = 0;
+    // Recolours the caret's line after a typed character.
+    virtual void RecolourLine() = 0;
+    // Selects 0-based line nLine up to its line feed; keyboard focus stays put.
+    void SelectLine(int nLine);
+    void GoToPosition(int nPos);
+    void UpdateStatusPanes();
+    // The context menu's items, built fresh for every right-click.
+    virtual QMenu* CreateContextMenu() = 0;
+
+protected:
+    // The first colouring of text nobody has coloured yet.
+    virtual void ColourLoadedText() = 0;
+    // A context menu item for command nId, enabled as the view's rules say.
+    void AddContextItem(QMenu* pMenu, const QString& strText, int nId);
+    CSourceDoc& SourceDocument() const { return m_document; }
+    // The colour of plain text, 0x00BBGGRR.
+    static std::uint32_t WindowTextColour();
+
+    void keyPressEvent(QKeyEvent* pEvent) override;
+    void keyReleaseEvent(QKeyEvent* pEvent) override;
+    void mousePressEvent(QMouseEvent* pEvent) override;
+    void contextMenuEvent(QContextMenuEvent* pEvent) override;
+    bool focusNextPrevChild(bool) override { return false; }
+
+private:
+    void OnTab(bool bShift);
+    void OnIncreaseIndent();
+    void OnDecreaseIndent();
+    void OnConvertLinebreaks();
+    void OnConvertTabs();
+    void OnFind(bool bReplace);
+    void OnRepeatFind();
+    void OnPrint(bool bPreview);
+
+    CSourceDoc& m_document;
+    CTabSettings m_tabs;
+    CEditorKeys m_keys;
+    CTextCommands m_commands;
+};
