@@ -486,7 +486,7 @@ private slots:
         CJavaProjectDoc* pProject = OpenProject(fixture, WriteProject(fixture, "Demo.jpr", {}, {}));
         CCommandRouter& router = fixture.App().Router();
         QVERIFY(!router.Update(kProcessWindow).m_bEnabled);
-        pProject->CompileFile(fixture.WriteFile("Ok.java", "class Ok {}\n"));
+        pProject->CompileFile(fixture.WriteFile("Ok.java", "class Ok {}\n").toStdString());
         QCOMPARE(fixture.App().GetProcessTitle(), "Compiling \"" + fixture.TempPath("Ok.java") + "\"");
         QTRY_VERIFY_WITH_TIMEOUT(!fixture.App().ToolRunner().IsRunning(), 10000);
         QVERIFY(pProject->ProcessBar());

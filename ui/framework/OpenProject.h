@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <string>
 
 class CDocument;
 class CToolCommand;
@@ -27,4 +28,8 @@ public:
     // Starts a tool with its output captured and shows it in the project's
     // process window; says so when the tool cannot start.
     virtual void RunCaptured(const CToolCommand& command) = 0;
+    // Compile: javac on one file (its path as the system's bytes) with the
+    // default switches, run captured after Save All when the settings ask.
+    // The run title is set even when the path cannot be compiled.
+    virtual void CompileFile(const std::string& strPath) = 0;
 };

@@ -3,6 +3,7 @@
 #include "core/app/CommandIds.h"
 #include "core/tools/JarCommandBuilder.h"
 #include "core/tools/JdkCommandBuilder.h"
+#include "core/tools/ProjectCommands.h"
 #include "core/tools/ToolLauncher.h"
 #include "core/tools/ToolMessages.h"
 #include "core/settings/Settings.h"
@@ -46,8 +47,6 @@ CJavaProjectDoc::~CJavaProjectDoc()
     delete m_pProcessBar.data();
     delete m_pProjectBar.data();
 }
-
-std::string CJavaProjectDoc::JdkFolder() const { return Services().Settings().m_strJavaBin; }
 
 bool CJavaProjectDoc::OnNewDocument()
 {
@@ -204,30 +203,17 @@ void CJavaProjectDoc::SetMainHtmlFile(const QString& strName)
     m_core.SetMainHtmlFile(strName.toStdString());
 }
 
-bool CJavaProjectDoc::OpenAndFind(const std::string& strPath, const std::string& strFindText)
+bool CJavaProjectDoc::OpenTarget(const CProjectTarget& target)
 {
-    CDocument* pDocument = Services().OpenDocumentFile(QString::fromStdString(strPath));
+    CDocument* pDocument = Services().OpenDocumentFile(QString::fromStdString(target.m_strPath));
     auto* pSource = dynamic_cast<ISourceNavigator*>(pDocument);
     if (!pSource)
         return false;
-    int nPosition = pSource->FindFunction(strFindText);
+    int nPosition = pSource->FindFunction(target.m_strFindText);
     if (nPosition < 0)
         return false;
     pSource->GoToPosition(nPosition);
     return true;
-}
-
-bool CJavaProjectDoc::ShowClass(const QString& strClass)
-{
-    auto target = m_core.FindClassTarget(strClass.toStdString());
-    return target && OpenAndFind(target->m_strPath, target->m_strFindText);
-}
-
-bool CJavaProjectDoc::ShowMember(const QString& strFileName, const QString& strClassPath, const QString& strMember)
-{
-    auto target = m_core.FindMemberTarget(strFileName.toStdString(), strClassPath.toStdString(),
-                                          strMember.toStdString());
-    return target && OpenAndFind(target->m_strPath, target->m_strFindText);
 }
 
 bool CJavaProjectDoc::OpenFromProjectFolder(const QString& strFileName)
@@ -286,45 +272,38 @@ void CJavaProjectDoc::RunCaptured(const CToolCommand& command)
 
 void CJavaProjectDoc::OnBuild()
 {
-    const std::string strMain = m_core.GetMainFile();
-    CToolCommand command;
-    std::string strError;
-    if (!CJdkCommandBuilder::BuildProject(JdkFolder(), strMain, strMain.empty() ? "" : m_core.GetFilePath(strMain),
-                                          m_core.GetJavacSwitches(), command, strError)) {
-        ShowMessage(strError);
+    const CProjectCommands::CResult build = CProjectCommands::Build(m_core, Services().Settings());
+    if (!build.m_bReady) {
+        ShowMessage(build.m_strError);
         return;
     }
     SaveAllWhenAsked();
     CWaitCursor wait;
-    RunCaptured(command);
+    RunCaptured(build.m_command);
 }
 
-void CJavaProjectDoc::CompileFile(const QString& strPath)
+void CJavaProjectDoc::CompileFile(const std::string& strPath)
 {
-    CToolCommand command;
-    std::string strError;
-    bool bReady = CJdkCommandBuilder::CompileFile(JdkFolder(), strPath.toStdString(), Services().Settings().m_strJavac,
-                                                  command, strError);
-    Services().SetProcessTitle(QString::fromStdString(command.m_strTitle));
-    if (!bReady) {
-        ShowMessage(strError);
+    const CProjectCommands::CResult compile = CProjectCommands::Compile(Services().Settings(), strPath);
+    // The title shows even when the file cannot be compiled.
+    Services().SetProcessTitle(QString::fromStdString(compile.m_command.m_strTitle));
+    if (!compile.m_bReady) {
+        ShowMessage(compile.m_strError);
         return;
     }
     SaveAllWhenAsked();
     CWaitCursor wait;
-    RunCaptured(command);
+    RunCaptured(compile.m_command);
 }
 
 void CJavaProjectDoc::RunJava(bool bCaptured)
 {
-    const std::string strMain = m_core.GetMainFile();
-    CToolCommand command;
-    std::string strError;
-    if (!CJdkCommandBuilder::RunJava(JdkFolder(), strMain, strMain.empty() ? "" : m_core.GetFilePath(strMain),
-                                     m_core.GetJavaSwitches(), m_core.GetMainPackage(), command, strError)) {
-        ShowMessage(strError);
+    const CProjectCommands::CResult run = CProjectCommands::Run(m_core, Services().Settings());
+    if (!run.m_bReady) {
+        ShowMessage(run.m_strError);
         return;
     }
+    CToolCommand command = run.m_command;
     Services().SetProcessTitle(QString::fromStdString(command.m_strCommandLine));
     if (Services().Settings().m_bShowArgs) {
         CArgumentsDlg dialog(Services().Frames().MainWidget());
@@ -344,44 +323,36 @@ void CJavaProjectDoc::RunJava(bool bCaptured)
 
 void CJavaProjectDoc::RunApplet(const QString& strHtmlPath)
 {
-    CToolCommand command;
-    std::string strError;
-    if (!CJdkCommandBuilder::RunApplet(JdkFolder(), strHtmlPath.toStdString(), command, strError)) {
-        ShowMessage(strError);
+    const CProjectCommands::CResult applet = CProjectCommands::RunApplet(Services().Settings(), strHtmlPath.toStdString());
+    if (!applet.m_bReady) {
+        ShowMessage(applet.m_strError);
         return;
     }
-    RunCaptured(command);
+    RunCaptured(applet.m_command);
 }
 
 void CJavaProjectDoc::OnCreateJar()
 {
-    const std::string strMain = m_core.GetMainFile();
-    if (strMain.empty()) {
+    const std::string strDefault = CProjectCommands::DefaultJarPath(m_core);
+    if (strDefault.empty()) {
         ShowMessage(CToolMessages::s_szNoMainJavaFile);
         return;
     }
-    std::string strMainPath = m_core.GetFilePath(strMain);
-    QString strMainFolder = QFileInfo(QString::fromStdString(strMainPath)).path();
-    QString strDefault = QString::fromStdString(CJarCommandBuilder::DefaultJarName(strMain));
-    if (strMainPath.find_last_of("/\\") != std::string::npos)
-        strDefault = strMainFolder + "/" + strDefault;
     QString strJarPath = Prompts().GetSaveFileName(Services().Frames().MainWidget(), QStringLiteral("Save As"),
-                                                   "Java Archives (*.jar) (*.jar)", strDefault);
+                                                   "Java Archives (*.jar) (*.jar)", QString::fromStdString(strDefault));
     if (strJarPath.isEmpty())
         return;
-    CToolCommand command;
-    std::string strError;
-    if (!CJarCommandBuilder::CreateJar(JdkFolder(), strMain, strMainPath, strJarPath.toStdString(), command,
-                                       strError)) {
-        if (!strError.empty())
-            ShowMessage(strError);
+    const CProjectCommands::CResult jar = CProjectCommands::CreateJar(m_core, Services().Settings(), strJarPath.toStdString());
+    if (!jar.m_bReady) {
+        if (!jar.m_strError.empty())
+            ShowMessage(jar.m_strError);
         return;
     }
     // A manifest that cannot be written shows up as jar's own complaint.
     CJarCommandBuilder::WriteManifest(CJarCommandBuilder::ManifestPath(strJarPath.toStdString()),
-                                      CJarCommandBuilder::JarClassName(strMain));
+                                      CJarCommandBuilder::JarClassName(m_core.GetMainFile()));
     CWaitCursor wait;
-    RunCaptured(command);
+    RunCaptured(jar.m_command);
 }
 
 void CJavaProjectDoc::OnShowArchiveContents()
@@ -390,10 +361,10 @@ void CJavaProjectDoc::OnShowArchiveContents()
                                                    "Java Archives (*.jar) (*.jar)");
     if (strJarPath.isEmpty())
         return;
-    CToolCommand command;
-    if (!CJarCommandBuilder::ListArchive(JdkFolder(), strJarPath.toStdString(), command))
+    const CProjectCommands::CResult list = CProjectCommands::ListArchive(Services().Settings(), strJarPath.toStdString());
+    if (!list.m_bReady)
         return;
-    RunCaptured(command);
+    RunCaptured(list.m_command);
 }
 
 void CJavaProjectDoc::ShowProjectWindow()

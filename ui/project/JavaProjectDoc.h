@@ -47,6 +47,7 @@ public:
     bool AddJavaFile(const QString& strPath) override;
     // Sets the run title when the command has one and starts it captured.
     void RunCaptured(const CToolCommand& command) override;
+    void CompileFile(const std::string& strPath) override;
 
     void OnAddJavaFiles();
     void OnAddHtmlFile();
@@ -54,14 +55,14 @@ public:
     void SetMainFile(const QString& strName);
     void SetMainHtmlFile(const QString& strName);
     QString GetFilePath(const QString& strName);
-    bool ShowClass(const QString& strClass);
-    bool ShowMember(const QString& strFileName, const QString& strClassPath, const QString& strMember);
+    // Opens the target's file and goes to its text in the outline; false
+    // when the file does not open as source or the text is not found.
+    bool OpenTarget(const CProjectTarget& target);
     bool OpenFromProjectFolder(const QString& strFileName);
     void GotoErrorLine(int nLineIndex);
     void UpdateProjectViews();
 
     void OnBuild();
-    void CompileFile(const QString& strPath);
     void RunJava(bool bCaptured);
     void OnCreateJar();
     void OnShowArchiveContents();
@@ -80,8 +81,6 @@ private:
     std::size_t OutputLimit() const;
     void ShowMessage(const std::string& strText);
     void ShowPendingMessages();
-    bool OpenAndFind(const std::string& strPath, const std::string& strFindText);
-    std::string JdkFolder() const;
 
     CJavaProjectCore m_core;
     QPointer<CProcessBar> m_pProcessBar;        // made on the first captured run, deleted with the project

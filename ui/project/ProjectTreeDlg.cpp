@@ -4,6 +4,7 @@
 #include "core/project/JavaProjectCore.h"
 #include "core/project/ProjectTreeMenu.h"
 #include "core/project/ProjectTreeMerger.h"
+#include "core/project/ProjectTreeTarget.h"
 #include "ui/framework/AppServices.h"
 #include "ui/framework/PromptService.h"
 #include "ui/project/FilePropertiesDlg.h"
@@ -73,36 +74,29 @@ bool CProjectTreeDlg::OpenSelectedItem()
     }
     if (!m_pDocument)
         return false;
-    // Opening a source file rescans it and may rebuild this tree, so every
-    // text needed later is taken before the first document call.
-    QTreeWidgetItem* pTop = pItem;
-    while (pTop->parent())
-        pTop = pTop->parent();
-    const QString strFileName = pTop->text(0);
-    const QString strText = pItem->text(0);
-    QTreeWidgetItem* pParent = pItem->parent();
-    const QString strParent = pParent ? pParent->text(0) : QString();
-    const QString strGrandparent = pParent && pParent->parent() ? pParent->parent()->text(0) : QString();
+    // Opening a source file rescans it and may rebuild this tree, so the
+    // answer is worked out from the texts before the first document call.
+    std::vector<std::string> texts;
+    for (QTreeWidgetItem* pAbove = pItem; pAbove; pAbove = pAbove->parent())
+        texts.insert(texts.begin(), pAbove->text(0).toStdString());
+    const CProjectTreeTarget answer = CProjectTreeTarget::Resolve(m_pDocument->Core(), texts);
+    const QString strText = QString::fromStdString(answer.m_strText);
 
-    const QString strPath = m_pDocument->GetFilePath(strText);
-    if (strPath != kNoFile) {
-        if (!m_pDocument->Services().OpenDocumentFile(strPath) && !m_pDocument->OpenFromProjectFolder(strText)) {
+    if (answer.m_eKind == CProjectTreeTarget::EKind::File) {
+        if (!m_pDocument->Services().OpenDocumentFile(QString::fromStdString(answer.m_strPath)) &&
+            !m_pDocument->OpenFromProjectFolder(strText)) {
             Message(kUnableToLocate);
             m_pDocument->OnAddJavaFiles();
         }
         return true;
     }
-    if (m_pDocument->ShowClass(strText))
-        return true;
-    if (!pParent) {
+    for (const CProjectTarget& target : answer.m_targets)
+        if (m_pDocument->OpenTarget(target))
+            return true;
+    if (answer.m_bTopLevel) {
         Message("Parent is NULL");
         return false;
     }
-    if (m_pDocument->ShowMember(strFileName, strParent, strText))
-        return true;
-    // Members of a nested class are listed under "Outer.Nested".
-    if (m_pDocument->ShowMember(strFileName, strGrandparent + "." + strParent, strText))
-        return true;
     Message(kUnableToLocate);
     m_pDocument->OnAddJavaFiles();
     return false;
@@ -185,7 +179,7 @@ void CProjectTreeDlg::OnCompile()
     }
     const QString strPath = m_pDocument->GetFilePath(strText);
     if (strPath != kNoFile)
-        m_pDocument->CompileFile(strPath);
+        m_pDocument->CompileFile(strPath.toStdString());
 }
 
 void CProjectTreeDlg::OnSetAsMain()

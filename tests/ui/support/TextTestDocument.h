@@ -73,6 +73,7 @@ public:
     void OnProjectCommand(int nId) override { m_forwarded.push_back(nId); }
     IClassInfoSink& ClassInfo() override { return m_classInfo; }
     void RunCaptured(const CToolCommand& command) override;
+    void CompileFile(const std::string& strPath) override { m_compiledFiles.push_back(strPath); }
     bool AddJavaFile(const QString& strPath) override
     {
         m_addedJavaFiles << strPath;
@@ -85,6 +86,7 @@ public:
     QStringList m_appletRuns;
     QStringList m_addedJavaFiles;
     QStringList m_capturedRuns; // command lines
+    std::vector<std::string> m_compiledFiles; // paths as bytes
     std::vector<int> m_forwarded;
     CRecordingClassInfo m_classInfo;
     static int s_nClosed;
