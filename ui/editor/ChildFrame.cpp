@@ -1,16 +1,14 @@
 #include "ui/editor/ChildFrame.h"
 
-#include "core/app/CommandIds.h"
 #include "ui/editor/FunctionCombo.h"
 #include "ui/editor/SyntaxWindowDoc.h"
 #include "ui/editor/SyntaxWindowView.h"
-#include "ui/framework/DocTemplate.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
 CChildFrame::CChildFrame(CSyntaxWindowDoc& document, CSyntaxWindowView* pView, bool bShowFunctionBar)
-    : CMdiChildFrame(document, pView, kKindId)
+    : CSourceFrame(document, pView, kKindId)
 {
     // The base frame holds the view alone; put the bar above it.
     setWidget(nullptr);
@@ -45,17 +43,4 @@ void CChildFrame::SetFunctions(const QStringList& entries)
 int CChildFrame::GetSelectedFunction() const
 {
     return m_pFunctions->currentIndex();
-}
-
-bool CChildFrame::HandlesCommand(int nId) const
-{
-    return nId == CommandIds::kWindowNew;
-}
-
-void CChildFrame::OnCommand(int nId)
-{
-    if (nId != CommandIds::kWindowNew || !GetDocument())
-        return;
-    if (CMdiChildFrame* pFrame = GetDocument()->GetDocTemplate().CreateNewFrame(*GetDocument()))
-        pFrame->ActivateFrame();
 }

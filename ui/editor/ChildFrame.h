@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/framework/MdiChildFrame.h"
+#include "ui/editor/SourceFrame.h"
 
 #include <QString>
 #include <QStringList>
@@ -11,7 +11,7 @@ class CSyntaxWindowView;
 
 // A Java source window: the editor view under a bar with the drop-down of
 // the file's classes and methods.
-class CChildFrame : public CMdiChildFrame {
+class CChildFrame : public CSourceFrame {
     Q_OBJECT
 public:
     static constexpr int kKindId = 129;
@@ -24,9 +24,6 @@ public:
     int GetSelectedFunction() const;
     CFunctionCombo* FunctionList() const { return m_pFunctions; }
     QWidget* FunctionBar() const { return m_pFunctionBar; }
-
-    bool HandlesCommand(int nId) const override;
-    void OnCommand(int nId) override;
 
 private:
     QWidget* m_pFunctionBar = nullptr;

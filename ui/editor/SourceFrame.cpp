@@ -1,0 +1,24 @@
+#include "ui/editor/SourceFrame.h"
+
+#include "core/app/CommandIds.h"
+#include "ui/editor/SourceDoc.h"
+#include "ui/editor/SourceView.h"
+#include "ui/framework/DocTemplate.h"
+
+CSourceFrame::CSourceFrame(CSourceDoc& document, CSourceView* pView, int nKindId)
+    : CMdiChildFrame(document, pView, nKindId)
+{
+}
+
+bool CSourceFrame::HandlesCommand(int nId) const
+{
+    return nId == CommandIds::kWindowNew;
+}
+
+void CSourceFrame::OnCommand(int nId)
+{
+    if (nId != CommandIds::kWindowNew || !GetDocument())
+        return;
+    if (CMdiChildFrame* pFrame = GetDocument()->GetDocTemplate().CreateNewFrame(*GetDocument()))
+        pFrame->ActivateFrame();
+}
