@@ -9,6 +9,7 @@ struct CAppCommandState {
 
 enum class ECommandEnable { Enabled, Disabled, NotServed };
 
-// The enable rule of a command the application serves or decides on, or
-// NotServed when the application leaves it to views, frames and documents.
+// The command table's enable rule for nId in this state; NotServed for
+// commands enabled whenever some target serves them, which the routing
+// decides.
 ECommandEnable ApplicationCommandEnable(int nId, const CAppCommandState& state);

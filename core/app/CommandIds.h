@@ -50,6 +50,10 @@ inline constexpr int kAddHtmlFile = 32796;
 inline constexpr int kCreateJar = 32808;
 inline constexpr int kShowArchiveContents = 32792;
 inline constexpr int kAddWindowToProject = 32797;
+// Sent by the project tree's own menu.
+inline constexpr int kOpenSelectedItem = 32800;
+inline constexpr int kRebuildClassInfo = 32801;
+inline constexpr int kFileProperties = 32777;
 // Build
 inline constexpr int kBuild = 32803;
 inline constexpr int kCompile = 32774;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/app/WindowKind.h"
+
 #include <string>
 #include <vector>
 
@@ -15,7 +17,7 @@ struct CMenuItem {
 };
 
 struct CMenuBar {
-    int m_nId = 0;
+    EWindowKind m_eKind = EWindowKind::NoDocument;
     std::vector<CMenuItem> m_popups;
 };
 
@@ -24,16 +26,25 @@ struct CAccelerator {
     int m_nId = 0;
 };
 
-// Menu 128 is shown while no document window is open; 129 (Java source),
-// 130 (project) and 131 (HTML) while a window of that kind is active.
-CMenuBar LoadMenuBar(int nMenuId);
+// The menu bar shown while a window of the kind is active; NoDocument's
+// while no document window is open. Item texts come from the command table,
+// with the key the menus show after a tab.
+CMenuBar LoadMenuBar(EWindowKind eKind);
 
-// Accelerator table of a window kind (129, 130, 131) or the main table 128.
-std::vector<CAccelerator> LoadAcceleratorTable(int nTableId);
+// The Java source window's context menu.
+std::vector<CMenuItem> LoadTextContextMenu();
+
+// The accelerator table of a window kind, or the main table (NoDocument).
+std::vector<CAccelerator> LoadAcceleratorTable(EWindowKind eKind);
 
 // The accelerators in force for a window kind: its own table first, then
-// table 128 for keys it does not bind.
-std::vector<CAccelerator> EffectiveAccelerators(int nKindTableId);
+// the main table for keys it does not bind.
+std::vector<CAccelerator> EffectiveAccelerators(EWindowKind eKind);
+// TRANSITIONAL: the same by the kind's number.
+inline std::vector<CAccelerator> EffectiveAccelerators(int nKindId)
+{
+    return EffectiveAccelerators(WindowKindOf(nKindId));
+}
 
 // The main toolbar's buttons, left to right; 0 is a separator.
 std::vector<int> LoadMainToolbar();
@@ -42,8 +53,8 @@ std::vector<int> LoadMainToolbar();
 // empty for commands without a prompt of their own.
 std::string LoadCommandPrompt(int nId);
 
-// The text of a command's toolbar tooltip: the part after the line feed of
-// its prompt, or the prompt itself when it has none.
+// The text of a command's toolbar tooltip: its own tooltip, or the prompt
+// when it has none.
 std::string CommandTooltip(int nId);
 
 // Puts "Ti&p of the Day..." and a separator at the top of the "&Help" popup

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/app/CommandIds.h"
+
 #include <string>
 #include <vector>
 
@@ -14,8 +16,8 @@ public:
     enum EItemKind { kJavaFile, kHtmlFile, kClassOrMember };
 
     // Commands only the tree's menu sends.
-    static constexpr int kOpenSelectedItem = 32800;
-    static constexpr int kFileProperties = 32777;
+    static constexpr int kOpenSelectedItem = CommandIds::kOpenSelectedItem;
+    static constexpr int kFileProperties = CommandIds::kFileProperties;
 
     // One line of the menu; a command id of 0 is a separator.
     struct CEntry {

@@ -20,7 +20,7 @@ private slots:
         QVERIFY(fixture.Start());
         QCOMPARE(fixture.FrameCount(), 0);
         QVERIFY(fixture.Prompts().m_messages.isEmpty());
-        QCOMPARE(fixture.App().MainFrame()->ActiveKindId(), 128);
+        QCOMPARE(fixture.App().MainFrame()->ActiveKind(), EWindowKind::NoDocument);
         QCOMPARE(fixture.App().MainFrame()->windowTitle(), QString("Tarnwick"));
     }
 

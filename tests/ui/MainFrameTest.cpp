@@ -19,7 +19,8 @@ QStringList MenuTexts(QMenu* pMenu)
 {
     QStringList texts;
     for (QAction* pAction : pMenu->actions())
-        texts << (pAction->isSeparator() ? QString("-") : pAction->text());
+        if (pAction->isVisible())
+            texts << (pAction->isSeparator() ? QString("-") : pAction->text());
     return texts;
 }
 
@@ -51,12 +52,12 @@ private slots:
         // Switching to a document kind and back puts up the menu bars again.
         QString strJava = fixture.WriteFile("A.java", "a");
         fixture.App().OpenDocumentFile(strJava);
-        QCOMPARE(frame.ActiveKindId(), 129);
+        QCOMPARE(frame.ActiveKind(), EWindowKind::JavaSource);
         QCOMPARE(MenuTexts(TopMenu(frame, "&Help")),
                  (QStringList{"Ti&p of the Day...", "-", "&About Tarnwick", "Help...", "JDK Help\tF1"}));
         fixture.App().Router().Execute(kFileClose);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(frame.ActiveKindId(), 128);
+        QCOMPARE(frame.ActiveKind(), EWindowKind::NoDocument);
         QCOMPARE(MenuTexts(TopMenu(frame, "&Help")),
                  (QStringList{"Ti&p of the Day...", "-", "&About Tarnwick", "Help...", "JDK Help\tF1"}));
     }
@@ -78,6 +79,44 @@ private slots:
         QCOMPARE(MenuTexts(TopMenu(frame, "&Build")),
                  (QStringList{"&Build\tF7", "&Compile\tCtrl+M", "-", "&Run Application\tF5", "Run &Applet\tShift+F5",
                               "Run with &Console", "-", "Open In &Web Browser"}));
+    }
+
+    void actionsAndMenusAreMadeOnceForTheProgramsLife()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start());
+        CMainFrame& frame = *fixture.App().MainFrame();
+        QAction* pSave = frame.CommandAction(kFileSave);
+        QVERIFY(pSave);
+        QCOMPARE(pSave, frame.MainToolBar()->actions()[3]);
+        int nActions = 0;
+        int nMenus = 0;
+        QString strJava = fixture.WriteFile("A.java", "a");
+        QMenu* pJavaFile = nullptr;
+        for (int i = 0; i < 3; ++i) {
+            fixture.App().OpenDocumentFile(strJava);
+            QCOMPARE(frame.ActiveKind(), EWindowKind::JavaSource);
+            QVERIFY(TopMenu(frame, "&File")->actions().contains(pSave));
+            if (!pJavaFile)
+                pJavaFile = TopMenu(frame, "&File");
+            QCOMPARE(TopMenu(frame, "&File"), pJavaFile);
+            // Keys follow the kind: F2 is the Java window's, F8 the project window's.
+            QVERIFY(frame.findChild<QAction*>("accel_F2")->isEnabled());
+            QVERIFY(!frame.findChild<QAction*>("accel_F8")->isEnabled());
+            fixture.App().Router().Execute(kFileClose);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QCOMPARE(frame.ActiveKind(), EWindowKind::NoDocument);
+            QVERIFY(!frame.findChild<QAction*>("accel_F2")->isEnabled());
+            QVERIFY(frame.findChild<QAction*>("accel_Ctrl+N")->isEnabled());
+            // Both kinds' menus were made the first time round; nothing since.
+            if (i == 0) {
+                nActions = static_cast<int>(frame.findChildren<QAction*>().size());
+                nMenus = static_cast<int>(frame.findChildren<QMenu*>().size());
+            }
+            QCOMPARE(static_cast<int>(frame.findChildren<QAction*>().size()), nActions);
+            QCOMPARE(static_cast<int>(frame.findChildren<QMenu*>().size()), nMenus);
+        }
+        QCOMPARE(frame.CommandAction(kFileSave), pSave);
     }
 
     void recentFileListIsShownInTheFileMenu()
@@ -110,7 +149,7 @@ private slots:
         QVERIFY(fixture.Start());
         CMainFrame& frame = *fixture.App().MainFrame();
         QCOMPARE(frame.RecentFiles(), (QStringList{strGone, strA, strB}));
-        QAction* pGone = TopMenu(frame, "&File")->findChild<QAction*>("recent_file_1");
+        QAction* pGone = frame.findChild<QAction*>("recent_file_1");
         QVERIFY(pGone);
         QCOMPARE(pGone->text(), "&1 " + strGone);
         pGone->trigger();

@@ -51,7 +51,7 @@ private slots:
         CAppFixture fixture;
         QVERIFY(fixture.Start());
         fixture.App().OpenDocumentFile(fixture.WriteFile("Demo.jpr", "project"));
-        QAction* pRun = fixture.App().MainFrame()->findChild<QAction*>("toolbar_32776");
+        QAction* pRun = fixture.App().MainFrame()->findChild<QAction*>("command_32776");
         QVERIFY(pRun);
         CProcessWindow window(&fixture.App());
         window.Create(StartScript(fixture, "sleep 0.3"), nullptr);

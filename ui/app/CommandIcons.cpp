@@ -1,7 +1,5 @@
 #include "ui/app/CommandIcons.h"
 
-#include "core/app/CommandIds.h"
-
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
@@ -9,6 +7,8 @@
 #include <QPolygonF>
 
 #include <cmath>
+#include <map>
+#include <string>
 #include <numbers>
 
 // One palette for every picture: flat fills with an outline one shade darker,
@@ -365,26 +365,28 @@ static void DrawProjectWindow(QPainter& p)
 
 using DrawFunction = void (*)(QPainter&);
 
-static DrawFunction DrawerFor(int nCommandId)
+// The pictures by the names the command table gives them.
+static DrawFunction DrawerFor(const std::string& strName)
 {
-    switch (nCommandId) {
-    case CommandIds::kFileNew: return DrawNew;
-    case CommandIds::kFileOpen: return DrawOpen;
-    case CommandIds::kFileSave: return DrawSave;
-    case CommandIds::kEditCut: return DrawCut;
-    case CommandIds::kEditCopy: return DrawCopy;
-    case CommandIds::kEditPaste: return DrawPaste;
-    case CommandIds::kFilePrint: return DrawPrint;
-    case CommandIds::kIncreaseIndent: return DrawIncreaseIndent;
-    case CommandIds::kDecreaseIndent: return DrawDecreaseIndent;
-    case CommandIds::kCompile: return DrawCompile;
-    case CommandIds::kBuild: return DrawBuild;
-    case CommandIds::kRunApplication: return DrawRun;
-    case CommandIds::kRunApplet: return DrawRunApplet;
-    case CommandIds::kOpenInWebBrowser: return DrawOpenInBrowser;
-    case CommandIds::kProjectWindowButton: return DrawProjectWindow;
-    default: return nullptr;
-    }
+    static const std::map<std::string, DrawFunction> drawers = {
+        {"new", DrawNew},
+        {"open", DrawOpen},
+        {"save", DrawSave},
+        {"cut", DrawCut},
+        {"copy", DrawCopy},
+        {"paste", DrawPaste},
+        {"print", DrawPrint},
+        {"increase-indent", DrawIncreaseIndent},
+        {"decrease-indent", DrawDecreaseIndent},
+        {"compile", DrawCompile},
+        {"build", DrawBuild},
+        {"run", DrawRun},
+        {"run-applet", DrawRunApplet},
+        {"open-in-browser", DrawOpenInBrowser},
+        {"project-window", DrawProjectWindow},
+    };
+    auto it = drawers.find(strName);
+    return it == drawers.end() ? nullptr : it->second;
 }
 
 // Runs a drawing made on a grid of nGrid cells at nSize pixels.
@@ -401,22 +403,22 @@ static QImage Render(int nSize, double dGrid, Draw draw)
     return image;
 }
 
-QPixmap CommandPixmap(int nCommandId, int nSize)
+QPixmap CommandPixmap(const std::string& strName, int nSize)
 {
-    const DrawFunction draw = DrawerFor(nCommandId);
+    const DrawFunction draw = DrawerFor(strName);
     if (draw == nullptr || nSize <= 0)
         return QPixmap();
     return QPixmap::fromImage(Render(nSize, 16.0, draw));
 }
 
-QIcon CommandIcon(int nCommandId)
+QIcon CommandIcon(const std::string& strName)
 {
-    if (DrawerFor(nCommandId) == nullptr)
+    if (DrawerFor(strName) == nullptr)
         return QIcon();
     // Drawn at each common size: scaling one picture would blur the edges.
     QIcon icon;
     for (int nSize : {16, 24, 32, 48, 64})
-        icon.addPixmap(CommandPixmap(nCommandId, nSize));
+        icon.addPixmap(CommandPixmap(strName, nSize));
     return icon;
 }
 

@@ -2,16 +2,18 @@
 
 #include <QIcon>
 #include <QPixmap>
+#include <string>
 
 // The program's pictures, drawn in code so they look the same on a machine
 // without an icon theme. Toolbar pictures are designed on a 16-pixel grid and
 // drawn again at each size, so 16 and 32 pixels are both sharp.
 
-// The main toolbar's picture for a command id; a null icon for other ids.
-QIcon CommandIcon(int nCommandId);
+// A command's toolbar picture by the name the command table gives it; a
+// null icon for other names.
+QIcon CommandIcon(const std::string& strName);
 
-// One size of a command's picture, transparent around it; null for other ids.
-QPixmap CommandPixmap(int nCommandId, int nSize);
+// One size of a command's picture, transparent around it; null for other names.
+QPixmap CommandPixmap(const std::string& strName, int nSize);
 
 // The about box's 64 by 64 logo: a mountain tarn under a "T".
 QPixmap AboutBitmap();

@@ -1,9 +1,11 @@
 #include "ui/app/MainFrame.h"
 
 #include "core/app/CommandIds.h"
+#include "core/app/CommandTable.h"
 #include "core/settings/RecentFileList.h"
 #include "core/settings/SettingNames.h"
 #include "core/settings/SettingsStore.h"
+#include "ui/app/CommandActions.h"
 #include "ui/app/CommandIcons.h"
 #include "ui/app/TarnwickApp.h"
 #include "ui/framework/MdiChildFrame.h"
@@ -33,6 +35,14 @@ CMainFrame::CMainFrame(CTarnwickApp& app) : m_app(app)
     m_pMdiArea = new QMdiArea(this);
     m_pMdiArea->setObjectName("MdiArea");
     setCentralWidget(m_pMdiArea);
+    m_pCommands = new CCommandActions(
+        *this,
+        [this](int nId) {
+            m_app.Router().Execute(nId);
+            UpdateCommandStates();
+        },
+        [this](int nId) { return m_app.Router().Update(nId); },
+        [this](const QString& strPath) { OpenRecentFile(strPath); });
     CreateToolBar();
     CreateStatusBar();
     setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowNestedDocks);
@@ -42,8 +52,8 @@ CMainFrame::CMainFrame(CTarnwickApp& app) : m_app(app)
         if (!m_bShuttingDown)
             UpdateCommandStates();
     });
-    RebuildMenuBar();
-    RebuildAccelerators();
+    m_pCommands->SetRecentFiles(RecentFiles());
+    m_pCommands->ShowKind(EWindowKind::NoDocument);
     resize(1000, 700);
 }
 
@@ -56,40 +66,13 @@ CMainFrame::~CMainFrame()
         disconnect(pWindow, nullptr, this, nullptr);
 }
 
-QAction* CMainFrame::MakeCommandAction(const QString& strText, int nId, QObject* pParent)
-{
-    auto* pAction = new QAction(strText, pParent);
-    pAction->setData(nId);
-    std::string strPrompt = LoadCommandPrompt(nId);
-    QString strStatus = QString::fromStdString(strPrompt.substr(0, strPrompt.find('\n')));
-    pAction->setStatusTip(strStatus);
-    connect(pAction, &QAction::triggered, this, [this, nId] {
-        m_app.Router().Execute(nId);
-        UpdateCommandStates();
-    });
-    // Menus are rebuilt with the active window's kind; forget actions gone with them.
-    std::erase_if(m_commandActions, [](const QPointer<QAction>& pOld) { return pOld.isNull(); });
-    m_commandActions.push_back(pAction);
-    return pAction;
-}
-
 void CMainFrame::CreateToolBar()
 {
     m_pToolBar = addToolBar("Standard");
     m_pToolBar->setObjectName("MainToolBar");
     m_pToolBar->setIconSize(QSize(16, 16));
     m_pToolBar->setAllowedAreas(Qt::AllToolBarAreas);
-    for (int nId : LoadMainToolbar()) {
-        if (nId == 0) {
-            m_pToolBar->addSeparator();
-            continue;
-        }
-        QAction* pAction = MakeCommandAction(QString::fromStdString(CommandTooltip(nId)), nId, m_pToolBar);
-        pAction->setIcon(CommandIcon(nId));
-        pAction->setToolTip(QString::fromStdString(CommandTooltip(nId)));
-        pAction->setObjectName(QStringLiteral("toolbar_%1").arg(nId));
-        m_pToolBar->addAction(pAction);
-    }
+    m_pCommands->FillToolBar(*m_pToolBar);
 }
 
 void CMainFrame::CreateStatusBar()
@@ -131,82 +114,32 @@ CMdiChildFrame* CMainFrame::ActiveChildFrame() const
     return qobject_cast<CMdiChildFrame*>(m_pMdiArea->activeSubWindow());
 }
 
-int CMainFrame::ActiveKindId() const
+EWindowKind CMainFrame::ActiveKind() const
 {
     CMdiChildFrame* pFrame = ActiveChildFrame();
-    return pFrame ? pFrame->KindId() : 128;
+    return pFrame ? pFrame->Kind() : EWindowKind::NoDocument;
 }
 
 const CMenuBar& CMainFrame::CurrentMenuModel() const
 {
-    return m_menuModels.at(m_nShownKind);
+    return m_pCommands->ShownMenuModel();
 }
 
-void CMainFrame::RebuildMenuBar()
+QAction* CMainFrame::CommandAction(int nId) const
 {
-    int nKind = ActiveKindId();
-    auto it = m_menuModels.find(nKind);
-    if (it == m_menuModels.end())
-        it = m_menuModels.emplace(nKind, LoadMenuBar(nKind)).first;
-    // The tip item goes at the top of the Help menu each time a menu bar is
-    // put up; the model remembers it, so it appears once.
-    AddTipOfTheDayItem(it->second);
-    m_nShownKind = nKind;
-
-    QMenuBar* pBar = menuBar();
-    const QList<QAction*> oldActions = pBar->actions();
-    pBar->clear();
-    for (QAction* pAction : oldActions)
-        if (pAction->menu())
-            pAction->menu()->deleteLater();
-    for (const CMenuItem& popup : it->second.m_popups) {
-        QMenu* pMenu = pBar->addMenu(QString::fromStdString(popup.m_strText));
-        FillMenu(pMenu, popup.m_children);
-    }
+    return m_pCommands->Action(nId);
 }
 
-void CMainFrame::FillMenu(QMenu* pMenu, const std::vector<CMenuItem>& items)
+void CMainFrame::OpenRecentFile(const QString& strPath)
 {
-    for (const CMenuItem& item : items) {
-        if (item.IsSeparator()) {
-            pMenu->addSeparator();
-        } else if (item.IsPopup()) {
-            FillMenu(pMenu->addMenu(QString::fromStdString(item.m_strText)), item.m_children);
-        } else if (item.m_nId == kFileMruFirst) {
-            AddRecentFileItems(pMenu);
-        } else {
-            QAction* pAction = MakeCommandAction(QString::fromStdString(item.m_strText), item.m_nId, pMenu);
-            pAction->setObjectName(QStringLiteral("menu_%1").arg(item.m_nId));
-            pMenu->addAction(pAction);
-        }
+    if (!m_app.OpenDocumentFile(strPath)) {
+        CRecentFileList list;
+        list.Load(m_app.Store());
+        list.Remove(strPath.toStdString());
+        list.Save(m_app.Store());
+        m_pCommands->SetRecentFiles(RecentFiles());
     }
-    connect(pMenu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
-}
-
-void CMainFrame::AddRecentFileItems(QMenu* pMenu)
-{
-    const QStringList files = RecentFiles();
-    if (files.isEmpty()) {
-        QAction* pPlaceholder = pMenu->addAction("Recent File");
-        pPlaceholder->setEnabled(false);
-        return;
-    }
-    for (int i = 0; i < files.size(); ++i) {
-        QString strPath = files[i];
-        QAction* pAction =
-            pMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(strPath)));
-        pAction->setObjectName(QStringLiteral("recent_file_%1").arg(i + 1));
-        connect(pAction, &QAction::triggered, this, [this, strPath] {
-            if (!m_app.OpenDocumentFile(strPath)) {
-                CRecentFileList list;
-                list.Load(m_app.Store());
-                list.Remove(strPath.toStdString());
-                list.Save(m_app.Store());
-                RebuildMenuBar();
-            }
-            UpdateCommandStates();
-        });
-    }
+    UpdateCommandStates();
 }
 
 QStringList CMainFrame::RecentFiles() const
@@ -225,41 +158,15 @@ void CMainFrame::AddToRecentFileList(const QString& strPath)
     list.Load(m_app.Store());
     list.Add(strPath.toStdString());
     list.Save(m_app.Store());
-    RebuildMenuBar();
-}
-
-void CMainFrame::RebuildAccelerators()
-{
-    // Later, not now: this can run while Qt walks the window's children.
-    for (QAction* pAction : m_acceleratorActions) {
-        removeAction(pAction);
-        pAction->deleteLater();
-    }
-    m_acceleratorActions.clear();
-    for (const CAccelerator& accelerator : EffectiveAccelerators(ActiveKindId())) {
-        auto* pAction = new QAction(this);
-        pAction->setShortcut(QKeySequence(QString::fromStdString(accelerator.m_strKey)));
-        pAction->setShortcutContext(Qt::WindowShortcut);
-        pAction->setObjectName(QStringLiteral("accel_%1").arg(QString::fromStdString(accelerator.m_strKey)));
-        pAction->setData(accelerator.m_nId);
-        int nId = accelerator.m_nId;
-        connect(pAction, &QAction::triggered, this, [this, nId] {
-            m_app.Router().Execute(nId);
-            UpdateCommandStates();
-        });
-        addAction(pAction);
-        m_acceleratorActions.push_back(pAction);
-    }
+    m_pCommands->SetRecentFiles(RecentFiles());
 }
 
 void CMainFrame::OnActiveFrameChanged()
 {
     if (m_bShuttingDown)
         return;
-    if (ActiveKindId() != m_nShownKind) {
-        RebuildMenuBar();
-        RebuildAccelerators();
-    }
+    if (ActiveKind() != m_pCommands->ShownKind())
+        m_pCommands->ShowKind(ActiveKind());
     CMdiChildFrame* pFrame = ActiveChildFrame();
     setWindowTitle(pFrame ? QStringLiteral("Tarnwick - %1").arg(pFrame->windowTitle()) : QStringLiteral("Tarnwick"));
     UpdateCommandStates();
@@ -267,15 +174,7 @@ void CMainFrame::OnActiveFrameChanged()
 
 void CMainFrame::UpdateCommandStates()
 {
-    for (QAction* pAction : m_commandActions) {
-        if (!pAction)
-            continue;
-        CCmdUI cmdUI = m_app.Router().Update(pAction->data().toInt());
-        pAction->setEnabled(cmdUI.m_bEnabled);
-        pAction->setCheckable(cmdUI.m_bCheckable);
-        if (cmdUI.m_bCheckable)
-            pAction->setChecked(cmdUI.m_bChecked);
-    }
+    m_pCommands->UpdateStates();
 }
 
 void CMainFrame::AddChildFrame(CMdiChildFrame* pFrame)
@@ -291,17 +190,7 @@ void CMainFrame::AddChildFrame(CMdiChildFrame* pFrame)
 
 bool CMainFrame::HandlesCommand(int nId) const
 {
-    switch (nId) {
-    case kAppExit:
-    case kViewToolbar:
-    case kViewStatusBar:
-    case kWindowCascade:
-    case kWindowTile:
-    case kWindowArrange:
-        return true;
-    default:
-        return false;
-    }
+    return CommandTarget(nId) == ECommandTarget::MainFrame;
 }
 
 void CMainFrame::OnCommand(int nId)

@@ -5,10 +5,9 @@
 #include "ui/framework/FrameHost.h"
 
 #include <QMainWindow>
-#include <QPointer>
-#include <map>
 #include <vector>
 
+class CCommandActions;
 class CTarnwickApp;
 class CMdiChildFrame;
 class QAction;
@@ -34,8 +33,10 @@ public:
     QMdiArea* MdiArea() const { return m_pMdiArea; }
     QToolBar* MainToolBar() const { return m_pToolBar; }
     CMdiChildFrame* ActiveChildFrame() const;
-    // The menu and accelerator table in force: the active window's kind, or 128.
-    int ActiveKindId() const;
+    // The menus and keys in force: the active window's kind, or NoDocument.
+    EWindowKind ActiveKind() const;
+    // The one action of a command, shared by menus and toolbar.
+    QAction* CommandAction(int nId) const;
     // The model behind the menu bar now shown.
     const CMenuBar& CurrentMenuModel() const;
 
@@ -63,13 +64,9 @@ protected:
 private:
     void CreateToolBar();
     void CreateStatusBar();
-    void RebuildMenuBar();
-    void FillMenu(QMenu* pMenu, const std::vector<CMenuItem>& items);
-    void AddRecentFileItems(QMenu* pMenu);
-    void RebuildAccelerators();
     void OnActiveFrameChanged();
     void ArrangeIcons();
-    QAction* MakeCommandAction(const QString& strText, int nId, QObject* pParent);
+    void OpenRecentFile(const QString& strPath);
 
     CTarnwickApp& m_app;
     QMdiArea* m_pMdiArea = nullptr;
@@ -77,9 +74,6 @@ private:
     QLabel* m_pMessagePane = nullptr;
     QLabel* m_pLinePane = nullptr;
     QLabel* m_pColumnPane = nullptr;
-    std::map<int, CMenuBar> m_menuModels;
-    int m_nShownKind = -1;
-    std::vector<QPointer<QAction>> m_commandActions; // menu and toolbar actions with a command id
-    std::vector<QAction*> m_acceleratorActions;
+    CCommandActions* m_pCommands = nullptr; // child of this window
     bool m_bShuttingDown = false;
 };

@@ -2,6 +2,7 @@
 
 #include "core/app/AppCommandRules.h"
 #include "core/app/CommandIds.h"
+#include "core/app/CommandTable.h"
 #include "core/app/DocumentKinds.h"
 #include "core/editor/JdkDocsLocator.h"
 #include "core/settings/JdkLocator.h"
@@ -135,9 +136,9 @@ void CTarnwickApp::RegisterDocumentKinds()
 {
     for (const CDocumentKind& kind : DocumentKinds()) {
         m_templates.push_back(std::make_unique<CDocTemplate>(kind.m_nId, kind.m_strDocString, *this));
-        if (kind.m_nId == 129)
+        if (WindowKindOf(kind.m_nId) == EWindowKind::JavaSource)
             RegisterJavaDocumentKind(*m_templates.back());
-        if (kind.m_nId == 130) {
+        if (WindowKindOf(kind.m_nId) == EWindowKind::Project) {
             m_pProjectTemplate = m_templates.back().get();
             RegisterProjectDocumentKind(*m_pProjectTemplate);
         }
@@ -265,41 +266,11 @@ std::vector<ICommandTarget*> CTarnwickApp::CommandChain() const
     return chain;
 }
 
-namespace {
-bool IsForwardedToProject(int nId)
-{
-    switch (nId) {
-    case kBuild:
-    case kRunApplication:
-    case kRunWithConsole:
-    case kAddJavaFiles:
-    case kAddHtmlFile:
-    case kProjectWindow:
-    case kProjectWindowButton:
-    case kCreateJar:
-    case kShowArchiveContents:
-        return true;
-    default:
-        return false;
-    }
-}
-} // namespace
-
 bool CTarnwickApp::HandlesCommand(int nId) const
 {
-    switch (nId) {
-    case kFileOpen:
-    case kFilePrintSetup:
-    case kAppAbout:
-    case kOpenProject:
-    case kCloseProject:
-    case kSaveAll:
-    case kHelp:
-    case kRunApplet:
-        return true;
-    default:
-        return IsForwardedToProject(nId);
-    }
+    // Project commands reach the project from any window.
+    const ECommandTarget eTarget = CommandTarget(nId);
+    return eTarget == ECommandTarget::Application || eTarget == ECommandTarget::Project;
 }
 
 void CTarnwickApp::OnCommand(int nId)
@@ -314,7 +285,7 @@ void CTarnwickApp::OnCommand(int nId)
     case kHelp: OnHelp(); break;
     case kRunApplet: OnRunApplet(); break;
     default:
-        if (IsForwardedToProject(nId) && m_pProject)
+        if (CommandTarget(nId) == ECommandTarget::Project && m_pProject)
             m_pProject->OnProjectCommand(nId);
         break;
     }
@@ -322,9 +293,6 @@ void CTarnwickApp::OnCommand(int nId)
 
 bool CTarnwickApp::OnUpdateCommand(int nId, CCmdUI& cmdUI)
 {
-    // Commands nobody serves yet stay disabled: no rule of ours applies.
-    if (!HandlesCommand(nId) && nId != kCompile && nId != kJdkHelp)
-        return false;
     CAppCommandState state;
     state.m_bProjectOpen = m_pProject != nullptr;
     state.m_bToolRunning = IsToolRunning();

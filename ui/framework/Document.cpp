@@ -1,6 +1,7 @@
 #include "ui/framework/Document.h"
 
 #include "core/app/CommandIds.h"
+#include "core/app/CommandTable.h"
 #include "core/app/DocumentKinds.h"
 #include "ui/framework/DocTemplate.h"
 #include "ui/framework/FrameHost.h"
@@ -168,7 +169,7 @@ void CDocument::RemoveFrame(CMdiChildFrame* pFrame)
 
 bool CDocument::HandlesCommand(int nId) const
 {
-    return nId == CommandIds::kFileClose || nId == CommandIds::kFileSave || nId == CommandIds::kFileSaveAs;
+    return CommandTarget(nId) == ECommandTarget::Document;
 }
 
 void CDocument::OnCommand(int nId)

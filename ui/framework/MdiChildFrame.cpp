@@ -7,8 +7,8 @@
 #include <QCloseEvent>
 #include <QMdiArea>
 
-CMdiChildFrame::CMdiChildFrame(CDocument& document, CView* pView, int nKindId)
-    : m_pDocument(&document), m_pView(pView), m_nKindId(nKindId)
+CMdiChildFrame::CMdiChildFrame(CDocument& document, CView* pView, EWindowKind eKind)
+    : m_pDocument(&document), m_pView(pView), m_eKind(eKind)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWidget(pView->Widget());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/app/WindowKind.h"
 #include "ui/framework/CommandTarget.h"
 #include "ui/framework/Document.h"
 
@@ -14,13 +15,18 @@ class CMdiChildFrame : public QMdiSubWindow, public ICommandTarget {
     Q_OBJECT
 public:
     // Takes ownership of the view's widget.
-    CMdiChildFrame(CDocument& document, CView* pView, int nKindId);
+    CMdiChildFrame(CDocument& document, CView* pView, EWindowKind eKind);
+    // TRANSITIONAL: the kind by its number.
+    CMdiChildFrame(CDocument& document, CView* pView, int nKindId)
+        : CMdiChildFrame(document, pView, WindowKindOf(nKindId))
+    {
+    }
     ~CMdiChildFrame() override;
 
     CDocument* GetDocument() const { return m_pDocument; }
     CView* GetView() const { return m_pView; }
-    // The kind's menu and accelerator table id (129, 130, 131).
-    int KindId() const { return m_nKindId; }
+    // The kind whose menus and keys are in force while this window is active.
+    EWindowKind Kind() const { return m_eKind; }
 
     // Makes this the active window and shows it (restored when minimised).
     void ActivateFrame();
@@ -37,6 +43,6 @@ protected:
 private:
     QPointer<CDocument> m_pDocument;
     CView* m_pView;
-    int m_nKindId;
+    EWindowKind m_eKind;
     bool m_bClosingFromDocument = false;
 };

@@ -1,6 +1,7 @@
 #include "ui/project/JavaProjectDoc.h"
 
 #include "core/app/CommandIds.h"
+#include "core/app/CommandTable.h"
 #include "core/tools/JarCommandBuilder.h"
 #include "core/tools/JdkCommandBuilder.h"
 #include "core/tools/ProjectCommands.h"
@@ -421,21 +422,9 @@ void CJavaProjectDoc::ShowProcessWindow(CExternalProcess& runner)
 
 bool CJavaProjectDoc::HandlesCommand(int nId) const
 {
-    switch (nId) {
-    case kBuild:
-    case kRunApplication:
-    case kRunWithConsole:
-    case kAddJavaFiles:
-    case kAddHtmlFile:
-    case kCreateJar:
-    case kShowArchiveContents:
-    case kProjectWindow:
-    case kProjectWindowButton:
-    case kProcessWindow:
-        return true;
-    default:
-        return CDocument::HandlesCommand(nId);
-    }
+    const ECommandTarget eTarget = CommandTarget(nId);
+    return eTarget == ECommandTarget::Project || eTarget == ECommandTarget::ProjectWindow ||
+           CDocument::HandlesCommand(nId);
 }
 
 void CJavaProjectDoc::OnProjectCommand(int nId)

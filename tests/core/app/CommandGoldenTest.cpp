@@ -41,18 +41,21 @@ std::string DescribeCommands()
 {
     std::ostringstream out;
     std::set<int> ids;
-    for (int nKind : {128, 129, 130, 131}) {
-        out << "menu " << nKind << "\n";
-        DescribeItems(out, LoadMenuBar(nKind).m_popups, "  ", ids);
+    const EWindowKind kinds[] = {EWindowKind::NoDocument, EWindowKind::JavaSource, EWindowKind::Project,
+                                 EWindowKind::HtmlPage};
+    for (EWindowKind eKind : kinds) {
+        out << "menu " << KindId(eKind) << "\n";
+        DescribeItems(out, LoadMenuBar(eKind).m_popups, "  ", ids);
     }
-    for (int nKind : {128, 129, 130, 131}) {
+    for (EWindowKind eKind : kinds) {
+        const int nKind = KindId(eKind);
         out << "accelerators " << nKind << "\n";
-        for (const CAccelerator& accelerator : LoadAcceleratorTable(nKind)) {
+        for (const CAccelerator& accelerator : LoadAcceleratorTable(eKind)) {
             out << "  " << accelerator.m_strKey << " = " << accelerator.m_nId << "\n";
             ids.insert(accelerator.m_nId);
         }
         out << "in force " << nKind << "\n";
-        for (const CAccelerator& accelerator : EffectiveAccelerators(nKind))
+        for (const CAccelerator& accelerator : EffectiveAccelerators(eKind))
             out << "  " << accelerator.m_strKey << " = " << accelerator.m_nId << "\n";
     }
     out << "toolbar\n";
