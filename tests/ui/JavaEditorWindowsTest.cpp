@@ -173,6 +173,23 @@ private slots:
         QCOMPARE(ReadAll(pDoc->GetPathName()), QByteArray("class L {\r\n  int a;\r\n}\r\n"));
     }
 
+    // The editor keeps the tab width with the text: the window that opened
+    // the file sets it, a later window with another setting leaves it.
+    void tabWidthIsTheFirstWindowsSetting()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start({}, false));
+        fixture.App().Settings().m_nTabWidth = 5;
+        CSyntaxWindowDoc* pDoc = OpenJava(fixture, "T.java", "class T {\n\tint t;\n}\n");
+        CSyntaxWindowView* pFirst = pDoc->FirstView();
+        QCOMPARE(pFirst->tabWidth(), 5);
+        fixture.App().Settings().m_nTabWidth = 7;
+        CSyntaxWindowView* pSecond = OpenSecondWindow(fixture, pDoc);
+        QVERIFY(pSecond);
+        QCOMPARE(pSecond->tabWidth(), 5);
+        QCOMPARE(pFirst->tabWidth(), 5);
+    }
+
     void secondWindowOnReadOnlyFileIsReadOnly()
     {
         CAppFixture fixture;

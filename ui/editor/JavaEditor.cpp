@@ -63,13 +63,17 @@ void CJavaEditor::ReleaseKeys(const QList<QKeySequence>& keys)
     }
 }
 
-void CJavaEditor::SetupLook(const QString& strFontName, int nFontSizeTenths, int nTabWidth)
+void CJavaEditor::SetupLook(const QString& strFontName, int nFontSizeTenths)
 {
     QByteArray font = strFontName.toUtf8();
     SendScintilla(SCI_STYLESETFONT, static_cast<unsigned long>(STYLE_DEFAULT), font.constData());
     SendScintilla(SCI_STYLESETSIZEFRACTIONAL, static_cast<unsigned long>(STYLE_DEFAULT),
                   static_cast<long>(std::max(10, nFontSizeTenths) * 10));
     SendScintilla(SCI_STYLECLEARALL);
+}
+
+void CJavaEditor::SetTabWidth(int nTabWidth)
+{
     SendScintilla(SCI_SETTABWIDTH, static_cast<unsigned long>(std::max(1, nTabWidth)));
 }
 

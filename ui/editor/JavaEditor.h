@@ -25,8 +25,11 @@ public:
     // Keys the window's accelerators own: the editor no longer takes them
     // for its own commands, so they reach the command routing.
     void ReleaseKeys(const QList<QKeySequence>& keys);
-    // Font (size in tenths of a point), tab width in characters, no wrapping.
-    void SetupLook(const QString& strFontName, int nFontSizeTenths, int nTabWidth);
+    // Font (size in tenths of a point) of every style.
+    void SetupLook(const QString& strFontName, int nFontSizeTenths);
+    // Tab width in characters. Scintilla keeps it with the text: every
+    // editor showing the text shows this width.
+    void SetTabWidth(int nTabWidth);
     // Gives a style its text colour (0x00BBGGRR).
     void SetStyleColour(int nStyle, std::uint32_t crColour);
 

@@ -43,9 +43,12 @@ void CSourceText::SetReadOnly(bool bReadOnly)
     m_pHolder->setReadOnly(bReadOnly);
 }
 
-void CSourceText::ShowIn(CJavaEditor& editor) const
+void CSourceText::ShowIn(CJavaEditor& editor, int nTabWidth)
 {
     editor.ShareTextOf(*m_pHolder);
+    if (!m_bShown)
+        editor.SetTabWidth(nTabWidth);
+    m_bShown = true;
 }
 
 bool CSourceText::TakeUncoloured()

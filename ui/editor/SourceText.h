@@ -32,8 +32,9 @@ public:
     void SetSavePoint();
     void SetReadOnly(bool bReadOnly);
 
-    // Makes the editor show this text.
-    void ShowIn(CJavaEditor& editor) const;
+    // Makes the editor show this text. The tab width goes with the text, so
+    // the first editor to show it sets it for every later one.
+    void ShowIn(CJavaEditor& editor, int nTabWidth);
     // True once after Load: the first window colours the text from scratch.
     bool TakeUncoloured();
 
@@ -43,4 +44,5 @@ signals:
 private:
     std::unique_ptr<CJavaEditor> m_pHolder;
     bool m_bUncoloured = false;
+    bool m_bShown = false;
 };

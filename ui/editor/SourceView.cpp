@@ -48,9 +48,9 @@ CSourceView::CSourceView(CSourceDoc& document, const CSettings& settings, int nK
     for (const CAccelerator& accelerator : EffectiveAccelerators(nKindId))
         accelerators << QKeySequence(QString::fromStdString(accelerator.m_strKey));
     ReleaseKeys(accelerators);
-    SetupLook(QString::fromStdString(settings.m_strFontName), settings.m_nFontSize, settings.m_nTabWidth);
+    SetupLook(QString::fromStdString(settings.m_strFontName), settings.m_nFontSize);
     // Every window on the document shows its one text.
-    document.Text().ShowIn(*this);
+    document.Text().ShowIn(*this, settings.m_nTabWidth);
     setReadOnly(document.IsReadOnly());
 }
 
