@@ -16,7 +16,8 @@
 // The one place that talks to Scintilla. It holds CR LF text as raw bytes
 // (offsets are byte offsets, a line break counts as two), carries out edit
 // plans as single undo steps and paints colour-class styles. Everything else
-// in the editor works through these operations.
+// in the editor works through these operations. Nothing here is Java's own:
+// every source window is one, and so is the hidden holder of a document's text.
 class CJavaEditor : public QsciScintilla {
     Q_OBJECT
 public:

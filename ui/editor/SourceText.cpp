@@ -9,7 +9,12 @@ CSourceText::CSourceText() : m_pHolder(std::make_unique<CJavaEditor>())
     connect(m_pHolder.get(), &QsciScintilla::modificationChanged, this, &CSourceText::ModifiedChanged);
 }
 
-CSourceText::~CSourceText() = default;
+CSourceText::~CSourceText()
+{
+    // The editor goes quietly: the document must not hear from a text that
+    // is being destroyed.
+    m_pHolder->disconnect(this);
+}
 
 void CSourceText::Load(const std::string& strCrLfBytes)
 {
