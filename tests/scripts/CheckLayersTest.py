@@ -1,0 +1,95 @@
+#!/usr/bin/env python3
+"""scripts/check-layers.py run on small trees: exact lines and exit status."""
+import os
+import subprocess
+import sys
+import tempfile
+import unittest
+
+SCRIPT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts", "check-layers.py")
+
+
+class CheckLayersTest(unittest.TestCase):
+    def setUp(self):
+        self.folder = tempfile.TemporaryDirectory()
+        self.root = self.folder.name
+        # A clean tree: every layer includes only what it may.
+        self.write("core/io/File.h", '#pragma once\n#include <string>\n')
+        self.write("core/io/File.cpp", '#include "core/io/File.h"\n#include "File.h"\n')
+        self.write("settings/Store.h", '#include "core/io/File.h"\n#include <QSettings>\n')
+        self.write("cli/Main.cpp", '#include "settings/Store.h"\n#include "core/io/File.h"\n')
+        self.write("ui/framework/Doc.h", '#include "core/io/File.h"\n#include <QObject>\n')
+        self.write("ui/editor/Edit.h", '#include "ui/framework/Doc.h"\n')
+        self.write("ui/tools/Run.h", '#include "ui/framework/Doc.h"\n')
+        self.write("ui/bars/Bar.h", '#include "ui/framework/Doc.h"\n')
+        self.write("ui/project/Tree.h", '#include "ui/tools/Run.h"\n#include "ui/bars/Bar.h"\n')
+        self.write("ui/app/Main.h", '#include "ui/editor/Edit.h"\n#include "ui/project/Tree.h"\n')
+        self.write("app/main.cpp", '#include "ui/app/Main.h"\n#include "settings/Store.h"\n')
+
+    def tearDown(self):
+        self.folder.cleanup()
+
+    def write(self, path, text):
+        full = os.path.join(self.root, path)
+        os.makedirs(os.path.dirname(full), exist_ok=True)
+        with open(full, "w", encoding="utf-8") as handle:
+            handle.write(text)
+
+    def run_script(self):
+        return subprocess.run([sys.executable, SCRIPT, self.root], capture_output=True, text=True, check=False)
+
+    def assert_fails_with(self, lines):
+        result = self.run_script()
+        self.assertEqual(result.returncode, 1, result.stdout + result.stderr)
+        self.assertEqual(result.stdout.splitlines(), lines)
+
+    def test_clean_tree_passes(self):
+        result = self.run_script()
+        self.assertEqual(result.returncode, 0, result.stdout + result.stderr)
+        self.assertEqual(result.stdout, "check-layers: every include keeps to its layer\n")
+
+    def test_editor_including_app_fails(self):
+        self.write("ui/editor/Edit.cpp", '#include "ui/editor/Edit.h"\n\n#include "ui/app/Main.h"\n')
+        self.assert_fails_with(["ui/editor/Edit.cpp:3: ui/editor -> ui/app"])
+
+    def test_sideways_and_upward_includes_fail(self):
+        self.write("ui/editor/Edit.cpp", '#include "ui/tools/Run.h"\n')
+        self.write("ui/project/Tree.cpp", '#include "ui/editor/Edit.h"\n')
+        self.write("ui/framework/Doc.cpp", '#include "ui/bars/Bar.h"\n')
+        self.write("ui/bars/Bar.cpp", '#include "ui/project/Tree.h"\n')
+        self.assert_fails_with([
+            "ui/bars/Bar.cpp:1: ui/bars -> ui/project",
+            "ui/editor/Edit.cpp:1: ui/editor -> ui/tools",
+            "ui/framework/Doc.cpp:1: ui/framework -> ui/bars",
+            "ui/project/Tree.cpp:1: ui/project -> ui/editor",
+        ])
+
+    def test_core_settings_and_cli_limits(self):
+        self.write("core/io/Bad.cpp", '#include "settings/Store.h"\n#include <QString>\n#include <QtCore/QFile>\n'
+                   '#include "ui/framework/Doc.h"\n')
+        self.write("settings/Bad.cpp", '#include "cli/Main.h"\n#include "ui/app/Main.h"\n')
+        self.write("cli/Bad.cpp", '#include "ui/framework/Doc.h"\n#include "tests/ui/support/Fixture.h"\n')
+        self.assert_fails_with([
+            "cli/Bad.cpp:1: cli -> ui/framework",
+            "cli/Bad.cpp:2: cli -> tests",
+            "core/io/Bad.cpp:1: core -> settings",
+            "core/io/Bad.cpp:2: core -> Qt",
+            "core/io/Bad.cpp:3: core -> Qt",
+            "core/io/Bad.cpp:4: core -> ui/framework",
+            "settings/Bad.cpp:1: settings -> cli",
+            "settings/Bad.cpp:2: settings -> ui/app",
+        ])
+
+    def test_nothing_includes_app(self):
+        self.write("app/Version.h", '#pragma once\n')
+        self.write("ui/app/About.cpp", '#include "app/Version.h"\n')
+        self.assert_fails_with(["ui/app/About.cpp:1: ui/app -> app"])
+
+    def test_include_beside_the_file_counts_for_its_folder(self):
+        self.write("ui/tools/Helper.h", '#pragma once\n')
+        self.write("ui/editor/Edit.cpp", '  #  include "../tools/Helper.h"\n')
+        self.assert_fails_with(["ui/editor/Edit.cpp:1: ui/editor -> ui/tools"])
+
+
+if __name__ == "__main__":
+    unittest.main()
