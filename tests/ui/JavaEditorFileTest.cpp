@@ -185,9 +185,9 @@ private slots:
         QCOMPARE(fixture.Prompts().m_messages.last(), QString("Unholy Error"));
     }
 
-    // Prints how long a 5 MB file takes to open (load, CR LF, editor text,
-    // colouring, outline), to recolour unchanged and to take one keystroke.
-    void largeFileOpensColouredAndTimed()
+    // A 5 MB file opens coloured to its end with its whole outline, recolours
+    // and takes a keystroke (bench/ui/EditorBench.cpp times the same steps).
+    void largeFileOpensColoured()
     {
         CAppFixture fixture;
         QVERIFY(fixture.Start({}, false));
@@ -199,10 +199,7 @@ private slots:
             body += QByteArray(method).replace("%1", QByteArray::number(nMethods++));
         body += "}\n";
         QString strPath = fixture.WriteFile("Big.java", body);
-        QElapsedTimer timer;
-        timer.start();
         auto* pDoc = dynamic_cast<CSyntaxWindowDoc*>(fixture.App().OpenDocumentFile(strPath));
-        qint64 nOpenMs = timer.elapsed();
         QVERIFY(pDoc);
         CSyntaxWindowView* pView = pDoc->FirstView();
         QCOMPARE(pView->TextLength(), std::size_t(body.size() + body.count('\n')));
@@ -211,17 +208,13 @@ private slots:
         QCOMPARE(pView->StyleAt(nLast + 4), 2);
         QCOMPARE(pView->StyleAt(nLast + 19), 1);
         QCOMPARE(pDoc->Outline().GetFunctions().size(), std::size_t(nMethods + 1));
-        timer.restart();
         QVERIFY(fixture.App().Router().Execute(kSyntaxColourUpdate));
-        qint64 nRecolourMs = timer.elapsed();
+        QCOMPARE(pView->StyleAt(nLast + 4), 2);
+        QCOMPARE(pView->StyleAt(nLast + 19), 1);
         pView->SetSel(nLast, nLast);
-        timer.restart();
         QTest::keyClick(pView, Qt::Key_X);
-        qint64 nKeyMs = timer.elapsed();
         QCOMPARE(pView->TextView()[nLast], 'x');
         QVERIFY(pDoc->IsModified());
-        qInfo("5 MB Java file (%d lines): open %lld ms, unchanged recolour %lld ms, keystroke %lld ms",
-              int(pView->LineCount()), nOpenMs, nRecolourMs, nKeyMs);
     }
 
     // Writes the main window with a coloured file to TARNWICK_EDITOR_SHOT when
