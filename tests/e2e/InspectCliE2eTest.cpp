@@ -3,6 +3,7 @@
 #include "core/editor/JavaColourer.h"
 #include "core/editor/LineEnds.h"
 #include "core/project/JavaProjectCore.h"
+#include "tests/support/GoldenFile.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -288,35 +289,8 @@ TEST_F(CInspectCliE2e, DumpListsEveryStoredFieldWithNestedClasses)
     const CCliResult result = Cli({"project", "dump", "P.jpr"});
     EXPECT_EQ(result.m_nExit, 0) << result.m_strErr;
     EXPECT_EQ(result.m_strErr, "");
-    EXPECT_EQ(result.m_strOut, "m_javaFiles 1\n"
-                               "  m_strFileName \"A.java\"\n"
-                               "  m_strPathName \"" + Path("A.java") + "\"\n"
-                               "  m_strProjectPath \"" + Path("P.jpr") + "\"\n"
-                               "  m_classes 2\n"
-                               "    m_members 2\n"
-                               "      \"f(int x)\"\n"
-                               "      \"h()\"\n"
-                               "    m_nestedClasses 1\n"
-                               "      m_members 1\n"
-                               "        \"g()\"\n"
-                               "      m_nestedClasses 0\n"
-                               "      m_strName \"B\"\n"
-                               "    m_strName \"A\"\n"
-                               "    m_members 0\n"
-                               "    m_nestedClasses 1\n"
-                               "      m_members 1\n"
-                               "        \"k()\"\n"
-                               "      m_nestedClasses 0\n"
-                               "      m_strName \"D\"\n"
-                               "    m_strName \"C\"\n"
-                               "  m_strReserved \"\"\n"
-                               "m_htmlFiles 0\n"
-                               "m_strMainJavaFile \"A.java\"\n"
-                               "m_strMainFolder \"" + m_strDir + "\"\n"
-                               "m_strMainPackage \"\"\n"
-                               "m_strMainHtmlFile \"\"\n"
-                               "m_strJavaSwitches \"\"\n"
-                               "m_strJavacSwitches \"\"\n");
+    // @DIR@ stands for the test's folder.
+    EXPECT_TRUE(GoldenFile::Matches("cli/dump-nested.txt", result.m_strOut, {{"@DIR@", m_strDir}}));
 }
 
 TEST_F(CInspectCliE2e, DumpShowsStoredPathsAndEscapesTexts)

@@ -6,6 +6,7 @@
 #include "core/project/ProjectDump.h"
 #include "core/project/ProjectRecord.h"
 #include "core/project/ProjectRecordDump.h"
+#include "tests/support/GoldenFile.h"
 
 #include <gtest/gtest.h>
 
@@ -51,37 +52,7 @@ TEST(ProjectRecordDump, EmptyRecordListsCountsAndSixTexts)
 
 TEST(ProjectRecordDump, FieldsInFileOrderWithNestedClassesIndented)
 {
-    EXPECT_EQ(CProjectRecordDump::Write(NestedRecord()), "m_javaFiles 1\n"
-                                                         "  m_strFileName \"A.java\"\n"
-                                                         "  m_strPathName \"/w/A.java\"\n"
-                                                         "  m_strProjectPath \"/w/P.jpr\"\n"
-                                                         "  m_classes 2\n"
-                                                         "    m_members 2\n"
-                                                         "      \"f(int x)\"\n"
-                                                         "      \"h()\"\n"
-                                                         "    m_nestedClasses 1\n"
-                                                         "      m_members 1\n"
-                                                         "        \"g()\"\n"
-                                                         "      m_nestedClasses 1\n"
-                                                         "        m_members 0\n"
-                                                         "        m_nestedClasses 0\n"
-                                                         "        m_strName \"D\"\n"
-                                                         "      m_strName \"B\"\n"
-                                                         "    m_strName \"A\"\n"
-                                                         "    m_members 0\n"
-                                                         "    m_nestedClasses 0\n"
-                                                         "    m_strName \"C\"\n"
-                                                         "  m_strReserved \"\"\n"
-                                                         "m_htmlFiles 1\n"
-                                                         "  m_strFileName \"x.html\"\n"
-                                                         "  m_strPathName \"/w/x.html\"\n"
-                                                         "  m_strProjectPath \"/w/P.jpr\"\n"
-                                                         "m_strMainJavaFile \"A.java\"\n"
-                                                         "m_strMainFolder \"/w\"\n"
-                                                         "m_strMainPackage \"\"\n"
-                                                         "m_strMainHtmlFile \"\"\n"
-                                                         "m_strJavaSwitches \"-ea\"\n"
-                                                         "m_strJavacSwitches \"-g\"\n");
+    EXPECT_TRUE(GoldenFile::Matches("dump/nested-record.txt", CProjectRecordDump::Write(NestedRecord())));
 }
 
 TEST(ProjectRecordDump, QuoteEscapesEveryAmbiguousByte)
