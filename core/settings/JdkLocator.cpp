@@ -1,22 +1,10 @@
 #include "core/settings/JdkLocator.h"
 
-#include "core/settings/RegistryReader.h"
-
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
 namespace fs = std::filesystem;
-
-std::string CJdkLocator::FromRegistry(IRegistry& registry)
-{
-    CRegistryReader reader(registry);
-    std::string strVersion = reader.ReadStringValue(ERegRoot::LocalMachine, kJdkRegistryKey, "CurrentVersion");
-    if (strVersion.empty())
-        return kWindowsFallback;
-    return reader.ReadStringValue(ERegRoot::LocalMachine, std::string(kJdkRegistryKey) + "\\" + strVersion,
-                                  "JavaHome");
-}
 
 namespace {
 

@@ -1,8 +1,6 @@
 #include "core/settings/JdkLocator.h"
 #include "core/settings/MemorySettingsStore.h"
-#include "core/settings/RegistryReader.h"
 #include "core/settings/SettingsLoader.h"
-#include "tests/core/settings/FakeRegistry.h"
 
 #include <gtest/gtest.h>
 
@@ -14,89 +12,14 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-const std::string kJdkKey = "SOFTWARE\\JavaSoft\\Java Development Kit";
-}
-
-TEST(RegistryReader, FindsValueByExactNameWhereverItStands)
-{
-    CFakeRegistry registry;
-    registry.SetValue("Key", "A", "short name first");
-    registry.SetValue("Key", "JavaHomeDirectory", "longer name first");
-    registry.SetValue("Key", "javahome", "other case");
-    registry.SetValue("Key", "JavaHome", "C:\\jdk17");
-    registry.SetValue("Key", "JavaHome", "second match is never reached");
-    CRegistryReader reader(registry);
-    EXPECT_EQ(reader.ReadStringValue(ERegRoot::LocalMachine, "Key", "JavaHome"), "C:\\jdk17");
-    EXPECT_EQ(registry.OpenCount(), 0);
-}
-
-TEST(RegistryReader, MissingKeyOrValueGivesEmpty)
-{
-    CFakeRegistry registry;
-    registry.SetValue("Key", "Other", "x");
-    CRegistryReader reader(registry);
-    EXPECT_EQ(reader.ReadStringValue(ERegRoot::LocalMachine, "Key", "JavaHome"), "");
-    EXPECT_EQ(reader.ReadStringValue(ERegRoot::LocalMachine, "NoKey", "JavaHome"), "");
-    EXPECT_EQ(reader.ReadStringValue(ERegRoot::CurrentUser, "Key", "Other"), "");
-    EXPECT_EQ(registry.OpenCount(), 0);
-}
-
-TEST(RegistryReader, ValuesTooLargeForTheBuffersAreSkipped)
-{
-    CFakeRegistry registry;
-    registry.SetValue("Key", std::string(255, 'n'), "name of 255 leaves no room for the terminator");
-    registry.SetValue("Key", "JavaHome", std::string(300, 'd'));
-    registry.SetValue("Key", "JavaHome", "fits");
-    CRegistryReader reader(registry);
-    EXPECT_EQ(reader.ReadStringValue(ERegRoot::LocalMachine, "Key", "JavaHome"), "fits");
-    EXPECT_EQ(reader.ReadStringValue(ERegRoot::LocalMachine, "Key", std::string(254, 'n')), "");
-}
-
-TEST(RegistryReader, DataIsReadUpToItsFirstZero)
-{
-    CFakeRegistry registry;
-    registry.SetValue("Key", "JavaHome", std::string("C:\\jdk\0junk", 11));
-    CRegistryReader reader(registry);
-    EXPECT_EQ(reader.ReadStringValue(ERegRoot::LocalMachine, "Key", "JavaHome"), "C:\\jdk");
-}
-
-TEST(JdkDetection, RegisteredJdkGivesItsJavaHome)
-{
-    CFakeRegistry registry;
-    registry.SetValue(kJdkKey, "CurrentVersion", "1.2");
-    registry.SetValue(kJdkKey + "\\1.2", "MicroVersion", "2");
-    registry.SetValue(kJdkKey + "\\1.2", "JavaHome", "D:\\Java\\jdk1.2.2");
-    EXPECT_EQ(CJdkLocator::FromRegistry(registry), "D:\\Java\\jdk1.2.2");
-}
-
-TEST(JdkDetection, WithoutKeyOrVersionTheOldFolderIsTheDefault)
-{
-    CFakeRegistry registry;
-    EXPECT_EQ(CJdkLocator::FromRegistry(registry), "C:\\jdk1.2.2");
-    registry.AddKey(kJdkKey);
-    EXPECT_EQ(CJdkLocator::FromRegistry(registry), "C:\\jdk1.2.2");
-}
-
-TEST(JdkDetection, VersionKeyWithoutJavaHomeMakesTheDefaultEmpty)
-{
-    CFakeRegistry registry;
-    registry.SetValue(kJdkKey, "CurrentVersion", "1.3");
-    registry.SetValue(kJdkKey + "\\1.3", "RuntimeLib", "x");
-    EXPECT_EQ(CJdkLocator::FromRegistry(registry), "");
-}
-
 TEST(JdkDetection, ExplicitJavaBinAlwaysWins)
 {
-    CFakeRegistry registry;
-    registry.SetValue(kJdkKey, "CurrentVersion", "1.2");
-    registry.SetValue(kJdkKey + "\\1.2", "JavaHome", "D:\\jdk");
     CMemorySettingsStore store;
-    store.WriteProfileString("PATHS", "JAVABIN", "E:\\mine");
-    CSettings settings = LoadSettings(store, {CJdkLocator::FromRegistry(registry), ""});
-    EXPECT_EQ(settings.m_strJavaBin, "E:\\mine");
+    store.WriteProfileString("PATHS", "JAVABIN", "/opt/mine");
+    CSettings settings = LoadSettings(store, {"/usr/lib/jvm/jdk-17", ""});
+    EXPECT_EQ(settings.m_strJavaBin, "/opt/mine");
     CMemorySettingsStore empty;
-    EXPECT_EQ(LoadSettings(empty, {CJdkLocator::FromRegistry(registry), ""}).m_strJavaBin, "D:\\jdk");
+    EXPECT_EQ(LoadSettings(empty, {"/usr/lib/jvm/jdk-17", ""}).m_strJavaBin, "/usr/lib/jvm/jdk-17");
 }
 
 class JdkOnPosix : public ::testing::Test {
