@@ -44,7 +44,7 @@ public:
     virtual void SetProcessTitle(const QString& strTitle) = 0;
     virtual QString GetProcessTitle() const = 0;
 
-    // The runner of captured tools: one run at a time for the whole program.
+    // The IDE's runner of captured tools: one run at a time in its windows.
     virtual CExternalProcess& ToolRunner() = 0;
     virtual bool IsToolRunning() const = 0;
     // Before a close that would leave a running tool without its window:

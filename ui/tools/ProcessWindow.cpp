@@ -68,8 +68,9 @@ void CProcessWindow::Create(CExternalProcess& runner, LineNotify notify)
 {
     m_pRunner = &runner;
     m_notify = std::move(notify);
-    ShowWholeOutput();
-    const bool bRunning = runner.IsRunning();
+    // Whether it runs is read with the output: a run ending in between
+    // still has its last lines and verdict shown by the next tick.
+    const bool bRunning = ShowWholeOutput();
     if (bRunning) {
         m_bAnimation = true;
         m_timer.start(kTimerInterval);
@@ -91,8 +92,7 @@ bool CProcessWindow::Attach(CExternalProcess& runner, LineNotify notify)
     m_pProgress->setValue(0);
     m_pRunner = &runner;
     m_notify = std::move(notify);
-    ShowWholeOutput();
-    const bool bRunning = runner.IsRunning();
+    const bool bRunning = ShowWholeOutput();
     if (bRunning)
         m_timer.start(kTimerInterval);
     else
@@ -130,7 +130,7 @@ void CProcessWindow::ClearOutput()
     m_nNoteChars = 0;
 }
 
-void CProcessWindow::ShowWholeOutput()
+bool CProcessWindow::ShowWholeOutput()
 {
     ClearOutput();
     bool bStillRunning = false;
@@ -146,6 +146,7 @@ void CProcessWindow::ShowWholeOutput()
     }
     AppendOutput(strOutput);
     m_nShownLength = nStart + strOutput.size();
+    return bStillRunning;
 }
 
 void CProcessWindow::AppendOutput(const std::string& strTail)

@@ -70,7 +70,8 @@ protected:
 private:
     void OnTick();
     void OnStop();
-    void ShowWholeOutput();
+    // Shows all the run has kept; whether it was still running when read.
+    bool ShowWholeOutput();
     void ClearOutput();
     static std::size_t SkipToNextLine(std::string& strText);
     void AppendOutput(const std::string& strTail);
