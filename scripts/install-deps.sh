@@ -3,7 +3,7 @@
 # machine lacks. Runs as root or through sudo; does nothing when all is there.
 set -euo pipefail
 
-packages=(cmake g++ make qt6-base-dev libgl-dev libqscintilla2-qt6-dev libgtest-dev libgmock-dev
+packages=(cmake g++ make python3 qt6-base-dev libgl-dev libqscintilla2-qt6-dev libgtest-dev libgmock-dev
           libbenchmark-dev xvfb xauth)
 if [ "${TARNWICK_WITH_CLANG:-0}" = 1 ]; then
   packages+=(clang)
