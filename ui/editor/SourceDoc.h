@@ -8,8 +8,6 @@
 #include <string>
 #include <string_view>
 
-class CSourceView;
-
 // A source file shown in editor windows. The document owns the text, which
 // every window on it shares, and keeps what the file looked like on disk
 // (the line break of each line). A file the editor cannot show faithfully
