@@ -17,7 +17,7 @@ namespace {
 // kind gets from the source classes alone. It counts the colouring calls.
 class CPlainView : public CSourceView {
 public:
-    CPlainView(CSourceDoc& document, const CSettings& settings) : CSourceView(document, settings, 131) {}
+    CPlainView(CSourceDoc& document, const CSettings& settings) : CSourceView(document, settings, EWindowKind::HtmlPage) {}
 
     void RecolourAll(bool) override { ++m_nRecolourAll; }
     void RecolourLine() override { ++m_nRecolourLine; }
@@ -46,7 +46,7 @@ CDocTemplate* RegisterPlainKind(CAppFixture& fixture)
                             [pTemplate](CDocument& document) -> CMdiChildFrame* {
                                 auto& source = static_cast<CSourceDoc&>(document);
                                 auto* pView = new CPlainView(source, pTemplate->Services().Settings());
-                                return new CSourceFrame(source, pView, 131);
+                                return new CSourceFrame(source, pView, EWindowKind::HtmlPage);
                             });
     return pTemplate;
 }

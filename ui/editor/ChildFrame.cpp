@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 CChildFrame::CChildFrame(CSyntaxWindowDoc& document, CSyntaxWindowView* pView, bool bShowFunctionBar)
-    : CSourceFrame(document, pView, kKindId)
+    : CSourceFrame(document, pView, kKind)
 {
     // The base frame holds the view alone; put the bar above it.
     setWidget(nullptr);

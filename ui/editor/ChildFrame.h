@@ -14,7 +14,7 @@ class CSyntaxWindowView;
 class CChildFrame : public CSourceFrame {
     Q_OBJECT
 public:
-    static constexpr int kKindId = 129;
+    static constexpr EWindowKind kKind = EWindowKind::JavaSource;
 
     CChildFrame(CSyntaxWindowDoc& document, CSyntaxWindowView* pView, bool bShowFunctionBar);
 

@@ -5,8 +5,8 @@
 #include "ui/editor/SourceView.h"
 #include "ui/framework/DocTemplate.h"
 
-CSourceFrame::CSourceFrame(CSourceDoc& document, CSourceView* pView, int nKindId)
-    : CMdiChildFrame(document, pView, nKindId)
+CSourceFrame::CSourceFrame(CSourceDoc& document, CSourceView* pView, EWindowKind eKind)
+    : CMdiChildFrame(document, pView, eKind)
 {
 }
 

@@ -10,7 +10,7 @@ class CSourceView;
 class CSourceFrame : public CMdiChildFrame {
     Q_OBJECT
 public:
-    CSourceFrame(CSourceDoc& document, CSourceView* pView, int nKindId);
+    CSourceFrame(CSourceDoc& document, CSourceView* pView, EWindowKind eKind);
 
     bool HandlesCommand(int nId) const override;
     void OnCommand(int nId) override;

@@ -41,11 +41,11 @@ bool IsTypedCharacter(const QKeyEvent& event)
 }
 } // namespace
 
-CSourceView::CSourceView(CSourceDoc& document, const CSettings& settings, int nKindId)
+CSourceView::CSourceView(CSourceDoc& document, const CSettings& settings, EWindowKind eKind)
     : m_document(document), m_tabs(TabSettingsOf(settings)), m_keys(m_tabs), m_commands(m_tabs)
 {
     QList<QKeySequence> accelerators;
-    for (const CAccelerator& accelerator : EffectiveAccelerators(nKindId))
+    for (const CAccelerator& accelerator : EffectiveAccelerators(eKind))
         accelerators << QKeySequence(QString::fromStdString(accelerator.m_strKey));
     ReleaseKeys(accelerators);
     SetupLook(QString::fromStdString(settings.m_strFontName), settings.m_nFontSize);

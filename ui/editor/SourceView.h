@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/app/WindowKind.h"
 #include "core/editor/EditorKeys.h"
 #include "core/editor/TabSettings.h"
 #include "core/editor/TextCommands.h"
@@ -20,8 +21,8 @@ class QMenu;
 class CSourceView : public CJavaEditor, public CView {
     Q_OBJECT
 public:
-    // nKindId names the accelerator table whose keys the editor leaves alone.
-    CSourceView(CSourceDoc& document, const CSettings& settings, int nKindId);
+    // The keys of eKind's accelerators are left to the command routing.
+    CSourceView(CSourceDoc& document, const CSettings& settings, EWindowKind eKind);
 
     CDocument* GetDocument() const override;
     QWidget* Widget() override { return this; }

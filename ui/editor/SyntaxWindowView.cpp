@@ -19,7 +19,7 @@
 using namespace CommandIds;
 
 CSyntaxWindowView::CSyntaxWindowView(CSyntaxWindowDoc& document, const CSettings& settings)
-    : CSourceView(document, settings, CChildFrame::kKindId), m_document(document),
+    : CSourceView(document, settings, CChildFrame::kKind), m_document(document),
       m_colouring(WindowTextColour(), settings.m_crKeyword, settings.m_crComment, settings.m_crString),
       m_strHelpPath(settings.m_strHelpPath)
 {
