@@ -13,6 +13,8 @@ using K = EWindowKind;
 
 std::vector<CCommand> MakeTable()
 {
+    // Every source window serves the text commands; some only the Java one.
+    const CWindowKinds source{K::JavaSource, K::HtmlPage};
     const CWindowKinds java{K::JavaSource};
     // id, text, key, prompt, tooltip, icon, target, rule, kinds
     return {
@@ -26,8 +28,8 @@ std::vector<CCommand> MakeTable()
         {kSaveAll, "Save All", "", "Save all open documents.", "", "", T::Application, E::Served, {}},
         {kPreferences, "Preferences...", "", "Set the path to the Java SDK and other options", "", "", T::Nobody,
          E::Served, {}},
-        {kFilePrint, "&Print...", "Ctrl+P", "Print the active document", "Print", "print", T::View, E::Served, java},
-        {kFilePrintPreview, "Print Pre&view", "", "Display full pages", "Print Preview", "", T::View, E::Served, java},
+        {kFilePrint, "&Print...", "Ctrl+P", "Print the active document", "Print", "print", T::View, E::Served, source},
+        {kFilePrintPreview, "Print Pre&view", "", "Display full pages", "Print Preview", "", T::View, E::Served, source},
         {kFilePrintSetup, "P&rint Setup...", "", "Change the printer and printing options", "Page Setup", "",
          T::Application, E::Served, {}},
         {kRecentProjects, "Recent Projects...", "", "", "", "", T::Nobody, E::Served, {}},
@@ -36,29 +38,29 @@ std::vector<CCommand> MakeTable()
         {kAppExit, "E&xit", "", "Quit the application; prompts to save documents", "Exit", "", T::MainFrame,
          E::Served, {}},
         // Edit
-        {kEditUndo, "&Undo", "Ctrl+Z", "Undo the last action", "Undo", "", T::View, E::Served, java},
+        {kEditUndo, "&Undo", "Ctrl+Z", "Undo the last action", "Undo", "", T::View, E::Served, source},
         {kEditCut, "Cu&t", "Ctrl+X", "Cut the selection and put it on the Clipboard", "Cut", "cut", T::View,
-         E::Served, java},
+         E::Served, source},
         {kEditCopy, "&Copy", "Ctrl+C", "Copy the selection and put it on the Clipboard", "Copy", "copy", T::View,
-         E::Served, java},
-        {kEditPaste, "&Paste", "Ctrl+V", "Insert Clipboard contents", "Paste", "paste", T::View, E::Served, java},
-        {kEditSelectAll, "Select All", "", "Select the entire document", "Select All", "", T::View, E::Served, java},
+         E::Served, source},
+        {kEditPaste, "&Paste", "Ctrl+V", "Insert Clipboard contents", "Paste", "paste", T::View, E::Served, source},
+        {kEditSelectAll, "Select All", "", "Select the entire document", "Select All", "", T::View, E::Served, source},
         {kIncreaseIndent, "Increase Indent", "Ctrl+]", "Indents the selected text right one tab stop",
-         "Increase Indent", "increase-indent", T::View, E::Served, java},
+         "Increase Indent", "increase-indent", T::View, E::Served, source},
         {kDecreaseIndent, "Decrease Indent", "Ctrl+[", "Indents the selected text left one tab stop",
-         "Decrease Indent", "decrease-indent", T::View, E::Served, java},
-        {kEditFind, "Find...", "Ctrl+F", "Find the specified text", "Find", "", T::View, E::Served, java},
+         "Decrease Indent", "decrease-indent", T::View, E::Served, source},
+        {kEditFind, "Find...", "Ctrl+F", "Find the specified text", "Find", "", T::View, E::Served, source},
         {kEditReplace, "Replace...", "Ctrl+H", "Replace specific text with different text", "Replace", "", T::View,
-         E::Served, java},
-        {kEditRepeat, "Repeat", "", "Repeat the last action", "Repeat", "", T::View, E::Served, java},
+         E::Served, source},
+        {kEditRepeat, "Repeat", "", "Repeat the last action", "Repeat", "", T::View, E::Served, source},
         {kConvertLinebreaks, "Convert Linebreaks", "", "Convert linebreaks in a Macintosh source file", "", "",
-         T::View, E::Served, java},
+         T::View, E::Served, source},
         {kConvertTabs, "Convert Tabs to Spaces", "", "Convert tabs to spaces using the tab size set in Preferences.",
-         "", "", T::View, E::Served, java},
+         "", "", T::View, E::Served, source},
         {kInsertApplet, "Insert Applet", "", "Insert HTML tags for your applet", "Insert Applet", "", T::Nobody,
          E::Served, {}},
         {kSyntaxColourUpdate, "Syntax Colour Update", "F3", "Update Syntax Colouring", "Syntax Colour", "", T::View,
-         E::Served, java},
+         E::Served, source},
         {kRefreshFunctionList, "Refresh Function List", "F2", "Refresh the list of functions diplayed in the top bar",
          "", "", T::View, E::Served, java},
         // View
@@ -108,7 +110,7 @@ std::vector<CCommand> MakeTable()
          "Open in Browser", "open-in-browser", T::Nobody, E::Served, {}},
         // Window
         {kWindowNew, "&New Window", "", "Open another window for the active document", "New Window", "", T::Frame,
-         E::Served, java},
+         E::Served, source},
         {kWindowCascade, "&Cascade", "", "Arrange windows so they overlap", "Cascade Windows", "", T::MainFrame,
          E::Served, {}},
         {kWindowTile, "&Tile", "", "Arrange windows as non-overlapping tiles", "Tile Windows", "", T::MainFrame,

@@ -25,7 +25,7 @@ private slots:
         // The real Java editor with a project that records what it is asked.
         fixture.App().FindTemplate("JavaProject")->SetFactories(
             [](CDocTemplate& t) { return new CFakeProjectDocument(t); },
-            [](CDocument& document) { return new CMdiChildFrame(document, new CTextTestView(document), 130); });
+            [](CDocument& document) { return new CMdiChildFrame(document, new CTextTestView(document), EWindowKind::Project); });
         auto* pProject = dynamic_cast<CFakeProjectDocument*>(
             fixture.App().FindTemplate("JavaProject")->OpenDocumentFile(QString()));
         QVERIFY(pProject);

@@ -53,7 +53,7 @@ public:
         App().FindTemplate("JavaDocument")
             ->SetFactories([](CDocTemplate& t) { return new CRecordingSourceDoc(t); },
                            [](CDocument& document) {
-                               return new CMdiChildFrame(document, new CTextTestView(document), 129);
+                               return new CMdiChildFrame(document, new CTextTestView(document), EWindowKind::JavaSource);
                            });
     }
 

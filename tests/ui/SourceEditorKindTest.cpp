@@ -21,12 +21,9 @@ public:
 
     void RecolourAll(bool) override { ++m_nRecolourAll; }
     void RecolourLine() override { ++m_nRecolourLine; }
-    QMenu* CreateContextMenu() override
+    std::vector<CMenuItem> ContextMenuItems() const override
     {
-        auto* pMenu = new QMenu(this);
-        AddContextItem(pMenu, QStringLiteral("&Undo"), kEditUndo);
-        AddContextItem(pMenu, QStringLiteral("&Copy"), kEditCopy);
-        return pMenu;
+        return {CMenuItem{"&Undo", kEditUndo, {}}, CMenuItem{"&Copy", kEditCopy, {}}};
     }
 
     int m_nLoadedColourings = 0;

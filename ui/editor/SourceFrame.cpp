@@ -1,6 +1,7 @@
 #include "ui/editor/SourceFrame.h"
 
 #include "core/app/CommandIds.h"
+#include "core/app/CommandTable.h"
 #include "ui/editor/SourceDoc.h"
 #include "ui/editor/SourceView.h"
 #include "ui/framework/DocTemplate.h"
@@ -12,7 +13,7 @@ CSourceFrame::CSourceFrame(CSourceDoc& document, CSourceView* pView, EWindowKind
 
 bool CSourceFrame::HandlesCommand(int nId) const
 {
-    return nId == CommandIds::kWindowNew;
+    return ServedInWindow(nId, ECommandTarget::Frame, Kind());
 }
 
 void CSourceFrame::OnCommand(int nId)

@@ -1,6 +1,7 @@
 #include "ui/editor/SourceView.h"
 
 #include "core/app/CommandIds.h"
+#include "core/app/CommandTable.h"
 #include "core/app/MenuModel.h"
 #include "core/editor/CaretReadout.h"
 #include "ui/editor/EditorPrinting.h"
@@ -42,7 +43,7 @@ bool IsTypedCharacter(const QKeyEvent& event)
 } // namespace
 
 CSourceView::CSourceView(CSourceDoc& document, const CSettings& settings, EWindowKind eKind)
-    : m_document(document), m_tabs(TabSettingsOf(settings)), m_keys(m_tabs), m_commands(m_tabs)
+    : m_document(document), m_eKind(eKind), m_tabs(TabSettingsOf(settings)), m_keys(m_tabs), m_commands(m_tabs)
 {
     QList<QKeySequence> accelerators;
     for (const CAccelerator& accelerator : EffectiveAccelerators(eKind))
@@ -149,14 +150,24 @@ void CSourceView::mousePressEvent(QMouseEvent* pEvent)
     UpdateStatusPanes();
 }
 
-void CSourceView::AddContextItem(QMenu* pMenu, const QString& strText, int nId)
+QMenu* CSourceView::CreateContextMenu()
 {
-    QAction* pAction = pMenu->addAction(strText);
-    pAction->setData(nId);
-    CCmdUI cmdUI;
-    if (OnUpdateCommand(nId, cmdUI))
-        pAction->setEnabled(cmdUI.m_bEnabled);
-    connect(pAction, &QAction::triggered, this, [this, nId] { OnCommand(nId); });
+    auto* pMenu = new QMenu(this);
+    pMenu->setObjectName(QStringLiteral("TEXT_POPUP"));
+    for (const CMenuItem& item : ContextMenuItems()) {
+        if (item.IsSeparator()) {
+            pMenu->addSeparator();
+            continue;
+        }
+        const int nId = item.m_nId;
+        QAction* pAction = pMenu->addAction(QString::fromStdString(item.m_strText));
+        pAction->setData(nId);
+        CCmdUI cmdUI;
+        if (OnUpdateCommand(nId, cmdUI))
+            pAction->setEnabled(cmdUI.m_bEnabled);
+        connect(pAction, &QAction::triggered, this, [this, nId] { OnCommand(nId); });
+    }
+    return pMenu;
 }
 
 void CSourceView::contextMenuEvent(QContextMenuEvent* pEvent)
@@ -169,26 +180,7 @@ void CSourceView::contextMenuEvent(QContextMenuEvent* pEvent)
 
 bool CSourceView::HandlesCommand(int nId) const
 {
-    switch (nId) {
-    case kEditUndo:
-    case kEditCut:
-    case kEditCopy:
-    case kEditPaste:
-    case kEditSelectAll:
-    case kEditFind:
-    case kEditReplace:
-    case kEditRepeat:
-    case kFilePrint:
-    case kFilePrintPreview:
-    case kSyntaxColourUpdate:
-    case kIncreaseIndent:
-    case kDecreaseIndent:
-    case kConvertLinebreaks:
-    case kConvertTabs:
-        return true;
-    default:
-        return false;
-    }
+    return ServedInWindow(nId, ECommandTarget::View, m_eKind);
 }
 
 bool CSourceView::OnUpdateCommand(int nId, CCmdUI& cmdUI)

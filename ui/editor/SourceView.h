@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/app/WindowKind.h"
+#include "core/app/MenuModel.h"
 #include "core/editor/EditorKeys.h"
 #include "core/editor/TabSettings.h"
 #include "core/editor/TextCommands.h"
@@ -41,14 +42,15 @@ public:
     void SelectLine(int nLine);
     void GoToPosition(int nPos);
     void UpdateStatusPanes();
-    // The context menu's items, built fresh for every right-click.
-    virtual QMenu* CreateContextMenu() = 0;
+    // The context menu, built fresh for every right-click from the kind's
+    // items; each is enabled as the view's rules say.
+    QMenu* CreateContextMenu();
 
 protected:
     // The first colouring of text nobody has coloured yet.
     virtual void ColourLoadedText() = 0;
-    // A context menu item for command nId, enabled as the view's rules say.
-    void AddContextItem(QMenu* pMenu, const QString& strText, int nId);
+    // The items of the kind's context menu.
+    virtual std::vector<CMenuItem> ContextMenuItems() const = 0;
     CSourceDoc& SourceDocument() const { return m_document; }
     // The colour of plain text, 0x00BBGGRR.
     static std::uint32_t WindowTextColour();
@@ -70,6 +72,7 @@ private:
     void OnPrint(bool bPreview);
 
     CSourceDoc& m_document;
+    EWindowKind m_eKind; // the commands it serves are those the table gives this kind's view
     CTabSettings m_tabs;
     CEditorKeys m_keys;
     CTextCommands m_commands;

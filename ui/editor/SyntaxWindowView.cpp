@@ -70,33 +70,9 @@ void CSyntaxWindowView::OnFunctionChosen(int nIndex)
     UpdateStatusPanes();
 }
 
-QMenu* CSyntaxWindowView::CreateContextMenu()
+std::vector<CMenuItem> CSyntaxWindowView::ContextMenuItems() const
 {
-    auto* pMenu = new QMenu(this);
-    pMenu->setObjectName(QStringLiteral("TEXT_POPUP"));
-    AddContextItem(pMenu, QStringLiteral("&Undo"), kEditUndo);
-    pMenu->addSeparator();
-    AddContextItem(pMenu, QStringLiteral("Cu&t"), kEditCut);
-    AddContextItem(pMenu, QStringLiteral("&Copy"), kEditCopy);
-    AddContextItem(pMenu, QStringLiteral("&Paste"), kEditPaste);
-    pMenu->addSeparator();
-    AddContextItem(pMenu, QStringLiteral("Select &All"), kEditSelectAll);
-    pMenu->addSeparator();
-    AddContextItem(pMenu, QStringLiteral("&Syntax Colour Update"), kSyntaxColourUpdate);
-    return pMenu;
-}
-
-bool CSyntaxWindowView::HandlesCommand(int nId) const
-{
-    switch (nId) {
-    case kRefreshFunctionList:
-    case kJdkHelp:
-    case kCompile:
-    case kAddWindowToProject:
-        return true;
-    default:
-        return CSourceView::HandlesCommand(nId);
-    }
+    return LoadTextContextMenu();
 }
 
 bool CSyntaxWindowView::OnUpdateCommand(int nId, CCmdUI& cmdUI)

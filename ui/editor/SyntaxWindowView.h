@@ -21,7 +21,6 @@ public:
     void OnInitialUpdate() override;
     void SetFrame(CChildFrame* pFrame) { m_pFrame = pFrame; }
 
-    bool HandlesCommand(int nId) const override;
     void OnCommand(int nId) override;
     bool OnUpdateCommand(int nId, CCmdUI& cmdUI) override;
 
@@ -30,11 +29,10 @@ public:
     void RefreshFunctionList();
     // The chosen entry of the function bar.
     void OnFunctionChosen(int nIndex);
-    // The context menu's items, built fresh for every right-click.
-    QMenu* CreateContextMenu() override;
 
 protected:
     void ColourLoadedText() override;
+    std::vector<CMenuItem> ContextMenuItems() const override;
 
 private:
     void OnJdkHelp();

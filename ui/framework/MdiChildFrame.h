@@ -16,11 +16,6 @@ class CMdiChildFrame : public QMdiSubWindow, public ICommandTarget {
 public:
     // Takes ownership of the view's widget.
     CMdiChildFrame(CDocument& document, CView* pView, EWindowKind eKind);
-    // TRANSITIONAL: the kind by its number.
-    CMdiChildFrame(CDocument& document, CView* pView, int nKindId)
-        : CMdiChildFrame(document, pView, WindowKindOf(nKindId))
-    {
-    }
     ~CMdiChildFrame() override;
 
     CDocument* GetDocument() const { return m_pDocument; }

@@ -56,15 +56,15 @@ void CFakeProjectDocument::OnCloseDocument()
 
 void RegisterTestKinds(CTarnwickApp& app)
 {
-    auto makeFrame = [](int nKind) {
-        return [nKind](CDocument& document) {
-            return new CMdiChildFrame(document, new CTextTestView(document), nKind);
+    auto makeFrame = [](EWindowKind eKind) {
+        return [eKind](CDocument& document) {
+            return new CMdiChildFrame(document, new CTextTestView(document), eKind);
         };
     };
     app.FindTemplate("JavaDocument")
-        ->SetFactories([](CDocTemplate& t) { return new CTextTestDocument(t); }, makeFrame(129));
+        ->SetFactories([](CDocTemplate& t) { return new CTextTestDocument(t); }, makeFrame(EWindowKind::JavaSource));
     app.FindTemplate("JavaProject")
-        ->SetFactories([](CDocTemplate& t) { return new CFakeProjectDocument(t); }, makeFrame(130));
+        ->SetFactories([](CDocTemplate& t) { return new CFakeProjectDocument(t); }, makeFrame(EWindowKind::Project));
 }
 
 void CFakeProjectDocument::RunCaptured(const CToolCommand& command)
