@@ -39,8 +39,10 @@ void CCommandActions::MakeCommandActions()
         pAction->setData(nId);
         pAction->setStatusTip(FromUtf8(command.m_strPrompt));
         pAction->setToolTip(FromUtf8(CommandTooltip(nId)));
+        // Pictures are the toolbar's; the menus show text alone.
         if (!command.m_strIcon.empty())
             pAction->setIcon(CommandIcon(command.m_strIcon));
+        pAction->setIconVisibleInMenu(false);
         connect(pAction, &QAction::triggered, this, [this, nId] { m_execute(nId); });
         m_commands.emplace(nId, pAction);
     }
