@@ -47,7 +47,7 @@ int UsageError(const std::string& strText)
 {
     std::fprintf(stderr, "tarnwick-cli: %s\n", strText.c_str());
     CProjectCommand::PrintUsage(false);
-    return CProjectCommand::ExitUsage;
+    return CProjectCommand::kExitUsage;
 }
 } // namespace
 
@@ -88,7 +88,7 @@ int CProjectCommand::Run(const std::vector<std::string>& args)
     if (strCommand == "--help" || strCommand == "help")
     {
         PrintUsage(true);
-        return ExitOk;
+        return kExitOk;
     }
     if (strCommand == "new")
         return New(rest);
@@ -153,13 +153,13 @@ int CProjectCommand::New(const std::vector<std::string>& args)
     if (!strRefusal.empty())
     {
         PrintError(strRefusal);
-        return ExitFailed;
+        return kExitFailed;
     }
     std::error_code error;
     if (!bForce && std::filesystem::exists(strPath, error))
     {
         PrintError(strPath + " already exists; use --force to replace it.");
-        return ExitFailed;
+        return kExitFailed;
     }
 
     CQtSettingsStore store;
@@ -173,10 +173,10 @@ int CProjectCommand::New(const std::vector<std::string>& args)
     if (!bDone)
     {
         PrintError(strError.empty() ? "Could not write the project's source files beside " + strPath : strError);
-        return ExitFailed;
+        return kExitFailed;
     }
     std::printf("Created %s\n", strPath.c_str());
-    return ExitOk;
+    return kExitOk;
 }
 
 int CProjectCommand::Add(const std::vector<std::string>& args)
@@ -185,9 +185,9 @@ int CProjectCommand::Add(const std::vector<std::string>& args)
         return UsageError("add needs a project path and at least one file");
     CJavaProjectCore project;
     if (!OpenProject(args[0], project))
-        return ExitFailed;
+        return kExitFailed;
 
-    int nExit = ExitOk;
+    int nExit = kExitOk;
     for (std::size_t nIndex = 1; nIndex < args.size(); ++nIndex)
     {
         const std::string strPath = AbsolutePath(args[nIndex]);
@@ -198,13 +198,13 @@ int CProjectCommand::Add(const std::vector<std::string>& args)
         if (!bJava && !bHtml)
         {
             PrintError(args[nIndex] + ": not a Java (.java, .jav) or HTML (.htm, .html) file.");
-            nExit = ExitFailed;
+            nExit = kExitFailed;
         }
         else if (!std::filesystem::is_regular_file(strPath, error))
         {
             const bool bExists = std::filesystem::exists(strPath, error);
             PrintError(args[nIndex] + (bExists ? ": not a regular file." : ": no such file."));
-            nExit = ExitFailed;
+            nExit = kExitFailed;
         }
         else if (bHtml)
         {
@@ -212,7 +212,7 @@ int CProjectCommand::Add(const std::vector<std::string>& args)
             if (!project.AddHtmlFileChecked(strPath, strMessage))
             {
                 PrintError(strPath + ": " + strMessage);
-                nExit = ExitFailed;
+                nExit = kExitFailed;
             }
         }
         else if (project.GetJavaFiles().FindByPathName(strPath))
@@ -230,7 +230,7 @@ int CProjectCommand::Add(const std::vector<std::string>& args)
         else if (project.GetJavaFiles().FindByPathName(strPath) == nullptr)
         {
             PrintError(strPath + ": the project already holds 255 Java files.");
-            nExit = ExitFailed;
+            nExit = kExitFailed;
         }
         else
         {
@@ -239,8 +239,8 @@ int CProjectCommand::Add(const std::vector<std::string>& args)
         }
     }
     PrintMessages(project);
-    if (project.IsModified() && SaveProject(project) != ExitOk)
-        return ExitFailed;
+    if (project.IsModified() && SaveProject(project) != kExitOk)
+        return kExitFailed;
     return nExit;
 }
 
@@ -250,7 +250,7 @@ int CProjectCommand::Remove(const std::vector<std::string>& args)
         return UsageError("remove needs a project path and one file");
     CJavaProjectCore project;
     if (!OpenProject(args[0], project))
-        return ExitFailed;
+        return kExitFailed;
     // The path as listed, or as the absolute form of what was typed.
     std::string strPath = args[1];
     const auto IsListed = [&project](const std::string& strCandidate) {
@@ -262,7 +262,7 @@ int CProjectCommand::Remove(const std::vector<std::string>& args)
     if (!IsListed(strPath))
     {
         PrintError(args[1] + ": not a file of this project.");
-        return ExitFailed;
+        return kExitFailed;
     }
     project.RemoveFile(strPath);
     return SaveProject(project);
@@ -274,14 +274,14 @@ int CProjectCommand::SetMain(const std::vector<std::string>& args, bool bHtml)
         return UsageError(std::string(bHtml ? "html-main" : "main") + " needs a project path and a file name");
     CJavaProjectCore project;
     if (!OpenProject(args[0], project))
-        return ExitFailed;
+        return kExitFailed;
     const std::string& strName = args[1];
     const bool bListed = bHtml ? project.GetHtmlFiles().HasFileName(strName)
                                : project.GetJavaFiles().HasFileName(strName);
     if (!bListed)
     {
         PrintError(strName + ": not " + (bHtml ? "an HTML" : "a Java") + " file of this project (give the file name).");
-        return ExitFailed;
+        return kExitFailed;
     }
     if (bHtml)
         project.SetMainHtmlFile(strName);
@@ -296,8 +296,8 @@ int CProjectCommand::Show(const std::vector<std::string>& args)
         return UsageError("show needs exactly one project path");
     CJavaProjectCore project;
     if (!OpenProject(args[0], project))
-        return ExitFailed;
-    return CCliIo::WriteOutput(CProjectDump::Write(project)) ? ExitOk : ExitFailed;
+        return kExitFailed;
+    return CCliIo::WriteOutput(CProjectDump::Write(project)) ? kExitOk : kExitFailed;
 }
 
 bool CProjectCommand::OpenProject(const std::string& strPath, CJavaProjectCore& project)
@@ -315,9 +315,9 @@ int CProjectCommand::SaveProject(CJavaProjectCore& project)
 {
     std::string strError;
     if (project.Save(strError))
-        return ExitOk;
+        return kExitOk;
     PrintError(strError);
-    return ExitFailed;
+    return kExitFailed;
 }
 
 void CProjectCommand::ScanJavaFile(CJavaProjectCore& project, const std::string& strPath)

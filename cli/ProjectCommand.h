@@ -12,9 +12,9 @@ class CJavaProjectCore;
 class CProjectCommand
 {
 public:
-    static constexpr int ExitOk = 0;
-    static constexpr int ExitFailed = 1;
-    static constexpr int ExitUsage = 2;
+    static constexpr int kExitOk = 0;
+    static constexpr int kExitFailed = 1;
+    static constexpr int kExitUsage = 2;
 
     // args: the words after "project".
     static int Run(const std::vector<std::string>& args);

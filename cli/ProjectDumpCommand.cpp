@@ -13,17 +13,17 @@ int CProjectDumpCommand::Run(const std::vector<std::string>& args)
     if (args.size() != 1 || args[0].starts_with("--")) {
         std::fprintf(stderr, "tarnwick-cli: dump needs exactly one project path\n");
         CProjectCommand::PrintUsage(false);
-        return CProjectCommand::ExitUsage;
+        return CProjectCommand::kExitUsage;
     }
     std::string strBytes;
     if (!CCliIo::ReadInputFile(args[0], strBytes))
-        return CProjectCommand::ExitFailed;
+        return CProjectCommand::kExitFailed;
     CProjectRecord record;
     std::string strError;
     if (!CJprFormat::ReadBytes(strBytes, record, strError)) {
         CCliIo::PrintError(args[0], strError);
-        return CProjectCommand::ExitFailed;
+        return CProjectCommand::kExitFailed;
     }
-    return CCliIo::WriteOutput(CProjectRecordDump::Write(record)) ? CProjectCommand::ExitOk
-                                                                  : CProjectCommand::ExitFailed;
+    return CCliIo::WriteOutput(CProjectRecordDump::Write(record)) ? CProjectCommand::kExitOk
+                                                                  : CProjectCommand::kExitFailed;
 }

@@ -76,7 +76,7 @@ int main(int argc, char** argv)
     sampler.start();
     QApplication::exec();
     const std::size_t nOutput = runner.GetOutput().size();
-    const bool bStopped = runner.TerminateAndWait(CExternalProcess::s_nUserStopCode);
+    const bool bStopped = runner.TerminateAndWait(CExternalProcess::kUserStopCode);
 
     std::printf("%s through the process window for %d s, output limit %zu MB\n",
                 bPaced ? "a paced printer" : "yes", nSeconds, nLimitMb);

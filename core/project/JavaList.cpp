@@ -12,7 +12,7 @@ CJavaList& CJavaList::operator=(CJavaList&&) noexcept = default;
 
 bool CJavaList::AddEntry(std::unique_ptr<CJavaComponent> pEntry)
 {
-    if (!pEntry || GetCount() >= MaxEntries)
+    if (!pEntry || GetCount() >= kMaxEntries)
         return false;
     m_items.push_back(std::move(pEntry));
     return true;
@@ -59,13 +59,13 @@ bool CJavaList::Load(CProjectArchive& ar)
     std::int32_t nCount = 0;
     if (!ar.ReadInt32(nCount))
         return false;
-    if (nCount < 0 || nCount > MaxEntries)
+    if (nCount < 0 || nCount > kMaxEntries)
         return ar.Fail();
     RemoveAll();
     m_items.reserve(static_cast<std::size_t>(nCount));
     for (std::int32_t i = 0; i < nCount; ++i)
     {
-        if (!ar.Charge(GetEntrySize() + sizeof(std::unique_ptr<CJavaComponent>) + CProjectArchive::AllocationOverhead))
+        if (!ar.Charge(GetEntrySize() + sizeof(std::unique_ptr<CJavaComponent>) + CProjectArchive::kAllocationOverhead))
             return false;
         std::unique_ptr<CJavaComponent> pEntry = CreateEntry();
         if (!pEntry->Load(ar))

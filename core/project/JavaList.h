@@ -12,7 +12,7 @@ class CProjectArchive;
 class CJavaList
 {
 public:
-    static constexpr int MaxEntries = 255;
+    static constexpr int kMaxEntries = 255;
 
     CJavaList();
     virtual ~CJavaList();

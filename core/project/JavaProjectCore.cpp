@@ -118,7 +118,7 @@ std::string CJavaProjectCore::GetFilePath(const std::string& strName)
         return pFile->GetRelocatedPathName(m_strPathName);
     if (CTarnwickFile* pFile = m_record.m_htmlFiles.FindByFileName(strName))
         return pFile->GetRelocatedPathName(m_strPathName);
-    return NoFile;
+    return kNoFile;
 }
 
 std::string CJavaProjectCore::GetHtmlFilePath(const std::string& strName) const
@@ -144,7 +144,7 @@ std::optional<CProjectTarget> CJavaProjectCore::FindMemberTarget(const std::stri
                                                                  const std::string& strMember)
 {
     const std::string strPath = GetFilePath(strFileName);
-    if (strPath == NoFile)
+    if (strPath == kNoFile)
         return std::nullopt;
     return CProjectTarget{strPath, strClassPath + "." + strMember};
 }
@@ -153,7 +153,7 @@ std::string CJavaProjectCore::GetProjectFolderPath(const std::string& strFileNam
 {
     if (!m_record.m_javaFiles.FindByFileName(strFileName) || m_strPathName.empty())
         return std::string();
-    return CProjectPath::FolderOf(m_strPathName) + CProjectPath::NativeSeparator + strFileName;
+    return CProjectPath::FolderOf(m_strPathName) + CProjectPath::kNativeSeparator + strFileName;
 }
 
 bool CJavaProjectCore::MoveToProjectFolder(const std::string& strFileName)

@@ -22,7 +22,7 @@ struct CSettings;
 class CJavaProjectCore : public IClassInfoSink
 {
 public:
-    static constexpr const char* NoFile = "NOFILE";
+    static constexpr const char* kNoFile = "NOFILE";
     static constexpr const char* AlreadyInProjectText = "File is already in project.";
     static constexpr const char* SameHtmlNameText =
         "You cannot add two HTML files with the same name to a project.";

@@ -41,7 +41,7 @@ bool CNewProject::Create(CJavaProjectCore& project, ENewProjectType eType, const
     const bool bHasFolder = CProjectPath::FindLastSeparator(strProjectPath) != std::string::npos;
     const auto InFolder = [&strFolder, bHasFolder](const std::string& strName) {
         return !bHasFolder ? strName
-                   : strFolder + CProjectPath::NativeSeparator + strName;
+                   : strFolder + CProjectPath::kNativeSeparator + strName;
     };
     const std::string strJavaName = strClass + ".java";
     const std::string strJavaPath = InFolder(strJavaName);

@@ -8,7 +8,7 @@
 CProjectArchive::CProjectArchive(EStoring eStoring) : m_bStoring(true), m_bSizeOnly(eStoring == EStoring::SizeOnly) {}
 
 CProjectArchive::CProjectArchive(std::string_view bytes)
-    : m_bStoring(false), m_load(bytes), m_nBudget(bytes.size() * MemoryPerFileByte + MemoryAllowance)
+    : m_bStoring(false), m_load(bytes), m_nBudget(bytes.size() * kMemoryPerFileByte + kMemoryAllowance)
 {
 }
 
@@ -192,7 +192,7 @@ bool CProjectArchive::ReadStringText(std::string& str, bool bAppend)
         return Charge(str.size() - nBefore);
     // A text past the string's own short buffer is a heap block of its own.
     static const std::size_t nShortCapacity = std::string().capacity();
-    return str.size() <= nShortCapacity || Charge(str.size() + 1 + AllocationOverhead);
+    return str.size() <= nShortCapacity || Charge(str.size() + 1 + kAllocationOverhead);
 }
 
 bool CProjectArchive::ReadString(std::string& str)
@@ -240,7 +240,7 @@ bool CProjectArchive::Charge(std::size_t nBytes)
 
 bool CProjectArchive::EnterNesting()
 {
-    if (m_nDepth >= MaxNestingDepth)
+    if (m_nDepth >= kMaxNestingDepth)
         return Fail();
     ++m_nDepth;
     return true;

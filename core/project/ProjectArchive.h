@@ -16,15 +16,15 @@ class CProjectArchive
 public:
     // Class records deeper than this are refused: real code nests a few
     // levels, and unbounded depth would exhaust the stack while loading.
-    static constexpr int MaxNestingDepth = 255;
+    static constexpr int kMaxNestingDepth = 255;
 
     // What a loaded project may cost in memory: this many bytes for each
     // byte of the file, plus the allowance. Counts alone cannot bound it: an
     // empty text is one byte on disk but an object in memory.
-    static constexpr std::size_t MemoryPerFileByte = 8;
-    static constexpr std::size_t MemoryAllowance = std::size_t{16} << 20;
+    static constexpr std::size_t kMemoryPerFileByte = 8;
+    static constexpr std::size_t kMemoryAllowance = std::size_t{16} << 20;
     // The heap's bookkeeping, charged with each allocation.
-    static constexpr std::size_t AllocationOverhead = 16;
+    static constexpr std::size_t kAllocationOverhead = 16;
 
     enum class EStoring { Bytes, SizeOnly };
 

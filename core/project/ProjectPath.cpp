@@ -23,7 +23,7 @@ std::string CProjectPath::WithNativeSeparators(const std::string& strPath)
     for (char& ch : strResult)
     {
         if (IsSeparator(ch))
-            ch = NativeSeparator;
+            ch = kNativeSeparator;
     }
     return strResult;
 }

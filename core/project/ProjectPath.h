@@ -9,9 +9,9 @@ class CProjectPath
 {
 public:
 #ifdef _WIN32
-    static constexpr char NativeSeparator = '\\';
+    static constexpr char kNativeSeparator = '\\';
 #else
-    static constexpr char NativeSeparator = '/';
+    static constexpr char kNativeSeparator = '/';
 #endif
 
     static bool IsSeparator(char ch) { return ch == '/' || ch == '\\'; }

@@ -7,9 +7,9 @@
 class CProjectTemplates
 {
 public:
-    static constexpr int ApplicationClassId = 32830;
-    static constexpr int AppletPageId = 32831;
-    static constexpr int AppletClassId = 32832;
+    static constexpr int kApplicationClassId = 32830;
+    static constexpr int kAppletPageId = 32831;
+    static constexpr int kAppletClassId = 32832;
 
     // The class name each text uses until the user's one replaces it.
     static constexpr const char* ApplicationPlaceholder = "MainFrame";

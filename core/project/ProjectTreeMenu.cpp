@@ -5,7 +5,7 @@
 
 CProjectTreeMenu::EItemKind CProjectTreeMenu::KindOf(CJavaProjectCore& project, const std::string& strText)
 {
-    if (project.GetFilePath(strText) == CJavaProjectCore::NoFile)
+    if (project.GetFilePath(strText) == CJavaProjectCore::kNoFile)
         return kClassOrMember;
     return project.GetHtmlFilePath(strText).empty() ? kJavaFile : kHtmlFile;
 }

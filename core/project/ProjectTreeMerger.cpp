@@ -270,7 +270,7 @@ private:
         // every file item, skipped or not.
         const std::string strPath = m_project.GetFilePath(strText);
         const CJavaFile* pFile =
-            strPath == CJavaProjectCore::NoFile ? nullptr : javaFiles.FindResolved(strText, strPath);
+            strPath == CJavaProjectCore::kNoFile ? nullptr : javaFiles.FindResolved(strText, strPath);
         if (pMerge && pMerge->m_bSkipped) {
             // Merged and pruned against these very classes before, and
             // untouched since: pruning again would delete nothing.

@@ -9,7 +9,7 @@ CProjectTreeTarget CProjectTreeTarget::Resolve(CJavaProjectCore& project, const 
         return answer;
     answer.m_strText = vecTexts.back();
     const std::string strPath = project.GetFilePath(answer.m_strText);
-    if (strPath != CJavaProjectCore::NoFile) {
+    if (strPath != CJavaProjectCore::kNoFile) {
         answer.m_eKind = EKind::File;
         answer.m_strPath = strPath;
         return answer;

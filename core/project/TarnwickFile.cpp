@@ -35,7 +35,7 @@ std::string CTarnwickFile::GetRelocatedPathName(const std::string& strCurrentPro
     // The subfolder part may carry the separators of the system that wrote
     // the project, so it is rewritten with ours.
     const std::string strSubDir = CProjectPath::WithNativeSeparators(strFileDir.substr(strOldDir.size()));
-    m_strPathName = strNewDir + strSubDir + CProjectPath::NativeSeparator + m_strFileName;
+    m_strPathName = strNewDir + strSubDir + CProjectPath::kNativeSeparator + m_strFileName;
     m_strProjectPath = strCurrentProjectPath;
     return m_strPathName;
 }

@@ -66,7 +66,7 @@ std::vector<std::string> CConsoleLauncher::BuildTerminalArgs(const std::string& 
         vecArgs.push_back("-x");
     else
         vecArgs.push_back("-e");
-    vecArgs.insert(vecArgs.end(), { "/bin/sh", "-c", s_szWaitScript, "tarnwick" });
+    vecArgs.insert(vecArgs.end(), { "/bin/sh", "-c", kWaitScript, "tarnwick" });
     vecArgs.push_back(strFolder.empty() ? std::string(".") : strFolder);
     vecArgs.push_back(strProgram);
     if (vecWords.size() > 1)

@@ -27,6 +27,6 @@ public:
     // terminal cannot be started.
     static bool Launch(const CToolCommand& cmd);
 
-    static constexpr const char* s_szWaitScript =
+    static constexpr const char* kWaitScript =
         "cd -- \"$1\" || exit 1; shift; \"$@\"; printf '\\n%s' 'Press Enter to close this window.'; read tarnwick_key";
 };

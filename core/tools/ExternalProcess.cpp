@@ -17,8 +17,8 @@
 using CSteadyClock = std::chrono::steady_clock;
 
 // How often a reader blocked on a silent tool looks at a pending stop.
-static constexpr int s_nPollMilliseconds = 50;
-static constexpr std::chrono::milliseconds s_exitPollInterval { 2 };
+static constexpr int kPollMilliseconds = 50;
+static constexpr std::chrono::milliseconds kExitPollInterval { 2 };
 
 class CExternalProcess::CRunState {
 public:
@@ -54,10 +54,10 @@ CExternalProcess::CExternalProcess() : m_pState(std::make_unique<CRunState>()) {
 
 CExternalProcess::~CExternalProcess()
 {
-    // A stopped tool is killed after s_killGrace at the latest, and once it
+    // A stopped tool is killed after kKillGrace at the latest, and once it
     // has ended the reader finishes even if something it left behind holds
     // the output: this waits about that long at most.
-    Terminate(s_nUserStopCode);
+    Terminate(kUserStopCode);
     if (m_pState->m_threadReader.joinable())
         m_pState->m_threadReader.join();
 }
@@ -126,7 +126,7 @@ void CExternalProcess::Terminate(int nExitCode)
         return;
     state.m_bStopRequested = true;
     state.m_nStopCode = nExitCode;
-    state.m_tpKillAt = CSteadyClock::now() + s_killGrace;
+    state.m_tpKillAt = CSteadyClock::now() + kKillGrace;
 }
 
 bool CExternalProcess::TerminateAndWait(int nExitCode, std::chrono::milliseconds timeout)
@@ -136,7 +136,7 @@ bool CExternalProcess::TerminateAndWait(int nExitCode, std::chrono::milliseconds
     while (IsRunning()) {
         if (CSteadyClock::now() >= tpGiveUp)
             return false;
-        std::this_thread::sleep_for(s_exitPollInterval);
+        std::this_thread::sleep_for(kExitPollInterval);
     }
     return true;
 }
@@ -173,9 +173,9 @@ static const char* VerdictFor(int nExitCode)
 {
     if (nExitCode == 0)
         return "\r\nNo Errors";
-    if (nExitCode == CExternalProcess::s_nUserStopCode)
+    if (nExitCode == CExternalProcess::kUserStopCode)
         return "\r\nProcess terminated by user.";
-    if (nExitCode == CExternalProcess::s_nStillActive)
+    if (nExitCode == CExternalProcess::kStillActive)
         return "\r\nError - process still active!";
     return "\r\nThere were errors";
 }
@@ -202,13 +202,13 @@ static bool ToolHasEnded(pid_t pid)
 void CExternalProcess::CRunState::ReadOutput(int nFd, pid_t pid)
 {
     CRunState& state = *this;
-    char buffer[s_nReadChunk + 2];
+    char buffer[kReadChunk + 2];
     bool bToolEnded = false;
     // The last output, or the moment the tool was seen to have ended.
     CSteadyClock::time_point tpLastNews = CSteadyClock::now();
     for (;;) {
         pollfd poller { nFd, POLLIN, 0 };
-        const int nReady = poll(&poller, 1, s_nPollMilliseconds);
+        const int nReady = poll(&poller, 1, kPollMilliseconds);
         if (nReady < 0 && errno != EINTR)
             break;
         const CSteadyClock::time_point tpNow = CSteadyClock::now();
@@ -219,7 +219,7 @@ void CExternalProcess::CRunState::ReadOutput(int nFd, pid_t pid)
             bStopped = state.m_bStopRequested;
         }
         if (nReady > 0) {
-            const ssize_t nRead = read(nFd, buffer, s_nReadChunk);
+            const ssize_t nRead = read(nFd, buffer, kReadChunk);
             if (nRead == 0 || (nRead < 0 && errno != EINTR && errno != EAGAIN))
                 break; // every writer has closed the pipe
             if (nRead > 0) {
@@ -238,7 +238,7 @@ void CExternalProcess::CRunState::ReadOutput(int nFd, pid_t pid)
             bToolEnded = true;
             tpLastNews = tpNow;
         }
-        if (bToolEnded && (bStopped || tpNow - tpLastNews >= s_exitGrace)) {
+        if (bToolEnded && (bStopped || tpNow - tpLastNews >= kExitGrace)) {
             ReadWhatIsThere(nFd);
             break;
         }
@@ -260,7 +260,7 @@ void CExternalProcess::CRunState::ReadWhatIsThere(int nFd)
 {
     // Bounded: whatever holds the pipe may never stop writing.
     constexpr int nMostReads = 16;
-    char buffer[s_nReadChunk];
+    char buffer[kReadChunk];
     for (int nRead = 0; nRead < nMostReads; ++nRead) {
         pollfd poller { nFd, POLLIN, 0 };
         if (poll(&poller, 1, 0) <= 0)
@@ -277,7 +277,7 @@ bool CExternalProcess::CRunState::WaitForExit(pid_t pid, int& nExitCode)
     // The output closes a moment before the tool can be reaped, so give it a
     // short while before calling it still active.
     CRunState& state = *this;
-    CSteadyClock::time_point tpGiveUp = CSteadyClock::now() + s_exitGrace;
+    CSteadyClock::time_point tpGiveUp = CSteadyClock::now() + kExitGrace;
     for (;;) {
         {
             std::lock_guard<std::mutex> lock(state.m_mtxProcess);
@@ -297,15 +297,15 @@ bool CExternalProcess::CRunState::WaitForExit(pid_t pid, int& nExitCode)
                 // A stopped tool that closed its output still gets its KILL.
                 state.KillIfDue(tpNow);
                 if (state.m_bKillSent)
-                    tpGiveUp = tpNow + s_exitGrace;
+                    tpGiveUp = tpNow + kExitGrace;
             } else if (tpNow >= tpGiveUp) {
                 state.m_pid = 0;
                 break;
             }
         }
-        std::this_thread::sleep_for(s_exitPollInterval);
+        std::this_thread::sleep_for(kExitPollInterval);
     }
     CProcessSpawner::ReapInBackground(pid);
-    nExitCode = s_nStillActive;
+    nExitCode = kStillActive;
     return true;
 }

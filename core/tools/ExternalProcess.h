@@ -18,18 +18,18 @@
 // process group and waits for its reader, so neither outlives it.
 class CExternalProcess {
 public:
-    static constexpr int s_nStillActive = 259;  // reported when the tool closed its output but runs on
-    static constexpr int s_nUserStopCode = 11;  // the exit code the Stop button passes to Terminate
+    static constexpr int kStillActive = 259;  // reported when the tool closed its output but runs on
+    static constexpr int kUserStopCode = 11;  // the exit code the Stop button passes to Terminate
     // Large reads keep a tool writing hundreds of megabytes cheap to follow.
-    static constexpr std::size_t s_nReadChunk = 65536;
+    static constexpr std::size_t kReadChunk = 65536;
     // Between the polite and the forced stop of the tool's process group.
-    static constexpr std::chrono::milliseconds s_killGrace { 500 };
+    static constexpr std::chrono::milliseconds kKillGrace { 500 };
     // How long a tool that closed its output may take to exit before it is
     // reported as still active, and how long output may stay silent after
     // the tool has ended before the run is over though something it left
     // behind still holds the output open.
-    static constexpr std::chrono::milliseconds s_exitGrace { 300 };
-    static constexpr std::size_t s_nDefaultOutputLimit = COutputBuffer::s_nDefaultLimit;
+    static constexpr std::chrono::milliseconds kExitGrace { 300 };
+    static constexpr std::size_t kDefaultOutputLimit = COutputBuffer::kDefaultLimit;
 
     CExternalProcess();
     ~CExternalProcess();
@@ -41,12 +41,12 @@ public:
     // cannot be started. The previous run's text is cleared unless the
     // refusal is because one still runs. At most nOutputLimit bytes of the
     // output are kept, the newest.
-    bool Start(const CToolCommand& cmd, std::size_t nOutputLimit = s_nDefaultOutputLimit);
+    bool Start(const CToolCommand& cmd, std::size_t nOutputLimit = kDefaultOutputLimit);
     bool Start(const std::string& strProgram, const std::vector<std::string>& vecArgs, const std::string& strFolder,
-               std::size_t nOutputLimit = s_nDefaultOutputLimit);
+               std::size_t nOutputLimit = kDefaultOutputLimit);
 
     // Stops the running tool's whole process group (TERM, then KILL after
-    // s_killGrace); the run then reports nExitCode. Nothing when idle, and a
+    // kKillGrace); the run then reports nExitCode. Nothing when idle, and a
     // second call while a stop is pending changes nothing. Once the tool has
     // ended the run is over, even if something it left behind in a session
     // of its own still holds the output open.

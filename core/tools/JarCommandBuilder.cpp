@@ -53,7 +53,7 @@ bool CJarCommandBuilder::CreateJar(const std::string& strJdkFolder, const std::s
 {
     cmd = CToolCommand();
     if (strMainJavaFile.empty()) {
-        strError = CToolMessages::s_szNoMainJavaFile;
+        strError = CToolMessages::kNoMainJavaFile;
         return false;
     }
     // The archive comes from a save dialog and always has a folder; without

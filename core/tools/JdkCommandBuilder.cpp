@@ -26,11 +26,11 @@ bool CJdkCommandBuilder::BuildProject(const std::string& strJdkFolder, const std
 {
     cmd = CToolCommand();
     if (strMainJavaFile.empty()) {
-        strError = CToolMessages::s_szNoMainJavaFile;
+        strError = CToolMessages::kNoMainJavaFile;
         return false;
     }
     if (CToolPath::LastSeparator(strMainJavaPath) == std::string::npos) {
-        strError = CToolMessages::s_szUnholyError;
+        strError = CToolMessages::kUnholyError;
         return false;
     }
     cmd.m_strTitle = "Building \"" + strMainJavaPath + "\"";
@@ -47,7 +47,7 @@ bool CJdkCommandBuilder::CompileFile(const std::string& strJdkFolder, const std:
     cmd.m_strTitle = "Compiling \"" + strPath + "\"";
     cmd.m_bSetsTitle = true;
     if (CToolPath::LastSeparator(strPath) == std::string::npos) {
-        strError = CToolMessages::s_szUnholyError;
+        strError = CToolMessages::kUnholyError;
         return false;
     }
     SetJavacCommand(strJdkFolder, CToolPath::FolderOf(strPath), CToolPath::FileNameOf(strPath), strDefaultSwitches,
@@ -67,11 +67,11 @@ bool CJdkCommandBuilder::RunJava(const std::string& strJdkFolder, const std::str
 {
     cmd = CToolCommand();
     if (strMainJavaFile.empty()) {
-        strError = CToolMessages::s_szNoMainJavaFile;
+        strError = CToolMessages::kNoMainJavaFile;
         return false;
     }
     if (CToolPath::LastSeparator(strMainJavaPath) == std::string::npos) {
-        strError = CToolMessages::s_szUnholyError;
+        strError = CToolMessages::kUnholyError;
         return false;
     }
     cmd.m_strFolder = CToolPath::FolderOf(strMainJavaPath);
@@ -105,7 +105,7 @@ bool CJdkCommandBuilder::RunApplet(const std::string& strJdkFolder, const std::s
     cmd = CToolCommand();
     const std::size_t nSeparator = CToolPath::LastSeparator(strHtmlPath);
     if (nSeparator == std::string::npos) {
-        strError = CToolMessages::s_szSaveTheFile;
+        strError = CToolMessages::kSaveTheFile;
         return false;
     }
     cmd.m_strFolder = CToolPath::FolderOf(strHtmlPath);

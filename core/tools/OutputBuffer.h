@@ -12,9 +12,9 @@
 // copies; each append is seen whole or not at all.
 class COutputBuffer {
 public:
-    static constexpr std::size_t s_nDefaultLimit = std::size_t(64) << 20;
+    static constexpr std::size_t kDefaultLimit = std::size_t(64) << 20;
 
-    explicit COutputBuffer(std::size_t nLimitBytes = s_nDefaultLimit) : m_nLimit(nLimitBytes) {}
+    explicit COutputBuffer(std::size_t nLimitBytes = kDefaultLimit) : m_nLimit(nLimitBytes) {}
 
     // Takes effect with the next append.
     void SetLimit(std::size_t nLimitBytes);

@@ -4,10 +4,10 @@
 // shows them in a message box.
 class CToolMessages {
 public:
-    static constexpr const char* s_szFailedToStart = "Failed to start process";
-    static constexpr const char* s_szFailedToLaunch = "Failed to laumch external process.";
-    static constexpr const char* s_szCouldNotLocateJava = "Couldn't locate Java.";
-    static constexpr const char* s_szNoMainJavaFile = "Please specify a main Java file first";
-    static constexpr const char* s_szUnholyError = "Unholy Error";
-    static constexpr const char* s_szSaveTheFile = "Please save the file (path unreadable).";
+    static constexpr const char* kFailedToStart = "Failed to start process";
+    static constexpr const char* kFailedToLaunch = "Failed to laumch external process.";
+    static constexpr const char* kCouldNotLocateJava = "Couldn't locate Java.";
+    static constexpr const char* kNoMainJavaFile = "Please specify a main Java file first";
+    static constexpr const char* kUnholyError = "Unholy Error";
+    static constexpr const char* kSaveTheFile = "Please save the file (path unreadable).";
 };

@@ -22,7 +22,7 @@ std::string CToolPath::FileNameOf(const std::string& strPath)
 
 std::string CToolPath::JdkTool(const std::string& strJdkFolder, const std::string& strTool)
 {
-    return strJdkFolder + s_chSeparator + "bin" + s_chSeparator + strTool + s_szExeSuffix;
+    return strJdkFolder + kSeparator + "bin" + kSeparator + strTool + kExeSuffix;
 }
 
 std::string CToolPath::Join(const std::string& strFolder, const std::string& strName)
@@ -32,5 +32,5 @@ std::string CToolPath::Join(const std::string& strFolder, const std::string& str
     const char chLast = strFolder.back();
     if (chLast == '/' || chLast == '\\')
         return strFolder + strName;
-    return strFolder + s_chSeparator + strName;
+    return strFolder + kSeparator + strName;
 }

@@ -7,11 +7,11 @@
 class CToolPath {
 public:
 #ifdef _WIN32
-    static constexpr char s_chSeparator = '\\';
-    static constexpr const char* s_szExeSuffix = ".exe";
+    static constexpr char kSeparator = '\\';
+    static constexpr const char* kExeSuffix = ".exe";
 #else
-    static constexpr char s_chSeparator = '/';
-    static constexpr const char* s_szExeSuffix = "";
+    static constexpr char kSeparator = '/';
+    static constexpr const char* kExeSuffix = "";
 #endif
 
     // Position of the last '/' or '\', or std::string::npos.

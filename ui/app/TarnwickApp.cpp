@@ -43,7 +43,7 @@ CTarnwickApp::~CTarnwickApp()
 {
     // However the application ends, a captured tool does not outlive it
     // unseen: its window and Stop are about to go.
-    m_pToolRunner->TerminateAndWait(CExternalProcess::s_nUserStopCode);
+    m_pToolRunner->TerminateAndWait(CExternalProcess::kUserStopCode);
     if (m_pMainFrame) {
         CloseAllDocuments();
         // Documents delete themselves later; they must go while their kinds exist.
@@ -226,7 +226,7 @@ void CTarnwickApp::StopRunningTool()
 {
     // A tool that ignores the polite stop is killed after a grace period, so
     // this returns within a second or so.
-    m_pToolRunner->TerminateAndWait(CExternalProcess::s_nUserStopCode);
+    m_pToolRunner->TerminateAndWait(CExternalProcess::kUserStopCode);
 }
 
 bool CTarnwickApp::SaveAllModified()

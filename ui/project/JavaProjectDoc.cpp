@@ -264,7 +264,7 @@ void CJavaProjectDoc::RunCaptured(const CToolCommand& command)
         Services().SetProcessTitle(QString::fromStdString(command.m_strTitle));
     CExternalProcess& runner = Services().ToolRunner();
     if (!CToolLauncher::StartToolProcess(runner, command, OutputLimit())) {
-        ShowMessage(CToolMessages::s_szFailedToStart);
+        ShowMessage(CToolMessages::kFailedToStart);
         return;
     }
     ShowProcessWindow(runner);
@@ -317,8 +317,8 @@ void CJavaProjectDoc::RunJava(bool bCaptured)
         titled.m_bSetsTitle = false; // the title is the command line before the arguments
         RunCaptured(titled);
     } else if (!CToolLauncher::LaunchInConsole(command)) {
-        ShowMessage(CToolMessages::s_szFailedToLaunch);
-        ShowMessage(CToolMessages::s_szCouldNotLocateJava);
+        ShowMessage(CToolMessages::kFailedToLaunch);
+        ShowMessage(CToolMessages::kCouldNotLocateJava);
     }
 }
 
@@ -336,7 +336,7 @@ void CJavaProjectDoc::OnCreateJar()
 {
     const std::string strDefault = CProjectCommands::DefaultJarPath(m_core);
     if (strDefault.empty()) {
-        ShowMessage(CToolMessages::s_szNoMainJavaFile);
+        ShowMessage(CToolMessages::kNoMainJavaFile);
         return;
     }
     QString strJarPath = Prompts().GetSaveFileName(Services().Frames().MainWidget(), QStringLiteral("Save As"),

@@ -16,7 +16,7 @@
 using namespace CommandIds;
 
 namespace {
-const QString kNoFile = QString::fromLatin1(CJavaProjectCore::NoFile);
+const QString kNoFile = QString::fromLatin1(CJavaProjectCore::kNoFile);
 const QString kUnableToLocate = QStringLiteral("Unable to locate this item - try adding the file to the project again.");
 } // namespace
 

@@ -25,7 +25,7 @@ CProcessWindow::CProcessWindow(IAppServices* pServices, QWidget* pParent)
       m_pProgress(new QProgressBar(this)),
       m_pTitle(new QLineEdit(this)),
       m_pOutput(new CProcessOutputEdit(this)),
-      m_nOutputLimit(std::min(CExternalProcess::s_nDefaultOutputLimit, kMostShownChars)),
+      m_nOutputLimit(std::min(CExternalProcess::kDefaultOutputLimit, kMostShownChars)),
       m_decoder(QStringDecoder::Utf8)
 {
     setObjectName("ProcessWindow");
@@ -307,7 +307,7 @@ void CProcessWindow::OnStop()
         return;
     // The run may have ended while the question was up; then this does nothing.
     if (m_pRunner)
-        m_pRunner->Terminate(CExternalProcess::s_nUserStopCode);
+        m_pRunner->Terminate(CExternalProcess::kUserStopCode);
 }
 
 void CProcessWindow::resizeEvent(QResizeEvent* pEvent)

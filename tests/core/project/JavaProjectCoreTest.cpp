@@ -12,7 +12,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-static const std::string kSep(1, CProjectPath::NativeSeparator);
+static const std::string kSep(1, CProjectPath::kNativeSeparator);
 
 static std::vector<std::string> FilePaths(const CTarnwickFileList& files)
 {

@@ -35,7 +35,7 @@ TEST(ProjectDump, ListsFilesClassesMainFilesAndSwitches)
 
 TEST(ProjectDump, MovedProjectShowsWhereFilesResolveNow)
 {
-    const std::string kSep(1, CProjectPath::NativeSeparator);
+    const std::string kSep(1, CProjectPath::kNativeSeparator);
     CJavaProjectCore project;
     project.SetPathName("C:\\Old\\P.jpr");
     project.AddJavaFile("C:\\Old\\A.java");

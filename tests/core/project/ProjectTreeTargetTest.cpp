@@ -58,7 +58,7 @@ TEST(ProjectTreeTarget, AMovedProjectOpensItsFilesWhereTheyAreNow)
     project.SetPathName("/moved/Demo.jpr");
     const CProjectTreeTarget answer = CProjectTreeTarget::Resolve(project, {"Shapes.java"});
     EXPECT_EQ(answer.m_eKind, EKind::File);
-    const std::string kSep(1, CProjectPath::NativeSeparator);
+    const std::string kSep(1, CProjectPath::kNativeSeparator);
     EXPECT_EQ(answer.m_strPath, "/moved" + kSep + "src" + kSep + "Shapes.java");
 }
 
@@ -72,7 +72,7 @@ TEST(ProjectTreeTarget, AFileMissingFromDiskIsStillOpenedByItsListedPath)
     EXPECT_EQ(answer.m_eKind, EKind::File);
     EXPECT_EQ(answer.m_strPath, "/p/lib/Util.java");
     EXPECT_EQ(project.GetProjectFolderPath(answer.m_strText),
-              "/p" + std::string(1, CProjectPath::NativeSeparator) + "Util.java");
+              "/p" + std::string(1, CProjectPath::kNativeSeparator) + "Util.java");
 }
 
 TEST(ProjectTreeTarget, AClassIsFoundInTheFileThatDeclaresIt)

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-static const std::string kSep(1, CProjectPath::NativeSeparator);
+static const std::string kSep(1, CProjectPath::kNativeSeparator);
 
 TEST(TarnwickFileName, FollowsTheLastSeparatorOfEitherKind)
 {

@@ -49,7 +49,7 @@ static bool WaitForFile(const std::string& strPath)
 
 TEST(ToolsConsoleLauncher, TerminalArgsRunAFixedScriptWithTheWordsAsParameters)
 {
-    const std::string strScript = CConsoleLauncher::s_szWaitScript;
+    const std::string strScript = CConsoleLauncher::kWaitScript;
     const CWords vecWords { "java", "-cp", "a b", "Hello" };
     EXPECT_EQ(CConsoleLauncher::BuildTerminalArgs("/usr/bin/xterm", "/jdk/bin/java", vecWords, "/w d"),
               (CWords { "/usr/bin/xterm", "-e", "/bin/sh", "-c", strScript, "tarnwick", "/w d", "/jdk/bin/java", "-cp",

@@ -144,13 +144,13 @@ TEST(ToolsExternalProcess, OneCapturedRunAtATime)
     EXPECT_EQ(runner.GetOutputTail(0, bStillRunning), "first");
     EXPECT_TRUE(bStillRunning);
 
-    runner.Terminate(CExternalProcess::s_nUserStopCode);
+    runner.Terminate(CExternalProcess::kUserStopCode);
     ASSERT_TRUE(WaitForCapturedRun(runner, std::chrono::seconds(5)));
     EXPECT_EQ(runner.GetOutputTail(3, bStillRunning), "stExit code: 11\r\nProcess terminated by user.");
     EXPECT_FALSE(bStillRunning);
 
     // Nothing runs now: a stop does nothing and the text stays.
-    runner.Terminate(CExternalProcess::s_nUserStopCode);
+    runner.Terminate(CExternalProcess::kUserStopCode);
     EXPECT_EQ(runner.GetOutput(), "firstExit code: 11\r\nProcess terminated by user.");
 }
 
@@ -170,7 +170,7 @@ TEST(ToolsExternalProcess, TerminateStopsTheWholeProcessGroup)
     const auto tpStop = CClock::now();
     runner.Terminate(11);
     ASSERT_TRUE(WaitForCapturedRun(runner, std::chrono::seconds(5)));
-    EXPECT_LT(CClock::now() - tpStop, CExternalProcess::s_killGrace); // TERM was enough
+    EXPECT_LT(CClock::now() - tpStop, CExternalProcess::kKillGrace); // TERM was enough
     const std::string strOutput = runner.GetOutput();
     EXPECT_EQ(strOutput.substr(strOutput.find("ready")), "ready\r\nExit code: 11\r\nProcess terminated by user.");
     EXPECT_TRUE(WaitForProcessEnd(pidFirst));
@@ -183,7 +183,7 @@ TEST(ToolsExternalProcess, ToolThatClosesItsOutputButRunsOnIsStillActive)
     CExternalProcess runner;
     const auto tpStart = CClock::now();
     EXPECT_EQ(RunShellCaptured(runner, "printf x; exec >&- 2>&-; sleep 1"), "xExit code: 259\r\nError - process still active!");
-    EXPECT_GE(CClock::now() - tpStart, CExternalProcess::s_exitGrace);
+    EXPECT_GE(CClock::now() - tpStart, CExternalProcess::kExitGrace);
 }
 
 TEST(ToolsExternalProcess, ToolsThatCannotStartAreRefused)
@@ -266,7 +266,7 @@ TEST(ToolsExternalProcess, FiveHundredStartsAndStopsLeaveNothingBehind)
                 << "cycle " << nCycle;
             ASSERT_TRUE(WaitForOutputContaining(runner, "\r\n")) << "cycle " << nCycle;
             const pid_t pidChild = static_cast<pid_t>(std::stol(runner.GetOutput()));
-            runner.Terminate(CExternalProcess::s_nUserStopCode);
+            runner.Terminate(CExternalProcess::kUserStopCode);
             ASSERT_TRUE(WaitForCapturedRun(runner, std::chrono::seconds(5))) << "cycle " << nCycle;
             ASSERT_EQ(runner.GetOutput(),
                       std::to_string(pidChild) + "\r\nExit code: 11\r\nProcess terminated by user.")
@@ -338,7 +338,7 @@ TEST(ToolsExternalProcess, TwoRunnersRunAtOnceEachWithItsOwnOutputAndCode)
     EXPECT_EQ(first.GetOutput(), "first\r\n");
 
     // Stopping one leaves the other running.
-    first.Terminate(CExternalProcess::s_nUserStopCode);
+    first.Terminate(CExternalProcess::kUserStopCode);
     ASSERT_TRUE(WaitForCapturedRun(first, std::chrono::seconds(5)));
     EXPECT_EQ(first.GetOutput(), "first\r\nExit code: 11\r\nProcess terminated by user.");
     EXPECT_TRUE(second.IsRunning());
@@ -387,7 +387,7 @@ TEST(ToolsExternalProcess, DestroyingARunnerStopsItsToolAndEndsItsReader)
         }
         // By the time the runner is gone: the reader has ended and the tool
         // has been reaped, within the forced stop's grace and a little more.
-        EXPECT_LT(CClock::now() - tpDestroy, CExternalProcess::s_killGrace + std::chrono::seconds(1));
+        EXPECT_LT(CClock::now() - tpDestroy, CExternalProcess::kKillGrace + std::chrono::seconds(1));
         EXPECT_EQ(CountThreads(), nThreads);
         EXPECT_EQ(CountOpenFds(), nFds);
         EXPECT_TRUE(kill(pidTool, 0) != 0 && errno == ESRCH) << "the tool was not reaped";
@@ -404,7 +404,7 @@ protected:
         for (pid_t pid : m_vecLeftovers)
             if (pid > 0)
                 kill(-pid, SIGKILL), kill(pid, SIGKILL);
-        m_runner.Terminate(CExternalProcess::s_nUserStopCode);
+        m_runner.Terminate(CExternalProcess::kUserStopCode);
         EXPECT_TRUE(WaitForCapturedRun(m_runner, std::chrono::seconds(5)));
     }
     // The number on the first line of the output, to be killed at the end.
@@ -429,7 +429,7 @@ TEST_F(ToolsExternalProcessLeftovers, TerminateForcesToolsThatIgnoreTheRequest)
     const auto tpStop = CClock::now();
     m_runner.Terminate(11);
     ASSERT_TRUE(WaitForCapturedRun(m_runner, std::chrono::seconds(5)));
-    EXPECT_GE(CClock::now() - tpStop, CExternalProcess::s_killGrace);
+    EXPECT_GE(CClock::now() - tpStop, CExternalProcess::kKillGrace);
     EXPECT_EQ(m_runner.GetOutput(),
               std::to_string(pidTool) + "\r\nready\r\nExit code: 11\r\nProcess terminated by user.");
     EXPECT_TRUE(WaitForProcessEnd(pidTool));
@@ -444,7 +444,7 @@ TEST_F(ToolsExternalProcessLeftovers, StopEndsTheRunThoughADaemonHoldsTheOutput)
     ASSERT_TRUE(WaitForOutputContaining(m_runner, "ready\r\n"));
     const pid_t pidDaemon = KillAtEnd();
     ASSERT_GT(pidDaemon, 0);
-    m_runner.Terminate(CExternalProcess::s_nUserStopCode);
+    m_runner.Terminate(CExternalProcess::kUserStopCode);
     ASSERT_TRUE(WaitForCapturedRun(m_runner, std::chrono::seconds(1)));
     EXPECT_EQ(m_runner.GetOutput(),
               std::to_string(pidDaemon) + "\r\nready\r\nExit code: 11\r\nProcess terminated by user.");
@@ -472,7 +472,7 @@ TEST_F(ToolsExternalProcessLeftovers, SecondStopChangesNeitherCodeNorKillTime)
     const pid_t pidTool = KillAtEnd();
     ASSERT_GT(pidTool, 0);
     const auto tpStop = CClock::now();
-    m_runner.Terminate(CExternalProcess::s_nUserStopCode);
+    m_runner.Terminate(CExternalProcess::kUserStopCode);
     std::this_thread::sleep_for(std::chrono::milliseconds(400));
     m_runner.Terminate(42);
     ASSERT_TRUE(WaitForCapturedRun(m_runner, std::chrono::seconds(5)));
@@ -480,7 +480,7 @@ TEST_F(ToolsExternalProcessLeftovers, SecondStopChangesNeitherCodeNorKillTime)
     EXPECT_EQ(m_runner.GetOutput(),
               std::to_string(pidTool) + "\r\nready\r\nExit code: 11\r\nProcess terminated by user.");
     // KILL on the first stop's schedule, not the second's (400 ms later).
-    EXPECT_GE(elapsed, CExternalProcess::s_killGrace);
-    EXPECT_LT(elapsed, std::chrono::milliseconds(400) + CExternalProcess::s_killGrace - std::chrono::milliseconds(50));
+    EXPECT_GE(elapsed, CExternalProcess::kKillGrace);
+    EXPECT_LT(elapsed, std::chrono::milliseconds(400) + CExternalProcess::kKillGrace - std::chrono::milliseconds(50));
     EXPECT_TRUE(WaitForProcessEnd(pidTool));
 }
