@@ -44,7 +44,7 @@ double CatToDevNullSeconds(const std::string& strFile)
         _exit(127);
     }
     int nStatus = 0;
-    rusage usage {};
+    rusage usage{};
     wait4(pid, &nStatus, 0, &usage);
     return CpuSeconds(usage);
 }
@@ -72,8 +72,8 @@ static void BM_CaptureCat100MB(benchmark::State& state)
     double dCatCpu = 0;
     for (auto _ : state) {
         dCatCpu += CatToDevNullSeconds(szFile);
-        rusage selfBefore {};
-        rusage childrenBefore {};
+        rusage selfBefore{};
+        rusage childrenBefore{};
         getrusage(RUSAGE_SELF, &selfBefore);
         getrusage(RUSAGE_CHILDREN, &childrenBefore);
         // A limit that keeps it all: the whole output is compared below.
@@ -83,12 +83,12 @@ static void BM_CaptureCat100MB(benchmark::State& state)
         }
         while (runner.IsRunning())
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        rusage selfAfter {};
-        rusage childrenAfter {};
+        rusage selfAfter{};
+        rusage childrenAfter{};
         getrusage(RUSAGE_SELF, &selfAfter);
         getrusage(RUSAGE_CHILDREN, &childrenAfter);
-        dCaptureCpu += CpuSeconds(selfAfter) - CpuSeconds(selfBefore) + CpuSeconds(childrenAfter) -
-                       CpuSeconds(childrenBefore);
+        dCaptureCpu +=
+            CpuSeconds(selfAfter) - CpuSeconds(selfBefore) + CpuSeconds(childrenAfter) - CpuSeconds(childrenBefore);
         if (runner.GetOutput() != strExpected) {
             state.SkipWithError("the captured output differs from the tool's");
             break;

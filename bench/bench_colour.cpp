@@ -21,7 +21,8 @@ static std::string MakeColourBenchSource(std::size_t nBytes)
         text += "public final class " + strClass + " extends Base implements Runnable {\r\n";
         for (int nMethod = 0; nMethod < 10; ++nMethod) {
             text += "\t// step " + std::to_string(nMethod) + ": int double do while\r\n";
-            text += "\tprotected static int step" + std::to_string(nMethod) + "(int a, double b) throws Exception {\r\n";
+            text +=
+                "\tprotected static int step" + std::to_string(nMethod) + "(int a, double b) throws Exception {\r\n";
             text += "\t\tString s = \"a \\\"quoted\\\" text /* not a comment */ // nor this\";\r\n";
             text += "\t\tfor (int i = 0; i < a; ++i) { if (i % 2 == 0) continue; else break; }\r\n";
             text += "\t\treturn a > 0 ? (int) b : -1; /* inline */\r\n\t}\r\n";

@@ -43,7 +43,11 @@ static void BM_LineEndKeeperSave(benchmark::State& state)
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(strText.size()));
 }
-BENCHMARK(BM_LineEndKeeperSave)->Args({5, 0})->Args({5, 10})->Args({5, 500})->Args({5, 5000})
+BENCHMARK(BM_LineEndKeeperSave)
+    ->Args({5, 0})
+    ->Args({5, 10})
+    ->Args({5, 500})
+    ->Args({5, 5000})
     ->Unit(benchmark::kMillisecond);
 
 // The plain whole-file conversion, for comparison.

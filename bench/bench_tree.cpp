@@ -18,8 +18,7 @@ namespace {
 // costs in a real control and the merge's own work is what gets measured.
 // Like the window's tree it keeps merge stamps; nothing but the merge
 // changes it, so no stamp ever needs dropping.
-class CBenchTree : public IProjectTreeNodes
-{
+class CBenchTree : public IProjectTreeNodes {
 public:
     struct CNode {
         std::string m_strText;

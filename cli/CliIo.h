@@ -5,8 +5,7 @@
 
 // Reading the files a command is given and writing its listing, with the
 // reasons for a failure printed to stderr as "tarnwick-cli: FILE: reason".
-class CCliIo
-{
+class CCliIo {
 public:
     // The path made absolute and lexically normal, as project files store it.
     static std::string AbsolutePath(const std::string& strPath);

@@ -6,8 +6,7 @@
 // `tarnwick-cli colour [--codes] FILE`: colours a Java file as the editor
 // does when it opens it, and lists the result. Exit codes: 0 done, 1 the file
 // could not be read or the listing not written, 2 bad command line.
-class CColourCommand
-{
+class CColourCommand {
 public:
     // args: the words after "colour".
     static int Run(const std::vector<std::string>& args);

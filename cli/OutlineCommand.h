@@ -11,8 +11,7 @@ class CJavaProjectCore;
 // recorded classes are listed after the entries. Exit codes: 0 done, 1 a
 // file could not be read, the project is corrupt or FILE is not one of its
 // Java files, 2 bad command line.
-class COutlineCommand
-{
+class COutlineCommand {
 public:
     // args: the words after "outline".
     static int Run(const std::vector<std::string>& args);

@@ -85,8 +85,7 @@ int CProjectCommand::Run(const std::vector<std::string>& args)
         return UsageError("missing project command");
     const std::string& strCommand = args[0];
     const std::vector<std::string> rest(args.begin() + 1, args.end());
-    if (strCommand == "--help" || strCommand == "help")
-    {
+    if (strCommand == "--help" || strCommand == "help") {
         PrintUsage(true);
         return kExitOk;
     }
@@ -113,11 +112,9 @@ int CProjectCommand::New(const std::vector<std::string>& args)
     std::string strClass = CNewProject::DefaultClassName;
     std::string strPath;
     bool bForce = false;
-    for (std::size_t nIndex = 0; nIndex < args.size(); ++nIndex)
-    {
+    for (std::size_t nIndex = 0; nIndex < args.size(); ++nIndex) {
         const std::string& strArg = args[nIndex];
-        if (strArg == "--type" || strArg == "--class")
-        {
+        if (strArg == "--type" || strArg == "--class") {
             if (nIndex + 1 >= args.size())
                 return UsageError(strArg + " needs a value");
             const std::string& strValue = args[++nIndex];
@@ -131,8 +128,7 @@ int CProjectCommand::New(const std::vector<std::string>& args)
                 eType = ENewProjectType::Applet;
             else
                 return UsageError("unknown project type \"" + strValue + "\" (empty, application or applet)");
-        }
-        else if (strArg == "--force")
+        } else if (strArg == "--force")
             bForce = true;
         else if (strArg.starts_with("--"))
             return UsageError("unknown option \"" + strArg + "\"");
@@ -150,14 +146,12 @@ int CProjectCommand::New(const std::vector<std::string>& args)
     strPath = AbsolutePath(strPath);
 
     const std::string strRefusal = CNewProject::CheckClassName(eType, strClass);
-    if (!strRefusal.empty())
-    {
+    if (!strRefusal.empty()) {
         PrintError(strRefusal);
         return kExitFailed;
     }
     std::error_code error;
-    if (!bForce && std::filesystem::exists(strPath, error))
-    {
+    if (!bForce && std::filesystem::exists(strPath, error)) {
         PrintError(strPath + " already exists; use --force to replace it.");
         return kExitFailed;
     }
@@ -170,8 +164,7 @@ int CProjectCommand::New(const std::vector<std::string>& args)
         project, eType, strClass, strPath,
         [&project](const std::string& strJavaPath) { ScanJavaFile(project, strJavaPath); }, strError);
     PrintMessages(project);
-    if (!bDone)
-    {
+    if (!bDone) {
         PrintError(strError.empty() ? "Could not write the project's source files beside " + strPath : strError);
         return kExitFailed;
     }
@@ -188,52 +181,39 @@ int CProjectCommand::Add(const std::vector<std::string>& args)
         return kExitFailed;
 
     int nExit = kExitOk;
-    for (std::size_t nIndex = 1; nIndex < args.size(); ++nIndex)
-    {
+    for (std::size_t nIndex = 1; nIndex < args.size(); ++nIndex) {
         const std::string strPath = AbsolutePath(args[nIndex]);
         const std::string strExt = LowerExtension(strPath);
         const bool bJava = strExt == ".java" || strExt == ".jav";
         const bool bHtml = strExt == ".html" || strExt == ".htm";
         std::error_code error;
-        if (!bJava && !bHtml)
-        {
+        if (!bJava && !bHtml) {
             PrintError(args[nIndex] + ": not a Java (.java, .jav) or HTML (.htm, .html) file.");
             nExit = kExitFailed;
-        }
-        else if (!std::filesystem::is_regular_file(strPath, error))
-        {
+        } else if (!std::filesystem::is_regular_file(strPath, error)) {
             const bool bExists = std::filesystem::exists(strPath, error);
             PrintError(args[nIndex] + (bExists ? ": not a regular file." : ": no such file."));
             nExit = kExitFailed;
-        }
-        else if (bHtml)
-        {
+        } else if (bHtml) {
             std::string strMessage;
-            if (!project.AddHtmlFileChecked(strPath, strMessage))
-            {
+            if (!project.AddHtmlFileChecked(strPath, strMessage)) {
                 PrintError(strPath + ": " + strMessage);
                 nExit = kExitFailed;
             }
-        }
-        else if (project.GetJavaFiles().FindByPathName(strPath))
+        } else if (project.GetJavaFiles().FindByPathName(strPath))
             std::printf("%s is already listed.\n", strPath.c_str());
-        else if (project.GetJavaFiles().HasFileName(CProjectPath::FileNameOf(strPath)))
-        {
+        else if (project.GetJavaFiles().HasFileName(CProjectPath::FileNameOf(strPath))) {
             // One entry per file name: the listed one now points here.
             project.AddJavaFile(strPath);
             project.SetModifiedFlag();
             ScanJavaFile(project, strPath);
             std::printf("%s now points to %s\n", CProjectPath::FileNameOf(strPath).c_str(), strPath.c_str());
-        }
-        else if (!project.AddJavaFile(strPath))
+        } else if (!project.AddJavaFile(strPath))
             std::printf("%s is already listed.\n", strPath.c_str());
-        else if (project.GetJavaFiles().FindByPathName(strPath) == nullptr)
-        {
+        else if (project.GetJavaFiles().FindByPathName(strPath) == nullptr) {
             PrintError(strPath + ": the project already holds 255 Java files.");
             nExit = kExitFailed;
-        }
-        else
-        {
+        } else {
             project.SetModifiedFlag();
             ScanJavaFile(project, strPath);
         }
@@ -259,8 +239,7 @@ int CProjectCommand::Remove(const std::vector<std::string>& args)
     };
     if (!IsListed(strPath))
         strPath = AbsolutePath(strPath);
-    if (!IsListed(strPath))
-    {
+    if (!IsListed(strPath)) {
         PrintError(args[1] + ": not a file of this project.");
         return kExitFailed;
     }
@@ -276,10 +255,9 @@ int CProjectCommand::SetMain(const std::vector<std::string>& args, bool bHtml)
     if (!OpenProject(args[0], project))
         return kExitFailed;
     const std::string& strName = args[1];
-    const bool bListed = bHtml ? project.GetHtmlFiles().HasFileName(strName)
-                               : project.GetJavaFiles().HasFileName(strName);
-    if (!bListed)
-    {
+    const bool bListed =
+        bHtml ? project.GetHtmlFiles().HasFileName(strName) : project.GetJavaFiles().HasFileName(strName);
+    if (!bListed) {
         PrintError(strName + ": not " + (bHtml ? "an HTML" : "a Java") + " file of this project (give the file name).");
         return kExitFailed;
     }

@@ -9,8 +9,7 @@ class CJavaProjectCore;
 // with the same rules the IDE's project document follows. Messages go to
 // stderr; listings to stdout. Exit codes: 0 done, 1 refused or failed, 2 bad
 // command line.
-class CProjectCommand
-{
+class CProjectCommand {
 public:
     static constexpr int kExitOk = 0;
     static constexpr int kExitFailed = 1;

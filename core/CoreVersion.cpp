@@ -1,3 +1,6 @@
 #include "core/CoreVersion.h"
 
-const char* TarnwickVersion() { return "0.1.0"; }
+const char* TarnwickVersion()
+{
+    return "0.1.0";
+}

@@ -11,8 +11,7 @@ CQtSettingsStore::CQtSettingsStore() : m_pSettings(std::make_unique<QSettings>("
 
 CQtSettingsStore::CQtSettingsStore(const QString& strIniPath)
     : m_pSettings(std::make_unique<QSettings>(strIniPath, QSettings::IniFormat))
-{
-}
+{}
 
 int CQtSettingsStore::GetProfileInt(const std::string& strSection, const std::string& strEntry, int nDefault)
 {

@@ -56,9 +56,10 @@ int main(int argc, char** argv)
     window.show();
     const long nStartKb = ResidentKilobytes();
     QTemporaryDir folder;
-    const bool bStarted = bPaced
-        ? runner.Start("/bin/sh", {"sh", "-c", szPaced}, folder.path().toStdString(), nLimitMb << 20)
-        : runner.Start("/usr/bin/yes", {"yes", "Hello.java:12: error: cannot find symbol"}, "/tmp", nLimitMb << 20);
+    const bool bStarted =
+        bPaced
+            ? runner.Start("/bin/sh", {"sh", "-c", szPaced}, folder.path().toStdString(), nLimitMb << 20)
+            : runner.Start("/usr/bin/yes", {"yes", "Hello.java:12: error: cannot find symbol"}, "/tmp", nLimitMb << 20);
     if (!bStarted)
         return 1;
     window.Create(runner, nullptr);
@@ -78,8 +79,8 @@ int main(int argc, char** argv)
     const std::size_t nOutput = runner.GetOutput().size();
     const bool bStopped = runner.TerminateAndWait(CExternalProcess::kUserStopCode);
 
-    std::printf("%s through the process window for %d s, output limit %zu MB\n",
-                bPaced ? "a paced printer" : "yes", nSeconds, nLimitMb);
+    std::printf("%s through the process window for %d s, output limit %zu MB\n", bPaced ? "a paced printer" : "yes",
+                nSeconds, nLimitMb);
     std::printf("resident memory: %.1f MB at the start, peak %.1f MB (bound %ld MB); run output kept %.1f MB; "
                 "window shows %lld characters\n",
                 nStartKb / 1024.0, nPeakKb / 1024.0, nBoundMb, nOutput / 1048576.0,

@@ -60,7 +60,7 @@ int main(int argc, char** argv)
         return 1;
     QElapsedTimer total;
     total.start();
-    rusage usageBefore {};
+    rusage usageBefore{};
     getrusage(RUSAGE_SELF, &usageBefore);
     window.Create(runner, nullptr);
 
@@ -80,11 +80,11 @@ int main(int argc, char** argv)
     probe.start();
     QApplication::exec();
     const double dTotalMs = static_cast<double>(total.nsecsElapsed()) / 1e6;
-    rusage usageAfter {};
+    rusage usageAfter{};
     getrusage(RUSAGE_SELF, &usageAfter);
     const auto CpuMs = [](const rusage& usage) {
-        return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
-            + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+        return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
+               (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
     };
     std::remove(strFile.c_str());
 

@@ -15,14 +15,10 @@ ECommandEnable ApplicationCommandEnable(int nId, const CAppCommandState& state)
     if (!pCommand)
         return ECommandEnable::NotServed;
     switch (pCommand->m_eEnable) {
-    case EEnableRule::Served:
-        break;
-    case EEnableRule::ProjectOpen:
-        return EnabledWhen(state.m_bProjectOpen);
-    case EEnableRule::ProjectOpenIdle:
-        return EnabledWhen(state.m_bProjectOpen && !state.m_bToolRunning);
-    case EEnableRule::MainHtmlFileSet:
-        return EnabledWhen(state.m_bProjectOpen && state.m_bMainHtmlFileSet);
+    case EEnableRule::Served: break;
+    case EEnableRule::ProjectOpen: return EnabledWhen(state.m_bProjectOpen);
+    case EEnableRule::ProjectOpenIdle: return EnabledWhen(state.m_bProjectOpen && !state.m_bToolRunning);
+    case EEnableRule::MainHtmlFileSet: return EnabledWhen(state.m_bProjectOpen && state.m_bMainHtmlFileSet);
     }
     return ECommandEnable::NotServed;
 }

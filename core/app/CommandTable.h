@@ -57,7 +57,7 @@ struct CCommand {
     std::string m_strIcon;    // the toolbar picture; "" for none
     ECommandTarget m_eTarget = ECommandTarget::Nobody;
     EEnableRule m_eEnable = EEnableRule::Served;
-    CWindowKinds m_kinds;     // for View and Frame targets: the kinds that serve it
+    CWindowKinds m_kinds; // for View and Frame targets: the kinds that serve it
 };
 
 // Every command of the program, each id once.

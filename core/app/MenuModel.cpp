@@ -16,18 +16,25 @@ CMenuItem Item(int nId, const char* pszOwnText = nullptr)
         strText += "\t" + pCommand->m_strKey;
     return CMenuItem{strText, nId, {}};
 }
-CMenuItem Separator() { return CMenuItem{}; }
-CMenuItem Popup(const char* pszText, std::vector<CMenuItem> children) { return CMenuItem{pszText, 0, children}; }
+CMenuItem Separator()
+{
+    return CMenuItem{};
+}
+CMenuItem Popup(const char* pszText, std::vector<CMenuItem> children)
+{
+    return CMenuItem{pszText, 0, children};
+}
 
 CMenuBar NoDocumentMenu()
 {
-    return CMenuBar{EWindowKind::NoDocument,
-                    {Popup("&File", {Item(kFileNew), Item(kFileOpen), Separator(), Item(kPreferences, "Pre&ferences..."),
-                                     Separator(), Item(kFilePrintSetup), Separator(), Item(kRecentProjects),
-                                     Separator(), Item(kFileMruFirst), Separator(), Item(kAppExit)}),
-                     Popup("&View", {Item(kViewToolbar), Item(kViewStatusBar)}),
-                     Popup("&Project", {Item(kNewProject, "&New Project..."), Item(kOpenProject, "&Open Project...")}),
-                     Popup("&Help", {Item(kAppAbout), Item(kHelp), Item(kJdkHelp)})}};
+    return CMenuBar{
+        EWindowKind::NoDocument,
+        {Popup("&File", {Item(kFileNew), Item(kFileOpen), Separator(), Item(kPreferences, "Pre&ferences..."),
+                         Separator(), Item(kFilePrintSetup), Separator(), Item(kRecentProjects), Separator(),
+                         Item(kFileMruFirst), Separator(), Item(kAppExit)}),
+         Popup("&View", {Item(kViewToolbar), Item(kViewStatusBar)}),
+         Popup("&Project", {Item(kNewProject, "&New Project..."), Item(kOpenProject, "&Open Project...")}),
+         Popup("&Help", {Item(kAppAbout), Item(kHelp), Item(kJdkHelp)})}};
 }
 
 CMenuBar DocumentMenu(EWindowKind eKind)
@@ -58,10 +65,25 @@ CMenuBar DocumentMenu(EWindowKind eKind)
                          Item(kSaveAll), Separator(), Item(kPreferences), Separator(), Item(kFilePrint),
                          Item(kFilePrintPreview), Item(kFilePrintSetup), Separator(), Item(kRecentProjects),
                          Separator(), Item(kFileMruFirst), Separator(), Item(kAppExit)}),
-         Popup("&Edit", {Item(kEditUndo), Separator(), Item(kEditCut), Item(kEditCopy), Item(kEditPaste), Separator(),
-                         Item(kEditSelectAll), Separator(), Item(kIncreaseIndent), Item(kDecreaseIndent), Separator(),
-                         Item(kEditFind), Item(kEditReplace), Separator(), Item(kConvertLinebreaks),
-                         Item(kConvertTabs), Item(kInsertApplet), Separator(), Item(kSyntaxColourUpdate),
+         Popup("&Edit", {Item(kEditUndo),
+                         Separator(),
+                         Item(kEditCut),
+                         Item(kEditCopy),
+                         Item(kEditPaste),
+                         Separator(),
+                         Item(kEditSelectAll),
+                         Separator(),
+                         Item(kIncreaseIndent),
+                         Item(kDecreaseIndent),
+                         Separator(),
+                         Item(kEditFind),
+                         Item(kEditReplace),
+                         Separator(),
+                         Item(kConvertLinebreaks),
+                         Item(kConvertTabs),
+                         Item(kInsertApplet),
+                         Separator(),
+                         Item(kSyntaxColourUpdate),
                          Item(kRefreshFunctionList)}),
          Popup("&View", view),
          Popup("&Project", {Item(kNewProject), Item(kOpenProject), Item(kCloseProject), Separator(),
@@ -82,9 +104,15 @@ std::vector<CMenuItem> LoadTextContextMenu()
 {
     // Its own spellings, and no keys.
     auto plain = [](const char* pszText, int nId) { return CMenuItem{pszText, nId, {}}; };
-    return {plain("&Undo", kEditUndo),    Separator(),          plain("Cu&t", kEditCut),
-            plain("&Copy", kEditCopy),    plain("&Paste", kEditPaste), Separator(),
-            plain("Select &All", kEditSelectAll), Separator(),  plain("&Syntax Colour Update", kSyntaxColourUpdate)};
+    return {plain("&Undo", kEditUndo),
+            Separator(),
+            plain("Cu&t", kEditCut),
+            plain("&Copy", kEditCopy),
+            plain("&Paste", kEditPaste),
+            Separator(),
+            plain("Select &All", kEditSelectAll),
+            Separator(),
+            plain("&Syntax Colour Update", kSyntaxColourUpdate)};
 }
 
 std::vector<CAccelerator> LoadAcceleratorTable(EWindowKind eKind)
@@ -93,25 +121,31 @@ std::vector<CAccelerator> LoadAcceleratorTable(EWindowKind eKind)
     // "Run Applet"; the old binding went to a command nothing served.
     switch (eKind) {
     case EWindowKind::JavaSource:
-        return {{"Ctrl+[", kDecreaseIndent}, {"Ctrl+]", kIncreaseIndent}, {"Ctrl+F", kEditFind},
-                {"Ctrl+H", kEditRepeat},     {"Ctrl+M", kCompile},        {"F1", kJdkHelp},
-                {"F2", kRefreshFunctionList}, {"F3", kSyntaxColourUpdate}, {"F5", kRunApplication},
-                {"Shift+F5", kRunApplet},    {"F7", kBuild}};
+        return {{"Ctrl+[", kDecreaseIndent},
+                {"Ctrl+]", kIncreaseIndent},
+                {"Ctrl+F", kEditFind},
+                {"Ctrl+H", kEditRepeat},
+                {"Ctrl+M", kCompile},
+                {"F1", kJdkHelp},
+                {"F2", kRefreshFunctionList},
+                {"F3", kSyntaxColourUpdate},
+                {"F5", kRunApplication},
+                {"Shift+F5", kRunApplet},
+                {"F7", kBuild}};
     case EWindowKind::Project:
-        return {{"Ctrl+M", kCompile}, {"Del", kRemoveFile},     {"F1", kJdkHelp}, {"F5", kRunApplication},
-                {"Shift+F5", kRunApplet}, {"F7", kBuild}, {"F8", kSetMainFile}};
+        return {{"Ctrl+M", kCompile},     {"Del", kRemoveFile}, {"F1", kJdkHelp},    {"F5", kRunApplication},
+                {"Shift+F5", kRunApplet}, {"F7", kBuild},       {"F8", kSetMainFile}};
     case EWindowKind::HtmlPage:
-        return {{"Ctrl+[", kDecreaseIndent}, {"Ctrl+]", kIncreaseIndent}, {"Ctrl+F", kEditFind},
-                {"Ctrl+H", kEditRepeat},     {"Ctrl+M", kCompile},        {"F1", kJdkHelp},
+        return {{"Ctrl+[", kDecreaseIndent},  {"Ctrl+]", kIncreaseIndent},
+                {"Ctrl+F", kEditFind},        {"Ctrl+H", kEditRepeat},
+                {"Ctrl+M", kCompile},         {"F1", kJdkHelp},
                 {"Shift+F5", kRunAppletHtml}, {"F7", kBuild}};
-    case EWindowKind::NoDocument:
-        break;
+    case EWindowKind::NoDocument: break;
     }
-    return {{"Ctrl+C", kEditCopy},     {"Ctrl+N", kFileNew},        {"Ctrl+O", kFileOpen},
-            {"Ctrl+P", kFilePrint},    {"Ctrl+S", kFileSave},       {"Ctrl+V", kEditPaste},
-            {"Alt+Backspace", kEditUndo}, {"Shift+Del", kEditCut},  {"F1", kJdkHelp},
-            {"F6", kNextPane},         {"Shift+F6", kPrevPane},     {"Ctrl+Ins", kEditCopy},
-            {"Shift+Ins", kEditPaste}, {"Ctrl+X", kEditCut},        {"Ctrl+Z", kEditUndo}};
+    return {{"Ctrl+C", kEditCopy},     {"Ctrl+N", kFileNew},   {"Ctrl+O", kFileOpen},        {"Ctrl+P", kFilePrint},
+            {"Ctrl+S", kFileSave},     {"Ctrl+V", kEditPaste}, {"Alt+Backspace", kEditUndo}, {"Shift+Del", kEditCut},
+            {"F1", kJdkHelp},          {"F6", kNextPane},      {"Shift+F6", kPrevPane},      {"Ctrl+Ins", kEditCopy},
+            {"Shift+Ins", kEditPaste}, {"Ctrl+X", kEditCut},   {"Ctrl+Z", kEditUndo}};
 }
 
 std::vector<CAccelerator> EffectiveAccelerators(EWindowKind eKind)
@@ -130,9 +164,10 @@ std::vector<CAccelerator> EffectiveAccelerators(EWindowKind eKind)
 
 std::vector<int> LoadMainToolbar()
 {
-    return {kFileNew, 0,       kFileOpen,      kFileSave,       0,          kEditCut,        kEditCopy,
-            kEditPaste, 0,     kFilePrint,     0,               kIncreaseIndent, kDecreaseIndent, 0,
-            kCompile, kBuild,  kRunApplication, kRunApplet,     kOpenInWebBrowser, 0,            kProjectWindowButton};
+    return {
+        kFileNew,          0, kFileOpen,           kFileSave,       0, kEditCut, kEditCopy, kEditPaste,      0,
+        kFilePrint,        0, kIncreaseIndent,     kDecreaseIndent, 0, kCompile, kBuild,    kRunApplication, kRunApplet,
+        kOpenInWebBrowser, 0, kProjectWindowButton};
 }
 
 std::string LoadCommandPrompt(int nId)

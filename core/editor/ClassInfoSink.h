@@ -11,12 +11,11 @@ public:
 
     virtual void ClearFileClasses(const std::string& strPath) = 0;
     virtual void AddClass(const std::string& strPath, const std::string& strClass) = 0;
-    virtual void AddMember(const std::string& strPath, const std::string& strClass,
-                           const std::string& strMember) = 0;
+    virtual void AddMember(const std::string& strPath, const std::string& strClass, const std::string& strMember) = 0;
     virtual void AddNestedClass(const std::string& strPath, const std::string& strClass,
                                 const std::string& strNested) = 0;
-    virtual void AddNestedMember(const std::string& strPath, const std::string& strClass,
-                                 const std::string& strNested, const std::string& strMember) = 0;
+    virtual void AddNestedMember(const std::string& strPath, const std::string& strClass, const std::string& strNested,
+                                 const std::string& strMember) = 0;
     // Called once at the end of every scan, whatever it found.
     virtual void UpdateProjectViews() = 0;
 };

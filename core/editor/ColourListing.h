@@ -6,8 +6,7 @@
 
 // Text listings of a colouring result, for comparing our colourer with other
 // implementations over corpora of files. Both are linear in the text.
-class CColourListing
-{
+class CColourListing {
 public:
     // "plain", "keyword", "comment" or "string"; any other code shows plain.
     static std::string_view ClassName(unsigned char nCode);

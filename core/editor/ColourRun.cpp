@@ -1,8 +1,7 @@
 #include "core/editor/ColourRun.h"
 
 std::vector<CColourRun> CColourRun::RunsToApply(std::span<const unsigned char> desired,
-                                                std::span<const unsigned char> current,
-                                                std::size_t nBase,
+                                                std::span<const unsigned char> current, std::size_t nBase,
                                                 const std::array<std::uint32_t, 256>& colourOf)
 {
     std::vector<CColourRun> runs;

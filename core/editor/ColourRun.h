@@ -22,8 +22,7 @@ struct CColourRun {
     // alone, else the whole run is returned. colourOf maps a code to what it
     // shows, so codes that look the same are not restyled; see IdentityColours.
     static std::vector<CColourRun> RunsToApply(std::span<const unsigned char> desired,
-                                               std::span<const unsigned char> current,
-                                               std::size_t nBase,
+                                               std::span<const unsigned char> current, std::size_t nBase,
                                                const std::array<std::uint32_t, 256>& colourOf);
 
     // A table under which only equal codes look the same.

@@ -39,8 +39,7 @@ CEditPlan CEditorKeys::InsertTab(std::size_t nSelStart, std::size_t nSelEnd) con
     return plan;
 }
 
-CEditPlan CEditorKeys::AutoIndent(std::string_view strText, std::size_t nSelStart, std::size_t nSelEnd,
-                                  char ch) const
+CEditPlan CEditorKeys::AutoIndent(std::string_view strText, std::size_t nSelStart, std::size_t nSelEnd, char ch) const
 {
     CEditPlan plan = KeepSelection(nSelStart, nSelEnd);
     const std::size_t nLo = std::min({nSelStart, nSelEnd, strText.size()});

@@ -54,10 +54,7 @@ std::string_view CJavaColourer::WordChars()
     return "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ_";
 }
 
-CJavaColourer::CJavaColourer()
-    : m_matcher(CKeywordMatcher::SplitList(KeywordList()), WordChars())
-{
-}
+CJavaColourer::CJavaColourer() : m_matcher(CKeywordMatcher::SplitList(KeywordList()), WordChars()) {}
 
 std::vector<unsigned char> CJavaColourer::ColourAll(std::string_view strText) const
 {

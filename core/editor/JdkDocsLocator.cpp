@@ -96,8 +96,8 @@ int CJdkDocsLocator::MajorVersionFromText(std::string_view strVersion)
         nMajor = nMajor * 10 + (strVersion[i++] - '0');
     if (i == 0)
         return 0;
-    if (nMajor == 1 && i + 1 < strVersion.size() && strVersion[i] == '.'
-        && std::isdigit(static_cast<unsigned char>(strVersion[i + 1])))
+    if (nMajor == 1 && i + 1 < strVersion.size() && strVersion[i] == '.' &&
+        std::isdigit(static_cast<unsigned char>(strVersion[i + 1])))
         return MajorVersionFromText(strVersion.substr(i + 1));
     return nMajor;
 }

@@ -13,7 +13,8 @@ bool StartsWithNoCase(std::string_view strText, std::string_view strPrefix)
     if (strText.size() < strPrefix.size())
         return false;
     for (std::size_t i = 0; i < strPrefix.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(strText[i])) != std::tolower(static_cast<unsigned char>(strPrefix[i])))
+        if (std::tolower(static_cast<unsigned char>(strText[i])) !=
+            std::tolower(static_cast<unsigned char>(strPrefix[i])))
             return false;
     }
     return true;
@@ -21,7 +22,8 @@ bool StartsWithNoCase(std::string_view strText, std::string_view strPrefix)
 
 bool EndsWithNoCase(std::string_view strText, std::string_view strSuffix)
 {
-    return strText.size() >= strSuffix.size() && StartsWithNoCase(strText.substr(strText.size() - strSuffix.size()), strSuffix);
+    return strText.size() >= strSuffix.size() &&
+           StartsWithNoCase(strText.substr(strText.size() - strSuffix.size()), strSuffix);
 }
 
 bool IsHtmlPage(std::string_view strPath)
@@ -89,8 +91,8 @@ std::string CJdkHelp::HelpTarget(std::string_view strHelpPath, std::string_view 
     strHelpPath = TrimBlanks(strHelpPath);
     if (strHelpPath.empty())
         return {};
-    if (StartsWithNoCase(strHelpPath, "https://") || StartsWithNoCase(strHelpPath, "http://")
-        || StartsWithNoCase(strHelpPath, "file://"))
+    if (StartsWithNoCase(strHelpPath, "https://") || StartsWithNoCase(strHelpPath, "http://") ||
+        StartsWithNoCase(strHelpPath, "file://"))
         return UrlTarget(strHelpPath, strSelection);
     return LocalTarget(strHelpPath, strSelection);
 }
@@ -116,8 +118,8 @@ std::string CJdkHelp::PercentEncode(std::string_view strText)
 std::string CJdkHelp::FileUrl(std::string_view strPath)
 {
     std::string strAbsolute(strPath);
-    const bool bWindowsDrive = strAbsolute.size() >= 2 && std::isalpha(static_cast<unsigned char>(strAbsolute[0]))
-                               && strAbsolute[1] == ':';
+    const bool bWindowsDrive =
+        strAbsolute.size() >= 2 && std::isalpha(static_cast<unsigned char>(strAbsolute[0])) && strAbsolute[1] == ':';
     if (bWindowsDrive) {
         for (char& ch : strAbsolute) {
             if (ch == '\\')

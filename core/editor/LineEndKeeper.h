@@ -36,7 +36,7 @@ private:
     struct CLine {
         std::size_t m_nStart;
         std::size_t m_nLength;
-        int m_nBreak;  // an ELineEnd, or kNoBreak for the last line
+        int m_nBreak; // an ELineEnd, or kNoBreak for the last line
     };
     static constexpr int kNoBreak = -1;
     static std::vector<CLine> SplitLines(std::string_view strText);

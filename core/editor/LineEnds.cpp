@@ -32,8 +32,7 @@ std::string Convert(std::string_view strBytes, std::string_view strBreak)
     std::string strOut;
     strOut.reserve(strBytes.size() + strBytes.size() / 16);
     WalkLineBreaks(
-        strBytes,
-        [&](std::size_t nFrom, std::size_t nCount) { strOut.append(strBytes.substr(nFrom, nCount)); },
+        strBytes, [&](std::size_t nFrom, std::size_t nCount) { strOut.append(strBytes.substr(nFrom, nCount)); },
         [&](ELineEnd) { strOut.append(strBreak); });
     return strOut;
 }
@@ -65,8 +64,7 @@ ELineEnd CLineEnds::Detect(std::string_view strBytes, ELineEnd eDefault)
     for (int i = 0; i < 3; ++i) {
         if (counts[i] == 0)
             continue;
-        if (nBest < 0 || counts[i] > counts[nBest]
-            || (counts[i] == counts[nBest] && firstSeen[i] < firstSeen[nBest]))
+        if (nBest < 0 || counts[i] > counts[nBest] || (counts[i] == counts[nBest] && firstSeen[i] < firstSeen[nBest]))
             nBest = i;
     }
     return nBest < 0 ? eDefault : static_cast<ELineEnd>(nBest);

@@ -3,8 +3,7 @@
 COutlineForwardSearch::COutlineForwardSearch(std::string_view strText, std::string_view strPattern)
     : m_strText(strText), m_strPattern(strPattern), m_nSearchedFrom(std::string_view::npos),
       m_nFound(std::string_view::npos)
-{
-}
+{}
 
 std::size_t COutlineForwardSearch::Find(std::size_t nFrom)
 {

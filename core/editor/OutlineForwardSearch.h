@@ -17,6 +17,6 @@ public:
 private:
     std::string_view m_strText;
     std::string_view m_strPattern;
-    std::size_t m_nSearchedFrom;  // the answer below holds for any query from here up to it
+    std::size_t m_nSearchedFrom; // the answer below holds for any query from here up to it
     std::size_t m_nFound;
 };

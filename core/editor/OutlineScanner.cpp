@@ -8,8 +8,7 @@
 
 static constexpr std::size_t kOutlineNone = std::string_view::npos;
 
-void COutlineScanner::ScanClasses(std::string_view strText, IClassInfoSink* pSink,
-                                  const std::string& strPathName)
+void COutlineScanner::ScanClasses(std::string_view strText, IClassInfoSink* pSink, const std::string& strPathName)
 {
     m_pSink = pSink;
     m_pPathName = &strPathName;
@@ -42,8 +41,8 @@ void COutlineScanner::ScanClasses(std::string_view strText, IClassInfoSink* pSin
             const std::size_t nStart = blockStart.Find(nPos);
             const std::size_t nOpen = open.Find(nPos);
             const std::size_t nClose = close.Find(nPos);
-            if (nStart == kOutlineNone || nOpen == kOutlineNone || nClose == kOutlineNone ||
-                nStart >= nOpen || nStart >= nClose)
+            if (nStart == kOutlineNone || nOpen == kOutlineNone || nClose == kOutlineNone || nStart >= nOpen ||
+                nStart >= nClose)
                 break;
             const std::size_t nEnd = blockEnd.Find(nPos);
             if (nEnd == kOutlineNone)
@@ -54,8 +53,8 @@ void COutlineScanner::ScanClasses(std::string_view strText, IClassInfoSink* pSin
             const std::size_t nSlashes = lineComment.Find(nPos);
             const std::size_t nOpen = open.Find(nPos);
             const std::size_t nClose = close.Find(nPos);
-            if (nSlashes == kOutlineNone || nOpen == kOutlineNone || nClose == kOutlineNone ||
-                nSlashes >= nOpen || nSlashes >= nClose)
+            if (nSlashes == kOutlineNone || nOpen == kOutlineNone || nClose == kOutlineNone || nSlashes >= nOpen ||
+                nSlashes >= nClose)
                 break;
             const std::size_t nFeed = lineFeed.Find(nSlashes);
             if (nFeed == kOutlineNone)
@@ -140,8 +139,7 @@ void COutlineScanner::AddOutlineEntry(std::string strDecl, int nDepth)
         const std::size_t nParen = strDecl.find('(');
         if (nParen == kOutlineNone || nParen < 1)
             return;
-        const std::string_view strBefore =
-            COutlineText::TrimRightSpace(std::string_view(strDecl).substr(0, nParen));
+        const std::string_view strBefore = COutlineText::TrimRightSpace(std::string_view(strDecl).substr(0, nParen));
         const std::size_t nSpace = strBefore.rfind(' ');
         const std::size_t nStart = nSpace == kOutlineNone ? 0 : nSpace + 1;
         const std::size_t nLastClose = strDecl.rfind(')');
@@ -163,8 +161,8 @@ void COutlineScanner::AddOutlineEntry(std::string strDecl, int nDepth)
     } else {
         const std::size_t nSpace = strDecl.find(' ', nKeyword);
         const std::size_t nNameEnd = strDecl.find_first_of("\r\t\n ", nSpace + 1);
-        const std::string strName = strDecl.substr(
-            nSpace + 1, nNameEnd == kOutlineNone ? std::string::npos : nNameEnd - (nSpace + 1));
+        const std::string strName =
+            strDecl.substr(nSpace + 1, nNameEnd == kOutlineNone ? std::string::npos : nNameEnd - (nSpace + 1));
 
         if (nDepth < 2) {
             m_strCurrentClass = strName;

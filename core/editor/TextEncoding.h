@@ -5,10 +5,10 @@
 // What kind of bytes a file holds, as far as the editor is concerned. The
 // editor edits single-byte and UTF-8 text; anything else it can only show.
 enum class ETextKind {
-    Editable,  // ASCII, UTF-8 or an 8-bit code page (a few zero bytes allowed)
-    Utf16,     // UTF-16, with or without a byte order mark
-    Utf32,     // UTF-32 with a byte order mark
-    Binary     // many zero bytes in no UTF-16 pattern
+    Editable, // ASCII, UTF-8 or an 8-bit code page (a few zero bytes allowed)
+    Utf16,    // UTF-16, with or without a byte order mark
+    Utf32,    // UTF-32 with a byte order mark
+    Binary    // many zero bytes in no UTF-16 pattern
 };
 
 class CTextEncoding {

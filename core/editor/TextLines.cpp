@@ -36,7 +36,7 @@ std::size_t CTextLines::LineFromOffset(std::string_view strText, std::size_t nPo
     while (i < nPos) {
         const std::size_t nEnd = i + BreakLength(strText, i);
         if (nEnd > nPos)
-            break;  // nPos sits between the CR and the LF of this break
+            break; // nPos sits between the CR and the LF of this break
         ++nLine;
         i = FindBreakChar(strText, nEnd);
     }

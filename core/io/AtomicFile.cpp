@@ -48,13 +48,11 @@ static std::string FolderOf(const std::string& strPath)
 static bool ReadLink(const std::string& strPath, std::string& strTarget)
 {
     std::string strBuffer(256, '\0');
-    for (;;)
-    {
+    for (;;) {
         const ssize_t nLength = ::readlink(strPath.c_str(), strBuffer.data(), strBuffer.size());
         if (nLength < 0)
             return false;
-        if (static_cast<std::size_t>(nLength) < strBuffer.size())
-        {
+        if (static_cast<std::size_t>(nLength) < strBuffer.size()) {
             strTarget.assign(strBuffer.data(), static_cast<std::size_t>(nLength));
             return true;
         }
@@ -69,11 +67,9 @@ static bool ResolveLinks(const std::string& strPath, std::string& strResolved)
     // As many links as the system itself follows before giving up.
     constexpr int nMaxLinks = 40;
     std::string strCurrent = strPath;
-    for (int nLinks = 0; nLinks <= nMaxLinks; ++nLinks)
-    {
+    for (int nLinks = 0; nLinks <= nMaxLinks; ++nLinks) {
         struct stat info {};
-        if (::lstat(strCurrent.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
-        {
+        if (::lstat(strCurrent.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
             strResolved = strCurrent;
             return true;
         }
@@ -90,20 +86,16 @@ static bool ResolveLinks(const std::string& strPath, std::string& strResolved)
 // them first, as a disk that fills up midway would.
 static bool WriteFromStart(int fd, std::string_view bytes, EAtomicFileStep eStep)
 {
-    if (Injected(eStep))
-    {
+    if (Injected(eStep)) {
         const int nErrno = errno;
         [[maybe_unused]] ssize_t nIgnored = ::pwrite(fd, bytes.data(), bytes.size() / 2, 0);
         errno = nErrno;
         return false;
     }
     std::size_t nDone = 0;
-    while (nDone < bytes.size())
-    {
-        const ssize_t nWritten =
-            ::pwrite(fd, bytes.data() + nDone, bytes.size() - nDone, static_cast<off_t>(nDone));
-        if (nWritten < 0)
-        {
+    while (nDone < bytes.size()) {
+        const ssize_t nWritten = ::pwrite(fd, bytes.data() + nDone, bytes.size() - nDone, static_cast<off_t>(nDone));
+        if (nWritten < 0) {
             if (errno == EINTR)
                 continue;
             return false;
@@ -116,13 +108,11 @@ static bool WriteFromStart(int fd, std::string_view bytes, EAtomicFileStep eStep
 static bool ReadFully(int fd, std::string& strBytes)
 {
     char buffer[65536];
-    for (;;)
-    {
+    for (;;) {
         const ssize_t nRead = ::read(fd, buffer, sizeof buffer);
         if (nRead == 0)
             return true;
-        if (nRead < 0)
-        {
+        if (nRead < 0) {
             if (errno == EINTR)
                 continue;
             return false;
@@ -150,8 +140,7 @@ static void SyncFolder(const std::string& strFolder)
 static int CreateTemporary(const std::string& strTarget, std::string& strTemp)
 {
     static std::atomic<unsigned> s_nSerial{0};
-    for (int nTry = 0; nTry < 100; ++nTry)
-    {
+    for (int nTry = 0; nTry < 100; ++nTry) {
         strTemp = strTarget + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(s_nSerial++);
         if (Injected(EAtomicFileStep::OpenTemp))
             return -1;
@@ -172,8 +161,7 @@ static bool ReplaceInPlace(const std::string& strTarget, const std::string& strT
 {
     const int fd = Injected(EAtomicFileStep::OpenInPlace) ? -1 : ::open(strTarget.c_str(), O_RDWR | O_CLOEXEC);
     std::string strOld;
-    if (fd < 0 || !ReadFully(fd, strOld))
-    {
+    if (fd < 0 || !ReadFully(fd, strOld)) {
         const int nErrno = errno;
         if (fd >= 0)
             ::close(fd);
@@ -181,10 +169,8 @@ static bool ReplaceInPlace(const std::string& strTarget, const std::string& strT
         return Failed(strReason, nErrno);
     }
     const bool bOk = WriteFromStart(fd, bytes, EAtomicFileStep::WriteInPlace) &&
-                     ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 &&
-                     Sync(fd, EAtomicFileStep::SyncInPlace);
-    if (bOk)
-    {
+                     ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && Sync(fd, EAtomicFileStep::SyncInPlace);
+    if (bOk) {
         ::close(fd);
         ::unlink(strTemp.c_str());
         return true;
@@ -214,8 +200,7 @@ bool CAtomicFile::Replace(const std::string& strPath, std::string_view bytes, st
     if (fd < 0)
         return Failed(strReason, errno);
     bool bOk = true;
-    if (bExists)
-    {
+    if (bExists) {
         // Owner first: a change of owner may clear set-id bits the mode then
         // puts back. Only root may give a file away; others keep their own.
         [[maybe_unused]] const int nIgnored = ::fchown(fd, existing.st_uid, existing.st_gid);
@@ -223,13 +208,11 @@ bool CAtomicFile::Replace(const std::string& strPath, std::string_view bytes, st
     }
     bOk = bOk && WriteFromStart(fd, bytes, EAtomicFileStep::Write) && Sync(fd, EAtomicFileStep::Sync);
     int nErrno = errno;
-    if (::close(fd) != 0 && bOk)
-    {
+    if (::close(fd) != 0 && bOk) {
         bOk = false;
         nErrno = errno;
     }
-    if (!bOk)
-    {
+    if (!bOk) {
         ::unlink(strTemp.c_str());
         return Failed(strReason, nErrno);
     }
@@ -237,8 +220,7 @@ bool CAtomicFile::Replace(const std::string& strPath, std::string_view bytes, st
     if (bExists && existing.st_nlink > 1)
         return ReplaceInPlace(strTarget, strTemp, bytes, strReason);
 
-    if (Injected(EAtomicFileStep::Rename) || ::rename(strTemp.c_str(), strTarget.c_str()) != 0)
-    {
+    if (Injected(EAtomicFileStep::Rename) || ::rename(strTemp.c_str(), strTarget.c_str()) != 0) {
         nErrno = errno;
         ::unlink(strTemp.c_str());
         return Failed(strReason, nErrno);

@@ -5,8 +5,7 @@
 
 // Replaces a file's contents so that a crash, a full disk or a failed write
 // never leaves it half written (POSIX).
-class CAtomicFile
-{
+class CAtomicFile {
 public:
     // Writes bytes to a temporary file in the target's folder, flushes it to
     // disk and renames it over the target. A symbolic link is followed (also

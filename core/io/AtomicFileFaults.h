@@ -2,8 +2,7 @@
 
 // For tests only: makes one step of CAtomicFile::Replace fail as if the
 // system had refused it, so every failure path can be driven on purpose.
-enum class EAtomicFileStep
-{
+enum class EAtomicFileStep {
     None,
     OpenTemp,     // creating the temporary file
     KeepMode,     // copying the old file's mode onto it
@@ -15,8 +14,7 @@ enum class EAtomicFileStep
     SyncInPlace,  // hard-linked target: flushing it
 };
 
-class CAtomicFileFaults
-{
+class CAtomicFileFaults {
 public:
     // The step fails with nErrno every time it is reached until Clear.
     static void FailAt(EAtomicFileStep eStep, int nErrno);

@@ -11,8 +11,7 @@ std::optional<std::string_view> CErrorLineMatcher::LineAt(std::string_view strOu
     if (nLineIndex < 0)
         return std::nullopt;
     std::size_t nStart = 0;
-    for (int nLine = 0; nLine < nLineIndex; ++nLine)
-    {
+    for (int nLine = 0; nLine < nLineIndex; ++nLine) {
         const std::size_t nEnd = strOutput.find('\r', nStart);
         if (nEnd == std::string_view::npos)
             return std::nullopt;
@@ -34,8 +33,7 @@ std::optional<CErrorLocation> CErrorLineMatcher::Match(std::string_view strOutpu
     if (!line || line->empty())
         return std::nullopt;
 
-    for (int nIndex = 0; nIndex < javaFiles.GetCount(); ++nIndex)
-    {
+    for (int nIndex = 0; nIndex < javaFiles.GetCount(); ++nIndex) {
         const std::string strName = javaFiles.GetAt(nIndex)->GetFileName();
         // A nameless entry would "occur" at the start of every line.
         if (strName.empty())
@@ -62,18 +60,15 @@ std::optional<CErrorLocation> CErrorLineMatcher::Match(std::string_view strOutpu
 int CErrorLineMatcher::ReadLeadingNumber(std::string_view strText)
 {
     std::size_t nPos = 0;
-    while (nPos < strText.size() &&
-           (strText[nPos] == ' ' || (strText[nPos] >= '\t' && strText[nPos] <= '\r')))
+    while (nPos < strText.size() && (strText[nPos] == ' ' || (strText[nPos] >= '\t' && strText[nPos] <= '\r')))
         ++nPos;
     bool bNegative = false;
-    if (nPos < strText.size() && (strText[nPos] == '+' || strText[nPos] == '-'))
-    {
+    if (nPos < strText.size() && (strText[nPos] == '+' || strText[nPos] == '-')) {
         bNegative = strText[nPos] == '-';
         ++nPos;
     }
     long long nValue = 0;
-    for (; nPos < strText.size() && strText[nPos] >= '0' && strText[nPos] <= '9'; ++nPos)
-    {
+    for (; nPos < strText.size() && strText[nPos] >= '0' && strText[nPos] <= '9'; ++nPos) {
         nValue = nValue * 10 + (strText[nPos] - '0');
         if (nValue > static_cast<long long>(INT_MAX) + 1)
             nValue = static_cast<long long>(INT_MAX) + 1;

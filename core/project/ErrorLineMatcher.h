@@ -9,8 +9,7 @@ class CJavaFileList;
 
 // Reads a compiler message line of the process output back to a project
 // file and a line number. Pure: the output text and the list are all it sees.
-class CErrorLineMatcher
-{
+class CErrorLineMatcher {
 public:
     // The text of line nLineIndex (0-based). Lines end at a carriage return
     // and the next one starts two characters later (after the CR LF). A line

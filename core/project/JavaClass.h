@@ -9,8 +9,7 @@
 
 // One class or interface: its name, its member texts (such as
 // "main(String args[])") and the classes declared inside it.
-class CJavaClass : public CJavaComponent
-{
+class CJavaClass : public CJavaComponent {
 public:
     CJavaClass() = default;
 

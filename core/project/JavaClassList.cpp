@@ -19,8 +19,7 @@ bool CJavaClassList::HasClass(const std::string& strName) const
 
 CJavaClass* CJavaClassList::FindClass(const std::string& strName) const
 {
-    for (int i = 0; i < GetCount(); ++i)
-    {
+    for (int i = 0; i < GetCount(); ++i) {
         CJavaClass* pClass = GetAt(i);
         if (pClass->GetName() == strName)
             return pClass;

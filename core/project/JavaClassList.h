@@ -8,8 +8,7 @@ class CJavaClass;
 
 // Classes of a file, or nested classes of a class. Names are compared
 // exactly; the first match wins.
-class CJavaClassList : public CJavaList
-{
+class CJavaClassList : public CJavaList {
 public:
     CJavaClassList() = default;
     CJavaClassList(CJavaClassList&&) noexcept = default;

@@ -4,8 +4,7 @@
 
 bool CJavaComponent::Serialize(CProjectArchive& ar)
 {
-    if (ar.IsStoring())
-    {
+    if (ar.IsStoring()) {
         Store(ar);
         return true;
     }

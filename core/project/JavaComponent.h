@@ -4,8 +4,7 @@ class CProjectArchive;
 
 // Base of every project entry (files, classes). Entries write themselves
 // to a project archive and read themselves back, field by field.
-class CJavaComponent
-{
+class CJavaComponent {
 public:
     CJavaComponent() = default;
     virtual ~CJavaComponent() = default;

@@ -6,8 +6,7 @@
 #include <string>
 
 // One Java source file of a project, with the classes found in it.
-class CJavaFile : public CTarnwickFile
-{
+class CJavaFile : public CTarnwickFile {
 public:
     CJavaFile() = default;
     explicit CJavaFile(const std::string& strProjectPath);

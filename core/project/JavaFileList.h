@@ -6,8 +6,7 @@ class CJavaFile;
 
 // The project's Java files. Holds CJavaFile entries only, so the typed
 // accessors below are always safe.
-class CJavaFileList : public CTarnwickFileList
-{
+class CJavaFileList : public CTarnwickFileList {
 public:
     CJavaFileList() = default;
     CJavaFileList(CJavaFileList&&) noexcept = default;

@@ -39,8 +39,7 @@ void CJavaList::RemoveAll()
 
 bool CJavaList::Serialize(CProjectArchive& ar)
 {
-    if (ar.IsStoring())
-    {
+    if (ar.IsStoring()) {
         Store(ar);
         return true;
     }
@@ -63,8 +62,7 @@ bool CJavaList::Load(CProjectArchive& ar)
         return ar.Fail();
     RemoveAll();
     m_items.reserve(static_cast<std::size_t>(nCount));
-    for (std::int32_t i = 0; i < nCount; ++i)
-    {
+    for (std::int32_t i = 0; i < nCount; ++i) {
         if (!ar.Charge(GetEntrySize() + sizeof(std::unique_ptr<CJavaComponent>) + CProjectArchive::kAllocationOverhead))
             return false;
         std::unique_ptr<CJavaComponent> pEntry = CreateEntry();

@@ -9,8 +9,7 @@ class CProjectArchive;
 
 // An owning list of at most 255 entries, kept in insertion order without
 // gaps. Removing an entry destroys it; so does destroying the list.
-class CJavaList
-{
+class CJavaList {
 public:
     static constexpr int kMaxEntries = 255;
 

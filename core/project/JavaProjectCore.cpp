@@ -10,8 +10,7 @@
 
 CJavaProjectCore::CJavaProjectCore(const CSettings& settings)
     : CJavaProjectCore(settings.m_strJavaOptions, settings.m_strJavac)
-{
-}
+{}
 
 CJavaProjectCore::CJavaProjectCore(const std::string& strJavaSwitches, const std::string& strJavacSwitches)
 {
@@ -24,8 +23,7 @@ bool CJavaProjectCore::AddJavaFile(const std::string& strPath)
     CJavaFileList& files = m_record.m_javaFiles;
     if (files.FindByPathName(strPath))
         return false;
-    if (CJavaFile* pExisting = files.FindByFileName(CProjectPath::FileNameOf(strPath)))
-    {
+    if (CJavaFile* pExisting = files.FindByFileName(CProjectPath::FileNameOf(strPath))) {
         pExisting->SetPathName(strPath);
         return true;
     }
@@ -39,13 +37,11 @@ bool CJavaProjectCore::AddJavaFile(const std::string& strPath)
 bool CJavaProjectCore::AddHtmlFileChecked(const std::string& strPath, std::string& strMessage)
 {
     const CTarnwickFileList& files = m_record.m_htmlFiles;
-    if (files.FindByPathName(strPath))
-    {
+    if (files.FindByPathName(strPath)) {
         strMessage = AlreadyInProjectText;
         return false;
     }
-    if (files.HasFileName(CProjectPath::FileNameOf(strPath)))
-    {
+    if (files.HasFileName(CProjectPath::FileNameOf(strPath))) {
         strMessage = SameHtmlNameText;
         return false;
     }
@@ -65,10 +61,8 @@ void CJavaProjectCore::AddHtmlFile(const std::string& strPath)
 template <class TList>
 static void RemoveFirstWithPath(TList& files, const std::string& strPath)
 {
-    for (int nIndex = 0; nIndex < files.GetCount(); ++nIndex)
-    {
-        if (files.GetAt(nIndex)->GetPathName() == strPath)
-        {
+    for (int nIndex = 0; nIndex < files.GetCount(); ++nIndex) {
+        if (files.GetAt(nIndex)->GetPathName() == strPath) {
             files.RemoveAt(nIndex);
             return;
         }
@@ -130,8 +124,7 @@ std::string CJavaProjectCore::GetHtmlFilePath(const std::string& strName) const
 std::optional<CProjectTarget> CJavaProjectCore::FindClassTarget(const std::string& strClass) const
 {
     const CJavaFileList& files = m_record.m_javaFiles;
-    for (int nIndex = 0; nIndex < files.GetCount(); ++nIndex)
-    {
+    for (int nIndex = 0; nIndex < files.GetCount(); ++nIndex) {
         const CJavaFile* pFile = files.GetAt(nIndex);
         if (pFile->GetClasses().HasClass(strClass))
             return CProjectTarget{pFile->GetPathName(), strClass};
@@ -207,8 +200,7 @@ bool CJavaProjectCore::SaveAs(const std::string& strPath, std::string& strError)
 
 bool CJavaProjectCore::Save(std::string& strError)
 {
-    if (m_strPathName.empty())
-    {
+    if (m_strPathName.empty()) {
         strError = CJprFormat::SaveFailedText;
         return false;
     }
@@ -244,8 +236,7 @@ void CJavaProjectCore::AddClass(const std::string& strPath, const std::string& s
     SetModifiedFlag();
 }
 
-void CJavaProjectCore::AddMember(const std::string& strPath, const std::string& strClass,
-                                 const std::string& strMember)
+void CJavaProjectCore::AddMember(const std::string& strPath, const std::string& strClass, const std::string& strMember)
 {
     CJavaClass* pClass = FindScannedClass(strPath, strClass);
     if (!pClass || pClass->HasMember(strMember))
@@ -273,8 +264,7 @@ void CJavaProjectCore::AddNestedMember(const std::string& strPath, const std::st
     if (!pClass)
         return;
     CJavaClass* pNested = pClass->FindNestedClass(strNested);
-    if (!pNested)
-    {
+    if (!pNested) {
         m_messages.emplace_back(ParseErrorText);
         return;
     }

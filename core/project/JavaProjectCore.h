@@ -19,13 +19,11 @@ struct CSettings;
 // switches and the classes found in each file, with every operation of the
 // project document that needs no user interface. The Qt document wraps one,
 // shows the messages it hands back and opens the files it names.
-class CJavaProjectCore : public IClassInfoSink
-{
+class CJavaProjectCore : public IClassInfoSink {
 public:
     static constexpr const char* kNoFile = "NOFILE";
     static constexpr const char* AlreadyInProjectText = "File is already in project.";
-    static constexpr const char* SameHtmlNameText =
-        "You cannot add two HTML files with the same name to a project.";
+    static constexpr const char* SameHtmlNameText = "You cannot add two HTML files with the same name to a project.";
     static constexpr const char* ParseErrorText = "Error parsing file";
 
     // Switches start empty.
@@ -120,8 +118,7 @@ public:
     void ClearFileClasses(const std::string& strPath) override;
     void AddClass(const std::string& strPath, const std::string& strClass) override;
     void AddMember(const std::string& strPath, const std::string& strClass, const std::string& strMember) override;
-    void AddNestedClass(const std::string& strPath, const std::string& strClass,
-                        const std::string& strNested) override;
+    void AddNestedClass(const std::string& strPath, const std::string& strClass, const std::string& strNested) override;
     void AddNestedMember(const std::string& strPath, const std::string& strClass, const std::string& strNested,
                          const std::string& strMember) override;
     void UpdateProjectViews() override;

@@ -21,8 +21,7 @@ bool CJprFormat::ReadBytes(std::string_view bytes, CProjectRecord& record, std::
 {
     CProjectArchive ar(bytes);
     CProjectRecord loaded;
-    if (!loaded.Load(ar) || ar.GetBytesLeft() != 0)
-    {
+    if (!loaded.Load(ar) || ar.GetBytesLeft() != 0) {
         strError = UnexpectedFormatText;
         return false;
     }
@@ -33,8 +32,7 @@ bool CJprFormat::ReadBytes(std::string_view bytes, CProjectRecord& record, std::
 bool CJprFormat::ReadFile(const std::string& strPath, CProjectRecord& record, std::string& strError)
 {
     std::string strBytes;
-    if (!CProjectFileIo::ReadAll(strPath, strBytes))
-    {
+    if (!CProjectFileIo::ReadAll(strPath, strBytes)) {
         strError = OpenFailedText;
         return false;
     }
@@ -49,8 +47,7 @@ bool CJprFormat::WriteFile(const std::string& strPath, const CProjectRecord& rec
     if (CProjectFileIo::HoldsBytes(strPath, strBytes))
         return true;
     std::string strReason;
-    if (!CAtomicFile::Replace(strPath, strBytes, strReason))
-    {
+    if (!CAtomicFile::Replace(strPath, strBytes, strReason)) {
         strError = SaveFailedMessage(strPath, strReason);
         return false;
     }

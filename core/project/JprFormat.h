@@ -7,8 +7,7 @@ class CProjectRecord;
 
 // Whole project records to and from .jpr bytes and files. Failures come back
 // as false plus the text to show the user.
-class CJprFormat
-{
+class CJprFormat {
 public:
     static constexpr const char* UnexpectedFormatText = "Unexpected file format.";
     static constexpr const char* OpenFailedText = "Failed to open document.";

@@ -60,8 +60,7 @@ bool CMemberList::Load(CProjectArchive& ar)
         return ar.Fail();
     Clear();
     m_ends.reserve(nCount);
-    for (std::uint32_t i = 0; i < nCount; ++i)
-    {
+    for (std::uint32_t i = 0; i < nCount; ++i) {
         if (!ar.ReadStringAppend(m_strText))
             return false;
         if (m_strText.size() > std::numeric_limits<std::uint32_t>::max())

@@ -11,11 +11,9 @@ class CProjectArchive;
 // The member texts of a class, kept end to end in one buffer: a large
 // project holds hundreds of thousands of them, and one allocation each made
 // loading it slow and an empty member cost 40 times its byte on disk.
-class CMemberList
-{
+class CMemberList {
 public:
-    class CIterator
-    {
+    class CIterator {
     public:
         using value_type = std::string_view;
         using difference_type = std::ptrdiff_t;

@@ -40,8 +40,7 @@ bool CNewProject::Create(CJavaProjectCore& project, ENewProjectType eType, const
     const std::string strFolder = CProjectPath::FolderOf(strProjectPath);
     const bool bHasFolder = CProjectPath::FindLastSeparator(strProjectPath) != std::string::npos;
     const auto InFolder = [&strFolder, bHasFolder](const std::string& strName) {
-        return !bHasFolder ? strName
-                   : strFolder + CProjectPath::kNativeSeparator + strName;
+        return !bHasFolder ? strName : strFolder + CProjectPath::kNativeSeparator + strName;
     };
     const std::string strJavaName = strClass + ".java";
     const std::string strJavaPath = InFolder(strJavaName);
@@ -55,8 +54,7 @@ bool CNewProject::Create(CJavaProjectCore& project, ENewProjectType eType, const
     if (openJavaFile)
         openJavaFile(strJavaPath);
 
-    if (bApplet)
-    {
+    if (bApplet) {
         const std::string strPagePath = InFolder(CProjectTemplates::AppletPageName);
         if (!WriteTextFile(strPagePath, CProjectTemplates::MakeAppletPage(strClass)))
             return false;

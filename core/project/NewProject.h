@@ -10,8 +10,7 @@ enum class ENewProjectType { Empty = 0, Application = 1, Applet = 2 };
 // Fills a new project from the templates once the user has chosen where its
 // .jpr file goes: the Java file (and for applets the page) is written beside
 // it with CR LF line breaks, added, made the main file, and the project saved.
-class CNewProject
-{
+class CNewProject {
 public:
     static constexpr const char* DefaultClassName = "MyApp";
     static constexpr const char* NoClassNameText = "Please enter a name for your class";

@@ -9,8 +9,7 @@ CProjectArchive::CProjectArchive(EStoring eStoring) : m_bStoring(true), m_bSizeO
 
 CProjectArchive::CProjectArchive(std::string_view bytes)
     : m_bStoring(false), m_load(bytes), m_nBudget(bytes.size() * kMemoryPerFileByte + kMemoryAllowance)
-{
-}
+{}
 
 void CProjectArchive::Append(const char* pBytes, std::size_t nBytes)
 {
@@ -35,8 +34,7 @@ void CProjectArchive::WriteInt32(std::int32_t nValue)
 
 void CProjectArchive::WriteCount(std::uint32_t nCount)
 {
-    if (nCount < 0xFFFF)
-    {
+    if (nCount < 0xFFFF) {
         AppendLittleEndian(nCount, 2);
         return;
     }
@@ -50,17 +48,12 @@ void CProjectArchive::WriteString(std::string_view str)
     // rather than writing a length that disagrees with the bytes.
     const std::size_t nMax = std::numeric_limits<std::uint32_t>::max();
     const std::size_t nLength = str.size() < nMax ? str.size() : nMax;
-    if (nLength < 0xFF)
-    {
+    if (nLength < 0xFF) {
         AppendLittleEndian(static_cast<std::uint32_t>(nLength), 1);
-    }
-    else if (nLength < 0xFFFE)
-    {
+    } else if (nLength < 0xFFFE) {
         AppendLittleEndian(0xFF, 1);
         AppendLittleEndian(static_cast<std::uint32_t>(nLength), 2);
-    }
-    else
-    {
+    } else {
         AppendLittleEndian(0xFF, 1);
         AppendLittleEndian(0xFFFF, 2);
         AppendLittleEndian(static_cast<std::uint32_t>(nLength), 4);
@@ -128,8 +121,7 @@ bool CProjectArchive::ReadCount(std::uint32_t& nCount)
     std::uint16_t nShort = 0;
     if (!ReadUInt16(nShort))
         return false;
-    if (nShort != 0xFFFF)
-    {
+    if (nShort != 0xFFFF) {
         nCount = nShort;
         return true;
     }
@@ -148,8 +140,7 @@ bool CProjectArchive::ReadStringPrefix(std::uint32_t& nLength, bool& bUtf16)
     std::uint16_t nShort = 0;
     if (!ReadUInt16(nShort))
         return false;
-    if (nShort == 0xFFFE)
-    {
+    if (nShort == 0xFFFE) {
         // UTF-16 marker: a second prefix counts 2-byte units. Another
         // marker there is not a length.
         bUtf16 = true;
@@ -220,8 +211,7 @@ bool CProjectArchive::ReadStringArray(std::vector<std::string>& arr)
         return Fail();
     arr.clear();
     arr.reserve(nCount);
-    for (std::uint32_t i = 0; i < nCount; ++i)
-    {
+    for (std::uint32_t i = 0; i < nCount; ++i) {
         std::string str;
         if (!ReadString(str))
             return false;

@@ -11,8 +11,7 @@
 // length-prefixed strings. One object either stores (appends to its own
 // buffer) or loads (reads from a borrowed buffer). A failed read leaves the
 // archive failed, so every later read fails too and a caller may check once.
-class CProjectArchive
-{
+class CProjectArchive {
 public:
     // Class records deeper than this are refused: real code nests a few
     // levels, and unbounded depth would exhaust the stack while loading.

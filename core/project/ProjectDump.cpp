@@ -75,8 +75,7 @@ static std::string Quoted(const std::string& strText)
 
 static void WriteClasses(const CJavaClassList& classes, const std::string& strIndent, std::string& strOut)
 {
-    for (int nIndex = 0; nIndex < classes.GetCount(); ++nIndex)
-    {
+    for (int nIndex = 0; nIndex < classes.GetCount(); ++nIndex) {
         const CJavaClass* pClass = classes.GetAt(nIndex);
         strOut += strIndent + "class " + Shown(pClass->GetName()) + "\n";
         for (std::string_view strMember : pClass->GetMembers())
@@ -101,8 +100,7 @@ std::string CProjectDump::Write(CJavaProjectCore& project)
 
     CJavaFileList& javaFiles = project.GetJavaFiles();
     strOut += "Java files (" + std::to_string(javaFiles.GetCount()) + "):\n";
-    for (int nIndex = 0; nIndex < javaFiles.GetCount(); ++nIndex)
-    {
+    for (int nIndex = 0; nIndex < javaFiles.GetCount(); ++nIndex) {
         CJavaFile* pFile = javaFiles.GetAt(nIndex);
         WriteFile(*pFile, project.GetPathName(), strOut);
         WriteClasses(pFile->GetClasses(), "    ", strOut);

@@ -25,22 +25,21 @@ bool CProjectFileIo::HoldsBytes(const std::string& strPath, std::string_view byt
     if (fd < 0)
         return false;
     struct stat info {};
-    bool bSame = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
-                 static_cast<std::size_t>(info.st_size) == bytes.size();
+    bool bSame =
+        ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && static_cast<std::size_t>(info.st_size) == bytes.size();
     char buffer[65536];
     std::size_t nDone = 0;
-    while (bSame)
-    {
+    while (bSame) {
         const ssize_t nRead = ::read(fd, buffer, sizeof buffer);
         if (nRead < 0 && errno == EINTR)
             continue;
-        if (nRead <= 0)
-        {
+        if (nRead <= 0) {
             bSame = nRead == 0 && nDone == bytes.size();
             break;
         }
         const auto nLength = static_cast<std::size_t>(nRead);
-        bSame = nDone + nLength <= bytes.size() && bytes.compare(nDone, nLength, std::string_view(buffer, nLength)) == 0;
+        bSame =
+            nDone + nLength <= bytes.size() && bytes.compare(nDone, nLength, std::string_view(buffer, nLength)) == 0;
         nDone += nLength;
     }
     ::close(fd);

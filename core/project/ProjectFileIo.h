@@ -5,8 +5,7 @@
 #include <string_view>
 
 // Whole-file reads for project files (POSIX); writes go through CAtomicFile.
-class CProjectFileIo
-{
+class CProjectFileIo {
 public:
     // False when the file cannot be opened or read, or is not a regular file.
     static bool ReadAll(const std::string& strPath, std::string& strBytes);

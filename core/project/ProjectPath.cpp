@@ -20,8 +20,7 @@ std::string CProjectPath::FolderOf(const std::string& strPath)
 std::string CProjectPath::WithNativeSeparators(const std::string& strPath)
 {
     std::string strResult = strPath;
-    for (char& ch : strResult)
-    {
+    for (char& ch : strResult) {
         if (IsSeparator(ch))
             ch = kNativeSeparator;
     }

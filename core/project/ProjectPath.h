@@ -5,8 +5,7 @@
 // Path cutting for project entries. Stored paths may come from a project
 // written on Windows, so both '/' and '\' separate folders; new paths are
 // joined with the separator of the platform we run on.
-class CProjectPath
-{
+class CProjectPath {
 public:
 #ifdef _WIN32
     static constexpr char kNativeSeparator = '\\';
@@ -14,7 +13,10 @@ public:
     static constexpr char kNativeSeparator = '/';
 #endif
 
-    static bool IsSeparator(char ch) { return ch == '/' || ch == '\\'; }
+    static bool IsSeparator(char ch)
+    {
+        return ch == '/' || ch == '\\';
+    }
 
     // Index of the last '/' or '\', or std::string::npos.
     static std::string::size_type FindLastSeparator(const std::string& strPath);

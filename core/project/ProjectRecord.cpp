@@ -4,8 +4,7 @@
 
 bool CProjectRecord::Serialize(CProjectArchive& ar)
 {
-    if (ar.IsStoring())
-    {
+    if (ar.IsStoring()) {
         Store(ar);
         return true;
     }
@@ -27,7 +26,6 @@ void CProjectRecord::Store(CProjectArchive& ar) const
 bool CProjectRecord::Load(CProjectArchive& ar)
 {
     return m_javaFiles.Load(ar) && m_htmlFiles.Load(ar) && ar.ReadString(m_strMainJavaFile) &&
-           ar.ReadString(m_strMainFolder) && ar.ReadString(m_strMainPackage) &&
-           ar.ReadString(m_strMainHtmlFile) && ar.ReadString(m_strJavaSwitches) &&
-           ar.ReadString(m_strJavacSwitches);
+           ar.ReadString(m_strMainFolder) && ar.ReadString(m_strMainPackage) && ar.ReadString(m_strMainHtmlFile) &&
+           ar.ReadString(m_strJavaSwitches) && ar.ReadString(m_strJavacSwitches);
 }

@@ -9,8 +9,7 @@ class CProjectArchive;
 
 // Everything a .jpr file holds, in the order it is written: the two file
 // lists, then six texts. The project document keeps its state here.
-class CProjectRecord
-{
+class CProjectRecord {
 public:
     CProjectRecord() = default;
     CProjectRecord(CProjectRecord&&) noexcept = default;

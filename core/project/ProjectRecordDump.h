@@ -23,8 +23,7 @@ class CProjectRecord;
 //   m_htmlFiles 0
 //   m_strMainJavaFile "Hello.java"
 //   ... and the other five texts by name.
-class CProjectRecordDump
-{
+class CProjectRecordDump {
 public:
     static std::string Write(const CProjectRecord& record);
 

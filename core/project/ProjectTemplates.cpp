@@ -23,8 +23,7 @@ std::string CProjectTemplates::ReplaceAll(const std::string& strText, const std:
     std::string strResult;
     strResult.reserve(strText.size());
     std::string::size_type nFrom = 0;
-    for (;;)
-    {
+    for (;;) {
         // Scanning resumes after the inserted text, so a replacement that
         // contains the placeholder is not replaced again.
         const std::string::size_type nFound = strText.find(strFind, nFrom);

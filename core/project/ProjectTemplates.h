@@ -4,8 +4,7 @@
 
 // The source texts a new project starts from. Line breaks are single LFs
 // here; they become CR LF when written.
-class CProjectTemplates
-{
+class CProjectTemplates {
 public:
     static constexpr int kApplicationClassId = 32830;
     static constexpr int kAppletPageId = 32831;

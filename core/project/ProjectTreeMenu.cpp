@@ -25,8 +25,7 @@ std::vector<CProjectTreeMenu::CEntry> CProjectTreeMenu::EntriesFor(CJavaProjectC
         entries.push_back({kCompile, "Compile"});
         entries.push_back({kSetMainFile, "Set as Main"});
         break;
-    case kClassOrMember:
-        break;
+    case kClassOrMember: break;
     }
     if (kind != kClassOrMember) {
         entries.push_back({kRemoveFile, "Remove"});

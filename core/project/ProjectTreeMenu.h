@@ -10,8 +10,7 @@ class CJavaProjectCore;
 // What an item of the project tree stands for, and the context menu it gets.
 // Items are known by their text alone: a text the project resolves to a path
 // is a file, anything else a class or a member.
-class CProjectTreeMenu
-{
+class CProjectTreeMenu {
 public:
     enum EItemKind { kJavaFile, kHtmlFile, kClassOrMember };
 

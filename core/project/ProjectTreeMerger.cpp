@@ -30,8 +30,7 @@ bool InTextOrder(const Texts& texts)
 // the items inserted through it. A look-up answers what a sibling search from
 // the first child would, without asking the tree for every text again. Valid
 // only while nothing else changes these children.
-class CChildIndex
-{
+class CChildIndex {
 public:
     CChildIndex(IProjectTreeNodes& tree, Item pParent) : m_tree(tree), m_pParent(pParent)
     {
@@ -89,8 +88,7 @@ private:
 // the names and paths taken per pass instead of a copy of every entry's
 // strings per search. Only GetFilePath changes a path during a pass, and
 // only that of the first entry of the name it resolves.
-class CJavaFileLookup
-{
+class CJavaFileLookup {
 public:
     explicit CJavaFileLookup(const CJavaFileList& files) : m_files(files)
     {
@@ -134,8 +132,7 @@ private:
 };
 
 // One rebuild: merge, prune, sort, reselect.
-class CRebuildPass
-{
+class CRebuildPass {
 public:
     CRebuildPass(CJavaProjectCore& project, IProjectTreeNodes& tree) : m_project(project), m_tree(tree) {}
 
@@ -171,8 +168,8 @@ private:
         for (int nFile = 0; nFile < files.GetCount(); ++nFile) {
             const CJavaFile* pFile = files.GetAt(nFile);
             const std::string strName = pFile->GetFileName();
-            Item pFileItem =
-                roots.FindOrInsert(strName, IProjectTreeNodes::kImageJavaFile, IProjectTreeNodes::kImageJavaFileSelected);
+            Item pFileItem = roots.FindOrInsert(strName, IProjectTreeNodes::kImageJavaFile,
+                                                IProjectTreeNodes::kImageJavaFileSelected);
             if (m_project.IsMainFile(strName))
                 m_tree.SetImages(pFileItem, IProjectTreeNodes::kImageMainFile,
                                  IProjectTreeNodes::kImageMainFileSelected);
@@ -361,8 +358,7 @@ Item CProjectTreeMerger::FindSibling(IProjectTreeNodes& tree, Item pStart, const
 namespace {
 // Chains 64-bit values so that order matters and nearby inputs spread
 // (the finaliser of splitmix64).
-class CStampHash
-{
+class CStampHash {
 public:
     void Add(std::uint64_t nValue)
     {

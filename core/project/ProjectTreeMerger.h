@@ -10,8 +10,7 @@ class CJavaProjectCore;
 
 // Brings the project tree in line with the project model without clearing
 // it, so items that survive keep their expansion state and the selection.
-class CProjectTreeMerger
-{
+class CProjectTreeMerger {
 public:
     // Inserts what the model holds and the tree lacks, prunes what the model
     // no longer holds, sorts, and reselects the selected item if it is left.

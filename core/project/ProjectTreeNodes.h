@@ -6,8 +6,7 @@
 // The project tree as the merge sees it: items known only by their text,
 // reached through first-child and next-sibling links. The window's tree
 // control implements it; tests use a tree in memory.
-class IProjectTreeNodes
-{
+class IProjectTreeNodes {
 public:
     // An item of the tree; null means none (or, as a parent, the root).
     using Item = void*;

@@ -24,10 +24,10 @@ public:
     };
 
     EKind m_eKind = EKind::Outline;
-    std::string m_strText;                // the item's own text
-    std::string m_strPath;                // File: the listed (rebased) path
+    std::string m_strText;                 // the item's own text
+    std::string m_strPath;                 // File: the listed (rebased) path
     std::vector<CProjectTarget> m_targets; // Outline: in the order to try
-    bool m_bTopLevel = true;              // Outline: the item has no parent
+    bool m_bTopLevel = true;               // Outline: the item has no parent
 
     // vecTexts runs from the top-level item (a file name) down to the item.
     // A file name is looked up first, then a class of that name, then a

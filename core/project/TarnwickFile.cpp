@@ -26,9 +26,9 @@ std::string CTarnwickFile::GetRelocatedPathName(const std::string& strCurrentPro
     // Only files in the old project folder or below it move with the
     // project; a folder that merely starts with the same characters
     // (C:\Work\Demo2 beside C:\Work\Demo) is somewhere else entirely.
-    const bool bInside = strFileDir.compare(0, strOldDir.size(), strOldDir) == 0 &&
-                         (strFileDir.size() == strOldDir.size() ||
-                          CProjectPath::IsSeparator(strFileDir[strOldDir.size()]));
+    const bool bInside =
+        strFileDir.compare(0, strOldDir.size(), strOldDir) == 0 &&
+        (strFileDir.size() == strOldDir.size() || CProjectPath::IsSeparator(strFileDir[strOldDir.size()]));
     if (!bInside)
         return m_strPathName;
 

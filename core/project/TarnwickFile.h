@@ -6,8 +6,7 @@
 
 // One file of a project (HTML files use it directly). The file name is the
 // file's identity in the project; it always follows the path.
-class CTarnwickFile : public CJavaComponent
-{
+class CTarnwickFile : public CJavaComponent {
 public:
     CTarnwickFile() = default;
     // Remembers where the project file was, so the path can follow the

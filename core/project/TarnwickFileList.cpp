@@ -14,8 +14,7 @@ CTarnwickFile* CTarnwickFileList::GetAt(int nIndex) const
 
 CTarnwickFile* CTarnwickFileList::FindByPathName(const std::string& strPath) const
 {
-    for (int i = 0; i < GetCount(); ++i)
-    {
+    for (int i = 0; i < GetCount(); ++i) {
         CTarnwickFile* pFile = GetAt(i);
         if (pFile->GetPathName() == strPath)
             return pFile;
@@ -30,8 +29,7 @@ bool CTarnwickFileList::HasFileName(const std::string& strName) const
 
 CTarnwickFile* CTarnwickFileList::FindByFileName(const std::string& strName) const
 {
-    for (int i = 0; i < GetCount(); ++i)
-    {
+    for (int i = 0; i < GetCount(); ++i) {
         CTarnwickFile* pFile = GetAt(i);
         if (pFile->GetFileName() == strName)
             return pFile;

@@ -8,8 +8,7 @@ class CTarnwickFile;
 
 // The project's HTML files (and, through CJavaFileList, its Java files).
 // Look-ups search from the first slot; the first match wins.
-class CTarnwickFileList : public CJavaList
-{
+class CTarnwickFileList : public CJavaList {
 public:
     CTarnwickFileList() = default;
     CTarnwickFileList(CTarnwickFileList&&) noexcept = default;

@@ -75,4 +75,3 @@ std::optional<std::string> CJdkLocator::ReadProcessEnvironment(const std::string
         return std::nullopt;
     return std::string(pszValue);
 }
-

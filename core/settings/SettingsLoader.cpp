@@ -11,8 +11,7 @@ namespace {
 // A stored number outside the range the program can work with is taken as the
 // nearest bound: a hand-edited store must not be able to exhaust memory or
 // overflow arithmetic later on.
-int GetClampedInt(ISettingsStore& store, const char* pszSection, const char* pszEntry, int nDefault, int nMin,
-                  int nMax)
+int GetClampedInt(ISettingsStore& store, const char* pszSection, const char* pszEntry, int nDefault, int nMin, int nMax)
 {
     return std::clamp(store.GetProfileInt(pszSection, pszEntry, nDefault), nMin, nMax);
 }
@@ -52,8 +51,8 @@ CSettings LoadSettings(ISettingsStore& store, const CSettingsDefaults& defaults)
     settings.m_bShowArgs = store.GetProfileInt(kOptions, kShowArgs, 0) != 0;
     settings.m_nTabWidth = GetClampedInt(store, kOptions, kTabWidth, 3, kMinTabWidth, kMaxTabWidth);
     settings.m_bSpaceTabs = store.GetProfileInt(kOptions, kSpaceTabs, 0) != 0;
-    settings.m_nOutputLimitMB = GetClampedInt(store, kOptions, kOutputLimitMB, kDefaultOutputLimitMB, kMinOutputLimitMB,
-                                              kMaxOutputLimitMB);
+    settings.m_nOutputLimitMB =
+        GetClampedInt(store, kOptions, kOutputLimitMB, kDefaultOutputLimitMB, kMinOutputLimitMB, kMaxOutputLimitMB);
 
     int nRecent = GetClampedInt(store, kOptions, kRecentSize, 0, 0, kMaxStoredRecentProjects);
     for (int i = 0; i < nRecent; ++i) {

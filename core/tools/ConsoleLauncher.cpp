@@ -45,7 +45,7 @@ std::string CConsoleLauncher::FindTerminal()
         if (!strFound.empty())
             return strFound;
     }
-    for (const char* szName : { "x-terminal-emulator", "gnome-terminal", "konsole", "xfce4-terminal", "xterm" }) {
+    for (const char* szName : {"x-terminal-emulator", "gnome-terminal", "konsole", "xfce4-terminal", "xterm"}) {
         std::string strFound = ResolveExecutable(szName);
         if (!strFound.empty())
             return strFound;
@@ -59,14 +59,14 @@ std::vector<std::string> CConsoleLauncher::BuildTerminalArgs(const std::string& 
                                                              const std::string& strFolder)
 {
     const std::string strName = CToolPath::FileNameOf(strTerminal);
-    std::vector<std::string> vecArgs { strTerminal };
+    std::vector<std::string> vecArgs{strTerminal};
     if (strName == "gnome-terminal")
         vecArgs.push_back("--");
     else if (strName == "xfce4-terminal")
         vecArgs.push_back("-x");
     else
         vecArgs.push_back("-e");
-    vecArgs.insert(vecArgs.end(), { "/bin/sh", "-c", kWaitScript, "tarnwick" });
+    vecArgs.insert(vecArgs.end(), {"/bin/sh", "-c", kWaitScript, "tarnwick"});
     vecArgs.push_back(strFolder.empty() ? std::string(".") : strFolder);
     vecArgs.push_back(strProgram);
     if (vecWords.size() > 1)

@@ -18,11 +18,11 @@ using CSteadyClock = std::chrono::steady_clock;
 
 // How often a reader blocked on a silent tool looks at a pending stop.
 static constexpr int kPollMilliseconds = 50;
-static constexpr std::chrono::milliseconds kExitPollInterval { 2 };
+static constexpr std::chrono::milliseconds kExitPollInterval{2};
 
 class CExternalProcess::CRunState {
 public:
-    std::atomic<bool> m_bRunning { false };
+    std::atomic<bool> m_bRunning{false};
     COutputBuffer m_output;
     std::thread m_threadReader;
 
@@ -193,7 +193,7 @@ static int ExitCodeFromStatus(int nStatus)
 // True once the tool has ended, without reaping it.
 static bool ToolHasEnded(pid_t pid)
 {
-    siginfo_t info {};
+    siginfo_t info{};
     if (waitid(P_PID, static_cast<id_t>(pid), &info, WEXITED | WNOHANG | WNOWAIT) != 0)
         return errno != EINTR; // no such child: the system reaped it
     return info.si_pid == pid;
@@ -207,7 +207,7 @@ void CExternalProcess::CRunState::ReadOutput(int nFd, pid_t pid)
     // The last output, or the moment the tool was seen to have ended.
     CSteadyClock::time_point tpLastNews = CSteadyClock::now();
     for (;;) {
-        pollfd poller { nFd, POLLIN, 0 };
+        pollfd poller{nFd, POLLIN, 0};
         const int nReady = poll(&poller, 1, kPollMilliseconds);
         if (nReady < 0 && errno != EINTR)
             break;
@@ -262,7 +262,7 @@ void CExternalProcess::CRunState::ReadWhatIsThere(int nFd)
     constexpr int nMostReads = 16;
     char buffer[kReadChunk];
     for (int nRead = 0; nRead < nMostReads; ++nRead) {
-        pollfd poller { nFd, POLLIN, 0 };
+        pollfd poller{nFd, POLLIN, 0};
         if (poll(&poller, 1, 0) <= 0)
             return;
         const ssize_t nBytes = read(nFd, buffer, sizeof(buffer));

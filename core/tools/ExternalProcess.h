@@ -18,17 +18,17 @@
 // process group and waits for its reader, so neither outlives it.
 class CExternalProcess {
 public:
-    static constexpr int kStillActive = 259;  // reported when the tool closed its output but runs on
-    static constexpr int kUserStopCode = 11;  // the exit code the Stop button passes to Terminate
+    static constexpr int kStillActive = 259; // reported when the tool closed its output but runs on
+    static constexpr int kUserStopCode = 11; // the exit code the Stop button passes to Terminate
     // Large reads keep a tool writing hundreds of megabytes cheap to follow.
     static constexpr std::size_t kReadChunk = 65536;
     // Between the polite and the forced stop of the tool's process group.
-    static constexpr std::chrono::milliseconds kKillGrace { 500 };
+    static constexpr std::chrono::milliseconds kKillGrace{500};
     // How long a tool that closed its output may take to exit before it is
     // reported as still active, and how long output may stay silent after
     // the tool has ended before the run is over though something it left
     // behind still holds the output open.
-    static constexpr std::chrono::milliseconds kExitGrace { 300 };
+    static constexpr std::chrono::milliseconds kExitGrace{300};
     static constexpr std::size_t kDefaultOutputLimit = COutputBuffer::kDefaultLimit;
 
     CExternalProcess();
@@ -64,10 +64,8 @@ public:
     // where the tail begins, past nFrom when the bytes there were dropped).
     // bStillRunning is read before the copy, so when it comes back false and
     // the tail is shorter than nMaxBytes, the tail is the last one.
-    std::string GetOutputTail(std::size_t nFrom, bool& bStillRunning,
-                              std::size_t nMaxBytes = std::string::npos) const;
-    std::string GetOutputTail(std::size_t nFrom, bool& bStillRunning, std::size_t nMaxBytes,
-                              std::size_t& nStart) const;
+    std::string GetOutputTail(std::size_t nFrom, bool& bStillRunning, std::size_t nMaxBytes = std::string::npos) const;
+    std::string GetOutputTail(std::size_t nFrom, bool& bStillRunning, std::size_t nMaxBytes, std::size_t& nStart) const;
 
 private:
     class CRunState;

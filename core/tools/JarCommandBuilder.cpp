@@ -48,8 +48,8 @@ bool CJarCommandBuilder::WriteManifest(const std::string& strManifestPath, const
 }
 
 bool CJarCommandBuilder::CreateJar(const std::string& strJdkFolder, const std::string& strMainJavaFile,
-                                   const std::string& strMainJavaPath, const std::string& strJarPath,
-                                   CToolCommand& cmd, std::string& strError)
+                                   const std::string& strMainJavaPath, const std::string& strJarPath, CToolCommand& cmd,
+                                   std::string& strError)
 {
     cmd = CToolCommand();
     if (strMainJavaFile.empty()) {
@@ -76,8 +76,7 @@ bool CJarCommandBuilder::CreateJar(const std::string& strJdkFolder, const std::s
     return true;
 }
 
-bool CJarCommandBuilder::ListArchive(const std::string& strJdkFolder, const std::string& strJarPath,
-                                     CToolCommand& cmd)
+bool CJarCommandBuilder::ListArchive(const std::string& strJdkFolder, const std::string& strJarPath, CToolCommand& cmd)
 {
     cmd = CToolCommand();
     if (CToolPath::LastSeparator(strJarPath) == std::string::npos)

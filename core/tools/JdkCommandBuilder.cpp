@@ -40,8 +40,7 @@ bool CJdkCommandBuilder::BuildProject(const std::string& strJdkFolder, const std
 }
 
 bool CJdkCommandBuilder::CompileFile(const std::string& strJdkFolder, const std::string& strPath,
-                                     const std::string& strDefaultSwitches, CToolCommand& cmd,
-                                     std::string& strError)
+                                     const std::string& strDefaultSwitches, CToolCommand& cmd, std::string& strError)
 {
     cmd = CToolCommand();
     cmd.m_strTitle = "Compiling \"" + strPath + "\"";
@@ -99,8 +98,8 @@ void CJdkCommandBuilder::AppendRunArguments(CToolCommand& cmd, const std::string
     cmd.AddSplitWords(strArguments);
 }
 
-bool CJdkCommandBuilder::RunApplet(const std::string& strJdkFolder, const std::string& strHtmlPath,
-                                   CToolCommand& cmd, std::string& strError)
+bool CJdkCommandBuilder::RunApplet(const std::string& strJdkFolder, const std::string& strHtmlPath, CToolCommand& cmd,
+                                   std::string& strError)
 {
     cmd = CToolCommand();
     const std::size_t nSeparator = CToolPath::LastSeparator(strHtmlPath);

@@ -11,8 +11,8 @@ public:
     // Compiles the project's main file in its folder with the project's
     // compiler switches. strMainJavaPath is the main file's resolved path.
     static bool BuildProject(const std::string& strJdkFolder, const std::string& strMainJavaFile,
-                             const std::string& strMainJavaPath, const std::string& strJavacSwitches,
-                             CToolCommand& cmd, std::string& strError);
+                             const std::string& strMainJavaPath, const std::string& strJavacSwitches, CToolCommand& cmd,
+                             std::string& strError);
 
     // Compiles one file in its folder with the default compiler switches.
     // The title is filled even when the path has no folder, because the

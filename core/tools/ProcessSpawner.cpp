@@ -18,8 +18,8 @@ static bool PrepareFileActions(posix_spawn_file_actions_t& actions, const std::s
     // Output first: should the pipe be fd 0 (our own input closed), opening
     // /dev/null there must not replace it before it is copied.
     if (nOutputFd >= 0) {
-        if (posix_spawn_file_actions_adddup2(&actions, nOutputFd, STDOUT_FILENO) != 0
-            || posix_spawn_file_actions_adddup2(&actions, nOutputFd, STDERR_FILENO) != 0)
+        if (posix_spawn_file_actions_adddup2(&actions, nOutputFd, STDOUT_FILENO) != 0 ||
+            posix_spawn_file_actions_adddup2(&actions, nOutputFd, STDERR_FILENO) != 0)
             return false;
     }
     if (posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0) != 0)
@@ -42,8 +42,8 @@ static bool PrepareAttributes(posix_spawnattr_t& attr, bool bNewSession)
     sigfillset(&setAll);
     short nFlags = POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF;
     nFlags |= bNewSession ? POSIX_SPAWN_SETSID : POSIX_SPAWN_SETPGROUP;
-    return posix_spawnattr_setsigmask(&attr, &setEmpty) == 0 && posix_spawnattr_setsigdefault(&attr, &setAll) == 0
-        && (bNewSession || posix_spawnattr_setpgroup(&attr, 0) == 0) && posix_spawnattr_setflags(&attr, nFlags) == 0;
+    return posix_spawnattr_setsigmask(&attr, &setEmpty) == 0 && posix_spawnattr_setsigdefault(&attr, &setAll) == 0 &&
+           (bNewSession || posix_spawnattr_setpgroup(&attr, 0) == 0) && posix_spawnattr_setflags(&attr, nFlags) == 0;
 }
 
 bool CProcessSpawner::Spawn(const std::string& strProgram, const std::vector<std::string>& vecArgs,
@@ -68,8 +68,8 @@ bool CProcessSpawner::Spawn(const std::string& strProgram, const std::vector<std
         return false;
     }
     pid_t pidChild = -1;
-    const bool bStarted = PrepareFileActions(actions, strFolder, nOutputFd) && PrepareAttributes(attr, bNewSession)
-        && posix_spawn(&pidChild, strProgram.c_str(), &actions, &attr, vecArgv.data(), environ) == 0;
+    const bool bStarted = PrepareFileActions(actions, strFolder, nOutputFd) && PrepareAttributes(attr, bNewSession) &&
+                          posix_spawn(&pidChild, strProgram.c_str(), &actions, &attr, vecArgv.data(), environ) == 0;
     posix_spawnattr_destroy(&attr);
     posix_spawn_file_actions_destroy(&actions);
     if (bStarted)

@@ -15,9 +15,9 @@ std::string CProjectCommands::MainFilePath(CJavaProjectCore& project)
 CProjectCommands::CResult CProjectCommands::Build(CJavaProjectCore& project, const CSettings& settings)
 {
     CResult result;
-    result.m_bReady = CJdkCommandBuilder::BuildProject(settings.m_strJavaBin, project.GetMainFile(),
-                                                       MainFilePath(project), project.GetJavacSwitches(),
-                                                       result.m_command, result.m_strError);
+    result.m_bReady =
+        CJdkCommandBuilder::BuildProject(settings.m_strJavaBin, project.GetMainFile(), MainFilePath(project),
+                                         project.GetJavacSwitches(), result.m_command, result.m_strError);
     return result;
 }
 
@@ -33,8 +33,8 @@ CProjectCommands::CResult CProjectCommands::Run(CJavaProjectCore& project, const
 {
     CResult result;
     result.m_bReady = CJdkCommandBuilder::RunJava(settings.m_strJavaBin, project.GetMainFile(), MainFilePath(project),
-                                                  project.GetJavaSwitches(), project.GetMainPackage(),
-                                                  result.m_command, result.m_strError);
+                                                  project.GetJavaSwitches(), project.GetMainPackage(), result.m_command,
+                                                  result.m_strError);
     return result;
 }
 
@@ -59,9 +59,8 @@ CProjectCommands::CResult CProjectCommands::CreateJar(CJavaProjectCore& project,
                                                       const std::string& strJarPath)
 {
     CResult result;
-    result.m_bReady = CJarCommandBuilder::CreateJar(settings.m_strJavaBin, project.GetMainFile(),
-                                                    MainFilePath(project), strJarPath, result.m_command,
-                                                    result.m_strError);
+    result.m_bReady = CJarCommandBuilder::CreateJar(settings.m_strJavaBin, project.GetMainFile(), MainFilePath(project),
+                                                    strJarPath, result.m_command, result.m_strError);
     return result;
 }
 

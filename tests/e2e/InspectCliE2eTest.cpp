@@ -35,8 +35,7 @@ void WriteFileBytes(const std::string& strPath, const std::string& strBytes)
     std::ofstream(strPath, std::ios::binary) << strBytes;
 }
 
-class CInspectCliE2e : public ::testing::Test
-{
+class CInspectCliE2e : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -245,8 +244,8 @@ TEST_F(CInspectCliE2e, OutlineWithProjectRecordsClassesButSavesNothing)
     const CCliResult result = Cli({"outline", "--project", "P.jpr", "A.java"});
     EXPECT_EQ(result.m_nExit, 0) << result.m_strErr;
     EXPECT_EQ(result.m_strErr, "");
-    EXPECT_EQ(result.m_strOut, kNestedOutline + "Classes recorded in " + Path("P.jpr") + ":\n" +
-                                   "  A.java  " + Path("A.java") + "\n" +
+    EXPECT_EQ(result.m_strOut, kNestedOutline + "Classes recorded in " + Path("P.jpr") + ":\n" + "  A.java  " +
+                                   Path("A.java") + "\n" +
                                    "    class A\n"
                                    "      f(int x)\n"
                                    "      h()\n"
@@ -261,8 +260,8 @@ TEST_F(CInspectCliE2e, OutlineWithProjectRecordsClassesButSavesNothing)
     const CCliResult other = Cli({"outline", "--project", "P.jpr", "Other.java"});
     EXPECT_EQ(other.m_nExit, 1);
     EXPECT_EQ(other.m_strOut, "0\tO\n");
-    EXPECT_EQ(other.m_strErr, "tarnwick-cli: Other.java: not a Java file of " + Path("P.jpr") +
-                                  "; no class information recorded.\n");
+    EXPECT_EQ(other.m_strErr,
+              "tarnwick-cli: Other.java: not a Java file of " + Path("P.jpr") + "; no class information recorded.\n");
 }
 
 TEST_F(CInspectCliE2e, OutlineWithAMovedProjectFindsTheFileRebased)
@@ -275,8 +274,8 @@ TEST_F(CInspectCliE2e, OutlineWithAMovedProjectFindsTheFileRebased)
 
     const CCliResult result = Cli({"outline", "--project", "new/P.jpr", "new/A.java"});
     EXPECT_EQ(result.m_nExit, 0) << result.m_strErr;
-    EXPECT_EQ(result.m_strOut, "0\tA\nClasses recorded in " + Path("new/P.jpr") + ":\n  A.java  " +
-                                   Path("new/A.java") + "\n    class A\n");
+    EXPECT_EQ(result.m_strOut, "0\tA\nClasses recorded in " + Path("new/P.jpr") + ":\n  A.java  " + Path("new/A.java") +
+                                   "\n    class A\n");
 }
 
 TEST_F(CInspectCliE2e, DumpListsEveryStoredFieldWithNestedClasses)
@@ -382,8 +381,8 @@ TEST_F(CInspectCliE2e, BadCommandLinesExitTwoAndHelpDocumentsTheFormats)
     EXPECT_NE(outlineHelp.m_strOut.find("POSITION<TAB>ENTRY"), std::string::npos);
     const CCliResult help = Cli({"--help"});
     EXPECT_EQ(help.m_nExit, 0);
-    for (const char* pszText : {"colour [--codes] FILE", "outline [--project PATH.jpr] FILE", "START END CLASS",
-                                "POSITION<TAB>ENTRY"})
+    for (const char* pszText :
+         {"colour [--codes] FILE", "outline [--project PATH.jpr] FILE", "START END CLASS", "POSITION<TAB>ENTRY"})
         EXPECT_NE(help.m_strOut.find(pszText), std::string::npos) << pszText;
     EXPECT_NE(Cli({"project", "--help"}).m_strOut.find("project dump PATH.jpr"), std::string::npos);
 }

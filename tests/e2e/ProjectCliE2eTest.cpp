@@ -28,11 +28,9 @@ CRunResult RunTool(const std::string& strProgram, std::vector<std::string> args,
     pid_t pid = 0;
     const bool bStarted = CProcessSpawner::Spawn(strProgram, args, strFolder, fds[1], false, pid);
     ::close(fds[1]);
-    if (bStarted)
-    {
+    if (bStarted) {
         char buffer[4096];
-        for (;;)
-        {
+        for (;;) {
             const ssize_t nRead = ::read(fds[0], buffer, sizeof buffer);
             if (nRead > 0)
                 result.m_strOutput.append(buffer, static_cast<std::size_t>(nRead));
@@ -40,8 +38,7 @@ CRunResult RunTool(const std::string& strProgram, std::vector<std::string> args,
                 break;
         }
         int nStatus = 0;
-        while (::waitpid(pid, &nStatus, 0) < 0 && errno == EINTR)
-        {
+        while (::waitpid(pid, &nStatus, 0) < 0 && errno == EINTR) {
         }
         result.m_nExit = WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : 128 + WTERMSIG(nStatus);
     }
@@ -49,8 +46,7 @@ CRunResult RunTool(const std::string& strProgram, std::vector<std::string> args,
     return result;
 }
 
-class CProjectCliE2e : public ::testing::Test
-{
+class CProjectCliE2e : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -97,8 +93,9 @@ TEST_F(CProjectCliE2e, ApplicationProjectCompilesAndPrintsStartingApp)
     // The template opens a window; headless, that fails after the greeting.
     const CRunResult ran = Jdk("java", {"-Djava.awt.headless=true", "-cp", ".", "Hello"});
     EXPECT_EQ(ran.m_strOutput.rfind("Starting App\n", 0), 0u) << ran.m_strOutput;
-    if (ran.m_nExit != 0)
+    if (ran.m_nExit != 0) {
         EXPECT_NE(ran.m_strOutput.find("HeadlessException"), std::string::npos) << ran.m_strOutput;
+    }
 }
 
 TEST_F(CProjectCliE2e, AppletProjectCompiles)
@@ -194,8 +191,8 @@ TEST_F(CProjectCliE2e, AddRemoveAndMainFilesFollowTheProjectRules)
     EXPECT_EQ(result.m_strOutput, "");
     result = Cli({"project", "add", "P.jpr", "b/Foo.java", "a/Foo.java"});
     EXPECT_EQ(result.m_nExit, 0);
-    EXPECT_EQ(result.m_strOutput, "Foo.java now points to " + m_strDir + "/b/Foo.java\n" +
-                                      "Foo.java now points to " + m_strDir + "/a/Foo.java\n");
+    EXPECT_EQ(result.m_strOutput, "Foo.java now points to " + m_strDir + "/b/Foo.java\n" + "Foo.java now points to " +
+                                      m_strDir + "/a/Foo.java\n");
     result = Cli({"project", "add", "P.jpr", "a/Page.html", "b/Page.html"});
     EXPECT_EQ(result.m_nExit, 1);
     EXPECT_EQ(result.m_strOutput, m_strDir + "/a/Page.html: File is already in project.\n" + m_strDir +
@@ -209,7 +206,8 @@ TEST_F(CProjectCliE2e, AddRemoveAndMainFilesFollowTheProjectRules)
 
     const CRunResult shown = Cli({"project", "show", "P.jpr"});
     EXPECT_EQ(shown.m_strOutput, "Project: " + m_strDir + "/P.jpr\nJava files (0):\nHTML files (1):\n  Page.html  " +
-                                     m_strDir + "/a/Page.html\nMain Java file: \"Foo.java\"\nMain folder: \"" + m_strDir +
+                                     m_strDir + "/a/Page.html\nMain Java file: \"Foo.java\"\nMain folder: \"" +
+                                     m_strDir +
                                      "/a\"\nMain package: \"\"\nMain HTML file: \"Page.html\"\n"
                                      "Java switches: \"\"\nJavac switches: \"\"\n");
 }

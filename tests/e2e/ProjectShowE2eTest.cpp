@@ -27,8 +27,7 @@ std::string ReadBytes(const std::string& strPath)
     return bytes.str();
 }
 
-class CProjectShowE2e : public ::testing::Test
-{
+class CProjectShowE2e : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -97,7 +96,9 @@ TEST_F(CProjectShowE2e, TextsArePrintedWholeWithControlsEscaped)
     EXPECT_EQ(shown.m_strErr, "");
     EXPECT_EQ(shown.m_strOut, "Project: " + Path("P.jpr") + "\n" +
                                   "Java files (1):\n"
-                                  "  Odd\\x1b]0;title\\x07.java  " + m_strDir + "/Odd\\x1b]0;title\\x07.java\n"
+                                  "  Odd\\x1b]0;title\\x07.java  " +
+                                  m_strDir +
+                                  "/Odd\\x1b]0;title\\x07.java\n"
                                   "HTML files (0):\n"
                                   "Main Java file: \"\"\n"
                                   "Main folder: \"\"\n"
@@ -115,14 +116,14 @@ TEST_F(CProjectShowE2e, FifosAndFoldersAreRefusedWithoutWaiting)
     std::filesystem::create_directories(Path("D.jpr"));
     std::ofstream(Path("A.java"), std::ios::binary) << "class A {}\n";
 
-    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-             {"project", "show", "F.jpr"},
-             {"project", "dump", "F.jpr"},
-             {"project", "add", "F.jpr", "A.java"},
-             {"project", "remove", "F.jpr", "A.java"},
-             {"project", "main", "F.jpr", "A.java"},
-             {"project", "html-main", "F.jpr", "A.html"},
-             {"outline", "--project", "F.jpr", "A.java"}}) {
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"project", "show", "F.jpr"},
+                                               {"project", "dump", "F.jpr"},
+                                               {"project", "add", "F.jpr", "A.java"},
+                                               {"project", "remove", "F.jpr", "A.java"},
+                                               {"project", "main", "F.jpr", "A.java"},
+                                               {"project", "html-main", "F.jpr", "A.html"},
+                                               {"outline", "--project", "F.jpr", "A.java"}}) {
         const CShowResult result = Cli(args);
         SCOPED_TRACE(args[0] + " " + args[1]);
         EXPECT_EQ(result.m_nExit, 1);

@@ -14,8 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
     const std::string_view bytes(reinterpret_cast<const char*>(pData), nSize);
     CProjectRecord record;
     std::string strError;
-    if (!CJprFormat::ReadBytes(bytes, record, strError))
-    {
+    if (!CJprFormat::ReadBytes(bytes, record, strError)) {
         if (strError != "Unexpected file format.")
             std::abort();
         return 0;

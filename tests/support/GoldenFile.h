@@ -69,12 +69,12 @@ inline ::testing::AssertionResult Matches(const std::string& strName, const std:
     const std::filesystem::path actual =
         std::filesystem::temp_directory_path() / ("tarnwick-golden-" + golden.filename().string());
     std::ofstream(actual, std::ios::binary) << strActual;
-    return ::testing::AssertionFailure()
-           << "output differs from " << golden << " at byte " << nAt << ", line " << nLine << ":\n"
-           << "  expected: " << LineOf(strExpected, nLine) << "\n"
-           << "  actual:   " << LineOf(strActual, nLine) << "\n"
-           << "(" << strExpected.size() << " bytes expected, " << strActual.size()
-           << " actual; the actual output is in " << actual << ")";
+    return ::testing::AssertionFailure() << "output differs from " << golden << " at byte " << nAt << ", line " << nLine
+                                         << ":\n"
+                                         << "  expected: " << LineOf(strExpected, nLine) << "\n"
+                                         << "  actual:   " << LineOf(strActual, nLine) << "\n"
+                                         << "(" << strExpected.size() << " bytes expected, " << strActual.size()
+                                         << " actual; the actual output is in " << actual << ")";
 }
 
 } // namespace GoldenFile

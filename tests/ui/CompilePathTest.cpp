@@ -23,11 +23,14 @@ private slots:
         CAppFixture fixture;
         QVERIFY(fixture.Start({}, false));
         // The real Java editor with a project that records what it is asked.
-        fixture.App().FindTemplate("JavaProject")->SetFactories(
-            [](CDocTemplate& t) { return new CFakeProjectDocument(t); },
-            [](CDocument& document) { return new CMdiChildFrame(document, new CTextTestView(document), EWindowKind::Project); });
-        auto* pProject = dynamic_cast<CFakeProjectDocument*>(
-            fixture.App().FindTemplate("JavaProject")->OpenDocumentFile(QString()));
+        fixture.App()
+            .FindTemplate("JavaProject")
+            ->SetFactories([](CDocTemplate& t) { return new CFakeProjectDocument(t); },
+                           [](CDocument& document) {
+                               return new CMdiChildFrame(document, new CTextTestView(document), EWindowKind::Project);
+                           });
+        auto* pProject =
+            dynamic_cast<CFakeProjectDocument*>(fixture.App().FindTemplate("JavaProject")->OpenDocumentFile(QString()));
         QVERIFY(pProject);
         fixture.App().Settings().m_bSaveComp = true;
         fixture.App().SetProcessTitle("before");
@@ -35,15 +38,16 @@ private slots:
         CSyntaxWindowDoc* pDoc = OpenJava(fixture, "A.java", "class A {}\n");
         QTest::keyClicks(pDoc->FirstView(), "public ");
         pDoc->FirstView()->OnCommand(kCompile);
-        QCOMPARE(pProject->m_compiledFiles, (std::vector<std::string>{QFile::encodeName(pDoc->GetPathName()).toStdString()}));
+        QCOMPARE(pProject->m_compiledFiles,
+                 (std::vector<std::string>{QFile::encodeName(pDoc->GetPathName()).toStdString()}));
         // Saving, the title and the run are the project's to do.
         QVERIFY(pProject->m_capturedRuns.isEmpty());
         QVERIFY(pDoc->IsModified());
         QCOMPARE(fixture.App().GetProcessTitle(), QString("before"));
         QVERIFY(fixture.Prompts().m_messages.isEmpty());
 
-        auto* pUntitled = dynamic_cast<CSyntaxWindowDoc*>(
-            fixture.App().FindTemplate("JavaDocument")->OpenDocumentFile(QString()));
+        auto* pUntitled =
+            dynamic_cast<CSyntaxWindowDoc*>(fixture.App().FindTemplate("JavaDocument")->OpenDocumentFile(QString()));
         QVERIFY(pUntitled);
         pUntitled->FirstView()->OnCommand(kCompile);
         QCOMPARE(pProject->m_compiledFiles.size(), std::size_t(2));
@@ -74,8 +78,8 @@ private slots:
         QVERIFY(!fixture.App().ToolRunner().IsRunning());
 
         fixture.App().SetProcessTitle("kept");
-        auto* pUntitled = dynamic_cast<CSyntaxWindowDoc*>(
-            fixture.App().FindTemplate("JavaDocument")->OpenDocumentFile(QString()));
+        auto* pUntitled =
+            dynamic_cast<CSyntaxWindowDoc*>(fixture.App().FindTemplate("JavaDocument")->OpenDocumentFile(QString()));
         QVERIFY(pUntitled);
         pUntitled->FirstView()->OnCommand(kCompile);
         QCOMPARE(fixture.Prompts().m_messages.last(), QString("Unholy Error"));

@@ -142,7 +142,8 @@ private slots:
         QTest::keyClick(pView, Qt::Key_Return);
         QTest::keyClicks(pView, "int d;");
         QVERIFY(fixture.App().Router().Execute(kFileSave));
-        QCOMPARE(ReadAll(pDoc->GetPathName()), QByteArray("class M {\r\n  int a;\n  int bc;\n  int d;\n  int z;\n}\r\n"));
+        QCOMPARE(ReadAll(pDoc->GetPathName()),
+                 QByteArray("class M {\r\n  int a;\n  int bc;\n  int d;\n  int z;\n}\r\n"));
         // A second save compares against what is now on disk.
         pView->SetSel(0, 0);
         QTest::keyClicks(pView, "public ");
@@ -201,13 +202,14 @@ private slots:
         QCOMPARE(::mkfifo(strFifo.c_str(), 0600), 0);
         // From the command line: refused, and start-up ends as for a missing file.
         QVERIFY(!fixture.StartWithArgv({strFifo}));
-        QCOMPARE(fixture.Prompts().m_messages,
-                 QStringList{QString::fromStdString(strFifo) + " is not a regular file, so Tarnwick does not open it."});
+        QCOMPARE(fixture.Prompts().m_messages, QStringList{QString::fromStdString(strFifo) +
+                                                           " is not a regular file, so Tarnwick does not open it."});
         // Straight to the editor's document kind (a recent file, a project entry).
         CAppFixture second;
         QVERIFY(second.Start({}, false));
         QVERIFY(!second.App().FindTemplate("JavaDocument")->OpenDocumentFile(QString::fromStdString(strFifo)));
-        QCOMPARE(second.Prompts().m_messages, QStringList{"Pipe.java is not a regular file, so Tarnwick does not open it."});
+        QCOMPARE(second.Prompts().m_messages,
+                 QStringList{"Pipe.java is not a regular file, so Tarnwick does not open it."});
     }
 
     // Saving replaces the file the name leads to: a second hard link and a

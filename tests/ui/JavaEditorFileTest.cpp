@@ -33,7 +33,8 @@ private slots:
         QTest::newRow("lf") << QByteArray("class A {\n}\n") << QByteArray("xclass A {\n}\n");
         QTest::newRow("cr") << QByteArray("class A {\r}\r") << QByteArray("xclass A {\r}\r");
         QTest::newRow("latin1") << QByteArray("// caf\xe9 \xff\n") << QByteArray("x// caf\xe9 \xff\n");
-        QTest::newRow("utf8") << QByteArray("// \xc3\xa9t\xc3\xa9\r\nint x;") << QByteArray("x// \xc3\xa9t\xc3\xa9\r\nint x;");
+        QTest::newRow("utf8") << QByteArray("// \xc3\xa9t\xc3\xa9\r\nint x;")
+                              << QByteArray("x// \xc3\xa9t\xc3\xa9\r\nint x;");
     }
     void roundTripKeepsLineEndsAndBytes()
     {
@@ -179,8 +180,8 @@ private slots:
         QTRY_VERIFY(QFile::exists(strArgs) && !ReadAll(strArgs).isEmpty());
         QCOMPARE(ReadAll(strArgs), (QDir(fixture.TempPath("src")).canonicalPath() + "|A.java -g\n").toUtf8());
 
-        auto* pUntitled = dynamic_cast<CSyntaxWindowDoc*>(
-            fixture.App().FindTemplate("JavaDocument")->OpenDocumentFile(QString()));
+        auto* pUntitled =
+            dynamic_cast<CSyntaxWindowDoc*>(fixture.App().FindTemplate("JavaDocument")->OpenDocumentFile(QString()));
         pUntitled->FirstView()->OnCommand(kCompile);
         QCOMPARE(fixture.Prompts().m_messages.last(), QString("Unholy Error"));
     }

@@ -194,7 +194,9 @@ private slots:
     {
         CAppFixture fixture;
         QVERIFY(fixture.Start({}, false));
-        const QByteArray original("\xff\xfe" "c\0l\0a\0s\0s\0\n\0", 14);
+        const QByteArray original("\xff\xfe"
+                                  "c\0l\0a\0s\0s\0\n\0",
+                                  14);
         CSyntaxWindowDoc* pDoc = OpenJava(fixture, "R.java", original);
         CSyntaxWindowView* pSecond = OpenSecondWindow(fixture, pDoc);
         QVERIFY(pSecond);

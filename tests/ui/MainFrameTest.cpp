@@ -193,9 +193,27 @@ private slots:
         QStringList tips;
         for (QAction* pAction : fixture.App().MainFrame()->MainToolBar()->actions())
             tips << (pAction->isSeparator() ? QString("-") : pAction->toolTip());
-        QCOMPARE(tips, (QStringList{"New", "-", "Open", "Save", "-", "Cut", "Copy", "Paste", "-", "Print", "-",
-                                    "Increase Indent", "Decrease Indent", "-", "Compile File", "Build", "Run",
-                                    "Run Applet", "Open in Browser", "-", "Project Window"}));
+        QCOMPARE(tips, (QStringList{"New",
+                                    "-",
+                                    "Open",
+                                    "Save",
+                                    "-",
+                                    "Cut",
+                                    "Copy",
+                                    "Paste",
+                                    "-",
+                                    "Print",
+                                    "-",
+                                    "Increase Indent",
+                                    "Decrease Indent",
+                                    "-",
+                                    "Compile File",
+                                    "Build",
+                                    "Run",
+                                    "Run Applet",
+                                    "Open in Browser",
+                                    "-",
+                                    "Project Window"}));
         for (QAction* pAction : fixture.App().MainFrame()->MainToolBar()->actions())
             QVERIFY(pAction->isSeparator() || !pAction->icon().isNull());
     }

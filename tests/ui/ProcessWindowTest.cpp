@@ -98,8 +98,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(window.OutputText().startsWith("started"), 3000);
         fixture.Prompts().m_answers = {CPromptService::kAnswerCancel};
         window.StopButton()->click();
-        QCOMPARE(fixture.Prompts().m_messages,
-                 QStringList{"The process is still running, do you wish to abort it?"});
+        QCOMPARE(fixture.Prompts().m_messages, QStringList{"The process is still running, do you wish to abort it?"});
         QVERIFY(fixture.App().ToolRunner().IsRunning());
         QVERIFY(window.IsWatching());
         fixture.Prompts().m_answers = {CPromptService::kAnswerOk};
@@ -271,7 +270,8 @@ private slots:
         CProcessOutputEdit* pEdit = window.OutputEdit();
         pEdit->verticalScrollBar()->setValue(pEdit->verticalScrollBar()->maximum());
         QTextCursor cursor(pEdit->document()->findBlockByNumber(nError));
-        QTest::mouseDClick(pEdit->viewport(), Qt::LeftButton, Qt::NoModifier, pEdit->cursorRect(cursor).center() + QPoint(4, 0));
+        QTest::mouseDClick(pEdit->viewport(), Qt::LeftButton, Qt::NoModifier,
+                           pEdit->cursorRect(cursor).center() + QPoint(4, 0));
         QCOMPARE(lines, QList<int>{nError});
     }
 

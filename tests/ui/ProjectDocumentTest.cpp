@@ -62,8 +62,8 @@ QStringList Items(QComboBox* pList)
 
 void UseTheRealJdk(CAppFixture& fixture)
 {
-    fixture.PresetSettings().setValue("PATHS/JAVABIN", QString::fromStdString(CJdkLocator::FromEnvironment(
-                                                           &CJdkLocator::ReadProcessEnvironment)));
+    fixture.PresetSettings().setValue(
+        "PATHS/JAVABIN", QString::fromStdString(CJdkLocator::FromEnvironment(&CJdkLocator::ReadProcessEnvironment)));
 }
 } // namespace
 
@@ -74,8 +74,7 @@ private slots:
     {
         CAppFixture fixture;
         QVERIFY(fixture.Start({}, false));
-        QString strPath = WriteProject(fixture, "Demo.jpr", {"beta.java", "Alpha.java", "Main.java"}, {},
-                                       "Main.java");
+        QString strPath = WriteProject(fixture, "Demo.jpr", {"beta.java", "Alpha.java", "Main.java"}, {}, "Main.java");
         CJavaProjectDoc* pProject = OpenProject(fixture, strPath);
         QVERIFY(pProject);
         QCOMPARE(fixture.App().GetProjectDoc(), static_cast<IOpenProject*>(pProject));
@@ -327,9 +326,9 @@ private slots:
         QVERIFY(fixture.Start({}, false));
         QString strPath = WriteProject(fixture, "Hello.jpr", {}, {});
         CJavaProjectDoc* pProject = OpenProject(fixture, strPath);
-        QString strSource = fixture.WriteFile(
-            "Hello.java", "public class Hello {\n  public static void main(String[] a) {\n"
-                          "    System.out.println(\"Hello from \" + a.length);\n  }\n}\n");
+        QString strSource =
+            fixture.WriteFile("Hello.java", "public class Hello {\n  public static void main(String[] a) {\n"
+                                            "    System.out.println(\"Hello from \" + a.length);\n  }\n}\n");
         QVERIFY(pProject->AddJavaFile(strSource));
         pProject->SetMainFile("Hello.java");
         pProject->Core().SetJavacSwitches("");

@@ -50,10 +50,12 @@ public:
         CRecordingSourceDoc::s_known.clear();
         CRecordingSourceDoc::s_positions.clear();
         Start({}, false);
-        App().FindTemplate("JavaDocument")
+        App()
+            .FindTemplate("JavaDocument")
             ->SetFactories([](CDocTemplate& t) { return new CRecordingSourceDoc(t); },
                            [](CDocument& document) {
-                               return new CMdiChildFrame(document, new CTextTestView(document), EWindowKind::JavaSource);
+                               return new CMdiChildFrame(document, new CTextTestView(document),
+                                                         EWindowKind::JavaSource);
                            });
     }
 
@@ -166,10 +168,10 @@ public:
     QString m_strChoice;
 };
 
-const QStringList kJavaMenu{"Open*", "Compile", "Set as Main", "Remove", "Properties...", "-",
-                            "Add Java Source Files...", "Add HTML File..."};
-const QStringList kHtmlMenu{"Open*", "Run Applet", "Open in Web Browser", "Remove", "Properties...", "-",
-                            "Add Java Source Files...", "Add HTML File..."};
+const QStringList kJavaMenu{
+    "Open*", "Compile", "Set as Main", "Remove", "Properties...", "-", "Add Java Source Files...", "Add HTML File..."};
+const QStringList kHtmlMenu{"Open*",         "Run Applet", "Open in Web Browser",      "Remove",
+                            "Properties...", "-",          "Add Java Source Files...", "Add HTML File..."};
 const QStringList kItemMenu{"Open*", "-", "Add Java Source Files...", "Add HTML File..."};
 
 void ScanShapes(CJavaProjectCore& core, const std::string& strPath)
@@ -258,8 +260,8 @@ private slots:
             core.AddMember(strPath, "Shape", "area()");
             core.AddMember(strPath, "Shape", "perimeter()");
         });
-        QCOMPARE(fixture.Dump(), (QStringList{"Shapes.java 0/1 +", "  Shape 6/7 +", "    area() 8/9",
-                                              "    perimeter() 8/9"}));
+        QCOMPARE(fixture.Dump(),
+                 (QStringList{"Shapes.java 0/1 +", "  Shape 6/7 +", "    area() 8/9", "    perimeter() 8/9"}));
         QVERIFY(fixture.Item({"Shapes.java"})->isExpanded());
         QVERIFY(fixture.Item({"Shapes.java", "Shape"})->isExpanded());
     }
@@ -341,9 +343,9 @@ private slots:
         fixture.Item({"Shapes.java", "Shape"})->setExpanded(true);
         fixture.RecordMenus();
         QWidget* pViewport = fixture.Tree()->viewport();
-        for (const QStringList& path : {QStringList{"Shapes.java"}, QStringList{"page.html"},
-                                        QStringList{"Shapes.java", "Shape"},
-                                        QStringList{"Shapes.java", "Shape", "area()"}}) {
+        for (const QStringList& path :
+             {QStringList{"Shapes.java"}, QStringList{"page.html"}, QStringList{"Shapes.java", "Shape"},
+              QStringList{"Shapes.java", "Shape", "area()"}}) {
             QTest::mouseClick(pViewport, Qt::RightButton, {}, fixture.CentreOf(fixture.Item(path)));
             QCOMPARE(fixture.Tree()->currentItem(), fixture.Item(path)); // selected before the menu
         }
@@ -429,9 +431,8 @@ private slots:
         fixture.m_pProject->UpdateProjectViews();
         QCOMPARE(fixture.Tree()->currentItem(), pSize);
         QVERIFY(!fixture.Item({"Shapes.java", "Outer"})->isExpanded());
-        fixture.Scan("Shapes.java", [](CJavaProjectCore& core, const std::string& strPath) {
-            core.AddClass(strPath, "Shape");
-        });
+        fixture.Scan("Shapes.java",
+                     [](CJavaProjectCore& core, const std::string& strPath) { core.AddClass(strPath, "Shape"); });
         QCOMPARE(fixture.Tree()->currentItem(), nullptr);
         QVERIFY(fixture.Tree()->selectedItems().isEmpty());
     }

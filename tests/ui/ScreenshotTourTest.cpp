@@ -63,18 +63,18 @@ private slots:
         QVERIFY(fixture.Start({}, false));
         CMainFrame* pMain = fixture.App().MainFrame();
         pMain->resize(1100, 760);
-        auto* pProject = dynamic_cast<CJavaProjectDoc*>(
-            fixture.App().FindTemplate("JavaProject")->OpenDocumentFile(QString()));
+        auto* pProject =
+            dynamic_cast<CJavaProjectDoc*>(fixture.App().FindTemplate("JavaProject")->OpenDocumentFile(QString()));
         QVERIFY(pProject);
         pProject->Core().SetPathName(fixture.TempPath("Shapes.jpr").toStdString());
         QString strMain = fixture.WriteFile(
-            "Shapes.java",
-            "/* Prints the area of a few shapes. */\npublic class Shapes {\n"
-            "\tstatic class Square {\n\t\tint side;\n\t\tSquare(int s) { side = s; }\n"
-            "\t\tint area() { return side * side; }\n\t}\n\n"
-            "\tpublic static void main(String[] args) {\n\t\tfor (int i = 1; i <= 3; i++)\n"
-            "\t\t\tSystem.out.println(\"Square \" + i + \": \" + new Square(i).area());\n\t}\n}\n");
-        QString strOther = fixture.WriteFile("Util.java", "class Util {\n\tstatic int twice(int x) { return 2 * x; }\n}\n");
+            "Shapes.java", "/* Prints the area of a few shapes. */\npublic class Shapes {\n"
+                           "\tstatic class Square {\n\t\tint side;\n\t\tSquare(int s) { side = s; }\n"
+                           "\t\tint area() { return side * side; }\n\t}\n\n"
+                           "\tpublic static void main(String[] args) {\n\t\tfor (int i = 1; i <= 3; i++)\n"
+                           "\t\t\tSystem.out.println(\"Square \" + i + \": \" + new Square(i).area());\n\t}\n}\n");
+        QString strOther =
+            fixture.WriteFile("Util.java", "class Util {\n\tstatic int twice(int x) { return 2 * x; }\n}\n");
         pProject->AddJavaFile(strMain);
         pProject->AddJavaFile(strOther);
         pProject->SetMainFile("Shapes.java");

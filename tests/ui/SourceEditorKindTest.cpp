@@ -17,7 +17,8 @@ namespace {
 // kind gets from the source classes alone. It counts the colouring calls.
 class CPlainView : public CSourceView {
 public:
-    CPlainView(CSourceDoc& document, const CSettings& settings) : CSourceView(document, settings, EWindowKind::HtmlPage) {}
+    CPlainView(CSourceDoc& document, const CSettings& settings) : CSourceView(document, settings, EWindowKind::HtmlPage)
+    {}
 
     void RecolourAll(bool) override { ++m_nRecolourAll; }
     void RecolourLine() override { ++m_nRecolourLine; }
@@ -71,12 +72,14 @@ private slots:
         QVERIFY(fixture.Start({}, false));
         CDocTemplate* pTemplate = RegisterPlainKind(fixture);
         QVERIFY(pTemplate);
-        const QString strPath = fixture.WriteFile("page.html", QByteArray("a\r\n\tb\rc\n\xe9" "d"));
+        const QString strPath = fixture.WriteFile("page.html", QByteArray("a\r\n\tb\rc\n\xe9"
+                                                                          "d"));
         auto* pDoc = dynamic_cast<CSourceDoc*>(pTemplate->OpenDocumentFile(strPath));
         QVERIFY(pDoc);
         CPlainView* pView = ViewOf(pDoc->FirstFrame());
         QVERIFY(pView);
-        QCOMPARE(Bytes(pDoc), QByteArray("a\r\n\tb\r\nc\r\n\xe9" "d"));
+        QCOMPARE(Bytes(pDoc), QByteArray("a\r\n\tb\r\nc\r\n\xe9"
+                                         "d"));
         QCOMPARE(pView->m_nLoadedColourings, 1);
         QCOMPARE(pView->m_nRecolourAll, 0);
         QVERIFY(!pDoc->IsModified());
@@ -85,7 +88,8 @@ private slots:
         QCOMPARE(pView->m_nRecolourLine, 1);
         QVERIFY(pDoc->IsModified());
         QVERIFY(fixture.App().Router().Execute(kFileSave));
-        QCOMPARE(ReadAll(strPath), QByteArray("a\r\n\tb\rc\n\xe9" "dx"));
+        QCOMPARE(ReadAll(strPath), QByteArray("a\r\n\tb\rc\n\xe9"
+                                              "dx"));
         QVERIFY(!pDoc->IsModified());
     }
 

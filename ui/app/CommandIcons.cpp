@@ -213,8 +213,8 @@ static void DrawNew(QPainter& p)
 static void DrawOpen(QPainter& p)
 {
     QPolygonF back;
-    back << QPointF(1.5, 13.5) << QPointF(1.5, 2.5) << QPointF(5.5, 2.5) << QPointF(6.5, 3.5)
-         << QPointF(12.5, 3.5) << QPointF(12.5, 7.5) << QPointF(4.5, 7.5);
+    back << QPointF(1.5, 13.5) << QPointF(1.5, 2.5) << QPointF(5.5, 2.5) << QPointF(6.5, 3.5) << QPointF(12.5, 3.5)
+         << QPointF(12.5, 7.5) << QPointF(4.5, 7.5);
     Shape(p, back, kYellowBack, kYellowDark);
     // A sheet standing in the folder.
     Box(p, 3, 5, 11, 8, kPaper, kInk);
@@ -226,8 +226,7 @@ static void DrawOpen(QPainter& p)
 static void DrawSave(QPainter& p)
 {
     QPolygonF body;
-    body << QPointF(1.5, 1.5) << QPointF(13.5, 1.5) << QPointF(14.5, 2.5) << QPointF(14.5, 14.5)
-         << QPointF(1.5, 14.5);
+    body << QPointF(1.5, 1.5) << QPointF(13.5, 1.5) << QPointF(14.5, 2.5) << QPointF(14.5, 14.5) << QPointF(1.5, 14.5);
     Shape(p, body, kBlue, kBlueDark);
     // Label with two written lines.
     Cells(p, 4, 2, 11, 7, kPaper);
@@ -469,23 +468,21 @@ static void DrawLogo(QPainter& p)
     p.setClipPath(tile);
     // Far and near ridges round the tarn.
     QPolygonF far;
-    far << QPointF(2, 38) << QPointF(12, 26) << QPointF(20, 32) << QPointF(33, 14) << QPointF(45, 29)
-        << QPointF(52, 22) << QPointF(62, 32) << QPointF(62, 44) << QPointF(2, 44);
+    far << QPointF(2, 38) << QPointF(12, 26) << QPointF(20, 32) << QPointF(33, 14) << QPointF(45, 29) << QPointF(52, 22)
+        << QPointF(62, 32) << QPointF(62, 44) << QPointF(2, 44);
     p.setBrush(QColor(0x7d, 0x8c, 0x9c));
     p.drawPolygon(far);
     QPolygonF snow;
-    snow << QPointF(33, 14) << QPointF(38.5, 21.5) << QPointF(35.5, 20.5) << QPointF(33, 23)
-         << QPointF(30.5, 20) << QPointF(27.8, 21.3);
+    snow << QPointF(33, 14) << QPointF(38.5, 21.5) << QPointF(35.5, 20.5) << QPointF(33, 23) << QPointF(30.5, 20)
+         << QPointF(27.8, 21.3);
     p.setBrush(Qt::white);
     p.drawPolygon(snow);
     QPolygonF snowRight;
-    snowRight << QPointF(52, 22) << QPointF(55.5, 25.5) << QPointF(53, 25) << QPointF(51, 26.5)
-              << QPointF(49, 25);
+    snowRight << QPointF(52, 22) << QPointF(55.5, 25.5) << QPointF(53, 25) << QPointF(51, 26.5) << QPointF(49, 25);
     p.drawPolygon(snowRight);
     QPolygonF near;
-    near << QPointF(2, 42) << QPointF(9, 35) << QPointF(16, 40) << QPointF(24, 36) << QPointF(30, 41)
-         << QPointF(40, 41) << QPointF(48, 35) << QPointF(56, 40) << QPointF(62, 37) << QPointF(62, 46)
-         << QPointF(2, 46);
+    near << QPointF(2, 42) << QPointF(9, 35) << QPointF(16, 40) << QPointF(24, 36) << QPointF(30, 41) << QPointF(40, 41)
+         << QPointF(48, 35) << QPointF(56, 40) << QPointF(62, 37) << QPointF(62, 46) << QPointF(2, 46);
     p.setBrush(QColor(0x3f, 0x6b, 0x4a));
     p.drawPolygon(near);
     // The tarn itself, darker towards the near shore, with a few ripples.
@@ -523,8 +520,8 @@ static void DrawSmallLogo(QPainter& p)
     p.save();
     p.setClipPath(tile);
     QPolygonF ridge;
-    ridge << QPointF(0, 10) << QPointF(4, 6) << QPointF(6, 8) << QPointF(10, 3) << QPointF(16, 9)
-          << QPointF(16, 12) << QPointF(0, 12);
+    ridge << QPointF(0, 10) << QPointF(4, 6) << QPointF(6, 8) << QPointF(10, 3) << QPointF(16, 9) << QPointF(16, 12)
+          << QPointF(0, 12);
     p.setBrush(QColor(0x6c, 0x7c, 0x8c));
     p.drawPolygon(ridge);
     Cells(p, 0, 11, 15, 15, QColor(0x25, 0x5c, 0xa8));

@@ -102,12 +102,30 @@ void CMainFrame::CreateStatusBar()
     }
 }
 
-void CMainFrame::SetStatusPaneText(const QString& strText) { m_pMessagePane->setText(strText); }
-void CMainFrame::SetLinePaneText(const QString& strText) { m_pLinePane->setText(strText); }
-void CMainFrame::SetColumnPaneText(const QString& strText) { m_pColumnPane->setText(strText); }
-QString CMainFrame::StatusPaneText() const { return m_pMessagePane->text(); }
-QString CMainFrame::LinePaneText() const { return m_pLinePane->text(); }
-QString CMainFrame::ColumnPaneText() const { return m_pColumnPane->text(); }
+void CMainFrame::SetStatusPaneText(const QString& strText)
+{
+    m_pMessagePane->setText(strText);
+}
+void CMainFrame::SetLinePaneText(const QString& strText)
+{
+    m_pLinePane->setText(strText);
+}
+void CMainFrame::SetColumnPaneText(const QString& strText)
+{
+    m_pColumnPane->setText(strText);
+}
+QString CMainFrame::StatusPaneText() const
+{
+    return m_pMessagePane->text();
+}
+QString CMainFrame::LinePaneText() const
+{
+    return m_pLinePane->text();
+}
+QString CMainFrame::ColumnPaneText() const
+{
+    return m_pColumnPane->text();
+}
 
 CMdiChildFrame* CMainFrame::ActiveChildFrame() const
 {
@@ -196,26 +214,13 @@ bool CMainFrame::HandlesCommand(int nId) const
 void CMainFrame::OnCommand(int nId)
 {
     switch (nId) {
-    case kAppExit:
-        close();
-        break;
-    case kViewToolbar:
-        m_pToolBar->setVisible(!m_pToolBar->isVisible());
-        break;
-    case kViewStatusBar:
-        statusBar()->setVisible(!statusBar()->isVisible());
-        break;
-    case kWindowCascade:
-        m_pMdiArea->cascadeSubWindows();
-        break;
-    case kWindowTile:
-        m_pMdiArea->tileSubWindows();
-        break;
-    case kWindowArrange:
-        ArrangeIcons();
-        break;
-    default:
-        break;
+    case kAppExit: close(); break;
+    case kViewToolbar: m_pToolBar->setVisible(!m_pToolBar->isVisible()); break;
+    case kViewStatusBar: statusBar()->setVisible(!statusBar()->isVisible()); break;
+    case kWindowCascade: m_pMdiArea->cascadeSubWindows(); break;
+    case kWindowTile: m_pMdiArea->tileSubWindows(); break;
+    case kWindowArrange: ArrangeIcons(); break;
+    default: break;
     }
 }
 
@@ -238,19 +243,12 @@ void CMainFrame::ArrangeIcons()
 bool CMainFrame::OnUpdateCommand(int nId, CCmdUI& cmdUI)
 {
     switch (nId) {
-    case kViewToolbar:
-        cmdUI.SetCheck(m_pToolBar->isVisible());
-        return true;
-    case kViewStatusBar:
-        cmdUI.SetCheck(statusBar()->isVisible());
-        return true;
+    case kViewToolbar: cmdUI.SetCheck(m_pToolBar->isVisible()); return true;
+    case kViewStatusBar: cmdUI.SetCheck(statusBar()->isVisible()); return true;
     case kWindowCascade:
     case kWindowTile:
-    case kWindowArrange:
-        cmdUI.Enable(!m_pMdiArea->subWindowList().isEmpty());
-        return true;
-    default:
-        return false;
+    case kWindowArrange: cmdUI.Enable(!m_pMdiArea->subWindowList().isEmpty()); return true;
+    default: return false;
     }
 }
 

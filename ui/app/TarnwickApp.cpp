@@ -52,9 +52,18 @@ CTarnwickApp::~CTarnwickApp()
     }
 }
 
-ISettingsStore& CTarnwickApp::Store() { return *m_pStore; }
-IFrameHost& CTarnwickApp::Frames() { return *m_pMainFrame; }
-QSettings& CTarnwickApp::QtSettings() { return m_pStore->Settings(); }
+ISettingsStore& CTarnwickApp::Store()
+{
+    return *m_pStore;
+}
+IFrameHost& CTarnwickApp::Frames()
+{
+    return *m_pMainFrame;
+}
+QSettings& CTarnwickApp::QtSettings()
+{
+    return m_pStore->Settings();
+}
 
 QPrinter& CTarnwickApp::Printer()
 {
@@ -104,7 +113,8 @@ bool CTarnwickApp::InitInstance(const CStartOptions& options)
     std::string strFileToOpen;
     for (qsizetype i = 0; i < options.m_arguments.size(); ++i) {
         if (!options.m_arguments[i].startsWith('-')) {
-            const bool bHaveBytes = options.m_argumentBytes.size() == static_cast<std::size_t>(options.m_arguments.size());
+            const bool bHaveBytes =
+                options.m_argumentBytes.size() == static_cast<std::size_t>(options.m_arguments.size());
             strFileToOpen = bHaveBytes ? options.m_argumentBytes[static_cast<std::size_t>(i)]
                                        : QFile::encodeName(options.m_arguments[i]).toStdString();
             break;

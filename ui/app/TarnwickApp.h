@@ -26,12 +26,12 @@ class QSettings;
 class CTarnwickApp : public IAppServices, public ICommandTarget {
 public:
     struct CStartOptions {
-        QStringList m_arguments;        // command-line arguments, without the program name
+        QStringList m_arguments; // command-line arguments, without the program name
         // The same arguments as the system's bytes, when known: a file name
         // need not be valid UTF-8, and its QString form loses such bytes.
         std::vector<std::string> m_argumentBytes;
-        QString m_strApplicationFolder; // where help/ lives; empty: found from the executable
-        std::string m_strDefaultJdk;    // empty: detected
+        QString m_strApplicationFolder;   // where help/ lives; empty: found from the executable
+        std::string m_strDefaultJdk;      // empty: detected
         std::string m_strDefaultHelpPath; // empty: the JDK's API docs
         bool m_bShowWindow = true;
         // Runs once the document kinds are registered (tests add kinds of their own).

@@ -6,16 +6,12 @@
 
 CSizingControlBar::CSizingControlBar(const QString& strTitle, QMainWindow& frame, Qt::DockWidgetAreas allowedAreas,
                                      Qt::DockWidgetArea initialArea, int nBaseSize)
-    : QDockWidget(strTitle, &frame),
-      m_frame(frame),
-      m_initialArea(initialArea),
-      m_sizeDockedHorz(nBaseSize, nBaseSize + kEdgeAllowance),
-      m_sizeDockedVert(nBaseSize + kEdgeAllowance, nBaseSize),
+    : QDockWidget(strTitle, &frame), m_frame(frame), m_initialArea(initialArea),
+      m_sizeDockedHorz(nBaseSize, nBaseSize + kEdgeAllowance), m_sizeDockedVert(nBaseSize + kEdgeAllowance, nBaseSize),
       m_sizeFloating(nBaseSize, nBaseSize)
 {
     setAllowedAreas(allowedAreas);
-    setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
-                QDockWidget::DockWidgetFloatable);
+    setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
     setMinimumSize(kMinimumSize, kMinimumSize);
     connect(this, &QDockWidget::topLevelChanged, this, &CSizingControlBar::OnTopLevelChanged);
     hide();

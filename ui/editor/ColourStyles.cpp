@@ -6,14 +6,10 @@
 int CColourStyles::StyleForCode(unsigned char nCode)
 {
     switch (nCode) {
-    case CJavaColourer::kColourKeyword:
-        return kStyleKeyword;
-    case CJavaColourer::kColourComment:
-        return kStyleComment;
-    case CJavaColourer::kColourString:
-        return kStyleString;
-    default:
-        return kStylePlain;
+    case CJavaColourer::kColourKeyword: return kStyleKeyword;
+    case CJavaColourer::kColourComment: return kStyleComment;
+    case CJavaColourer::kColourString: return kStyleString;
+    default: return kStylePlain;
     }
 }
 
@@ -22,8 +18,8 @@ unsigned char CColourStyles::CodeForStyle(unsigned char nStyle)
     static const std::array<unsigned char, 256> codes = [] {
         std::array<unsigned char, 256> table{};
         table.fill(CJavaColourer::kColourPlain);
-        for (unsigned char nCode : {CJavaColourer::kColourKeyword, CJavaColourer::kColourComment,
-                                    CJavaColourer::kColourString})
+        for (unsigned char nCode :
+             {CJavaColourer::kColourKeyword, CJavaColourer::kColourComment, CJavaColourer::kColourString})
             table[static_cast<unsigned char>(StyleForCode(nCode))] = nCode;
         return table;
     }();

@@ -146,8 +146,7 @@ void CJavaEditor::ApplyPlan(const CEditPlan& plan)
             std::size_t nStart = std::min(step.m_nStart, nLength);
             std::size_t nEnd = std::min(nStart + step.m_nLength, nLength);
             SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(nStart), static_cast<long>(nEnd));
-            SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(step.m_strInsert.size()),
-                          step.m_strInsert.c_str());
+            SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(step.m_strInsert.size()), step.m_strInsert.c_str());
         }
         EndUndoStep();
     }

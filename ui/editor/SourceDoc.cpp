@@ -81,15 +81,11 @@ bool CSourceDoc::OnOpenDocumentBytes(const std::string& strPathBytes)
     if (!CFileBytes::ReadRegular(strPathBytes, strBytes, eFailure, strReason)) {
         const QString strName = FileNameOf(strPathBytes);
         switch (eFailure) {
-        case CFileBytes::EReadFailure::Denied:
-            Warn(QStringLiteral("Access to %1 was denied.").arg(strName));
-            break;
+        case CFileBytes::EReadFailure::Denied: Warn(QStringLiteral("Access to %1 was denied.").arg(strName)); break;
         case CFileBytes::EReadFailure::NotRegular:
             Warn(QStringLiteral("%1 is not a regular file, so Tarnwick does not open it.").arg(strName));
             break;
-        default:
-            Warn(QStringLiteral("Could not open %1: %2.").arg(strName, QString::fromLocal8Bit(strReason)));
-            break;
+        default: Warn(QStringLiteral("Could not open %1: %2.").arg(strName, QString::fromLocal8Bit(strReason))); break;
         }
         return false;
     }

@@ -8,8 +8,7 @@
 
 CSourceFrame::CSourceFrame(CSourceDoc& document, CSourceView* pView, EWindowKind eKind)
     : CMdiChildFrame(document, pView, eKind)
-{
-}
+{}
 
 bool CSourceFrame::HandlesCommand(int nId) const
 {

@@ -186,77 +186,35 @@ bool CSourceView::HandlesCommand(int nId) const
 bool CSourceView::OnUpdateCommand(int nId, CCmdUI& cmdUI)
 {
     switch (nId) {
-    case kEditUndo:
-        cmdUI.Enable(isUndoAvailable());
-        return true;
+    case kEditUndo: cmdUI.Enable(isUndoAvailable()); return true;
     case kEditCut:
-    case kEditCopy:
-        cmdUI.Enable(SelStart() != SelEnd());
-        return true;
-    case kEditPaste:
-        cmdUI.Enable(CanPasteText());
-        return true;
-    case kEditSelectAll:
-        cmdUI.Enable(TextLength() > 0);
-        return true;
-    case kEditRepeat:
-        cmdUI.Enable(!CFindReplaceDlg::LastSearch().m_strFindWhat.isEmpty());
-        return true;
-    default:
-        return false;
+    case kEditCopy: cmdUI.Enable(SelStart() != SelEnd()); return true;
+    case kEditPaste: cmdUI.Enable(CanPasteText()); return true;
+    case kEditSelectAll: cmdUI.Enable(TextLength() > 0); return true;
+    case kEditRepeat: cmdUI.Enable(!CFindReplaceDlg::LastSearch().m_strFindWhat.isEmpty()); return true;
+    default: return false;
     }
 }
 
 void CSourceView::OnCommand(int nId)
 {
     switch (nId) {
-    case kEditUndo:
-        undo();
-        break;
-    case kEditCut:
-        cut();
-        break;
-    case kEditCopy:
-        copy();
-        break;
-    case kEditPaste:
-        paste();
-        break;
-    case kEditSelectAll:
-        SetSel(0, TextLength());
-        break;
-    case kEditFind:
-        OnFind(false);
-        break;
-    case kEditReplace:
-        OnFind(true);
-        break;
-    case kEditRepeat:
-        OnRepeatFind();
-        break;
-    case kFilePrint:
-        OnPrint(false);
-        break;
-    case kFilePrintPreview:
-        OnPrint(true);
-        break;
-    case kSyntaxColourUpdate:
-        RecolourAll(true);
-        break;
-    case kIncreaseIndent:
-        OnIncreaseIndent();
-        break;
-    case kDecreaseIndent:
-        OnDecreaseIndent();
-        break;
-    case kConvertLinebreaks:
-        OnConvertLinebreaks();
-        break;
-    case kConvertTabs:
-        OnConvertTabs();
-        break;
-    default:
-        break;
+    case kEditUndo: undo(); break;
+    case kEditCut: cut(); break;
+    case kEditCopy: copy(); break;
+    case kEditPaste: paste(); break;
+    case kEditSelectAll: SetSel(0, TextLength()); break;
+    case kEditFind: OnFind(false); break;
+    case kEditReplace: OnFind(true); break;
+    case kEditRepeat: OnRepeatFind(); break;
+    case kFilePrint: OnPrint(false); break;
+    case kFilePrintPreview: OnPrint(true); break;
+    case kSyntaxColourUpdate: RecolourAll(true); break;
+    case kIncreaseIndent: OnIncreaseIndent(); break;
+    case kDecreaseIndent: OnDecreaseIndent(); break;
+    case kConvertLinebreaks: OnConvertLinebreaks(); break;
+    case kConvertTabs: OnConvertTabs(); break;
+    default: break;
     }
 }
 

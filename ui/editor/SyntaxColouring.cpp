@@ -12,8 +12,7 @@
 CSyntaxColouring::CSyntaxColouring(std::uint32_t crPlain, std::uint32_t crKeyword, std::uint32_t crComment,
                                    std::uint32_t crString)
     : m_colourOf(CJavaColourer::ColourTable(crPlain, crKeyword, crComment, crString))
-{
-}
+{}
 
 void CSyntaxColouring::RecolourAll(CJavaEditor& editor, bool bLockRedraw) const
 {
@@ -37,8 +36,9 @@ void CSyntaxColouring::ColourWholeText(CJavaEditor& editor, bool bLockRedraw, bo
         // Text the editor has just been given carries the plain style
         // throughout: giving every character its style in one pass rewrites
         // plain text as it is and changes exactly the runs that need it.
-        std::transform(codes.begin(), codes.end(), codes.begin(),
-                       [](unsigned char nCode) { return static_cast<unsigned char>(CColourStyles::StyleForCode(nCode)); });
+        std::transform(codes.begin(), codes.end(), codes.begin(), [](unsigned char nCode) {
+            return static_cast<unsigned char>(CColourStyles::StyleForCode(nCode));
+        });
         editor.SetStyles(0, codes);
     } else {
         ApplyColour(editor, 0, codes, editor.StylesInRange(0, codes.size()));

@@ -78,35 +78,20 @@ std::vector<CMenuItem> CSyntaxWindowView::ContextMenuItems() const
 bool CSyntaxWindowView::OnUpdateCommand(int nId, CCmdUI& cmdUI)
 {
     switch (nId) {
-    case kJdkHelp:
-        cmdUI.Enable(true);
-        return true;
-    case kAddWindowToProject:
-        cmdUI.Enable(m_document.Services().GetProjectDoc() != nullptr);
-        return true;
-    default:
-        return CSourceView::OnUpdateCommand(nId, cmdUI);
+    case kJdkHelp: cmdUI.Enable(true); return true;
+    case kAddWindowToProject: cmdUI.Enable(m_document.Services().GetProjectDoc() != nullptr); return true;
+    default: return CSourceView::OnUpdateCommand(nId, cmdUI);
     }
 }
 
 void CSyntaxWindowView::OnCommand(int nId)
 {
     switch (nId) {
-    case kRefreshFunctionList:
-        RefreshFunctionList();
-        break;
-    case kJdkHelp:
-        OnJdkHelp();
-        break;
-    case kCompile:
-        OnCompile();
-        break;
-    case kAddWindowToProject:
-        OnAddWindowToProject();
-        break;
-    default:
-        CSourceView::OnCommand(nId);
-        break;
+    case kRefreshFunctionList: RefreshFunctionList(); break;
+    case kJdkHelp: OnJdkHelp(); break;
+    case kCompile: OnCompile(); break;
+    case kAddWindowToProject: OnAddWindowToProject(); break;
+    default: CSourceView::OnCommand(nId); break;
     }
 }
 

@@ -24,8 +24,7 @@ std::string ResolvedPath(const std::string& strPath)
 
 CDocTemplate::CDocTemplate(int nId, const std::string& strDocString, IAppServices& services)
     : m_nId(nId), m_strDocString(strDocString), m_services(services)
-{
-}
+{}
 
 IFrameHost& CDocTemplate::Host() const
 {

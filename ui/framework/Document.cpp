@@ -103,8 +103,9 @@ bool CDocument::SaveModified()
     if (!IsModified())
         return true;
     QString strName = m_strPathName.isEmpty() ? m_strTitle : m_strPathName;
-    int nAnswer = Prompts().MessageBox(m_docTemplate.Host().MainWidget(), QStringLiteral("Save changes to %1?").arg(strName),
-                                       CPromptService::kYesNoCancel, CPromptService::kIconWarning);
+    int nAnswer =
+        Prompts().MessageBox(m_docTemplate.Host().MainWidget(), QStringLiteral("Save changes to %1?").arg(strName),
+                             CPromptService::kYesNoCancel, CPromptService::kIconWarning);
     if (nAnswer == CPromptService::kAnswerCancel)
         return false;
     if (nAnswer == CPromptService::kAnswerNo)
@@ -179,13 +180,8 @@ void CDocument::OnCommand(int nId)
         if (SaveModified())
             OnCloseDocument();
         break;
-    case CommandIds::kFileSave:
-        DoFileSave();
-        break;
-    case CommandIds::kFileSaveAs:
-        DoSave(QString());
-        break;
-    default:
-        break;
+    case CommandIds::kFileSave: DoFileSave(); break;
+    case CommandIds::kFileSaveAs: DoSave(QString()); break;
+    default: break;
     }
 }

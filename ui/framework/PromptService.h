@@ -17,8 +17,8 @@ public:
     virtual ~CPromptService() = default;
 
     // strCaption empty: the program's name.
-    virtual int MessageBox(QWidget* pParent, const QString& strText, EButtons buttons = kOk,
-                           EIcon icon = kIconNone, const QString& strCaption = QString());
+    virtual int MessageBox(QWidget* pParent, const QString& strText, EButtons buttons = kOk, EIcon icon = kIconNone,
+                           const QString& strCaption = QString());
     // An empty string when the user cancels.
     virtual QString GetOpenFileName(QWidget* pParent, const QString& strTitle, const QString& strFilter);
     virtual QStringList GetOpenFileNames(QWidget* pParent, const QString& strTitle, const QString& strFilter);

@@ -90,8 +90,8 @@ bool CJavaProjectDoc::SaveModified()
     // A project that cannot be saved (read-only, its folder gone, the disk
     // full) must not keep the user from closing it or the program.
     const QString strText = QString::fromStdString(strError) + QStringLiteral("\n\nClose without saving?");
-    return Prompts().MessageBox(Services().Frames().MainWidget(), strText, CPromptService::kYesNo, CPromptService::kIconWarning) ==
-           CPromptService::kAnswerYes;
+    return Prompts().MessageBox(Services().Frames().MainWidget(), strText, CPromptService::kYesNo,
+                                CPromptService::kIconWarning) == CPromptService::kAnswerYes;
 }
 
 bool CJavaProjectDoc::CanCloseFrame(CMdiChildFrame* pFrame)
@@ -161,8 +161,9 @@ bool CJavaProjectDoc::AddJavaFile(const QString& strPath)
 
 void CJavaProjectDoc::OnAddJavaFiles()
 {
-    QStringList paths = Prompts().GetOpenFileNames(Services().Frames().MainWidget(), QStringLiteral("Open"),
-                                                   "Java Source Files (*.jav;*.java) (*.jav *.java);;All Files (*.*) (*)");
+    QStringList paths =
+        Prompts().GetOpenFileNames(Services().Frames().MainWidget(), QStringLiteral("Open"),
+                                   "Java Source Files (*.jav;*.java) (*.jav *.java);;All Files (*.*) (*)");
     if (paths.isEmpty())
         return;
     if (paths.size() == 1) {
@@ -324,7 +325,8 @@ void CJavaProjectDoc::RunJava(bool bCaptured)
 
 void CJavaProjectDoc::RunApplet(const QString& strHtmlPath)
 {
-    const CProjectCommands::CResult applet = CProjectCommands::RunApplet(Services().Settings(), strHtmlPath.toStdString());
+    const CProjectCommands::CResult applet =
+        CProjectCommands::RunApplet(Services().Settings(), strHtmlPath.toStdString());
     if (!applet.m_bReady) {
         ShowMessage(applet.m_strError);
         return;
@@ -343,7 +345,8 @@ void CJavaProjectDoc::OnCreateJar()
                                                    "Java Archives (*.jar) (*.jar)", QString::fromStdString(strDefault));
     if (strJarPath.isEmpty())
         return;
-    const CProjectCommands::CResult jar = CProjectCommands::CreateJar(m_core, Services().Settings(), strJarPath.toStdString());
+    const CProjectCommands::CResult jar =
+        CProjectCommands::CreateJar(m_core, Services().Settings(), strJarPath.toStdString());
     if (!jar.m_bReady) {
         if (!jar.m_strError.empty())
             ShowMessage(jar.m_strError);
@@ -362,7 +365,8 @@ void CJavaProjectDoc::OnShowArchiveContents()
                                                    "Java Archives (*.jar) (*.jar)");
     if (strJarPath.isEmpty())
         return;
-    const CProjectCommands::CResult list = CProjectCommands::ListArchive(Services().Settings(), strJarPath.toStdString());
+    const CProjectCommands::CResult list =
+        CProjectCommands::ListArchive(Services().Settings(), strJarPath.toStdString());
     if (!list.m_bReady)
         return;
     RunCaptured(list.m_command);
@@ -461,7 +465,6 @@ bool CJavaProjectDoc::OnUpdateCommand(int nId, CCmdUI& cmdUI)
         // Reached with the project's own window active.
         cmdUI.Enable(!m_core.GetMainFile().empty());
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }

@@ -10,6 +10,7 @@ void RegisterProjectDocumentKind(CDocTemplate& docTemplate)
     docTemplate.SetFactories([](CDocTemplate& owner) { return new CJavaProjectDoc(owner); },
                              [](CDocument& document) {
                                  auto& project = static_cast<CJavaProjectDoc&>(document);
-                                 return new CMdiChildFrame(document, new CProjectFormView(project), EWindowKind::Project);
+                                 return new CMdiChildFrame(document, new CProjectFormView(project),
+                                                           EWindowKind::Project);
                              });
 }

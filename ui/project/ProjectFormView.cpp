@@ -39,16 +39,10 @@ QLineEdit* ReadOnlyField(QWidget* pParent, const char* pszName)
 } // namespace
 
 CProjectFormView::CProjectFormView(CJavaProjectDoc& document)
-    : m_document(document),
-      m_pName(ReadOnlyField(this, "ProjectName")),
-      m_pPath(ReadOnlyField(this, "FilePath")),
-      m_pMainJava(new QComboBox(this)),
-      m_pMainHtml(new QComboBox(this)),
-      m_pJavaSwitches(new QLineEdit(this)),
-      m_pJavacSwitches(new QLineEdit(this)),
-      m_pSetJava(new QPushButton("Set", this)),
-      m_pSetJavac(new QPushButton("Set", this)),
-      m_pReset(new QPushButton("Reset to Defaults", this))
+    : m_document(document), m_pName(ReadOnlyField(this, "ProjectName")), m_pPath(ReadOnlyField(this, "FilePath")),
+      m_pMainJava(new QComboBox(this)), m_pMainHtml(new QComboBox(this)), m_pJavaSwitches(new QLineEdit(this)),
+      m_pJavacSwitches(new QLineEdit(this)), m_pSetJava(new QPushButton("Set", this)),
+      m_pSetJavac(new QPushButton("Set", this)), m_pReset(new QPushButton("Reset to Defaults", this))
 {
     setObjectName("ProjectFormView");
     m_pMainJava->setObjectName("MainJavaFile");
@@ -86,12 +80,10 @@ CProjectFormView::CProjectFormView(CJavaProjectDoc& document)
     pLayout->addWidget(pGroup);
     pLayout->addStretch(1);
 
-    connect(m_pMainJava, &QComboBox::activated, this, [this](int nIndex) {
-        m_document.SetMainFile(m_pMainJava->itemText(nIndex));
-    });
-    connect(m_pMainHtml, &QComboBox::activated, this, [this](int nIndex) {
-        m_document.SetMainHtmlFile(m_pMainHtml->itemText(nIndex));
-    });
+    connect(m_pMainJava, &QComboBox::activated, this,
+            [this](int nIndex) { m_document.SetMainFile(m_pMainJava->itemText(nIndex)); });
+    connect(m_pMainHtml, &QComboBox::activated, this,
+            [this](int nIndex) { m_document.SetMainHtmlFile(m_pMainHtml->itemText(nIndex)); });
     connect(m_pJavaSwitches, &QLineEdit::textChanged, this, [this] { m_pSetJava->setEnabled(true); });
     connect(m_pJavacSwitches, &QLineEdit::textChanged, this, [this] { m_pSetJavac->setEnabled(true); });
     connect(m_pSetJava, &QPushButton::clicked, this, &CProjectFormView::OnSetJava);

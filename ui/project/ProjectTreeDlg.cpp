@@ -17,7 +17,8 @@ using namespace CommandIds;
 
 namespace {
 const QString kNoFile = QString::fromLatin1(CJavaProjectCore::kNoFile);
-const QString kUnableToLocate = QStringLiteral("Unable to locate this item - try adding the file to the project again.");
+const QString kUnableToLocate =
+    QStringLiteral("Unable to locate this item - try adding the file to the project again.");
 } // namespace
 
 CProjectTreeDlg::CProjectTreeDlg(QWidget* pParent) : QWidget(pParent), m_pTree(new CProjectTreeCtrl(this))

@@ -19,14 +19,9 @@ constexpr int kProgressMaximum = 100;
 }
 
 CProcessWindow::CProcessWindow(IAppServices* pServices, QWidget* pParent)
-    : QWidget(pParent),
-      m_pServices(pServices),
-      m_pStop(new QPushButton("stop", this)),
-      m_pProgress(new QProgressBar(this)),
-      m_pTitle(new QLineEdit(this)),
-      m_pOutput(new CProcessOutputEdit(this)),
-      m_nOutputLimit(std::min(CExternalProcess::kDefaultOutputLimit, kMostShownChars)),
-      m_decoder(QStringDecoder::Utf8)
+    : QWidget(pParent), m_pServices(pServices), m_pStop(new QPushButton("stop", this)),
+      m_pProgress(new QProgressBar(this)), m_pTitle(new QLineEdit(this)), m_pOutput(new CProcessOutputEdit(this)),
+      m_nOutputLimit(std::min(CExternalProcess::kDefaultOutputLimit, kMostShownChars)), m_decoder(QStringDecoder::Utf8)
 {
     setObjectName("ProcessWindow");
     m_pStop->setObjectName("StopButton");
@@ -302,8 +297,8 @@ void CProcessWindow::OnStop()
 {
     if (!m_pRunner || !m_pRunner->IsRunning())
         return;
-    if (Prompts().MessageBox(this, "The process is still running, do you wish to abort it?",
-                             CPromptService::kOkCancel, CPromptService::kIconQuestion) != CPromptService::kAnswerOk)
+    if (Prompts().MessageBox(this, "The process is still running, do you wish to abort it?", CPromptService::kOkCancel,
+                             CPromptService::kIconQuestion) != CPromptService::kAnswerOk)
         return;
     // The run may have ended while the question was up; then this does nothing.
     if (m_pRunner)
@@ -317,6 +312,15 @@ void CProcessWindow::resizeEvent(QResizeEvent* pEvent)
     m_pTitle->setGeometry(179, 1, qMax(40, width() - 181), 20);
 }
 
-QString CProcessWindow::OutputText() const { return m_pOutput->toPlainText(); }
-QString CProcessWindow::TitleText() const { return m_pTitle->text(); }
-int CProcessWindow::ProgressPosition() const { return m_pProgress->value(); }
+QString CProcessWindow::OutputText() const
+{
+    return m_pOutput->toPlainText();
+}
+QString CProcessWindow::TitleText() const
+{
+    return m_pTitle->text();
+}
+int CProcessWindow::ProgressPosition() const
+{
+    return m_pProgress->value();
+}

@@ -60,9 +60,9 @@ TEST(AppCommandRules, WithoutAProjectTheProjectCommandsAreDisabled)
     CAppCommandState none;
     using namespace CommandIds;
     // Enabled whenever served: the routing decides.
-    for (int nId : {kFileNew, kFileOpen, kFilePrintSetup, kAppAbout, kTipOfTheDay, kPreferences, kNewProject,
-                    kOpenProject, kCloseProject, kRecentProjects, kSaveAll, kHelp, kBuild, kJdkHelp, kFileSave,
-                    kEditCopy, 12345})
+    for (int nId :
+         {kFileNew, kFileOpen, kFilePrintSetup, kAppAbout, kTipOfTheDay, kPreferences, kNewProject, kOpenProject,
+          kCloseProject, kRecentProjects, kSaveAll, kHelp, kBuild, kJdkHelp, kFileSave, kEditCopy, 12345})
         EXPECT_EQ(ApplicationCommandEnable(nId, none), ECommandEnable::NotServed) << nId;
     for (int nId : {kRunApplication, kCompile, kRunWithConsole, kAddJavaFiles, kAddHtmlFile, kProjectWindow,
                     kProjectWindowButton, kCreateJar, kShowArchiveContents, kRunApplet})

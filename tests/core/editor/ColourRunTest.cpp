@@ -20,8 +20,7 @@ TEST(ColourRunApply, RestylesOnlyRunsThatShowAnotherColour)
     const auto table = CColourRun::IdentityColours();
     const std::vector<unsigned char> desired = {P, P, K, K, K, P, S, S};
     const std::vector<unsigned char> current = {P, P, P, P, P, P, S, S};
-    EXPECT_EQ(CColourRun::RunsToApply(desired, current, 100, table),
-              (std::vector<CColourRun>{{102, 105, K}}));
+    EXPECT_EQ(CColourRun::RunsToApply(desired, current, 100, table), (std::vector<CColourRun>{{102, 105, K}}));
     EXPECT_TRUE(CColourRun::RunsToApply(desired, desired, 0, table).empty());
     // One wrong character restyles the whole run.
     const std::vector<unsigned char> patchy = {P, P, K, P, K, P, S, S};

@@ -40,7 +40,7 @@ TEST(EditorKeysIndent, TabWithoutSelectionInsertsTabOrSpaces)
 TEST(EditorKeysIndent, TabOverASelectionIndentsTheLines)
 {
     const std::string strText = "a\r\nb\r\nc";
-    CEditPlan plan = CEditorKeys(Tabs(3, false)).Tab(strText, 1, 3, false);   // ends at line 1's start
+    CEditPlan plan = CEditorKeys(Tabs(3, false)).Tab(strText, 1, 3, false); // ends at line 1's start
     EXPECT_EQ(plan.ApplyTo(strText), "\ta\r\nb\r\nc");
     EXPECT_EQ(plan.m_nSelStart, 0u);
     EXPECT_EQ(plan.m_nSelEnd, 4u);
@@ -61,10 +61,10 @@ TEST(EditorKeysIndent, AutoIndentCopiesLeadingTabsThenSpaces)
     EXPECT_EQ(plan.m_nSelEnd, 14u);
     // Enter in the middle of a line: the new line's text follows the indent.
     EXPECT_EQ(keys.AutoIndent("\t\tif\r\nx", 6, 6, '\r').ApplyTo("\t\tif\r\nx"), "\t\tif\r\n\t\tx");
-    EXPECT_EQ(keys.AutoIndent("  \r\n", 4, 4, '\r').ApplyTo("  \r\n"), "  \r\n  ");   // blank line
+    EXPECT_EQ(keys.AutoIndent("  \r\n", 4, 4, '\r').ApplyTo("  \r\n"), "  \r\n  "); // blank line
     EXPECT_TRUE(keys.AutoIndent("x;\r\n", 4, 4, '\r').m_steps.empty());
     EXPECT_TRUE(keys.AutoIndent("\tx;\r\n", 5, 5, 'a').m_steps.empty());
-    EXPECT_TRUE(keys.AutoIndent("\tx", 1, 1, '\r').m_steps.empty());                   // first line
+    EXPECT_TRUE(keys.AutoIndent("\tx", 1, 1, '\r').m_steps.empty()); // first line
     // Only the first 1024 characters of the previous line are looked at.
     const std::string strLong = std::string(1030, ' ') + "x\r\n";
     plan = keys.AutoIndent(strLong, strLong.size(), strLong.size(), '\r');

@@ -33,9 +33,9 @@ TEST(JavaColourLine, ColoursOnlyTheCaretLine)
     const std::string strText = "int a;\r\n  char b; // x\r\nlong c;";
     EXPECT_EQ(Line(strText, 0), "0:KKKPPP");
     EXPECT_EQ(Line(strText, 12), "8:PPKKKKPPPPCCCC");
-    EXPECT_EQ(Line(strText, 22), "8:PPKKKKPPPPCCCC");   // caret at the line's end
-    EXPECT_EQ(Line(strText, 31), "24:KKKKPPP");           // last line, caret at text end
-    EXPECT_EQ(Line("a\r\n\r\nb", 3), "3:");               // empty line
+    EXPECT_EQ(Line(strText, 22), "8:PPKKKKPPPPCCCC"); // caret at the line's end
+    EXPECT_EQ(Line(strText, 31), "24:KKKKPPP");       // last line, caret at text end
+    EXPECT_EQ(Line("a\r\n\r\nb", 3), "3:");           // empty line
 }
 
 TEST(JavaColourLine, UnterminatedStringRunsToTheLineEnd)

@@ -127,7 +127,8 @@ CCodes ReferenceLine(const std::string& text, std::size_t caret, std::size_t& nS
 
 std::string RandomJava(std::mt19937& random)
 {
-    static const char* kTokens[] = {"/", "*", "\"", "\\", "\r\n", "int", "do", "double", " ", "x", "//", "/*", "*/", "_", "2"};
+    static const char* kTokens[] = {"/", "*", "\"", "\\", "\r\n", "int", "do", "double",
+                                    " ", "x", "//", "/*", "*/",   "_",   "2"};
     std::string strText;
     const int nTokens = static_cast<int>(random() % 40);
     for (int i = 0; i < nTokens; ++i)

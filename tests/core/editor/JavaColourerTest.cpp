@@ -50,32 +50,32 @@ TEST(JavaColourerKeywords, ListSplitsIntoTheFiftyNineKeywordsInOrder)
 TEST(JavaColourerKeywords, MatchesWholeWordsCaseSensitively)
 {
     EXPECT_EQ(All("Class INT Int class"), "PPPPPPPPPPPPPPKKKKK");
-    EXPECT_EQ(All("double x;"), "KKKKKKPPP");     // "do" inside fails the word test
+    EXPECT_EQ(All("double x;"), "KKKKKKPPP"); // "do" inside fails the word test
     EXPECT_EQ(All("int x"), "KKKPP");
-    EXPECT_EQ(All("int2"), "KKKP");               // a digit is not a word character
+    EXPECT_EQ(All("int2"), "KKKP"); // a digit is not a word character
     EXPECT_EQ(All("print int_x"), "PPPPPPPPPPP");
-    EXPECT_EQ(All("$int"), "PKKK");                // nor is '$'
+    EXPECT_EQ(All("$int"), "PKKK"); // nor is '$'
     EXPECT_EQ(All("throws"), "KKKKKK");
 }
 
 TEST(JavaColourerStrings, QuotesEscapesAndSkippedQuote)
 {
-    EXPECT_EQ(All("\"int\""), "SSSSS");                           // keyword inside a string
-    EXPECT_EQ(All("x=\"a\\\"b\";"), "PPSSSSSSP");                 // escaped quote does not close
+    EXPECT_EQ(All("\"int\""), "SSSSS");           // keyword inside a string
+    EXPECT_EQ(All("x=\"a\\\"b\";"), "PPSSSSSSP"); // escaped quote does not close
     // Backslash backslash quote: only the character before the quote is looked
     // at, so the string runs on to the next quote.
     EXPECT_EQ(All("a=\"x\\\\\";b=\"y\";"), "PPSSSSSSSSSPPP");
     // The quote right after a closing quote is skipped; the next literal's
     // closing quote then opens a string that runs to the following quote.
     EXPECT_EQ(All("\"a\"\"b\"x\""), "SSSPPSSS");
-    EXPECT_EQ(All("int s = \"abc"), "KKKPPPPPPPPP");             // unterminated: not coloured
+    EXPECT_EQ(All("int s = \"abc"), "KKKPPPPPPPPP"); // unterminated: not coloured
 }
 
 TEST(JavaColourerComments, LineCommentsStopBeforeTheLineFeed)
 {
     EXPECT_EQ(All("int a; // int b\r\nint c;"), "KKKPPPPCCCCCCCCCPKKKPPP");
-    EXPECT_EQ(All("\"http://x\" int"), "SSSSSSSSSSPKKK");       // "//" inside a string
-    EXPECT_EQ(All("x // y"), "PPCCCC");                          // no final line break
+    EXPECT_EQ(All("\"http://x\" int"), "SSSSSSSSSSPKKK"); // "//" inside a string
+    EXPECT_EQ(All("x // y"), "PPCCCC");                   // no final line break
 }
 
 TEST(JavaColourerComments, BlockCommentsIgnoreStringsAndLineComments)
@@ -86,12 +86,12 @@ TEST(JavaColourerComments, BlockCommentsIgnoreStringsAndLineComments)
     EXPECT_EQ(All("// /*\r\nint */ int"), "CCCCCCCCCCCCCPKKK");
     // A quote in a comment still opens a string; its part outside stays string.
     EXPECT_EQ(All("/* \" */ a \" b"), "CCCCCCCSSSSPP");
-    EXPECT_EQ(All("/*/ int"), "CCCPKKK");                         // slash star slash is whole
-    EXPECT_EQ(All("int /* abc"), "KKKPCCCCCC");                   // unterminated to the end
+    EXPECT_EQ(All("/*/ int"), "CCCPKKK");       // slash star slash is whole
+    EXPECT_EQ(All("int /* abc"), "KKKPCCCCCC"); // unterminated to the end
     // One character after a comment is skipped before the next "/*" search, so
     // a "/*" right after "*/" opens nothing (here "//" is inside a string).
     EXPECT_EQ(All("/*\"*//*x*/\"int"), "CCCCCSSSSSSKKK");
-    EXPECT_EQ(All("/**//*x*/int"), "CCCCCCCCCCCC");               // "//" is a line comment
+    EXPECT_EQ(All("/**//*x*/int"), "CCCCCCCCCCCC"); // "//" is a line comment
     EXPECT_TRUE(CJavaColourer().ColourAll("").empty());
 }
 
@@ -99,10 +99,10 @@ TEST(JavaColourerBlockState, InsideBlockCommentLooksAtTheLastMarker)
 {
     EXPECT_FALSE(CJavaColourer::IsInsideBlockComment("", 0));
     EXPECT_TRUE(CJavaColourer::IsInsideBlockComment("a /* b", 6));
-    EXPECT_FALSE(CJavaColourer::IsInsideBlockComment("a /* b", 3));   // only "/" before pos
+    EXPECT_FALSE(CJavaColourer::IsInsideBlockComment("a /* b", 3)); // only "/" before pos
     EXPECT_FALSE(CJavaColourer::IsInsideBlockComment("/* */ x", 7));
     EXPECT_TRUE(CJavaColourer::IsInsideBlockComment("/* */ /*", 8));
-    EXPECT_TRUE(CJavaColourer::IsInsideBlockComment("*/*", 3));       // "/*" starts after "*/"
+    EXPECT_TRUE(CJavaColourer::IsInsideBlockComment("*/*", 3)); // "/*" starts after "*/"
     EXPECT_FALSE(CJavaColourer::IsInsideBlockComment("/*/", 3));
-    EXPECT_TRUE(CJavaColourer::IsInsideBlockComment("/*", 99));       // past the end: whole text
+    EXPECT_TRUE(CJavaColourer::IsInsideBlockComment("/*", 99)); // past the end: whole text
 }

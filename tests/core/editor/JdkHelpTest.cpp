@@ -19,8 +19,7 @@ protected:
     void SetUp() override
     {
         const auto* pInfo = ::testing::UnitTest::GetInstance()->current_test_info();
-        m_root = fs::temp_directory_path()
-                 / ("tarnwick jdkhelp " + std::to_string(getpid()) + " " + pInfo->name());
+        m_root = fs::temp_directory_path() / ("tarnwick jdkhelp " + std::to_string(getpid()) + " " + pInfo->name());
         fs::remove_all(m_root);
         fs::create_directories(m_root);
     }
@@ -104,7 +103,8 @@ TEST_F(JdkHelpFolder, VersionFromReleaseOrFolderName)
     EXPECT_EQ(CJdkDocsLocator::MajorVersionFromRelease(""), 0);
     const fs::path old = m_root / "jdk1.8.0_202";
     fs::create_directories(old);
-    EXPECT_EQ(CJdkDocsLocator::DefaultHelpPath(old.string(), ""), "https://docs.oracle.com/javase/8/docs/api/index.html");
+    EXPECT_EQ(CJdkDocsLocator::DefaultHelpPath(old.string(), ""),
+              "https://docs.oracle.com/javase/8/docs/api/index.html");
     Write(m_root / "temurin-25-jdk" / "release", "JAVA_VERSION=\"junk\"\n");
     EXPECT_EQ(CJdkDocsLocator::MajorVersionOfJdk((m_root / "temurin-25-jdk").string()), 25);
     EXPECT_EQ(CJdkDocsLocator::DefaultHelpPath((m_root / "nothing").string(), ""), "");

@@ -20,9 +20,9 @@ TEST(KeywordMatcherColour, SplitFollowsTheSemicolonRule)
 {
     using V = std::vector<std::string>;
     EXPECT_EQ(CKeywordMatcher::SplitList("a;bc;"), (V{"a", "bc"}));
-    EXPECT_EQ(CKeywordMatcher::SplitList("a;b"), (V{"a"}));         // no ';' after b
+    EXPECT_EQ(CKeywordMatcher::SplitList("a;b"), (V{"a"})); // no ';' after b
     EXPECT_EQ(CKeywordMatcher::SplitList("a;;b;"), (V{"a", "", "b"}));
-    EXPECT_EQ(CKeywordMatcher::SplitList(";"), V{});                 // one character left
+    EXPECT_EQ(CKeywordMatcher::SplitList(";"), V{}); // one character left
     EXPECT_EQ(CKeywordMatcher::SplitList("ab"), V{});
 }
 

@@ -200,9 +200,12 @@ TEST(LineEndKeeperDifferential, SmallRandomFilesAndEditsSaveLikeTheReference)
         std::vector<std::string> newLines;
         for (const std::string& strLine : oldLines) {
             switch (random() % 5) {
-            case 0: break;  // deleted
+            case 0: break; // deleted
             case 1: newLines.push_back("edit" + std::to_string(nFresh++)); break;
-            case 2: newLines.push_back("new" + std::to_string(nFresh++)); newLines.push_back(strLine); break;
+            case 2:
+                newLines.push_back("new" + std::to_string(nFresh++));
+                newLines.push_back(strLine);
+                break;
             default: newLines.push_back(strLine); break;
             }
         }

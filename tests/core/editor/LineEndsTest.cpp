@@ -16,7 +16,7 @@ TEST(LineEndsDetect, PureMixedAndEmpty)
     // Most breaks win; a tie goes to the convention met first.
     EXPECT_EQ(CLineEnds::Detect("a\r\nb\nc\nd\r\ne\n", ELineEnd::CrLf), ELineEnd::Lf);
     EXPECT_EQ(CLineEnds::Detect("a\nb\r\n", ELineEnd::CrLf), ELineEnd::Lf);
-    EXPECT_EQ(CLineEnds::Detect("a\r\r\n", ELineEnd::Lf), ELineEnd::Cr);  // lone CR, then CR LF
+    EXPECT_EQ(CLineEnds::Detect("a\r\r\n", ELineEnd::Lf), ELineEnd::Cr); // lone CR, then CR LF
 }
 
 TEST(LineEndsConvert, EveryBreakBecomesCrLfAndBack)

@@ -34,8 +34,8 @@ public:
                 text = Mid(text, removed);
                 m_nScanOffset += removed;
             }
-            while (Find(text, "//") != -1 && Find(text, "//") < Find(text, "{") &&
-                   Find(text, "//") < Find(text, "}") && Find(text, "{") != -1) {
+            while (Find(text, "//") != -1 && Find(text, "//") < Find(text, "{") && Find(text, "//") < Find(text, "}") &&
+                   Find(text, "{") != -1) {
                 const int b = Find(text, "//");
                 const int feed = Find(text, "\n", b);
                 if (feed == -1)
@@ -191,8 +191,7 @@ public:
     {
         m_calls.push_back("Nested|" + c + "|" + n);
     }
-    void AddNestedMember(const std::string&, const std::string& c, const std::string& n,
-                         const std::string& m) override
+    void AddNestedMember(const std::string&, const std::string& c, const std::string& n, const std::string& m) override
     {
         m_calls.push_back("NestedMember|" + c + "|" + n + "|" + m);
     }
@@ -247,10 +246,48 @@ TEST(OutlineDifferential, HandWrittenQuirksMatchTheCopyingScan)
 TEST(OutlineDifferential, GeneratedTextsMatchTheCopyingScan)
 {
     static const std::vector<std::string> pieces = {
-        "{", "{", "{", "}", "}", "}", "(", ")", "/*", "*/", "//", "\r\n", "\r\n", "\n", "\r", "\t", " ", "  ",
-        "    ", "class ", "interface ", "void f", "int g", "x", "a, b", ";", "\"", "/", "*", "throws E ", "new Foo()",
-        "static ", "\v", "public class A extends B ", "subclass ", "f(int a,\r\n int b)", "class A {\r\n",
-        "  void m(int x) {\r\n", "  class B\r\n {", "}\r\n", "h() {", "interface I\r\n extends J {",
+        "{",
+        "{",
+        "{",
+        "}",
+        "}",
+        "}",
+        "(",
+        ")",
+        "/*",
+        "*/",
+        "//",
+        "\r\n",
+        "\r\n",
+        "\n",
+        "\r",
+        "\t",
+        " ",
+        "  ",
+        "    ",
+        "class ",
+        "interface ",
+        "void f",
+        "int g",
+        "x",
+        "a, b",
+        ";",
+        "\"",
+        "/",
+        "*",
+        "throws E ",
+        "new Foo()",
+        "static ",
+        "\v",
+        "public class A extends B ",
+        "subclass ",
+        "f(int a,\r\n int b)",
+        "class A {\r\n",
+        "  void m(int x) {\r\n",
+        "  class B\r\n {",
+        "}\r\n",
+        "h() {",
+        "interface I\r\n extends J {",
     };
     std::mt19937 random(20240611u);
     int nWithEntries = 0;

@@ -22,16 +22,14 @@ public:
     {
         m_calls.push_back("Member " + strPath + " [" + strClass + "] [" + strMember + "]");
     }
-    void AddNestedClass(const std::string& strPath, const std::string& strClass,
-                        const std::string& strNested) override
+    void AddNestedClass(const std::string& strPath, const std::string& strClass, const std::string& strNested) override
     {
         m_calls.push_back("Nested " + strPath + " [" + strClass + "] [" + strNested + "]");
     }
     void AddNestedMember(const std::string& strPath, const std::string& strClass, const std::string& strNested,
                          const std::string& strMember) override
     {
-        m_calls.push_back("NestedMember " + strPath + " [" + strClass + "] [" + strNested + "] [" + strMember +
-                          "]");
+        m_calls.push_back("NestedMember " + strPath + " [" + strClass + "] [" + strNested + "] [" + strMember + "]");
     }
     void UpdateProjectViews() override { m_calls.push_back("Update"); }
 };
@@ -87,20 +85,19 @@ TEST(OutlineScanner, ClassesMembersAndNestedClassesInTextOrder)
 TEST(OutlineScanner, HeadersAreCutToNameAndParameters)
 {
     // "public abstract class Shape extends Base {" is 42 bytes: the next line starts at 44.
-    const std::string text = JoinCrLf({"public abstract class Shape extends Base {",
-                                       "    void paint(Graphics g) throws X {", "    }",
-                                       "    public <T> List<T> get(Map<K, V> m) {", "    }",
-                                       "    Foo f = new Foo() {", "        public void run() {", "        }", "    };",
-                                       "}"});
+    const std::string text =
+        JoinCrLf({"public abstract class Shape extends Base {", "    void paint(Graphics g) throws X {", "    }",
+                  "    public <T> List<T> get(Map<K, V> m) {", "    }", "    Foo f = new Foo() {",
+                  "        public void run() {", "        }", "    };", "}"});
     COutlineScanner scanner;
     scanner.ScanClasses(text);
     const int nGet = static_cast<int>(text.find("    public <T>"));
     const int nFoo = static_cast<int>(text.find("    Foo f"));
     EXPECT_EQ(nGet, 90);
-    EXPECT_EQ(Listed(scanner), (Listing{{"Shape", 0},
-                                        {"Shape.paint(Graphics g)", 44},
-                                        {"Shape.get(Map<K, V> m)", nGet},
-                                        {"Shape.Foo()", nFoo}}));
+    EXPECT_EQ(
+        Listed(scanner),
+        (Listing{
+            {"Shape", 0}, {"Shape.paint(Graphics g)", 44}, {"Shape.get(Map<K, V> m)", nGet}, {"Shape.Foo()", nFoo}}));
 }
 
 TEST(OutlineScanner, DeclarationsOverSeveralLinesStartOnTheirFirstLine)
@@ -125,9 +122,9 @@ TEST(OutlineScanner, LeadingCommentsHideTheirBracesButLiteralsDoNot)
                                            "  void f() {", "  }", "  void g() {", "  }", "}"});
     COutlineScanner scanner;
     scanner.ScanClasses(comments);
-    EXPECT_EQ(Listed(scanner),
-              (Listing{{"A", 0}, {"A.f()", static_cast<int>(comments.find("  void f"))},
-                       {"A.g()", static_cast<int>(comments.find("  void g"))}}));
+    EXPECT_EQ(Listed(scanner), (Listing{{"A", 0},
+                                        {"A.f()", static_cast<int>(comments.find("  void f"))},
+                                        {"A.g()", static_cast<int>(comments.find("  void g"))}}));
 
     // The '{' in the string opens a level that its method's '}' closes: g
     // ends up at depth 3 and is missed.
@@ -159,9 +156,9 @@ TEST(OutlineScanner, ClassKeywordAnywhereAndMembersWithoutClass)
     const int nSub = static_cast<int>(text.find("  void subclass"));
     const int nK = static_cast<int>(text.find("    void k"));
     EXPECT_EQ(Listed(scanner), (Listing{{".f()", 0}, {"I", 15}, {"I.(int", nSub}, {"I.(int.k()", nK}}));
-    EXPECT_EQ(sink.m_calls, (std::vector<std::string>{"Clear P", "Member P [] [f()]", "Class P [I]",
-                                                      "Nested P [I] [(int]", "NestedMember P [I] [(int] [k()]",
-                                                      "Update"}));
+    EXPECT_EQ(sink.m_calls,
+              (std::vector<std::string>{"Clear P", "Member P [] [f()]", "Class P [I]", "Nested P [I] [(int]",
+                                        "NestedMember P [I] [(int] [k()]", "Update"}));
 }
 
 TEST(OutlineScanner, HeadersThatCannotBeReadAddNothing)

@@ -28,7 +28,7 @@ TEST(TextCommandsIndent, IncreaseIndentsFromStartLineToLineBeforeEnd)
     EXPECT_EQ(plan.m_steps, (std::vector<CStep>{{8, 0, "\t"}, {13, 0, "\t"}, {18, 0, "\t"}}));
     EXPECT_EQ(plan.ApplyTo(kSixLines), "l0\r\nl1\r\n\tl2\r\n\tl3\r\n\tl4\r\nl5");
     EXPECT_EQ(plan.m_nSelStart, 8u);
-    EXPECT_EQ(plan.m_nSelEnd, 23u);   // the first offset of line 5
+    EXPECT_EQ(plan.m_nSelEnd, 23u); // the first offset of line 5
     // SPACETABS: each line gets TABWIDTH spaces.
     plan = Commands(3, true).IncreaseIndent(kSixLines, 4, 12);
     EXPECT_EQ(plan.ApplyTo(kSixLines), "l0\r\n   l1\r\n   l2\r\nl3\r\nl4\r\nl5");
@@ -37,18 +37,18 @@ TEST(TextCommandsIndent, IncreaseIndentsFromStartLineToLineBeforeEnd)
 
 TEST(TextCommandsIndent, IncreaseWithEmptySelectionAndOnTheLastLine)
 {
-    CEditPlan plan = Commands(3, false).IncreaseIndent(kSixLines, 13, 13);   // inside line 3
+    CEditPlan plan = Commands(3, false).IncreaseIndent(kSixLines, 13, 13); // inside line 3
     EXPECT_EQ(plan.ApplyTo(kSixLines), "l0\r\nl1\r\nl2\r\n\tl3\r\nl4\r\nl5");
     EXPECT_EQ(plan.m_nSelStart, 12u);
     EXPECT_EQ(plan.m_nSelEnd, 17u);
-    plan = Commands(3, false).IncreaseIndent(kSixLines, 12, 12);             // at line 3's start
+    plan = Commands(3, false).IncreaseIndent(kSixLines, 12, 12); // at line 3's start
     EXPECT_TRUE(plan.m_steps.empty());
     EXPECT_EQ(plan.m_nSelStart, 12u);
     EXPECT_EQ(plan.m_nSelEnd, 12u);
-    plan = Commands(3, false).IncreaseIndent(kSixLines, 17, 22);             // line 4 to text end
+    plan = Commands(3, false).IncreaseIndent(kSixLines, 17, 22); // line 4 to text end
     EXPECT_EQ(plan.ApplyTo(kSixLines), "l0\r\nl1\r\nl2\r\nl3\r\n\tl4\r\n\tl5");
     EXPECT_EQ(plan.m_nSelStart, 16u);
-    EXPECT_EQ(plan.m_nSelEnd, 24u);   // no line after the last: the text's end
+    EXPECT_EQ(plan.m_nSelEnd, 24u); // no line after the last: the text's end
     EXPECT_TRUE(Commands(3, false).IncreaseIndent(kSixLines, 0, 0).m_steps.empty());
 }
 
@@ -59,12 +59,12 @@ TEST(TextCommandsIndent, DecreaseRemovesOneTabOrSpacePerLine)
     EXPECT_EQ(plan.m_steps, (std::vector<CStep>{{0, 1, ""}, {6, 1, ""}}));
     EXPECT_EQ(plan.ApplyTo(strText), "   a\r\nb\r\nc\r\nd");
     EXPECT_EQ(plan.m_nSelStart, 0u);
-    EXPECT_EQ(plan.m_nSelEnd, 11u);   // one before line 3's first offset
-    plan = Commands(3, false).DecreaseIndent(strText, 14, 15);               // last line
+    EXPECT_EQ(plan.m_nSelEnd, 11u);                            // one before line 3's first offset
+    plan = Commands(3, false).DecreaseIndent(strText, 14, 15); // last line
     EXPECT_TRUE(plan.m_steps.empty());
     EXPECT_EQ(plan.m_nSelStart, 14u);
     EXPECT_EQ(plan.m_nSelEnd, 15u);
-    plan = Commands(3, false).DecreaseIndent("x\r\n\ty", 3, 3);             // caret at line start
+    plan = Commands(3, false).DecreaseIndent("x\r\n\ty", 3, 3); // caret at line start
     EXPECT_TRUE(plan.m_steps.empty());
     EXPECT_EQ(plan.m_nSelStart, 3u);
     EXPECT_EQ(plan.m_nSelEnd, 3u);
@@ -90,8 +90,8 @@ TEST(TextCommandsConvert, LinebreaksAndTabs)
 TEST(TextCommandsPlan, ApplyToHandlesOrderedAndUnorderedSteps)
 {
     CEditPlan plan;
-    plan.m_steps = {{1, 1, "XY"}, {4, 0, "-"}, {99, 0, "!"}};   // the last is clipped to the end
+    plan.m_steps = {{1, 1, "XY"}, {4, 0, "-"}, {99, 0, "!"}}; // the last is clipped to the end
     EXPECT_EQ(plan.ApplyTo("abcdef"), "aXYc-def!");
-    plan.m_steps = {{4, 1, ""}, {0, 0, ">"}};                   // out of order
+    plan.m_steps = {{4, 1, ""}, {0, 0, ">"}}; // out of order
     EXPECT_EQ(plan.ApplyTo("abcdef"), ">abcdf");
 }

@@ -19,8 +19,7 @@
 
 namespace {
 
-class AtomicFileTest : public ::testing::Test
-{
+class AtomicFileTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -88,9 +87,9 @@ TEST_F(AtomicFileTest, SavingThroughSymbolicLinksReplacesTheirTarget)
     ASSERT_EQ(::mkdir(Path("real").c_str(), 0755), 0);
     ASSERT_EQ(::mkdir(Path("sub").c_str(), 0755), 0);
     Put(Path("real/P.jpr"), "old");
-    ASSERT_EQ(::symlink("real/P.jpr", Path("link.jpr").c_str()), 0);          // relative
-    ASSERT_EQ(::symlink("link.jpr", Path("chain.jpr").c_str()), 0);           // link to a link
-    ASSERT_EQ(::symlink("../chain.jpr", Path("sub/up.jpr").c_str()), 0);      // relative to its own folder
+    ASSERT_EQ(::symlink("real/P.jpr", Path("link.jpr").c_str()), 0);     // relative
+    ASSERT_EQ(::symlink("link.jpr", Path("chain.jpr").c_str()), 0);      // link to a link
+    ASSERT_EQ(::symlink("../chain.jpr", Path("sub/up.jpr").c_str()), 0); // relative to its own folder
     ASSERT_EQ(::symlink(Path("real/P.jpr").c_str(), Path("abs.jpr").c_str()), 0);
 
     std::string strReason;
@@ -101,8 +100,7 @@ TEST_F(AtomicFileTest, SavingThroughSymbolicLinksReplacesTheirTarget)
     ASSERT_TRUE(CAtomicFile::Replace(Path("abs.jpr"), "three", strReason)) << strReason;
     EXPECT_EQ(Slurp(Path("real/P.jpr")), "three");
 
-    for (const char* szLink : {"link.jpr", "chain.jpr", "sub/up.jpr", "abs.jpr"})
-    {
+    for (const char* szLink : {"link.jpr", "chain.jpr", "sub/up.jpr", "abs.jpr"}) {
         struct stat info {};
         ASSERT_EQ(::lstat(Path(szLink).c_str(), &info), 0);
         EXPECT_TRUE(S_ISLNK(info.st_mode)) << szLink << " is no longer a link";
@@ -129,8 +127,9 @@ TEST_F(AtomicFileTest, ModeOwnerAndGroupCarryOver)
     Put(Path("P.jpr"), "old");
     ASSERT_EQ(::chmod(Path("P.jpr").c_str(), 0640), 0);
     const bool bRoot = ::geteuid() == 0;
-    if (bRoot)
+    if (bRoot) {
         ASSERT_EQ(::chown(Path("P.jpr").c_str(), 4321, 4322), 0);
+    }
     const struct stat before = StatOf(Path("P.jpr"));
 
     std::string strReason;
@@ -139,8 +138,9 @@ TEST_F(AtomicFileTest, ModeOwnerAndGroupCarryOver)
     EXPECT_EQ(after.st_mode & 07777, 0640u);
     EXPECT_EQ(after.st_uid, before.st_uid);
     EXPECT_EQ(after.st_gid, before.st_gid);
-    if (bRoot)
+    if (bRoot) {
         EXPECT_EQ(after.st_uid, 4321u);
+    }
     EXPECT_EQ(Slurp(Path("P.jpr")), "new");
 }
 
@@ -167,8 +167,7 @@ TEST_F(AtomicFileTest, EveryFailingStepLeavesTheOldFileAndNoTemporary)
     const std::string strOld(100000, 'o');
     const std::string strNew(150000, 'n');
     for (EAtomicFileStep eStep : {EAtomicFileStep::OpenTemp, EAtomicFileStep::KeepMode, EAtomicFileStep::Write,
-                                  EAtomicFileStep::Sync, EAtomicFileStep::Rename})
-    {
+                                  EAtomicFileStep::Sync, EAtomicFileStep::Rename}) {
         SCOPED_TRACE(static_cast<int>(eStep));
         Put(Path("P.jpr"), strOld);
         ASSERT_EQ(::chmod(Path("P.jpr").c_str(), 0640), 0);
@@ -190,8 +189,7 @@ TEST_F(AtomicFileTest, EveryFailingStepOfAHardLinkedSaveLeavesBothNamesOld)
     ASSERT_EQ(::link(Path("P.jpr").c_str(), Path("Twin.jpr").c_str()), 0);
     for (EAtomicFileStep eStep :
          {EAtomicFileStep::OpenTemp, EAtomicFileStep::Write, EAtomicFileStep::Sync, EAtomicFileStep::OpenInPlace,
-          EAtomicFileStep::WriteInPlace, EAtomicFileStep::SyncInPlace})
-    {
+          EAtomicFileStep::WriteInPlace, EAtomicFileStep::SyncInPlace}) {
         SCOPED_TRACE(static_cast<int>(eStep));
         CAtomicFileFaults::FailAt(eStep, EIO);
         std::string strReason;
@@ -222,12 +220,10 @@ TEST_F(AtomicFileTest, KilledSavesLeaveOneWholeVersion)
     int nSawA = 0;
     int nSawB = 0;
     int nLeftovers = 0;
-    for (int nRound = 0; nRound < 200; ++nRound)
-    {
+    for (int nRound = 0; nRound < 200; ++nRound) {
         const pid_t pid = ::fork();
         ASSERT_GE(pid, 0);
-        if (pid == 0)
-        {
+        if (pid == 0) {
             std::string strChildReason;
             for (unsigned n = 0;; ++n)
                 CAtomicFile::Replace(strPath, n % 2 == 0 ? strB : strA, strChildReason);
@@ -243,8 +239,7 @@ TEST_F(AtomicFileTest, KilledSavesLeaveOneWholeVersion)
             ++nSawB;
         else
             ADD_FAILURE() << "round " << nRound << ": " << strOnDisk.size() << " bytes, neither version";
-        for (const std::string& strName : Names(m_strDir))
-        {
+        for (const std::string& strName : Names(m_strDir)) {
             if (strName == "Big.jpr")
                 continue;
             ::unlink(Path(strName).c_str());

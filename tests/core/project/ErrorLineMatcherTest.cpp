@@ -8,8 +8,7 @@
 static CJavaFileList MakeFiles(const std::vector<std::string>& paths)
 {
     CJavaFileList files;
-    for (const std::string& strPath : paths)
-    {
+    for (const std::string& strPath : paths) {
         auto pFile = std::make_unique<CJavaFile>();
         pFile->SetPathName(strPath);
         files.Add(std::move(pFile));
@@ -29,7 +28,8 @@ TEST(ErrorLineMatcherLines, LinesEndAtCarriageReturns)
 {
     EXPECT_EQ(*CErrorLineMatcher::LineAt(kJavacOutput, 0), "/tmp/x/Hello.java:5: error: ';' expected");
     EXPECT_EQ(*CErrorLineMatcher::LineAt(kJavacOutput, 2), "             ^");
-    EXPECT_EQ(*CErrorLineMatcher::LineAt(kJavacOutput, 4), "C:\\work\\Util.java:7: warning: [deprecation] show() in Window");
+    EXPECT_EQ(*CErrorLineMatcher::LineAt(kJavacOutput, 4),
+              "C:\\work\\Util.java:7: warning: [deprecation] show() in Window");
     // The last line has no carriage return after it.
     EXPECT_FALSE(CErrorLineMatcher::LineAt(kJavacOutput, 5));
     EXPECT_FALSE(CErrorLineMatcher::LineAt(kJavacOutput, 6));

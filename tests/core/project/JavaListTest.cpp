@@ -36,8 +36,7 @@ TEST(JavaListCapacity, EveryListRefusesThe256thEntry)
     CJavaClassList classes;
     CJavaFileList javaFiles;
     CTarnwickFileList htmlFiles;
-    for (int i = 0; i < 255; ++i)
-    {
+    for (int i = 0; i < 255; ++i) {
         ASSERT_TRUE(classes.Add(NewClass("C" + std::to_string(i))));
         ASSERT_TRUE(javaFiles.Add(NewJavaFile("/p/F" + std::to_string(i) + ".java")));
         ASSERT_TRUE(htmlFiles.Add(NewHtmlFile("/p/H" + std::to_string(i) + ".html")));

@@ -305,7 +305,9 @@ TEST(JavaProjectCoreStorage, BytesFollowTheFileOrder)
     project.SetMainHtmlFile("Hello.html");
     const std::string strBytes = project.WriteBytes();
     ASSERT_EQ(strBytes.size(), 197u + 3 + 2);
-    EXPECT_EQ(strBytes.substr(0x9F), std::string("\x0AHello.java\x0C" "C:\\Work\\Demo\x00\x0AHello.html\x03-ea\x02-g", 1 + 10 + 1 + 12 + 1 + 1 + 10 + 4 + 3));
+    EXPECT_EQ(strBytes.substr(0x9F), std::string("\x0AHello.java\x0C"
+                                                 "C:\\Work\\Demo\x00\x0AHello.html\x03-ea\x02-g",
+                                                 1 + 10 + 1 + 12 + 1 + 1 + 10 + 4 + 3));
 
     CJavaProjectCore loaded;
     std::string strError;
@@ -341,8 +343,7 @@ TEST(JavaProjectCoreStorage, RecordCloseListsAndStoresThePath)
     EXPECT_EQ(std::get<std::string>(*store.Find("OPTIONS", "RECENT0")), "/c/C.jpr");
 }
 
-class JavaProjectCoreFile : public ::testing::Test
-{
+class JavaProjectCoreFile : public ::testing::Test {
 protected:
     void SetUp() override
     {

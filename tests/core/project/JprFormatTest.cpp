@@ -57,11 +57,10 @@ static void FillDemo(CProjectRecord& record)
 static std::string DemoBytes()
 {
     return Bytes({0x01, 0x00, 0x00, 0x00}) + Bytes({0x0A}) + "Hello.java" + Bytes({0x17}) +
-           "C:\\Work\\Demo\\Hello.java" + Bytes({0x15}) + "C:\\Work\\Demo\\Demo.jpr" +
-           Bytes({0x01, 0x00, 0x00, 0x00}) + Bytes({0x01, 0x00}) + Bytes({0x13}) + "main(String args[])" +
-           Bytes({0x00, 0x00, 0x00, 0x00}) + Bytes({0x05}) + "Hello" + Bytes({0x00}) +
-           Bytes({0x01, 0x00, 0x00, 0x00}) + Bytes({0x0A}) + "Hello.html" + Bytes({0x17}) +
-           "C:\\Work\\Demo\\Hello.html" + Bytes({0x15}) + "C:\\Work\\Demo\\Demo.jpr" + Bytes({0x0A}) +
+           "C:\\Work\\Demo\\Hello.java" + Bytes({0x15}) + "C:\\Work\\Demo\\Demo.jpr" + Bytes({0x01, 0x00, 0x00, 0x00}) +
+           Bytes({0x01, 0x00}) + Bytes({0x13}) + "main(String args[])" + Bytes({0x00, 0x00, 0x00, 0x00}) +
+           Bytes({0x05}) + "Hello" + Bytes({0x00}) + Bytes({0x01, 0x00, 0x00, 0x00}) + Bytes({0x0A}) + "Hello.html" +
+           Bytes({0x17}) + "C:\\Work\\Demo\\Hello.html" + Bytes({0x15}) + "C:\\Work\\Demo\\Demo.jpr" + Bytes({0x0A}) +
            "Hello.java" + Bytes({0x0C}) + "C:\\Work\\Demo" + Bytes({0x00}) + Bytes({0x0A}) + "Hello.html" +
            Bytes({0x00, 0x00});
 }
@@ -148,12 +147,10 @@ TEST(JprFormatRead, FileNameIsTakenAsStoredAndReservedSurvives)
 // members, switches and a package.
 static void FillRich(CProjectRecord& record)
 {
-    for (int f = 0; f < 5; ++f)
-    {
+    for (int f = 0; f < 5; ++f) {
         auto pJava = std::make_unique<CJavaFile>("/home/ann/p/P.jpr");
         pJava->SetPathName("/home/ann/p/src/F" + std::to_string(f) + ".java");
-        for (int c = 0; c < 3; ++c)
-        {
+        for (int c = 0; c < 3; ++c) {
             auto pClass = std::make_unique<CJavaClass>();
             pClass->SetName("K" + std::to_string(c));
             for (int m = 0; m < 4; ++m)
@@ -296,8 +293,7 @@ TEST(JprFormatRefusal, NestingDeeperThanTheLimit)
     ASSERT_TRUE(CJprFormat::ReadBytes(NestedChain(255), record, strError));
     const CJavaClass* pClass = record.m_javaFiles.GetAt(0)->GetClasses().GetAt(0);
     int nLevels = 0;
-    while (pClass != nullptr)
-    {
+    while (pClass != nullptr) {
         ++nLevels;
         pClass = pClass->GetNestedClasses().GetAt(0);
     }
@@ -324,8 +320,7 @@ TEST(JprFormatRefusal, BytesAfterTheProjectAreRefused)
     EXPECT_EQ(CJprFormat::WriteBytes(record), std::string(14, '\0'));
 }
 
-class JprFormatFile : public ::testing::Test
-{
+class JprFormatFile : public ::testing::Test {
 protected:
     void SetUp() override
     {

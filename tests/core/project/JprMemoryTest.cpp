@@ -64,8 +64,8 @@ TEST(JprMemory, MillionsOfEmptyMembersCostBoundedMemory)
     std::string strError;
     ASSERT_TRUE(CJprFormat::ReadBytes(strBytes, *pRecord, strError)) << strError;
     const std::size_t nCost = HeapInUse() - nBefore;
-    EXPECT_LE(nCost, Allowance(strBytes.size())) << "the project costs " << nCost << " bytes for a file of "
-                                                 << strBytes.size();
+    EXPECT_LE(nCost, Allowance(strBytes.size()))
+        << "the project costs " << nCost << " bytes for a file of " << strBytes.size();
     const CJavaClass* pClass = pRecord->m_javaFiles.GetAt(0)->GetClasses().GetAt(0);
     EXPECT_EQ(pClass->GetMembers().size(), nMembers);
     EXPECT_EQ(pClass->GetMembers()[nMembers - 1], "");
@@ -83,8 +83,7 @@ TEST(JprMemory, EmptyClassesBeyondTheBudgetAreRefused)
     const std::string strClass = Bytes({0, 0}) + Int32(20) + strNested + Short("");
     auto projectOf = [&strClass](int nFiles) {
         std::string strBytes = Int32(static_cast<std::uint32_t>(nFiles));
-        for (int f = 0; f < nFiles; ++f)
-        {
+        for (int f = 0; f < nFiles; ++f) {
             strBytes += FileHeader(f) + Int32(255);
             for (int c = 0; c < 255; ++c)
                 strBytes += strClass;
@@ -113,26 +112,20 @@ TEST(JprMemory, LargeRealisticProjectsStillLoad)
     // 255 files of 50 classes of 50 members, as in the benchmark, and one of
     // 255 classes each with 3 nested classes and no members.
     CProjectRecord source;
-    for (int f = 0; f < 255; ++f)
-    {
+    for (int f = 0; f < 255; ++f) {
         auto pFile = std::make_unique<CJavaFile>("/w/P.jpr");
         pFile->SetPathName("/w/src/File" + std::to_string(f) + ".java");
         const int nClasses = f == 0 ? 255 : 50;
-        for (int c = 0; c < nClasses; ++c)
-        {
+        for (int c = 0; c < nClasses; ++c) {
             auto pClass = std::make_unique<CJavaClass>();
             pClass->SetName("Class" + std::to_string(c));
-            if (f == 0)
-            {
-                for (int n = 0; n < 3; ++n)
-                {
+            if (f == 0) {
+                for (int n = 0; n < 3; ++n) {
                     auto pNested = std::make_unique<CJavaClass>();
                     pNested->SetName("N" + std::to_string(n));
                     pClass->GetNestedClasses().Add(std::move(pNested));
                 }
-            }
-            else
-            {
+            } else {
                 for (int m = 0; m < 50; ++m)
                     pClass->AddMember("method" + std::to_string(m) + "(String strName, int nCount)");
             }

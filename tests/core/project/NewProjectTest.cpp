@@ -9,8 +9,7 @@
 #include <gtest/gtest.h>
 
 namespace {
-class CNewProjectTest : public ::testing::Test
-{
+class CNewProjectTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -34,13 +33,12 @@ protected:
 TEST(ProjectTemplates, ExactTextsWithPlaceholdersReplaced)
 {
     const std::string strApp = CProjectTemplates::MakeApplicationClass("Hello");
-    EXPECT_EQ(strApp,
-              "import java.awt.*;\nimport java.awt.event.*;\n\npublic class Hello extends Frame\n{\n"
-              "\tpublic Hello()\n\t{\n\t\tthis.addWindowListener\t(new WindowAdapter(){\n"
-              "\t\t\tpublic void windowClosing(WindowEvent e){\n\t\t\t\tdispose();\n\t\t\t\tSystem.exit(0);\n"
-              "\t\t\t}\n\t\t});\n\t}\n\t\n\tpublic static void main(String args[])\n\t{\n"
-              "\t\tSystem.out.println(\"Starting App\");\n\t\tHello f = new Hello();\n"
-              "\t\tf.setSize(100,100);\n\t\tf.show();\n\t}\n}");
+    EXPECT_EQ(strApp, "import java.awt.*;\nimport java.awt.event.*;\n\npublic class Hello extends Frame\n{\n"
+                      "\tpublic Hello()\n\t{\n\t\tthis.addWindowListener\t(new WindowAdapter(){\n"
+                      "\t\t\tpublic void windowClosing(WindowEvent e){\n\t\t\t\tdispose();\n\t\t\t\tSystem.exit(0);\n"
+                      "\t\t\t}\n\t\t});\n\t}\n\t\n\tpublic static void main(String args[])\n\t{\n"
+                      "\t\tSystem.out.println(\"Starting App\");\n\t\tHello f = new Hello();\n"
+                      "\t\tf.setSize(100,100);\n\t\tf.show();\n\t}\n}");
     EXPECT_EQ(CProjectTemplates::MakeAppletClass("Hello"),
               "import java.awt.*;\nimport java.applet.*;\n\npublic class Hello extends Applet\n{\n"
               "\tpublic void paint(Graphics g)\n\t{\n\t\tg.drawString(\"Hello World\", 20, 20);\n\t}\n}\t");
@@ -53,8 +51,7 @@ TEST(ProjectTemplates, ExactTextsWithPlaceholdersReplaced)
 TEST(ProjectTemplates, ReplacementIsPlainAndCaseSensitive)
 {
     EXPECT_EQ(CProjectTemplates::ReplaceAll("aXbXXc", "X", "YY"), "aYYbYYYYc");
-    EXPECT_EQ(CProjectTemplates::ReplaceAll("mainframe MainFrame", "MainFrame", "MainFrameX"),
-              "mainframe MainFrameX");
+    EXPECT_EQ(CProjectTemplates::ReplaceAll("mainframe MainFrame", "MainFrame", "MainFrameX"), "mainframe MainFrameX");
     EXPECT_EQ(CProjectTemplates::ReplaceAll("abc", "", "z"), "abc");
     EXPECT_EQ(CProjectTemplates::MakeAppletClass("MyApplet"), CProjectTemplates::AppletClass);
 }
@@ -77,8 +74,9 @@ TEST_F(CNewProjectTest, ApplicationWritesCrLfSourceAndSavesTheProject)
     CJavaProjectCore project("", "-g");
     std::vector<std::string> opened;
     std::string strError;
-    ASSERT_TRUE(CNewProject::Create(project, ENewProjectType::Application, "Hello", Path("Hello.jpr"),
-                                    [&opened](const std::string& strPath) { opened.push_back(strPath); }, strError));
+    ASSERT_TRUE(CNewProject::Create(
+        project, ENewProjectType::Application, "Hello", Path("Hello.jpr"),
+        [&opened](const std::string& strPath) { opened.push_back(strPath); }, strError));
     EXPECT_EQ(opened, (std::vector<std::string>{Path("Hello.java")}));
     const std::string strSource = Read(Path("Hello.java"));
     std::string strExpected = CProjectTemplates::MakeApplicationClass("Hello");
@@ -111,7 +109,8 @@ TEST_F(CNewProjectTest, AppletAddsThePageAsMainHtmlFile)
     EXPECT_EQ(Read(Path("Hello.java")),
               "import java.awt.*;\r\nimport java.applet.*;\r\n\r\npublic class Hello extends Applet\r\n{\r\n"
               "\tpublic void paint(Graphics g)\r\n\t{\r\n\t\tg.drawString(\"Hello World\", 20, 20);\r\n\t}\r\n}\t");
-    EXPECT_EQ(Read(Path("Example1.html")).substr(0, 56), "<HTML>\r\n\t<HEAD>\r\n\t\t<TITLE>Hello Example1</TITLE>\r\n\t</HEA");
+    EXPECT_EQ(Read(Path("Example1.html")).substr(0, 56),
+              "<HTML>\r\n\t<HEAD>\r\n\t\t<TITLE>Hello Example1</TITLE>\r\n\t</HEA");
     EXPECT_NE(Read(Path("Example1.html")).find("CODE=\"Hello.class\""), std::string::npos);
     EXPECT_EQ(project.GetMainFile(), "Hello.java");
     EXPECT_EQ(project.GetMainHtmlFile(), "Example1.html");
@@ -151,15 +150,15 @@ TEST_F(CNewProjectTest, RefusalsAndFailures)
     EXPECT_EQ(strError, "A class name cannot contain a folder separator.");
     EXPECT_FALSE(std::filesystem::exists(Path("P.jpr")));
 
-    EXPECT_FALSE(CNewProject::Create(project, ENewProjectType::Application, "X", Path("missing/P.jpr"), nullptr,
-                                     strError));
+    EXPECT_FALSE(
+        CNewProject::Create(project, ENewProjectType::Application, "X", Path("missing/P.jpr"), nullptr, strError));
     EXPECT_EQ(strError, "Failed to save document.\n\n" + Path("missing/P.jpr") + ": No such file or directory");
 
     // The project is saved, then the source cannot be written: silent stop.
     std::filesystem::create_directory(Path("Blocked.java"));
     std::filesystem::create_directory(Path("Blocked.java/inner"));
-    EXPECT_FALSE(CNewProject::Create(project, ENewProjectType::Application, "Blocked", Path("B.jpr"), nullptr,
-                                     strError));
+    EXPECT_FALSE(
+        CNewProject::Create(project, ENewProjectType::Application, "Blocked", Path("B.jpr"), nullptr, strError));
     EXPECT_EQ(strError, "");
     EXPECT_TRUE(std::filesystem::exists(Path("B.jpr")));
     EXPECT_EQ(project.GetPathName(), Path("B.jpr"));

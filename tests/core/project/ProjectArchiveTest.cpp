@@ -70,8 +70,7 @@ TEST(ProjectArchiveWrite, CountSwitchesToFourBytesAt65535)
 
 TEST(ProjectArchiveRead, ReadsBackEveryStringForm)
 {
-    for (std::size_t nLength : {0u, 1u, 254u, 255u, 256u, 65533u, 65534u, 65535u, 70000u})
-    {
+    for (std::size_t nLength : {0u, 1u, 254u, 255u, 256u, 65533u, 65534u, 65535u, 70000u}) {
         std::string strText(nLength, 'a');
         if (nLength > 0)
             strText.back() = 'z';
@@ -99,10 +98,9 @@ TEST(ProjectArchiveRead, AcceptsLongerPrefixesThanNeeded)
 TEST(ProjectArchiveRead, Utf16StringsBecomeUtf8)
 {
     // "Hé" + U+1F600 (a surrogate pair) + a lone low surrogate.
-    const std::string strBytes =
-        Bytes({0xFF, 0xFE, 0xFF, 5, 'H', 0, 0xE9, 0, 0x3D, 0xD8, 0x00, 0xDE, 0x00, 0xDC}) +
-        Bytes({0xFF, 0xFE, 0xFF, 0xFF, 0x02, 0x00, 'o', 0, 'k', 0}) +
-        Bytes({0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0x01, 0, 0, 0, 0xAC, 0x20});
+    const std::string strBytes = Bytes({0xFF, 0xFE, 0xFF, 5, 'H', 0, 0xE9, 0, 0x3D, 0xD8, 0x00, 0xDE, 0x00, 0xDC}) +
+                                 Bytes({0xFF, 0xFE, 0xFF, 0xFF, 0x02, 0x00, 'o', 0, 'k', 0}) +
+                                 Bytes({0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0x01, 0, 0, 0, 0xAC, 0x20});
     CProjectArchive ar(strBytes);
     std::string str1, str2, str3;
     ASSERT_TRUE(ar.ReadString(str1));
@@ -117,19 +115,18 @@ TEST(ProjectArchiveRead, Utf16StringsBecomeUtf8)
 TEST(ProjectArchiveRead, RefusesLengthsBeyondTheBytesLeft)
 {
     const std::vector<std::string> cases = {
-        "",                                                    // no prefix at all
-        Bytes({3}) + "ab",                                     // one short
-        Bytes({0xFF}),                                         // cut inside the prefix
-        Bytes({0xFF, 0x00}),                                   //
-        Bytes({0xFF, 0x00, 0x01}) + std::string(255, 'x'),     // 256 wanted
-        Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}),     // 4 GB wanted
-        Bytes({0xFF, 0xFF, 0xFF, 0x00, 0x00}),                 // cut inside the long length
-        Bytes({0xFF, 0xFE, 0xFF, 2, 'a', 0, 'b'}),             // UTF-16 one byte short
-        Bytes({0xFF, 0xFE, 0xFF, 0xFF, 0xFE, 0xFF, 0, 0}),     // marker where a length belongs
+        "",                                                // no prefix at all
+        Bytes({3}) + "ab",                                 // one short
+        Bytes({0xFF}),                                     // cut inside the prefix
+        Bytes({0xFF, 0x00}),                               //
+        Bytes({0xFF, 0x00, 0x01}) + std::string(255, 'x'), // 256 wanted
+        Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}), // 4 GB wanted
+        Bytes({0xFF, 0xFF, 0xFF, 0x00, 0x00}),             // cut inside the long length
+        Bytes({0xFF, 0xFE, 0xFF, 2, 'a', 0, 'b'}),         // UTF-16 one byte short
+        Bytes({0xFF, 0xFE, 0xFF, 0xFF, 0xFE, 0xFF, 0, 0}), // marker where a length belongs
         Bytes({0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F}),
     };
-    for (std::size_t i = 0; i < cases.size(); ++i)
-    {
+    for (std::size_t i = 0; i < cases.size(); ++i) {
         CProjectArchive ar(cases[i]);
         std::string str = "kept";
         EXPECT_FALSE(ar.ReadString(str)) << "case " << i;
@@ -192,8 +189,8 @@ TEST(ProjectArchiveRead, StringArrayCountMustFitTheBytesLeft)
 TEST(ProjectArchiveWrite, SizeOnlyCountsExactlyWhatStoringWrites)
 {
     // Every prefix form: short, 0xFF + 16-bit, 0xFF FFFF + 32-bit lengths and counts.
-    const std::vector<std::string> texts = {"", "a", std::string(254, 'x'), std::string(255, 'y'),
-                                            std::string(65533, 'z'), std::string(65534, 'w')};
+    const std::vector<std::string> texts = {
+        "", "a", std::string(254, 'x'), std::string(255, 'y'), std::string(65533, 'z'), std::string(65534, 'w')};
     CProjectArchive stored;
     CProjectArchive sized(CProjectArchive::EStoring::SizeOnly);
     for (CProjectArchive* pAr : {&stored, &sized}) {
@@ -204,7 +201,7 @@ TEST(ProjectArchiveWrite, SizeOnlyCountsExactlyWhatStoringWrites)
     }
     EXPECT_EQ(stored.GetStoredSize(), stored.GetStoredBytes().size());
     EXPECT_EQ(sized.GetStoredSize(), stored.GetStoredBytes().size());
-    EXPECT_EQ(stored.GetStoredBytes().size(), 4u + 2u + 6u + 2u + (1 + 0) + (1 + 1) + (1 + 254) + (3 + 255) +
-                                                  (3 + 65533) + (7 + 65534));
+    EXPECT_EQ(stored.GetStoredBytes().size(),
+              4u + 2u + 6u + 2u + (1 + 0) + (1 + 1) + (1 + 254) + (3 + 255) + (3 + 65533) + (7 + 65534));
     EXPECT_TRUE(sized.GetStoredBytes().empty());
 }

@@ -43,13 +43,17 @@ TEST(ProjectDump, MovedProjectShowsWhereFilesResolveNow)
     project.SetPathName("/new/P.jpr");
     EXPECT_EQ(CProjectDump::Write(project), "Project: /new/P.jpr\n"
                                             "Java files (1):\n"
-                                            "  A.java  C:\\Old\\A.java  (now /new" + kSep + "A.java)\n"
-                                            "HTML files (1):\n"
-                                            "  A.java  C:\\Old\\A.java  (now /new" + kSep + "A.java)\n"
-                                            "Main Java file: \"\"\n"
-                                            "Main folder: \"\"\n"
-                                            "Main package: \"\"\n"
-                                            "Main HTML file: \"\"\n"
-                                            "Java switches: \"\"\n"
-                                            "Javac switches: \"\"\n");
+                                            "  A.java  C:\\Old\\A.java  (now /new" +
+                                                kSep +
+                                                "A.java)\n"
+                                                "HTML files (1):\n"
+                                                "  A.java  C:\\Old\\A.java  (now /new" +
+                                                kSep +
+                                                "A.java)\n"
+                                                "Main Java file: \"\"\n"
+                                                "Main folder: \"\"\n"
+                                                "Main package: \"\"\n"
+                                                "Main HTML file: \"\"\n"
+                                                "Java switches: \"\"\n"
+                                                "Javac switches: \"\"\n");
 }

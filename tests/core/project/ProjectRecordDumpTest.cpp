@@ -61,7 +61,10 @@ TEST(ProjectRecordDump, QuoteEscapesEveryAmbiguousByte)
     EXPECT_EQ(CProjectRecordDump::Quote("a b~"), "\"a b~\"");
     EXPECT_EQ(CProjectRecordDump::Quote("\"q\" \\"), "\"\\\"q\\\" \\\\\"");
     EXPECT_EQ(CProjectRecordDump::Quote("\a\b\t\n\v\f\r"), "\"\\a\\b\\t\\n\\v\\f\\r\"");
-    EXPECT_EQ(CProjectRecordDump::Quote(std::string("\0" "1", 2)), "\"\\0001\"");
+    EXPECT_EQ(CProjectRecordDump::Quote(std::string("\0"
+                                                    "1",
+                                                    2)),
+              "\"\\0001\"");
     EXPECT_EQ(CProjectRecordDump::Quote("\x1b\x7f\xc3\xa9"), "\"\\033\\177\\303\\251\"");
 }
 
@@ -69,12 +72,12 @@ TEST(ClassListing, ListsClassesAsProjectShowDoes)
 {
     const CProjectRecord record = NestedRecord();
     EXPECT_EQ(CClassListing::Write(record.m_javaFiles.GetAt(0)->GetClasses(), "    "), "    class A\n"
-                                                                                     "      f(int x)\n"
-                                                                                     "      h()\n"
-                                                                                     "      class B\n"
-                                                                                     "        g()\n"
-                                                                                     "        class D\n"
-                                                                                     "    class C\n");
+                                                                                       "      f(int x)\n"
+                                                                                       "      h()\n"
+                                                                                       "      class B\n"
+                                                                                       "        g()\n"
+                                                                                       "        class D\n"
+                                                                                       "    class C\n");
     EXPECT_EQ(CClassListing::Write(CJavaClassList(), ""), "");
 }
 

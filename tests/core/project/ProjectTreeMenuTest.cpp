@@ -12,8 +12,7 @@ std::vector<std::string> Texts(const std::vector<CProjectTreeMenu::CEntry>& entr
     return texts;
 }
 
-class ProjectTreeMenuEntries : public ::testing::Test
-{
+class ProjectTreeMenuEntries : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -51,7 +50,7 @@ TEST_F(ProjectTreeMenuEntries, HtmlFileMenu)
 
 TEST_F(ProjectTreeMenuEntries, ClassOrMemberMenu)
 {
-    EXPECT_EQ(Texts(CProjectTreeMenu::EntriesFor(m_project, "Main")),
-              (std::vector<std::string>{"32800 Open", "0 ", "32771 Add Java Source Files...",
-                                        "32796 Add HTML File..."}));
+    EXPECT_EQ(
+        Texts(CProjectTreeMenu::EntriesFor(m_project, "Main")),
+        (std::vector<std::string>{"32800 Open", "0 ", "32771 Add Java Source Files...", "32796 Add HTML File..."}));
 }

@@ -17,8 +17,7 @@
 namespace {
 // A tree control in memory: owning nodes, a caret, and counts of the changes
 // made, so a test sees both the result and how much the merge touched.
-class CMemoryTree : public IProjectTreeNodes
-{
+class CMemoryTree : public IProjectTreeNodes {
 public:
     struct CNode {
         std::string m_strText;
@@ -124,8 +123,7 @@ using Lines = std::vector<std::string>;
 
 // A project with Shapes.java (classes Square and Circle) and Util.java (no
 // classes) and a page.
-class ProjectTreeMerge : public ::testing::Test
-{
+class ProjectTreeMerge : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -153,17 +151,9 @@ TEST_F(ProjectTreeMerge, FirstBuildSortsEveryLevelAndMarksExpandableItems)
 {
     m_project.SetMainFile("Util.java");
     Rebuild();
-    EXPECT_EQ(m_tree.Dump(), (Lines{"index.html 4/5",
-                                    "Shapes.java 0/1 +",
-                                    "  Circle 6/7 +",
-                                    "    Centre 6/7 +",
-                                    "      x 8/9",
-                                    "      y 8/9",
-                                    "    radius 8/9",
-                                    "  Square 6/7 +",
-                                    "    area() 8/9",
-                                    "    side 8/9",
-                                    "Util.java 2/3 +"}));
+    EXPECT_EQ(m_tree.Dump(), (Lines{"index.html 4/5", "Shapes.java 0/1 +", "  Circle 6/7 +", "    Centre 6/7 +",
+                                    "      x 8/9", "      y 8/9", "    radius 8/9", "  Square 6/7 +", "    area() 8/9",
+                                    "    side 8/9", "Util.java 2/3 +"}));
     EXPECT_EQ(m_tree.m_nInserted, 11);
     EXPECT_EQ(m_tree.m_nDeleted, 0);
 }
@@ -199,8 +189,8 @@ TEST_F(ProjectTreeMerge, RescanThatDropsAClassRemovesItWithItsMembers)
     m_project.AddClass("/src/Shapes.java", "Square");
     m_project.AddMember("/src/Shapes.java", "Square", "side");
     Rebuild();
-    EXPECT_EQ(m_tree.Dump(), (Lines{"index.html 4/5", "Shapes.java 0/1 +", "  Square 6/7 +", "    side 8/9",
-                                    "Util.java 0/1 +"}));
+    EXPECT_EQ(m_tree.Dump(),
+              (Lines{"index.html 4/5", "Shapes.java 0/1 +", "  Square 6/7 +", "    side 8/9", "Util.java 0/1 +"}));
     // Circle with its three items below it is one deletion, area() another.
     EXPECT_EQ(m_tree.m_nDeleted, 2);
 }
@@ -278,8 +268,7 @@ TEST(ProjectTreeOrder, AlphabeticalWithoutRegardToCase)
 namespace {
 // The memory tree with merge stamps, counting the texts read below the root
 // items, so a test sees which files a rebuild left alone.
-class CStampedTree : public CMemoryTree
-{
+class CStampedTree : public CMemoryTree {
 public:
     std::string GetText(Item pItem) override
     {
@@ -314,8 +303,7 @@ private:
 
 // The project of ProjectTreeMerge shown in a tree that keeps stamps, next to
 // one that keeps none: both must always show the same.
-class ProjectTreeStamps : public ::testing::Test
-{
+class ProjectTreeStamps : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -409,17 +397,9 @@ TEST_F(ProjectTreeStamps, ChangedFileIsMergedAndPrunedInFull)
     Rebuild();
     IProjectTreeNodes::Item pSide = m_stamped.Find({"Shapes.java", "Square", "side"});
     ScanShapes(true);
-    EXPECT_EQ(Rebuild(), (Lines{"index.html 4/5",
-                                "Shapes.java 0/1 +",
-                                "  Square 6/7 +",
-                                "    area() 8/9",
-                                "    Centre 6/7 +",
-                                "      y 8/9",
-                                "    scale(int n) 8/9",
-                                "    side 8/9",
-                                "Util.java 0/1 +",
-                                "  Strings 6/7 +",
-                                "    trim(String s) 8/9"}));
+    EXPECT_EQ(Rebuild(), (Lines{"index.html 4/5", "Shapes.java 0/1 +", "  Square 6/7 +", "    area() 8/9",
+                                "    Centre 6/7 +", "      y 8/9", "    scale(int n) 8/9", "    side 8/9",
+                                "Util.java 0/1 +", "  Strings 6/7 +", "    trim(String s) 8/9"}));
     // Surviving items are the same items.
     EXPECT_EQ(m_stamped.Find({"Shapes.java", "Square", "side"}), pSide);
     EXPECT_TRUE(m_stamped.IsStamped("Shapes.java"));

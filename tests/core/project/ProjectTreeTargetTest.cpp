@@ -93,7 +93,8 @@ TEST(ProjectTreeTarget, AMemberIsFoundUnderItsClass)
     const CProjectTreeTarget answer = CProjectTreeTarget::Resolve(project, {"Shapes.java", "Shape", "area()"});
     EXPECT_EQ(answer.m_eKind, EKind::Outline);
     EXPECT_EQ(answer.m_strText, "area()");
-    EXPECT_EQ(Tries(answer), (CTexts{"/p/src/Shapes.java|Shape.area()", "/p/src/Shapes.java|Shapes.java.Shape.area()"}));
+    EXPECT_EQ(Tries(answer),
+              (CTexts{"/p/src/Shapes.java|Shape.area()", "/p/src/Shapes.java|Shapes.java.Shape.area()"}));
 }
 
 TEST(ProjectTreeTarget, NestedClassesAndTheirMembersGoThroughTheOuterClass)
@@ -102,7 +103,8 @@ TEST(ProjectTreeTarget, NestedClassesAndTheirMembersGoThroughTheOuterClass)
     // The nested class is no class of its own: it is a member of Shape.
     CProjectTreeTarget answer = CProjectTreeTarget::Resolve(project, {"Shapes.java", "Shape", "Corner"});
     EXPECT_EQ(answer.m_eKind, EKind::Outline);
-    EXPECT_EQ(Tries(answer), (CTexts{"/p/src/Shapes.java|Shape.Corner", "/p/src/Shapes.java|Shapes.java.Shape.Corner"}));
+    EXPECT_EQ(Tries(answer),
+              (CTexts{"/p/src/Shapes.java|Shape.Corner", "/p/src/Shapes.java|Shapes.java.Shape.Corner"}));
 
     answer = CProjectTreeTarget::Resolve(project, {"Shapes.java", "Shape", "Corner", "x()"});
     EXPECT_EQ(Tries(answer), (CTexts{"/p/src/Shapes.java|Corner.x()", "/p/src/Shapes.java|Shape.Corner.x()"}));

@@ -59,9 +59,8 @@ protected:
 TEST_F(JdkOnPosix, JavaHomeComesFirstWhenItHoldsJavac)
 {
     std::string strHome = (m_root / "jdk-home").string();
-    EXPECT_EQ(CJdkLocator::FromEnvironment(Environment({{"JAVA_HOME", strHome + "/"},
-                                                         {"PATH", (m_root / "usr-bin").string()}}),
-                                           "/fallback"),
+    EXPECT_EQ(CJdkLocator::FromEnvironment(
+                  Environment({{"JAVA_HOME", strHome + "/"}, {"PATH", (m_root / "usr-bin").string()}}), "/fallback"),
               strHome);
 }
 

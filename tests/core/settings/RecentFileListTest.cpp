@@ -38,10 +38,9 @@ TEST(RecentFileList, LoadReadsTheEightSlotsInOrderAndSkipsEmptyOnes)
     CRecentFileList list;
     list.Load(store);
     EXPECT_EQ(list.Files(), (CPaths{"/a/A.java", "/c/C.java", "/h/H.java"}));
-    EXPECT_EQ(store.ReadLog(),
-              (CPaths{"Recent File List/File1", "Recent File List/File2", "Recent File List/File3",
-                      "Recent File List/File4", "Recent File List/File5", "Recent File List/File6",
-                      "Recent File List/File7", "Recent File List/File8"}));
+    EXPECT_EQ(store.ReadLog(), (CPaths{"Recent File List/File1", "Recent File List/File2", "Recent File List/File3",
+                                       "Recent File List/File4", "Recent File List/File5", "Recent File List/File6",
+                                       "Recent File List/File7", "Recent File List/File8"}));
 }
 
 TEST(RecentFileList, AddMovesToTheFrontWithoutDuplicatesAndKeepsEight)
@@ -98,8 +97,7 @@ TEST(RecentFileList, SaveEmptiesTheSlotsPastTheListSoTheyReadBackAbsent)
     EXPECT_EQ(Stored(store, 1), "/a");
     EXPECT_EQ(Stored(store, 2), "/c");
     EXPECT_EQ(Stored(store, 3), "");
-    EXPECT_EQ(store.WriteLog(),
-              (CPaths{"Recent File List/File1", "Recent File List/File2", "Recent File List/File3"}));
+    EXPECT_EQ(store.WriteLog(), (CPaths{"Recent File List/File1", "Recent File List/File2", "Recent File List/File3"}));
     EXPECT_EQ(Reloaded(store), (CPaths{"/a", "/c"}));
 
     CRecentFileList empty;

@@ -11,37 +11,37 @@ static CWords Split(const std::string& strText)
 
 TEST(ToolsCommandLineSplitter, BlanksAndTabsSeparateWords)
 {
-    EXPECT_EQ(Split(""), CWords {});
-    EXPECT_EQ(Split("   \t "), CWords {});
-    EXPECT_EQ(Split("-g"), CWords { "-g" });
-    EXPECT_EQ(Split("  -g   -deprecation\t-O  "), (CWords { "-g", "-deprecation", "-O" }));
-    EXPECT_EQ(Split("x y"), (CWords { "x", "y" }));
+    EXPECT_EQ(Split(""), CWords{});
+    EXPECT_EQ(Split("   \t "), CWords{});
+    EXPECT_EQ(Split("-g"), CWords{"-g"});
+    EXPECT_EQ(Split("  -g   -deprecation\t-O  "), (CWords{"-g", "-deprecation", "-O"}));
+    EXPECT_EQ(Split("x y"), (CWords{"x", "y"}));
 }
 
 TEST(ToolsCommandLineSplitter, QuotesGroupBlanks)
 {
-    EXPECT_EQ(Split("\"abc\" d e"), (CWords { "abc", "d", "e" }));
-    EXPECT_EQ(Split("-classpath \"C:\\My Files\\lib\" Main"), (CWords { "-classpath", "C:\\My Files\\lib", "Main" }));
-    EXPECT_EQ(Split("a\"b c\"d"), (CWords { "ab cd" }));
+    EXPECT_EQ(Split("\"abc\" d e"), (CWords{"abc", "d", "e"}));
+    EXPECT_EQ(Split("-classpath \"C:\\My Files\\lib\" Main"), (CWords{"-classpath", "C:\\My Files\\lib", "Main"}));
+    EXPECT_EQ(Split("a\"b c\"d"), (CWords{"ab cd"}));
     // An unterminated quote runs to the end.
-    EXPECT_EQ(Split("\"one two"), (CWords { "one two" }));
+    EXPECT_EQ(Split("\"one two"), (CWords{"one two"}));
     // Empty quotes make an empty word.
-    EXPECT_EQ(Split("a \"\" b"), (CWords { "a", "", "b" }));
-    EXPECT_EQ(Split("\"\""), (CWords { "" }));
+    EXPECT_EQ(Split("a \"\" b"), (CWords{"a", "", "b"}));
+    EXPECT_EQ(Split("\"\""), (CWords{""}));
 }
 
 TEST(ToolsCommandLineSplitter, DoubledQuoteInsideQuotesIsALiteralQuote)
 {
-    EXPECT_EQ(Split("a\"b\"\" c d"), (CWords { "ab\" c d" }));
-    EXPECT_EQ(Split("\"say \"\"hi\"\"\" x"), (CWords { "say \"hi\"", "x" }));
+    EXPECT_EQ(Split("a\"b\"\" c d"), (CWords{"ab\" c d"}));
+    EXPECT_EQ(Split("\"say \"\"hi\"\"\" x"), (CWords{"say \"hi\"", "x"}));
 }
 
 TEST(ToolsCommandLineSplitter, BackslashesCountOnlyBeforeQuotes)
 {
-    EXPECT_EQ(Split("a\\\\b d\"e f\"g h"), (CWords { "a\\\\b", "de fg", "h" }));
-    EXPECT_EQ(Split("a\\\\\\\"b c d"), (CWords { "a\\\"b", "c", "d" }));
-    EXPECT_EQ(Split("a\\\\\\\\\"b c\" d e"), (CWords { "a\\\\b c", "d", "e" }));
-    EXPECT_EQ(Split("\\\"x\\\""), (CWords { "\"x\"" }));
-    EXPECT_EQ(Split("C:\\dir\\ end\\"), (CWords { "C:\\dir\\", "end\\" }));
-    EXPECT_EQ(Split("\"C:\\dir\\\\\" next"), (CWords { "C:\\dir\\", "next" }));
+    EXPECT_EQ(Split("a\\\\b d\"e f\"g h"), (CWords{"a\\\\b", "de fg", "h"}));
+    EXPECT_EQ(Split("a\\\\\\\"b c d"), (CWords{"a\\\"b", "c", "d"}));
+    EXPECT_EQ(Split("a\\\\\\\\\"b c\" d e"), (CWords{"a\\\\b c", "d", "e"}));
+    EXPECT_EQ(Split("\\\"x\\\""), (CWords{"\"x\""}));
+    EXPECT_EQ(Split("C:\\dir\\ end\\"), (CWords{"C:\\dir\\", "end\\"}));
+    EXPECT_EQ(Split("\"C:\\dir\\\\\" next"), (CWords{"C:\\dir\\", "next"}));
 }

@@ -50,13 +50,12 @@ static bool WaitForFile(const std::string& strPath)
 TEST(ToolsConsoleLauncher, TerminalArgsRunAFixedScriptWithTheWordsAsParameters)
 {
     const std::string strScript = CConsoleLauncher::kWaitScript;
-    const CWords vecWords { "java", "-cp", "a b", "Hello" };
+    const CWords vecWords{"java", "-cp", "a b", "Hello"};
     EXPECT_EQ(CConsoleLauncher::BuildTerminalArgs("/usr/bin/xterm", "/jdk/bin/java", vecWords, "/w d"),
-              (CWords { "/usr/bin/xterm", "-e", "/bin/sh", "-c", strScript, "tarnwick", "/w d", "/jdk/bin/java", "-cp",
-                        "a b", "Hello" }));
-    EXPECT_EQ(CConsoleLauncher::BuildTerminalArgs("/usr/bin/gnome-terminal", "/jdk/bin/java", { "java" }, "/w"),
-              (CWords { "/usr/bin/gnome-terminal", "--", "/bin/sh", "-c", strScript, "tarnwick", "/w",
-                        "/jdk/bin/java" }));
+              (CWords{"/usr/bin/xterm", "-e", "/bin/sh", "-c", strScript, "tarnwick", "/w d", "/jdk/bin/java", "-cp",
+                      "a b", "Hello"}));
+    EXPECT_EQ(CConsoleLauncher::BuildTerminalArgs("/usr/bin/gnome-terminal", "/jdk/bin/java", {"java"}, "/w"),
+              (CWords{"/usr/bin/gnome-terminal", "--", "/bin/sh", "-c", strScript, "tarnwick", "/w", "/jdk/bin/java"}));
     EXPECT_EQ(CConsoleLauncher::BuildTerminalArgs("/usr/bin/xfce4-terminal", "/j/java", {}, "")[1], "-x");
     EXPECT_EQ(CConsoleLauncher::BuildTerminalArgs("/usr/bin/xfce4-terminal", "/j/java", {}, "")[6], ".");
     EXPECT_EQ(CConsoleLauncher::BuildTerminalArgs("konsole", "/j/java", {}, "/w")[1], "-e");
@@ -99,8 +98,8 @@ TEST(ToolsConsoleLauncher, LaunchRunsTheToolInItsFolderThroughTheTerminal)
     CScratchFolder folder;
     ASSERT_FALSE(folder.Path().empty());
     folder.Write("fake-term",
-                 "#!/bin/sh\nprintf '%s\\n' \"$1\" \"$2\" \"$5\" > \"" + folder.File("term-args.txt")
-                     + "\"\nshift\nexec \"$@\" > /dev/null 2>&1\n",
+                 "#!/bin/sh\nprintf '%s\\n' \"$1\" \"$2\" \"$5\" > \"" + folder.File("term-args.txt") +
+                     "\"\nshift\nexec \"$@\" > /dev/null 2>&1\n",
                  true);
     CScopedEnv terminal("TERMINAL", folder.File("fake-term").c_str());
 

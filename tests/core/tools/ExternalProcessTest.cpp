@@ -71,14 +71,15 @@ TEST(ToolsExternalProcess, OutputEndsWithExitCodeAndVerdict)
 TEST(ToolsExternalProcess, OutputAndErrorShareOnePipeAndInputIsEmpty)
 {
     CExternalProcess runner;
-    EXPECT_EQ(RunShellCaptured(runner, "printf out; printf err >&2; printf more"), "outerrmoreExit code: 0\r\nNo Errors");
+    EXPECT_EQ(RunShellCaptured(runner, "printf out; printf err >&2; printf more"),
+              "outerrmoreExit code: 0\r\nNo Errors");
     EXPECT_EQ(RunShellCaptured(runner, "cat; read x || printf 'no input\\n'"), "no input\r\nExit code: 0\r\nNo Errors");
 }
 
 TEST(ToolsExternalProcess, LineEndsAndZeroBytesAcrossReads)
 {
     CExternalProcess runner;
-    ASSERT_TRUE(runner.Start("/bin/sh", { "sh", "-c", "printf 'a\\r'; sleep 0.3; printf '\\nb'" }, ""));
+    ASSERT_TRUE(runner.Start("/bin/sh", {"sh", "-c", "printf 'a\\r'; sleep 0.3; printf '\\nb'"}, ""));
     ASSERT_TRUE(WaitForOutputContaining(runner, "a\r"));
     EXPECT_EQ(runner.GetOutput(), "a\r"); // the CR arrived alone
     ASSERT_TRUE(WaitForCapturedRun(runner));
@@ -90,8 +91,8 @@ TEST(ToolsExternalProcess, LineEndsAndZeroBytesAcrossReads)
 TEST(ToolsExternalProcess, LongOutputArrivesWhole)
 {
     CExternalProcess runner;
-    const std::string strOutput = RunShellCaptured(runner,
-        "i=0; while [ $i -lt 20000 ]; do echo 123456789; i=$((i+1)); done");
+    const std::string strOutput =
+        RunShellCaptured(runner, "i=0; while [ $i -lt 20000 ]; do echo 123456789; i=$((i+1)); done");
     std::string strExpected;
     for (int i = 0; i < 20000; ++i)
         strExpected += "123456789\r\n";
@@ -126,16 +127,15 @@ TEST(ToolsExternalProcess, ToolRunsInItsFolderWithTheGivenWords)
     cmd.AddPattern("*.none");
     ASSERT_TRUE(runner.Start(cmd));
     ASSERT_TRUE(WaitForCapturedRun(runner));
-    EXPECT_EQ(runner.GetOutput(),
-              "[a][b c][d\"e][x y][1.txt][2.txt][*.none]Exit code: 0\r\nNo Errors");
+    EXPECT_EQ(runner.GetOutput(), "[a][b c][d\"e][x y][1.txt][2.txt][*.none]Exit code: 0\r\nNo Errors");
 }
 
 TEST(ToolsExternalProcess, OneCapturedRunAtATime)
 {
     CExternalProcess runner;
-    ASSERT_TRUE(runner.Start("/bin/sh", { "sh", "-c", "printf first; exec sleep 10" }, ""));
+    ASSERT_TRUE(runner.Start("/bin/sh", {"sh", "-c", "printf first; exec sleep 10"}, ""));
     ASSERT_TRUE(WaitForOutputContaining(runner, "first"));
-    EXPECT_FALSE(runner.Start("/bin/sh", { "sh", "-c", "printf second" }, ""));
+    EXPECT_FALSE(runner.Start("/bin/sh", {"sh", "-c", "printf second"}, ""));
     CToolCommand cmdTrue;
     cmdTrue.m_strProgram = "/bin/true";
     EXPECT_FALSE(CToolLauncher::StartToolProcess(runner, cmdTrue));
@@ -157,8 +157,7 @@ TEST(ToolsExternalProcess, OneCapturedRunAtATime)
 TEST(ToolsExternalProcess, TerminateStopsTheWholeProcessGroup)
 {
     CExternalProcess runner;
-    ASSERT_TRUE(runner.Start(
-        "/bin/sh", { "sh", "-c", "sleep 30 & echo $!; sleep 30 & echo $!; echo ready; wait" }, ""));
+    ASSERT_TRUE(runner.Start("/bin/sh", {"sh", "-c", "sleep 30 & echo $!; sleep 30 & echo $!; echo ready; wait"}, ""));
     ASSERT_TRUE(WaitForOutputContaining(runner, "ready\r\n"));
     std::istringstream pids(runner.GetOutput());
     pid_t pidFirst = 0;
@@ -177,12 +176,12 @@ TEST(ToolsExternalProcess, TerminateStopsTheWholeProcessGroup)
     EXPECT_TRUE(WaitForProcessEnd(pidSecond));
 }
 
-
 TEST(ToolsExternalProcess, ToolThatClosesItsOutputButRunsOnIsStillActive)
 {
     CExternalProcess runner;
     const auto tpStart = CClock::now();
-    EXPECT_EQ(RunShellCaptured(runner, "printf x; exec >&- 2>&-; sleep 1"), "xExit code: 259\r\nError - process still active!");
+    EXPECT_EQ(RunShellCaptured(runner, "printf x; exec >&- 2>&-; sleep 1"),
+              "xExit code: 259\r\nError - process still active!");
     EXPECT_GE(CClock::now() - tpStart, CExternalProcess::kExitGrace);
 }
 
@@ -195,11 +194,11 @@ TEST(ToolsExternalProcess, ToolsThatCannotStartAreRefused)
     const std::size_t nFds = CountOpenFds();
 
     EXPECT_EQ(RunShellCaptured(runner, "printf old"), "oldExit code: 0\r\nNo Errors");
-    EXPECT_FALSE(runner.Start("/no/such/jdk/bin/javac", { "javac", "A.java" }, ""));
+    EXPECT_FALSE(runner.Start("/no/such/jdk/bin/javac", {"javac", "A.java"}, ""));
     EXPECT_FALSE(runner.IsRunning());
     EXPECT_EQ(runner.GetOutput(), ""); // a new start clears the last run's text
     EXPECT_FALSE(runner.Start(folder.File("not-executable"), {}, ""));
-    EXPECT_FALSE(runner.Start("/bin/sh", { "sh", "-c", "true" }, folder.File("no such folder")));
+    EXPECT_FALSE(runner.Start("/bin/sh", {"sh", "-c", "true"}, folder.File("no such folder")));
     EXPECT_FALSE(runner.Start("", {}, ""));
     EXPECT_FALSE(runner.IsRunning());
 
@@ -262,14 +261,12 @@ TEST(ToolsExternalProcess, FiveHundredStartsAndStopsLeaveNothingBehind)
     for (int nCycle = 0; nCycle < 500; ++nCycle) {
         if (nCycle % 2 == 0) {
             // Stopped by the user while it runs, with a child of its own.
-            ASSERT_TRUE(runner.Start("/bin/sh", { "sh", "-c", "sleep 30 & echo $!; wait" }, ""))
-                << "cycle " << nCycle;
+            ASSERT_TRUE(runner.Start("/bin/sh", {"sh", "-c", "sleep 30 & echo $!; wait"}, "")) << "cycle " << nCycle;
             ASSERT_TRUE(WaitForOutputContaining(runner, "\r\n")) << "cycle " << nCycle;
             const pid_t pidChild = static_cast<pid_t>(std::stol(runner.GetOutput()));
             runner.Terminate(CExternalProcess::kUserStopCode);
             ASSERT_TRUE(WaitForCapturedRun(runner, std::chrono::seconds(5))) << "cycle " << nCycle;
-            ASSERT_EQ(runner.GetOutput(),
-                      std::to_string(pidChild) + "\r\nExit code: 11\r\nProcess terminated by user.")
+            ASSERT_EQ(runner.GetOutput(), std::to_string(pidChild) + "\r\nExit code: 11\r\nProcess terminated by user.")
                 << "cycle " << nCycle;
             ASSERT_TRUE(WaitForProcessEnd(pidChild)) << "the tool's child outlived it, cycle " << nCycle;
         } else {
@@ -302,8 +299,7 @@ TEST(ToolsExternalProcess, OutputLimitIsTheCallersAndTailsCountDroppedBytes)
 {
     CExternalProcess runner;
     // 2 MB of ten-byte lines, grown to 2.2 MB by the line ends, into 1 MB.
-    ASSERT_TRUE(runner.Start("/bin/sh", { "sh", "-c", "yes 123456789 | head -c 2097152" }, "",
-                                        std::size_t(1) << 20));
+    ASSERT_TRUE(runner.Start("/bin/sh", {"sh", "-c", "yes 123456789 | head -c 2097152"}, "", std::size_t(1) << 20));
     ASSERT_TRUE(WaitForCapturedRun(runner));
     const std::string strOutput = runner.GetOutput();
     const std::string strEnd = "123456789\r\n12Exit code: 0\r\nNo Errors"; // 2097152 = 209715 lines and "12"
@@ -325,16 +321,16 @@ TEST(ToolsExternalProcess, TwoRunnersRunAtOnceEachWithItsOwnOutputAndCode)
     ASSERT_FALSE(folder.Path().empty());
     CExternalProcess first;
     CExternalProcess second;
-    ASSERT_TRUE(first.Start("/bin/sh", { "sh", "-c", "echo first; exec sleep 30" }, ""));
-    ASSERT_TRUE(second.Start(
-        "/bin/sh", { "sh", "-c", "echo second; while [ ! -e go ]; do sleep 0.01; done; printf more; exit 5" },
-        folder.Path()));
+    ASSERT_TRUE(first.Start("/bin/sh", {"sh", "-c", "echo first; exec sleep 30"}, ""));
+    ASSERT_TRUE(second.Start("/bin/sh",
+                             {"sh", "-c", "echo second; while [ ! -e go ]; do sleep 0.01; done; printf more; exit 5"},
+                             folder.Path()));
     ASSERT_TRUE(WaitForOutputContaining(first, "\r\n"));
     ASSERT_TRUE(WaitForOutputContaining(second, "\r\n"));
     EXPECT_EQ(first.GetOutput(), "first\r\n");
     EXPECT_EQ(second.GetOutput(), "second\r\n");
     // Each refuses a second run only while its own goes.
-    EXPECT_FALSE(first.Start("/bin/sh", { "sh", "-c", "printf third" }, ""));
+    EXPECT_FALSE(first.Start("/bin/sh", {"sh", "-c", "printf third"}, ""));
     EXPECT_EQ(first.GetOutput(), "first\r\n");
 
     // Stopping one leaves the other running.
@@ -376,7 +372,7 @@ TEST(ToolsExternalProcess, DestroyingARunnerStopsItsToolAndEndsItsReader)
         CClock::time_point tpDestroy;
         {
             CExternalProcess runner;
-            ASSERT_TRUE(runner.Start("/bin/sh", { "sh", "-c", szScript }, ""));
+            ASSERT_TRUE(runner.Start("/bin/sh", {"sh", "-c", szScript}, ""));
             ASSERT_TRUE(WaitForOutputContaining(runner, "ready\r\n"));
             std::istringstream pids(runner.GetOutput());
             pids >> pidTool >> pidChild;
@@ -421,8 +417,8 @@ protected:
 
 TEST_F(ToolsExternalProcessLeftovers, TerminateForcesToolsThatIgnoreTheRequest)
 {
-    ASSERT_TRUE(m_runner.Start(
-        "/bin/sh", { "sh", "-c", "echo $$; trap '' TERM; echo ready; while :; do sleep 0.05; done" }, ""));
+    ASSERT_TRUE(
+        m_runner.Start("/bin/sh", {"sh", "-c", "echo $$; trap '' TERM; echo ready; while :; do sleep 0.05; done"}, ""));
     ASSERT_TRUE(WaitForOutputContaining(m_runner, "ready\r\n"));
     const pid_t pidTool = KillAtEnd();
     ASSERT_GT(pidTool, 0);
@@ -439,8 +435,8 @@ TEST_F(ToolsExternalProcessLeftovers, StopEndsTheRunThoughADaemonHoldsTheOutput)
 {
     // The daemon leads a session of its own, out of reach of the group stop,
     // and keeps the write end of the pipe.
-    ASSERT_TRUE(m_runner.Start(
-        "/bin/sh", { "sh", "-c", "setsid sleep 600 & echo $!; echo ready; while :; do sleep 1; done" }, ""));
+    ASSERT_TRUE(m_runner.Start("/bin/sh",
+                               {"sh", "-c", "setsid sleep 600 & echo $!; echo ready; while :; do sleep 1; done"}, ""));
     ASSERT_TRUE(WaitForOutputContaining(m_runner, "ready\r\n"));
     const pid_t pidDaemon = KillAtEnd();
     ASSERT_GT(pidDaemon, 0);
@@ -454,20 +450,19 @@ TEST_F(ToolsExternalProcessLeftovers, StopEndsTheRunThoughADaemonHoldsTheOutput)
 TEST_F(ToolsExternalProcessLeftovers, ToolThatEndsLeavingADaemonOnTheOutputFinishes)
 {
     ASSERT_TRUE(m_runner.Start(
-        "/bin/sh", { "sh", "-c", "setsid sh -c 'sleep 0.1; echo late; exec sleep 600' & echo $!; exit 4" }, ""));
+        "/bin/sh", {"sh", "-c", "setsid sh -c 'sleep 0.1; echo late; exec sleep 600' & echo $!; exit 4"}, ""));
     ASSERT_TRUE(WaitForOutputContaining(m_runner, "\r\n"));
     const pid_t pidDaemon = KillAtEnd();
     ASSERT_GT(pidDaemon, 0);
     // What the daemon writes while the run is still open is kept.
     ASSERT_TRUE(WaitForCapturedRun(m_runner, std::chrono::seconds(5)));
-    EXPECT_EQ(m_runner.GetOutput(),
-              std::to_string(pidDaemon) + "\r\nlate\r\nExit code: 4\r\nThere were errors");
+    EXPECT_EQ(m_runner.GetOutput(), std::to_string(pidDaemon) + "\r\nlate\r\nExit code: 4\r\nThere were errors");
 }
 
 TEST_F(ToolsExternalProcessLeftovers, SecondStopChangesNeitherCodeNorKillTime)
 {
-    ASSERT_TRUE(m_runner.Start(
-        "/bin/sh", { "sh", "-c", "echo $$; trap '' TERM; echo ready; while :; do sleep 0.05; done" }, ""));
+    ASSERT_TRUE(
+        m_runner.Start("/bin/sh", {"sh", "-c", "echo $$; trap '' TERM; echo ready; while :; do sleep 0.05; done"}, ""));
     ASSERT_TRUE(WaitForOutputContaining(m_runner, "ready\r\n"));
     const pid_t pidTool = KillAtEnd();
     ASSERT_GT(pidTool, 0);

@@ -28,7 +28,7 @@ TEST(ToolsJarCommandBuilder, CreateJarPacksTheClassesOfTheMainFolder)
     EXPECT_EQ(cmd.m_strCommandLine, "jar cmfv \"/out dir/manifest.txt\" \"/out dir/Hello.jar\" *.class");
     EXPECT_TRUE(cmd.m_bSetsTitle);
     EXPECT_EQ(cmd.m_strTitle, "Creating jar /out dir/Hello.jar");
-    EXPECT_EQ(cmd.GetWords(), (CWords { "jar", "cmfv", "/out dir/manifest.txt", "/out dir/Hello.jar", "*.class" }));
+    EXPECT_EQ(cmd.GetWords(), (CWords{"jar", "cmfv", "/out dir/manifest.txt", "/out dir/Hello.jar", "*.class"}));
     EXPECT_EQ(CJarCommandBuilder::ManifestPath("C:\\out\\Hello.jar"), "C:\\out/manifest.txt");
 
     EXPECT_FALSE(CJarCommandBuilder::CreateJar("/opt/jdk", "", "", "/out/x.jar", cmd, strError));
@@ -42,7 +42,7 @@ TEST(ToolsJarCommandBuilder, ListArchiveKeepsTheNameOneWordAndSetsNoTitle)
     EXPECT_EQ(cmd.m_strFolder, "/home/u/my libs");
     EXPECT_EQ(cmd.m_strCommandLine, "jar tvf My Lib.jar");
     EXPECT_FALSE(cmd.m_bSetsTitle);
-    EXPECT_EQ(cmd.GetWords(), (CWords { "jar", "tvf", "My Lib.jar" }));
+    EXPECT_EQ(cmd.GetWords(), (CWords{"jar", "tvf", "My Lib.jar"}));
 }
 
 TEST(ToolsJarCommandBuilder, ManifestIsWrittenOverAnOldOne)

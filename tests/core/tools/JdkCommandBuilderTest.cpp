@@ -14,20 +14,20 @@ TEST(ToolsJdkCommandBuilder, BuildCompilesTheMainFileWithTheProjectSwitches)
     EXPECT_EQ(cmd.m_strCommandLine, "javac Hello.java -g");
     EXPECT_TRUE(cmd.m_bSetsTitle);
     EXPECT_EQ(cmd.m_strTitle, "Building \"/work/Hello.java\"");
-    EXPECT_EQ(cmd.GetWords(), (CWords { "javac", "Hello.java", "-g" }));
+    EXPECT_EQ(cmd.GetWords(), (CWords{"javac", "Hello.java", "-g"}));
 
     // No switches: no trailing blank, and file names keep their blanks.
-    ASSERT_TRUE(CJdkCommandBuilder::BuildProject("C:\\jdk", "My App.java", "C:\\my work\\My App.java", "", cmd,
-                                                 strError));
+    ASSERT_TRUE(
+        CJdkCommandBuilder::BuildProject("C:\\jdk", "My App.java", "C:\\my work\\My App.java", "", cmd, strError));
     EXPECT_EQ(cmd.m_strCommandLine, "javac My App.java");
     EXPECT_EQ(cmd.m_strFolder, "C:\\my work");
     EXPECT_EQ(cmd.m_strTitle, "Building \"C:\\my work\\My App.java\"");
-    EXPECT_EQ(cmd.GetWords(), (CWords { "javac", "My App.java" }));
+    EXPECT_EQ(cmd.GetWords(), (CWords{"javac", "My App.java"}));
 
-    ASSERT_TRUE(CJdkCommandBuilder::BuildProject("/jdk", "A.java", "/p/A.java", "-d \"out dir\"  -Xlint", cmd,
-                                                 strError));
+    ASSERT_TRUE(
+        CJdkCommandBuilder::BuildProject("/jdk", "A.java", "/p/A.java", "-d \"out dir\"  -Xlint", cmd, strError));
     EXPECT_EQ(cmd.m_strCommandLine, "javac A.java -d \"out dir\"  -Xlint");
-    EXPECT_EQ(cmd.GetWords(), (CWords { "javac", "A.java", "-d", "out dir", "-Xlint" }));
+    EXPECT_EQ(cmd.GetWords(), (CWords{"javac", "A.java", "-d", "out dir", "-Xlint"}));
 }
 
 TEST(ToolsJdkCommandBuilder, BuildAndRunRefuseAMissingOrUnresolvedMainFile)
@@ -58,7 +58,7 @@ TEST(ToolsJdkCommandBuilder, CompileUsesTheDefaultSwitchesAndSetsTheTitleFirst)
     EXPECT_EQ(cmd.m_strFolder, "/src/app");
     EXPECT_EQ(cmd.m_strCommandLine, "javac Util.java -deprecation");
     EXPECT_EQ(cmd.m_strTitle, "Compiling \"/src/app/Util.java\"");
-    EXPECT_EQ(cmd.GetWords(), (CWords { "javac", "Util.java", "-deprecation" }));
+    EXPECT_EQ(cmd.GetWords(), (CWords{"javac", "Util.java", "-deprecation"}));
 
     ASSERT_TRUE(CJdkCommandBuilder::CompileFile("/opt/jdk", "/src/Util.java", "", cmd, strError));
     EXPECT_EQ(cmd.m_strCommandLine, "javac Util.java");
@@ -78,30 +78,30 @@ TEST(ToolsJdkCommandBuilder, RunJavaCommandLineAndTitle)
     EXPECT_EQ(cmd.m_strFolder, "/work");
     EXPECT_EQ(cmd.m_strCommandLine, "java  Hello");
     EXPECT_EQ(cmd.m_strTitle, "java  Hello");
-    EXPECT_EQ(cmd.GetWords(), (CWords { "java", "Hello" }));
+    EXPECT_EQ(cmd.GetWords(), (CWords{"java", "Hello"}));
 
     CJdkCommandBuilder::AppendRunArguments(cmd, "x y");
     EXPECT_EQ(cmd.m_strCommandLine, "java  Hello x y");
     EXPECT_EQ(cmd.m_strTitle, "java  Hello");
-    EXPECT_EQ(cmd.GetWords(), (CWords { "java", "Hello", "x", "y" }));
+    EXPECT_EQ(cmd.GetWords(), (CWords{"java", "Hello", "x", "y"}));
 
-    ASSERT_TRUE(CJdkCommandBuilder::RunJava("/jdk", "Main.java", "/w/Main.java", "-Xmx64m -ea", "com.acme", cmd,
-                                            strError));
+    ASSERT_TRUE(
+        CJdkCommandBuilder::RunJava("/jdk", "Main.java", "/w/Main.java", "-Xmx64m -ea", "com.acme", cmd, strError));
     EXPECT_EQ(cmd.m_strCommandLine, "java -Xmx64m -ea com.acme.Main");
-    EXPECT_EQ(cmd.GetWords(), (CWords { "java", "-Xmx64m", "-ea", "com.acme.Main" }));
+    EXPECT_EQ(cmd.GetWords(), (CWords{"java", "-Xmx64m", "-ea", "com.acme.Main"}));
     CJdkCommandBuilder::AppendRunArguments(cmd, "");
     EXPECT_EQ(cmd.m_strCommandLine, "java -Xmx64m -ea com.acme.Main ");
-    EXPECT_EQ(cmd.GetWords(), (CWords { "java", "-Xmx64m", "-ea", "com.acme.Main" }));
+    EXPECT_EQ(cmd.GetWords(), (CWords{"java", "-Xmx64m", "-ea", "com.acme.Main"}));
     CJdkCommandBuilder::AppendRunArguments(cmd, "\"two words\" \\\"q\\\"");
-    EXPECT_EQ(cmd.GetWords(), (CWords { "java", "-Xmx64m", "-ea", "com.acme.Main", "two words", "\"q\"" }));
+    EXPECT_EQ(cmd.GetWords(), (CWords{"java", "-Xmx64m", "-ea", "com.acme.Main", "two words", "\"q\""}));
 
     // A main file without an extension leaves no class name.
     ASSERT_TRUE(CJdkCommandBuilder::RunJava("/jdk", "Hello", "/w/Hello", "", "", cmd, strError));
     EXPECT_EQ(cmd.m_strCommandLine, "java  ");
-    EXPECT_EQ(cmd.GetWords(), (CWords { "java" }));
+    EXPECT_EQ(cmd.GetWords(), (CWords{"java"}));
     ASSERT_TRUE(CJdkCommandBuilder::RunJava("/jdk", "Hello", "/w/Hello", "", "pkg", cmd, strError));
     EXPECT_EQ(cmd.m_strCommandLine, "java  pkg.");
-    EXPECT_EQ(cmd.GetWords(), (CWords { "java", "pkg." }));
+    EXPECT_EQ(cmd.GetWords(), (CWords{"java", "pkg."}));
 }
 
 TEST(ToolsJdkCommandBuilder, MainClassNameStopsAtTheLastDot)
@@ -121,13 +121,13 @@ TEST(ToolsJdkCommandBuilder, AppletViewerGetsThePageName)
     EXPECT_EQ(cmd.m_strCommandLine, "appletviewer \"\\Example1.html\"");
     EXPECT_EQ(cmd.m_strFolder, "C:\\web");
     EXPECT_EQ(cmd.m_strTitle, "AppletViewer: \"C:\\web\\Example1.html\"");
-    EXPECT_EQ(cmd.GetWords(), (CWords { "appletviewer", "Example1.html" }));
+    EXPECT_EQ(cmd.GetWords(), (CWords{"appletviewer", "Example1.html"}));
 
     ASSERT_TRUE(CJdkCommandBuilder::RunApplet("/opt/jdk", "/home/u/web site/Page One.html", cmd, strError));
     EXPECT_EQ(cmd.m_strProgram, "/opt/jdk/bin/appletviewer");
     EXPECT_EQ(cmd.m_strCommandLine, "appletviewer \"/Page One.html\"");
     EXPECT_EQ(cmd.m_strFolder, "/home/u/web site");
-    EXPECT_EQ(cmd.GetWords(), (CWords { "appletviewer", "Page One.html" }));
+    EXPECT_EQ(cmd.GetWords(), (CWords{"appletviewer", "Page One.html"}));
 
     EXPECT_FALSE(CJdkCommandBuilder::RunApplet("/opt/jdk", "", cmd, strError));
     EXPECT_EQ(strError, "Please save the file (path unreadable).");

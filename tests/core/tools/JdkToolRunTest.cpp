@@ -42,7 +42,8 @@ static std::string RunCaptured(const CToolCommand& cmd)
 
 static bool EndsWith(const std::string& strText, const std::string& strEnd)
 {
-    return strText.size() >= strEnd.size() && strText.compare(strText.size() - strEnd.size(), strEnd.size(), strEnd) == 0;
+    return strText.size() >= strEnd.size() &&
+           strText.compare(strText.size() - strEnd.size(), strEnd.size(), strEnd) == 0;
 }
 
 TEST(ToolsJdkToolRun, BuildRunAndPackAProject)

@@ -18,21 +18,21 @@ static std::string NormaliseChunks(const std::vector<std::string>& vecChunks)
 
 TEST(ToolsOutputBuffer, LineEndsBecomeCrLf)
 {
-    EXPECT_EQ(NormaliseChunks({ "a\nb" }), "a\r\nb");
-    EXPECT_EQ(NormaliseChunks({ "a\r\nb\r\n" }), "a\r\nb\r\n");
-    EXPECT_EQ(NormaliseChunks({ "\n\n" }), "\r\n\r\n");
+    EXPECT_EQ(NormaliseChunks({"a\nb"}), "a\r\nb");
+    EXPECT_EQ(NormaliseChunks({"a\r\nb\r\n"}), "a\r\nb\r\n");
+    EXPECT_EQ(NormaliseChunks({"\n\n"}), "\r\n\r\n");
     // Lone CRs stay; a CR right before LF pairs with it.
-    EXPECT_EQ(NormaliseChunks({ "a\rb\r\r\nc\n\r" }), "a\rb\r\r\nc\r\n\r");
-    EXPECT_EQ(NormaliseChunks({ "" }), "");
+    EXPECT_EQ(NormaliseChunks({"a\rb\r\r\nc\n\r"}), "a\rb\r\r\nc\r\n\r");
+    EXPECT_EQ(NormaliseChunks({""}), "");
 }
 
 TEST(ToolsOutputBuffer, CrAndLfSplitAcrossChunksMakeOneLineBreak)
 {
-    EXPECT_EQ(NormaliseChunks({ "a\r", "\nb" }), "a\r\nb");
-    EXPECT_EQ(NormaliseChunks({ "a\r", "", "\nb" }), "a\r\nb");
-    EXPECT_EQ(NormaliseChunks({ "a", "\n", "\n" }), "a\r\n\r\n");
-    EXPECT_EQ(NormaliseChunks({ "a\r\r", "\n" }), "a\r\r\n");
-    EXPECT_EQ(NormaliseChunks({ "\r", "\r", "\n", "\n" }), "\r\r\n\r\n");
+    EXPECT_EQ(NormaliseChunks({"a\r", "\nb"}), "a\r\nb");
+    EXPECT_EQ(NormaliseChunks({"a\r", "", "\nb"}), "a\r\nb");
+    EXPECT_EQ(NormaliseChunks({"a", "\n", "\n"}), "a\r\n\r\n");
+    EXPECT_EQ(NormaliseChunks({"a\r\r", "\n"}), "a\r\r\n");
+    EXPECT_EQ(NormaliseChunks({"\r", "\r", "\n", "\n"}), "\r\r\n\r\n");
 }
 
 TEST(ToolsOutputBuffer, SameResultAsRenormalisingTheWholeText)
@@ -79,7 +79,7 @@ TEST(ToolsOutputBuffer, SameResultAsRenormalisingTheWholeText)
 
 TEST(ToolsOutputBuffer, ZeroBytesAreDroppedAndTheRestKept)
 {
-    const char szChunk[] = { 'a', '\0', 'b', '\n', '\0', 'c', '\0' };
+    const char szChunk[] = {'a', '\0', 'b', '\n', '\0', 'c', '\0'};
     COutputBuffer buffer;
     buffer.AppendChunk(szChunk, sizeof(szChunk));
     EXPECT_EQ(buffer.Copy(), "ab\r\nc");
@@ -104,7 +104,7 @@ TEST(ToolsOutputBuffer, CopiesNeverSeeAHalfAppend)
 {
     // Every chunk is "xxxx\n": any copy must be a whole number of lines.
     COutputBuffer buffer;
-    std::atomic<bool> bDone { false };
+    std::atomic<bool> bDone{false};
     std::thread writer([&buffer, &bDone] {
         for (int i = 0; i < 20000; ++i)
             buffer.AppendChunk("xxxx\n", 5);
@@ -113,7 +113,8 @@ TEST(ToolsOutputBuffer, CopiesNeverSeeAHalfAppend)
     bool bWhole = true;
     do {
         const std::string strCopy = buffer.Copy();
-        bWhole = bWhole && strCopy.size() % 6 == 0 && (strCopy.empty() || strCopy.compare(strCopy.size() - 2, 2, "\r\n") == 0);
+        bWhole = bWhole && strCopy.size() % 6 == 0 &&
+                 (strCopy.empty() || strCopy.compare(strCopy.size() - 2, 2, "\r\n") == 0);
     } while (!bDone);
     writer.join();
     EXPECT_TRUE(bWhole);

@@ -171,7 +171,8 @@ TEST(ProjectCommandsJar, CreateJarPacksTheMainFolderClassesAndListArchiveShowsOn
     EXPECT_EQ(jar.m_command.m_strProgram, "/opt/jdk/bin/jar");
     EXPECT_EQ(jar.m_command.m_strFolder, "/work/demo/src");
     EXPECT_EQ(jar.m_command.m_strCommandLine, "jar cmfv \"/out dir/manifest.txt\" \"/out dir/Hello.jar\" *.class");
-    EXPECT_EQ(jar.m_command.GetWords(), (CWords{"jar", "cmfv", "/out dir/manifest.txt", "/out dir/Hello.jar", "*.class"}));
+    EXPECT_EQ(jar.m_command.GetWords(),
+              (CWords{"jar", "cmfv", "/out dir/manifest.txt", "/out dir/Hello.jar", "*.class"}));
     EXPECT_EQ(jar.m_command.m_strTitle, "Creating jar /out dir/Hello.jar");
 
     const CProjectCommands::CResult bare = CProjectCommands::CreateJar(project, JdkSettings(), "Hello.jar");

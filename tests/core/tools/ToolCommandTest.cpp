@@ -32,7 +32,7 @@ TEST(ToolsToolCommand, WordsKeepBlanksAndSwitchesAreSplit)
     cmd.AddWord("My File.java");
     cmd.AddSplitWords("-d \"out dir\" -g");
     cmd.AddSplitWords("");
-    EXPECT_EQ(cmd.GetWords(), (CWords { "javac", "My File.java", "-d", "out dir", "-g" }));
+    EXPECT_EQ(cmd.GetWords(), (CWords{"javac", "My File.java", "-d", "out dir", "-g"}));
     EXPECT_EQ(cmd.ExpandWords(), cmd.GetWords());
 }
 
@@ -51,16 +51,16 @@ TEST(ToolsToolCommand, PatternsExpandSortedInTheWorkingFolder)
     cmd.AddWord("jar");
     cmd.AddPattern("*.class");
     cmd.AddWord("*.class"); // a plain word is never expanded
-    EXPECT_EQ(cmd.GetWords(), (CWords { "jar", "*.class", "*.class" }));
-    EXPECT_EQ(cmd.ExpandWords(), (CWords { "jar", "Alpha.class", "Hello$Inner.class", "Hello.class", "*.class" }));
+    EXPECT_EQ(cmd.GetWords(), (CWords{"jar", "*.class", "*.class"}));
+    EXPECT_EQ(cmd.ExpandWords(), (CWords{"jar", "Alpha.class", "Hello$Inner.class", "Hello.class", "*.class"}));
 
     CToolCommand cmdNone;
     cmdNone.m_strFolder = folder.File("dir.class");
     cmdNone.AddPattern("*.class");
-    EXPECT_EQ(cmdNone.ExpandWords(), CWords { "*.class" });
+    EXPECT_EQ(cmdNone.ExpandWords(), CWords{"*.class"});
 
     CToolCommand cmdMissing;
     cmdMissing.m_strFolder = folder.File("no such folder");
     cmdMissing.AddPattern("*.class");
-    EXPECT_EQ(cmdMissing.ExpandWords(), CWords { "*.class" });
+    EXPECT_EQ(cmdMissing.ExpandWords(), CWords{"*.class"});
 }

@@ -82,7 +82,7 @@ inline bool WaitForOutputContaining(const CExternalProcess& runner, const std::s
 inline std::string RunShellCaptured(CExternalProcess& runner, const std::string& strScript,
                                     const std::string& strFolder = std::string())
 {
-    if (!runner.Start("/bin/sh", { "sh", "-c", strScript }, strFolder))
+    if (!runner.Start("/bin/sh", {"sh", "-c", strScript}, strFolder))
         return "<not started>";
     if (!WaitForCapturedRun(runner))
         return "<timed out>";

@@ -10,8 +10,7 @@
 
 CAppFixture::CAppFixture()
     : m_strIni(m_dir.filePath("settings.ini")), m_pPreset(std::make_unique<QSettings>(m_strIni, QSettings::IniFormat))
-{
-}
+{}
 
 CAppFixture::~CAppFixture()
 {

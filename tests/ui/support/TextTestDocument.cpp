@@ -57,9 +57,8 @@ void CFakeProjectDocument::OnCloseDocument()
 void RegisterTestKinds(CTarnwickApp& app)
 {
     auto makeFrame = [](EWindowKind eKind) {
-        return [eKind](CDocument& document) {
-            return new CMdiChildFrame(document, new CTextTestView(document), eKind);
-        };
+        return
+            [eKind](CDocument& document) { return new CMdiChildFrame(document, new CTextTestView(document), eKind); };
     };
     app.FindTemplate("JavaDocument")
         ->SetFactories([](CDocTemplate& t) { return new CTextTestDocument(t); }, makeFrame(EWindowKind::JavaSource));

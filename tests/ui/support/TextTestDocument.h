@@ -37,7 +37,10 @@ private:
 // Remembers the classes a scan reports, as text lines.
 class CRecordingClassInfo : public IClassInfoSink {
 public:
-    void ClearFileClasses(const std::string& strPath) override { m_calls << "clear " + QString::fromStdString(strPath); }
+    void ClearFileClasses(const std::string& strPath) override
+    {
+        m_calls << "clear " + QString::fromStdString(strPath);
+    }
     void AddClass(const std::string&, const std::string& strClass) override
     {
         m_calls << "class " + QString::fromStdString(strClass);
@@ -85,7 +88,7 @@ public:
     QString m_strHtmlFolder; // where GetHtmlFilePath finds pages; empty: nowhere
     QStringList m_appletRuns;
     QStringList m_addedJavaFiles;
-    QStringList m_capturedRuns; // command lines
+    QStringList m_capturedRuns;               // command lines
     std::vector<std::string> m_compiledFiles; // paths as bytes
     std::vector<int> m_forwarded;
     CRecordingClassInfo m_classInfo;
