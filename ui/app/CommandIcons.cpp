@@ -1,11 +1,16 @@
 #include "ui/app/CommandIcons.h"
 
+#include <QApplication>
+#include <QIconEngine>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <QStyle>
+#include <QStyleOption>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <string>
@@ -410,15 +415,49 @@ QPixmap CommandPixmap(const std::string& strName, int nSize)
     return QPixmap::fromImage(Render(nSize, 16.0, draw));
 }
 
+namespace {
+// Draws a command's picture at each size when it is first asked for, so
+// start-up pays only for the sizes the toolbar shows; each size is drawn,
+// not scaled, so every size is sharp.
+class CDrawnIconEngine : public QIconEngine {
+public:
+    explicit CDrawnIconEngine(std::string strName) : m_strName(std::move(strName)) {}
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override
+    {
+        const int nSize = std::min(size.width(), size.height());
+        QPixmap& drawn = m_drawn[nSize];
+        if (drawn.isNull())
+            drawn = CommandPixmap(m_strName, nSize);
+        if (mode != QIcon::Disabled && mode != QIcon::Selected)
+            return drawn;
+        QStyleOption option;
+        option.palette = QApplication::palette();
+        return QApplication::style()->generatedIconPixmap(mode, drawn, &option);
+    }
+    void paint(QPainter* pPainter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        pPainter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override
+    {
+        const int nSize = std::min(size.width(), size.height());
+        return QSize(nSize, nSize);
+    }
+    QIconEngine* clone() const override { return new CDrawnIconEngine(*this); }
+    QString key() const override { return QStringLiteral("CDrawnIconEngine"); }
+
+private:
+    std::string m_strName;
+    std::map<int, QPixmap> m_drawn;
+};
+} // namespace
+
 QIcon CommandIcon(const std::string& strName)
 {
     if (DrawerFor(strName) == nullptr)
         return QIcon();
-    // Drawn at each common size: scaling one picture would blur the edges.
-    QIcon icon;
-    for (int nSize : {16, 24, 32, 48, 64})
-        icon.addPixmap(CommandPixmap(strName, nSize));
-    return icon;
+    return QIcon(new CDrawnIconEngine(strName));
 }
 
 // --- The program's logo, on a 64-cell grid. ---
