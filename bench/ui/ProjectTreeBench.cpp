@@ -13,6 +13,8 @@
 #include "ui/project/ProjectTreeCtrl.h"
 #include "ui/project/ProjectTreeDlg.h"
 
+#include "tests/ui/support/LargeProject.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 
@@ -22,61 +24,17 @@
 #include <string>
 #include <vector>
 
+using namespace LargeProject;
+
 namespace {
 constexpr int kFiles = 255;
-constexpr int kClasses = 20;
-constexpr int kMembers = 20;
-constexpr int kItems = kFiles + kFiles * kClasses + kFiles * kClasses * kMembers;
-
-// Paths in the fixture's folder; the files themselves are never read.
-std::string FilePath(CAppFixture& fixture, int nFile)
-{
-    return fixture.TempPath(QStringLiteral("File%1.java").arg(nFile)).toStdString();
-}
-
-// Reports one file's classes as the outline scan does; with bExtra the class
-// in the middle of the file has one member more.
-void ScanFile(CJavaProjectCore& core, const std::string& strPath, bool bExtra)
-{
-    core.ClearFileClasses(strPath);
-    for (int c = 0; c < kClasses; ++c) {
-        const std::string strClass = "Class" + std::to_string(c);
-        core.AddClass(strPath, strClass);
-        for (int m = 0; m < kMembers; ++m)
-            core.AddMember(strPath, strClass, "method" + std::to_string(m) + "(String strName, int nCount)");
-        if (bExtra && c == kClasses / 2)
-            core.AddMember(strPath, strClass, "added(int nValue)");
-    }
-}
-
-int CountItems(QTreeWidgetItem* pParent)
-{
-    int nCount = pParent->childCount();
-    for (int i = 0; i < pParent->childCount(); ++i)
-        nCount += CountItems(pParent->child(i));
-    return nCount;
-}
+constexpr int kItems = LargeProject::ItemCount(kFiles);
 
 double Median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
     const std::size_t n = values.size();
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
-bool SaveProject(CAppFixture& fixture)
-{
-    CJavaProjectCore core("", "");
-    const QString strProject = fixture.TempPath("Big.jpr");
-    core.SetPathName(strProject.toStdString());
-    for (int f = 0; f < kFiles; ++f) {
-        if (!core.AddJavaFile(FilePath(fixture, f)))
-            return false;
-        ScanFile(core, FilePath(fixture, f), false);
-    }
-    core.SetMainFile("File0.java");
-    std::string strError;
-    return core.SaveAs(strProject.toStdString(), strError);
 }
 
 int Fail(const char* pszWhat)
@@ -96,7 +54,7 @@ int main(int argc, char** argv)
     CAppFixture fixture;
     if (!fixture.Start({}, false))
         return Fail("the application did not start");
-    if (!SaveProject(fixture))
+    if (!SaveProject(fixture, kFiles))
         return Fail("the project was not saved");
 
     QElapsedTimer timer;

@@ -1,5 +1,6 @@
 #include "core/project/JavaProjectCore.h"
 #include "tests/ui/support/AppFixture.h"
+#include "tests/ui/support/LargeProject.h"
 #include "ui/project/JavaProjectDoc.h"
 #include "ui/project/ProjectTreeCtrl.h"
 #include "ui/project/ProjectTreeDlg.h"
@@ -9,57 +10,12 @@
 // The project window's tree rebuilt by merging: it holds exactly what the
 // model holds, and what the user expanded or selected survives. The timing of
 // the same rebuild on a large project is bench/ui/ProjectTreeBench.cpp.
+using namespace LargeProject;
+
 namespace {
 constexpr int kFiles = 9;
-constexpr int kClasses = 20;
-constexpr int kMembers = 20;
-constexpr int kItems = kFiles + kFiles * kClasses + kFiles * kClasses * kMembers;
+constexpr int kItems = LargeProject::ItemCount(kFiles);
 constexpr int kRebuilds = 4;
-
-// Paths in the fixture's folder; the files themselves are never read.
-std::string FilePath(CAppFixture& fixture, int nFile)
-{
-    return fixture.TempPath(QStringLiteral("File%1.java").arg(nFile)).toStdString();
-}
-
-// Reports one file's classes as the outline scan does; with bExtra the class
-// in the middle of the file has one member more.
-void ScanFile(CJavaProjectCore& core, const std::string& strPath, bool bExtra)
-{
-    core.ClearFileClasses(strPath);
-    for (int c = 0; c < kClasses; ++c) {
-        const std::string strClass = "Class" + std::to_string(c);
-        core.AddClass(strPath, strClass);
-        for (int m = 0; m < kMembers; ++m)
-            core.AddMember(strPath, strClass, "method" + std::to_string(m) + "(String strName, int nCount)");
-        if (bExtra && c == kClasses / 2)
-            core.AddMember(strPath, strClass, "added(int nValue)");
-    }
-}
-
-int CountItems(QTreeWidgetItem* pParent)
-{
-    int nCount = pParent->childCount();
-    for (int i = 0; i < pParent->childCount(); ++i)
-        nCount += CountItems(pParent->child(i));
-    return nCount;
-}
-
-// Writes Big.jpr with nFiles files of kClasses classes of kMembers members.
-bool SaveProject(CAppFixture& fixture, int nFiles)
-{
-    CJavaProjectCore core("", "");
-    const QString strProject = fixture.TempPath("Big.jpr");
-    core.SetPathName(strProject.toStdString());
-    for (int f = 0; f < nFiles; ++f) {
-        if (!core.AddJavaFile(FilePath(fixture, f)))
-            return false;
-        ScanFile(core, FilePath(fixture, f), false);
-    }
-    core.SetMainFile("File0.java");
-    std::string strError;
-    return core.SaveAs(strProject.toStdString(), strError);
-}
 
 QTreeWidgetItem* FindChild(QTreeWidgetItem* pParent, const QString& strText)
 {
