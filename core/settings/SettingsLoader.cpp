@@ -1,5 +1,7 @@
 #include "core/settings/SettingsLoader.h"
 
+#include "core/editor/JdkDocsLocator.h"
+#include "core/settings/JdkLocator.h"
 #include "core/settings/SettingNames.h"
 
 #include <algorithm>
@@ -23,6 +25,14 @@ COLORREF GetColour(ISettingsStore& store, const char* pszEntry, int nDefault)
 }
 
 } // namespace
+
+CSettingsDefaults DetectSettingsDefaults()
+{
+    CSettingsDefaults defaults;
+    defaults.m_strJdkFolder = CJdkLocator::FromEnvironment(&CJdkLocator::ReadProcessEnvironment);
+    defaults.m_strHelpPath = CJdkDocsLocator::DefaultHelpPath(defaults.m_strJdkFolder);
+    return defaults;
+}
 
 std::string LimitHelpPath(const std::string& strHelpPath)
 {

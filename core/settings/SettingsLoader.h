@@ -11,6 +11,10 @@ struct CSettingsDefaults {
     std::string m_strHelpPath;  // the help path used when "HELPPATH" is absent
 };
 
+// This machine's defaults: the JDK found in the environment (see
+// CJdkLocator) and that JDK's API documentation.
+CSettingsDefaults DetectSettingsDefaults();
+
 // Reads the whole settings record, in the fixed order the program has always
 // used, recent projects last.
 CSettings LoadSettings(ISettingsStore& store, const CSettingsDefaults& defaults);

@@ -47,3 +47,37 @@ std::vector<std::string> CCommandLineSplitter::SplitWindowsArguments(const std::
     }
     return vecWords;
 }
+
+static void AppendQuotedWord(const std::string& strWord, std::string& strOut)
+{
+    if (!strWord.empty() && strWord.find_first_of(" \t\"") == std::string::npos) {
+        strOut += strWord; // backslashes not followed by a quote stay literal
+        return;
+    }
+    strOut.push_back('"');
+    std::size_t nSlashes = 0;
+    for (const char ch : strWord) {
+        if (ch == '\\') {
+            ++nSlashes;
+            continue;
+        }
+        // Before a quote, 2n+1 backslashes give n and the quote itself.
+        strOut.append(ch == '"' ? 2 * nSlashes + 1 : nSlashes, '\\');
+        strOut.push_back(ch);
+        nSlashes = 0;
+    }
+    // The closing quote must not be escaped by trailing backslashes.
+    strOut.append(2 * nSlashes, '\\');
+    strOut.push_back('"');
+}
+
+std::string CCommandLineSplitter::JoinWindowsArguments(const std::vector<std::string>& vecWords)
+{
+    std::string strOut;
+    for (std::size_t nIndex = 0; nIndex < vecWords.size(); ++nIndex) {
+        if (nIndex > 0)
+            strOut.push_back(' ');
+        AppendQuotedWord(vecWords[nIndex], strOut);
+    }
+    return strOut;
+}

@@ -13,4 +13,8 @@ public:
     // give n backslashes and the quote delimits, 2n+1 give n backslashes and a
     // literal quote; other backslashes are literal. "" alone is an empty word.
     static std::vector<std::string> SplitWindowsArguments(const std::string& strText);
+    // The words joined into one text that SplitWindowsArguments splits back
+    // into exactly these words: a word with a blank, a tab or a quote, or an
+    // empty one, is quoted, with backslashes doubled where a quote follows.
+    static std::string JoinWindowsArguments(const std::vector<std::string>& vecWords);
 };

@@ -24,6 +24,11 @@ class CExternalProcess::CRunState {
 public:
     std::atomic<bool> m_bRunning{false};
     COutputBuffer m_output;
+    // Where the closing lines begin, and the tool's exit code; set by the
+    // reader before it clears the running flag.
+    std::atomic<std::size_t> m_nToolOutputEnd{std::string::npos};
+    std::atomic<int> m_nExitCode{0};
+    std::atomic<bool> m_bHaveExitCode{false};
     std::thread m_threadReader;
 
     // Guards the process fields. The pid is reaped only under it, so a signal
@@ -79,6 +84,8 @@ bool CExternalProcess::Start(const std::string& strProgram, const std::vector<st
         state.m_threadReader.join();
     state.m_output.Clear();
     state.m_output.SetLimit(nOutputLimit);
+    state.m_nToolOutputEnd.store(std::string::npos);
+    state.m_bHaveExitCode.store(false);
 
     int nPipe[2];
     if (pipe2(nPipe, O_CLOEXEC) != 0) {
@@ -144,6 +151,18 @@ bool CExternalProcess::TerminateAndWait(int nExitCode, std::chrono::milliseconds
 bool CExternalProcess::IsRunning() const
 {
     return m_pState->m_bRunning.load(std::memory_order_acquire);
+}
+
+std::optional<int> CExternalProcess::GetExitCode() const
+{
+    if (IsRunning() || !m_pState->m_bHaveExitCode.load())
+        return std::nullopt;
+    return m_pState->m_nExitCode.load();
+}
+
+std::size_t CExternalProcess::GetToolOutputEnd() const
+{
+    return m_pState->m_nToolOutputEnd.load();
 }
 
 std::string CExternalProcess::GetOutput() const
@@ -246,7 +265,11 @@ void CExternalProcess::CRunState::ReadOutput(int nFd, pid_t pid)
     close(nFd);
 
     int nExitCode = 0;
-    if (WaitForExit(pid, nExitCode)) {
+    const bool bReaped = WaitForExit(pid, nExitCode);
+    state.m_nExitCode.store(nExitCode);
+    state.m_bHaveExitCode.store(bReaped);
+    state.m_nToolOutputEnd.store(state.m_output.Length());
+    if (bReaped) {
         const std::string strExit = "Exit code: " + std::to_string(nExitCode);
         state.m_output.AppendChunk(strExit.data(), strExit.size());
         state.m_output.AppendText(VerdictFor(nExitCode));

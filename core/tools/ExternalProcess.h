@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <string>
 #include <sys/types.h>
 #include <vector>
@@ -56,6 +57,14 @@ public:
     bool TerminateAndWait(int nExitCode, std::chrono::milliseconds timeout = std::chrono::seconds(5));
 
     bool IsRunning() const;
+    // The last run's exit code (the stop code when it was stopped); none
+    // while a tool runs, before the first run, or when the code was lost.
+    std::optional<int> GetExitCode() const;
+    // The output offset (dropped bytes counted) where the last run's closing
+    // lines ("Exit code: N", the verdict) begin; npos until they are
+    // appended. It is set before they are, so a copy that holds any of
+    // them is followed by a call that answers the offset.
+    std::size_t GetToolOutputEnd() const;
     std::string GetOutput() const;
     // The offset just past the output's last byte, dropped bytes counted.
     std::size_t GetOutputLength() const;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 using CWords = std::vector<std::string>;
 
 static CWords Split(const std::string& strText)
@@ -44,4 +46,25 @@ TEST(ToolsCommandLineSplitter, BackslashesCountOnlyBeforeQuotes)
     EXPECT_EQ(Split("\\\"x\\\""), (CWords{"\"x\""}));
     EXPECT_EQ(Split("C:\\dir\\ end\\"), (CWords{"C:\\dir\\", "end\\"}));
     EXPECT_EQ(Split("\"C:\\dir\\\\\" next"), (CWords{"C:\\dir\\", "next"}));
+}
+
+TEST(ToolsCommandLineSplitter, JoinedWordsSplitBackExactly)
+{
+    // The characters that matter to the splitting rules, plus a plain one.
+    const std::string strAlphabet = std::string("ab \t\"\\") + '\xE9';
+    std::mt19937 random(12345);
+    for (int nRound = 0; nRound < 20000; ++nRound) {
+        CWords words(random() % 4 + 1);
+        for (std::string& strWord : words) {
+            const std::size_t nLength = random() % 7;
+            for (std::size_t n = 0; n < nLength; ++n)
+                strWord.push_back(strAlphabet[random() % strAlphabet.size()]);
+        }
+        const std::string strJoined = CCommandLineSplitter::JoinWindowsArguments(words);
+        ASSERT_EQ(Split(strJoined), words) << "joined: [" << strJoined << "]";
+    }
+    // Plain words stay as they are; the rest are quoted the minimal way.
+    EXPECT_EQ(CCommandLineSplitter::JoinWindowsArguments({"a", "C:\\dir\\", "b c", "", "q\"", "t\\\\"}),
+              "a C:\\dir\\ \"b c\" \"\" \"q\\\"\" t\\\\");
+    EXPECT_EQ(CCommandLineSplitter::JoinWindowsArguments({"end \\"}), "\"end \\\\\"");
 }
