@@ -1,6 +1,7 @@
 #include "core/editor/JdkHelp.h"
 
 #include "core/editor/JdkDocsLocator.h"
+#include "core/editor/JdkTypeIndex.h"
 
 #include <cctype>
 #include <filesystem>
@@ -81,6 +82,12 @@ std::string LocalTarget(std::string_view strHelpPath, std::string_view strSelect
     const fs::path searchPage = folder / "search.html";
     if (!strSelection.empty() && fs::is_regular_file(searchPage, error))
         return CJdkHelp::FileUrl(searchPage.string()) + "?q=" + CJdkHelp::PercentEncode(strSelection);
+    // Docs with a search box but no search page: straight to the type's own page.
+    if (!strSelection.empty()) {
+        const std::string strTypePage = CJdkTypeIndex::TypePage(folder.string(), strSelection);
+        if (!strTypePage.empty())
+            return CJdkHelp::FileUrl(strTypePage);
+    }
     return CJdkHelp::FileUrl(startPage.string());
 }
 
@@ -164,4 +171,43 @@ int CJdkHelp::VersionInUrl(std::string_view strUrl)
         }
     }
     return 0;
+}
+
+std::string CJdkHelp::PercentDecode(std::string_view strText)
+{
+    auto hexValue = [](char ch) -> int {
+        if (ch >= '0' && ch <= '9')
+            return ch - '0';
+        if (ch >= 'A' && ch <= 'F')
+            return ch - 'A' + 10;
+        if (ch >= 'a' && ch <= 'f')
+            return ch - 'a' + 10;
+        return -1;
+    };
+    std::string strOut;
+    strOut.reserve(strText.size());
+    for (std::size_t i = 0; i < strText.size(); ++i) {
+        if (strText[i] == '%' && i + 2 < strText.size() && hexValue(strText[i + 1]) >= 0 &&
+            hexValue(strText[i + 2]) >= 0) {
+            strOut += static_cast<char>(hexValue(strText[i + 1]) * 16 + hexValue(strText[i + 2]));
+            i += 2;
+        } else {
+            strOut += strText[i];
+        }
+    }
+    return strOut;
+}
+
+std::string CJdkHelp::NotOpenedText(std::string_view strAddress)
+{
+    std::string strShown(strAddress);
+    // A path is easier to paste into a file manager or a browser's bar than a file URL.
+    if (StartsWithNoCase(strAddress, "file://") && strAddress.find_first_of("?#") == std::string_view::npos) {
+        std::string_view strPath = strAddress.substr(7);
+        if (strPath.size() >= 3 && strPath[0] == '/' && std::isalpha(static_cast<unsigned char>(strPath[1])) &&
+            strPath[2] == ':')
+            strPath.remove_prefix(1); // file:///C:/x is C:/x
+        strShown = PercentDecode(strPath);
+    }
+    return "No web browser could be started to show the help.\nOpen this in a web browser by hand:\n" + strShown;
 }

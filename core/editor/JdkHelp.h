@@ -26,6 +26,17 @@ public:
     // folder, a Windows path "C:\x" becomes file:///C:/x.
     static std::string FileUrl(std::string_view strPath);
 
+    // What to tell when no browser could show strAddress (a URL or a path):
+    // where to go by hand, a local page without a query as its path.
+    static std::string NotOpenedText(std::string_view strAddress);
+    // What to tell when F1 has no docs to open.
+    static constexpr std::string_view kNoDocsText =
+        "No JDK documentation is set.\nInstall the JDK's API documentation, or give its folder or address as the "
+        "help path (HELPPATH) in the settings.";
+
+    // Turns %XX back into bytes; anything else stays.
+    static std::string PercentDecode(std::string_view strText);
+
     // The JDK version a docs URL names (".../javase/17/...", ".../jdk22/...",
     // ".../javase/1.5.0/..." is 5), or 0 when it names none.
     static int VersionInUrl(std::string_view strUrl);

@@ -111,3 +111,74 @@ TEST_F(JdkHelpFolder, VersionFromReleaseOrFolderName)
     EXPECT_EQ(CJdkDocsLocator::OnlineApiDocs(5), "https://docs.oracle.com/javase/1.5.0/docs/api/index.html");
     EXPECT_EQ(CJdkDocsLocator::OnlineApiDocs(2), "");
 }
+
+// Docs of JDK 9 to 18 have a search box but no search page: F1 opens the
+// selected type's own page, found through the docs' type index.
+TEST_F(JdkHelpFolder, DocsWithoutSearchPageOpenTheSelectedTypesPage)
+{
+    const fs::path api = m_root / "api";
+    Write(api / "index.html", "<html>");
+    Write(api / "type-search-index.js",
+          "typeSearchIndex = [{\"p\":\"java.awt\",\"l\":\"List\"},{\"p\":\"java.util\",\"l\":\"List\"},"
+          "{\"p\":\"java.util\",\"l\":\"Map.Entry\"},{\"p\":\"javax.swing\",\"l\":\"JList\"},"
+          "{\"p\":\"org.ietf.jgss\",\"l\":\"Oid\"},{\"p\":\"java.util.stream\",\"l\":\"Stream\"},"
+          "{\"l\":\"All Classes and Interfaces\",\"u\":\"allclasses-index.html\"}];updateSearchResults();");
+    Write(api / "package-search-index.js",
+          "packageSearchIndex = [{\"l\":\"All Packages\",\"u\":\"allpackages-index.html\"},"
+          "{\"m\":\"java.desktop\",\"l\":\"java.awt\"},{\"m\":\"java.base\",\"l\":\"java.util\"},"
+          "{\"m\":\"java.desktop\",\"l\":\"javax.swing\"},{\"m\":\"java.security.jgss\",\"l\":\"org.ietf.jgss\"}];");
+    Write(api / "java.base" / "java" / "util" / "List.html", "<html>");
+    Write(api / "java.desktop" / "java" / "awt" / "List.html", "<html>");
+    Write(api / "java.base" / "java" / "util" / "Map.Entry.html", "<html>");
+    Write(api / "java.desktop" / "javax" / "swing" / "JList.html", "<html>");
+    Write(api / "java.security.jgss" / "org" / "ietf" / "jgss" / "Oid.html", "<html>");
+
+    // java.util before java.awt: the type a Java programmer means most often.
+    EXPECT_EQ(CJdkHelp::HelpTarget(api.string(), "List"), Url(api / "java.base" / "java" / "util" / "List.html"));
+    EXPECT_EQ(CJdkHelp::HelpTarget((api / "index.html").string(), " Map.Entry\r\n"),
+              Url(api / "java.base" / "java" / "util" / "Map.Entry.html"));
+    EXPECT_EQ(CJdkHelp::HelpTarget(api.string(), "java.awt.List"),
+              Url(api / "java.desktop" / "java" / "awt" / "List.html"));
+    EXPECT_EQ(CJdkHelp::HelpTarget(api.string(), "JList"), Url(api / "java.desktop" / "javax" / "swing" / "JList.html"));
+    EXPECT_EQ(CJdkHelp::HelpTarget(api.string(), "Oid"),
+              Url(api / "java.security.jgss" / "org" / "ietf" / "jgss" / "Oid.html"));
+    // Not a type, a type without its page, case that differs: the start page.
+    EXPECT_EQ(CJdkHelp::HelpTarget(api.string(), "println"), Url(api / "index.html"));
+    EXPECT_EQ(CJdkHelp::HelpTarget(api.string(), "Stream"), Url(api / "index.html"));
+    EXPECT_EQ(CJdkHelp::HelpTarget(api.string(), "list"), Url(api / "index.html"));
+    EXPECT_EQ(CJdkHelp::HelpTarget(api.string(), "All Classes and Interfaces"), Url(api / "index.html"));
+
+    // Docs without modules (JDK 9 and 10 could be built so): package folders at the top.
+    const fs::path flat = m_root / "flat";
+    Write(flat / "index.html", "<html>");
+    Write(flat / "type-search-index.js", "typeSearchIndex = [{\"p\":\"java.util\",\"l\":\"List\"}]");
+    Write(flat / "java" / "util" / "List.html", "<html>");
+    EXPECT_EQ(CJdkHelp::HelpTarget(flat.string(), "List"), Url(flat / "java" / "util" / "List.html"));
+
+    // With a search page, the search page still wins.
+    Write(api / "search.html", "<html>");
+    EXPECT_EQ(CJdkHelp::HelpTarget(api.string(), "List"), Url(api / "search.html") + "?q=List");
+}
+
+TEST(JdkHelpUrl, TextsWhenHelpCannotBeShown)
+{
+    // A local page is given as a path to open by hand; anything else as the address.
+    EXPECT_EQ(CJdkHelp::NotOpenedText("file:///opt/jdk%20docs/api/index.html"),
+              "No web browser could be started to show the help.\n"
+              "Open this in a web browser by hand:\n/opt/jdk docs/api/index.html");
+    EXPECT_EQ(CJdkHelp::NotOpenedText("/usr/share/tarnwick/help/index.html"),
+              "No web browser could be started to show the help.\n"
+              "Open this in a web browser by hand:\n/usr/share/tarnwick/help/index.html");
+    EXPECT_EQ(CJdkHelp::NotOpenedText(kOracle21 + "search.html?q=List%20of"),
+              "No web browser could be started to show the help.\n"
+              "Open this in a web browser by hand:\n" + kOracle21 + "search.html?q=List%20of");
+    EXPECT_EQ(CJdkHelp::NotOpenedText("file:///opt/api/search.html?q=Map"),
+              "No web browser could be started to show the help.\n"
+              "Open this in a web browser by hand:\nfile:///opt/api/search.html?q=Map");
+    EXPECT_EQ(CJdkHelp::NotOpenedText("file:///C:/jdk1.2.2/docs/api/index.html"),
+              "No web browser could be started to show the help.\n"
+              "Open this in a web browser by hand:\nC:/jdk1.2.2/docs/api/index.html");
+    EXPECT_EQ(CJdkHelp::kNoDocsText,
+              std::string_view("No JDK documentation is set.\nInstall the JDK's API documentation, or give its folder "
+                               "or address as the help path (HELPPATH) in the settings."));
+}
