@@ -5,25 +5,38 @@
 #include "core/project/JprFormat.h"
 #include "core/project/ProjectRecord.h"
 #include "core/project/ProjectRecordDump.h"
+#include "core/project/ProjectRecordJson.h"
 
 #include <cstdio>
 
 int CProjectDumpCommand::Run(const std::vector<std::string>& args)
 {
-    if (args.size() != 1 || args[0].starts_with("--")) {
+    bool bText = false;
+    std::vector<std::string> paths;
+    for (const std::string& strArg : args) {
+        if (strArg == "--help") {
+            CProjectCommand::PrintUsage(true);
+            return CProjectCommand::kExitOk;
+        }
+        if (strArg == "--text")
+            bText = true;
+        else
+            paths.push_back(strArg);
+    }
+    if (paths.size() != 1 || paths[0].starts_with("--")) {
         std::fprintf(stderr, "tarnwick-cli: dump needs exactly one project path\n");
         CProjectCommand::PrintUsage(false);
         return CProjectCommand::kExitUsage;
     }
     std::string strBytes;
-    if (!CCliIo::ReadInputFile(args[0], strBytes))
+    if (!CCliIo::ReadInputFile(paths[0], strBytes))
         return CProjectCommand::kExitFailed;
     CProjectRecord record;
     std::string strError;
     if (!CJprFormat::ReadBytes(strBytes, record, strError)) {
-        CCliIo::PrintError(args[0], strError);
+        std::fprintf(stderr, "%s\n", strError.c_str());
         return CProjectCommand::kExitFailed;
     }
-    return CCliIo::WriteOutput(CProjectRecordDump::Write(record)) ? CProjectCommand::kExitOk
-                                                                  : CProjectCommand::kExitFailed;
+    const std::string strListing = bText ? CProjectRecordDump::Write(record) : CProjectRecordJson::Write(record);
+    return CCliIo::WriteOutput(strListing) ? CProjectCommand::kExitOk : CProjectCommand::kExitFailed;
 }

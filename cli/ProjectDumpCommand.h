@@ -3,9 +3,10 @@
 #include <string>
 #include <vector>
 
-// `tarnwick-cli project dump PATH.jpr`: every field of a project file as it
-// is stored, one per line, for comparing readers byte for byte. Exit codes as
-// CProjectCommand's.
+// `tarnwick-cli project dump [--text] PATH.jpr`: every field of a project
+// file exactly as it is stored, as JSON, or with --text as the older
+// listing of one field per line. A file the reader refuses prints its reason
+// ("Unexpected file format.") alone on stderr. Exit codes as CProjectCommand's.
 class CProjectDumpCommand {
 public:
     // args: the words after "dump".

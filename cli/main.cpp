@@ -1,4 +1,5 @@
 #include "cli/ColourCommand.h"
+#include "cli/JdkCommand.h"
 #include "cli/OutlineCommand.h"
 #include "cli/ProjectCommand.h"
 #include "core/CoreVersion.h"
@@ -13,12 +14,22 @@ void PrintUsage(std::FILE* pOut)
 {
     std::fprintf(pOut, "Usage: tarnwick-cli [--help] [--version]\n"
                        "       tarnwick-cli project COMMAND ...   (tarnwick-cli project --help)\n"
+                       "       tarnwick-cli build [--print] PROJECT.jpr\n"
+                       "       tarnwick-cli compile [--print] [--project PROJECT.jpr] FILE.java\n"
+                       "       tarnwick-cli run [--print] PROJECT.jpr [-- ARGS...]\n"
+                       "       tarnwick-cli jar create [--print] PROJECT.jpr OUT.jar\n"
+                       "       tarnwick-cli jar list [--print] FILE.jar\n"
                        "       tarnwick-cli colour [--codes] FILE (tarnwick-cli colour --help)\n"
                        "       tarnwick-cli outline [--project PATH.jpr] FILE\n"
                        "Headless companion of the Tarnwick IDE.\n"
-                       "  --help      show this text\n"
+                       "  --help      show this text; COMMAND --help shows a command's own\n"
                        "  --version   show the version\n"
-                       "  project     create, edit, list and dump .jpr project files\n"
+                       "  project     create, edit, list and dump .jpr project files (dump: the\n"
+                       "              stored fields as JSON; bytes that are not UTF-8 as U+FFFD)\n"
+                       "  build       the IDE's Build: javac on the project's main file\n"
+                       "  compile     the IDE's Compile: javac on one file\n"
+                       "  run         the IDE's Run Application: java on the main class\n"
+                       "  jar         the IDE's Create Jar and Show Archive Contents\n"
                        "  colour      the Java editor's colouring of FILE, as runs\n"
                        "              \"START END CLASS\" (CLASS plain, keyword, comment or\n"
                        "              string; offsets count each line break as CR LF), or with\n"
@@ -26,7 +37,9 @@ void PrintUsage(std::FILE* pOut)
                        "              keyword, 254 comment, 252 string), one line per line\n"
                        "  outline     the function list of FILE, \"POSITION<TAB>ENTRY\" per entry\n"
                        "              (POSITION - when the entry has none); with --project the\n"
-                       "              classes it records in that project (not saved)\n");
+                       "              classes it records in that project (not saved)\n"
+                       "\n");
+    CJdkCommand::PrintUsage("", pOut == stdout);
 }
 } // namespace
 
@@ -42,6 +55,11 @@ int main(int argc, char* argv[])
     }
     if (argc >= 2 && std::strcmp(argv[1], "project") == 0)
         return CProjectCommand::Run(std::vector<std::string>(argv + 2, argv + argc));
+    if (argc >= 2) {
+        const std::string strVerb = argv[1];
+        if (strVerb == "build" || strVerb == "compile" || strVerb == "run" || strVerb == "jar")
+            return CJdkCommand::Run(strVerb, std::vector<std::string>(argv + 2, argv + argc));
+    }
     if (argc >= 2 && std::strcmp(argv[1], "colour") == 0)
         return CColourCommand::Run(std::vector<std::string>(argv + 2, argv + argc));
     if (argc >= 2 && std::strcmp(argv[1], "outline") == 0)

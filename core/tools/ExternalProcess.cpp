@@ -29,6 +29,16 @@ public:
     std::atomic<std::size_t> m_nToolOutputEnd{std::string::npos};
     std::atomic<int> m_nExitCode{0};
     std::atomic<bool> m_bHaveExitCode{false};
+    bool m_bKeepBytes = false; // set only while no reader runs
+
+    // The tool's bytes, as the run keeps them.
+    void AppendOutput(const char* pData, std::size_t nLength)
+    {
+        if (m_bKeepBytes)
+            m_output.AppendText(std::string_view(pData, nLength));
+        else
+            m_output.AppendChunk(pData, nLength);
+    }
     std::thread m_threadReader;
 
     // Guards the process fields. The pid is reaped only under it, so a signal
@@ -153,6 +163,17 @@ bool CExternalProcess::IsRunning() const
     return m_pState->m_bRunning.load(std::memory_order_acquire);
 }
 
+bool CExternalProcess::KeepOutputBytes(bool bKeep)
+{
+    if (IsRunning())
+        return false;
+    // The flag is clear, so the previous reader has made its last append.
+    if (m_pState->m_threadReader.joinable())
+        m_pState->m_threadReader.join();
+    m_pState->m_bKeepBytes = bKeep;
+    return true;
+}
+
 std::optional<int> CExternalProcess::GetExitCode() const
 {
     if (IsRunning() || !m_pState->m_bHaveExitCode.load())
@@ -242,7 +263,7 @@ void CExternalProcess::CRunState::ReadOutput(int nFd, pid_t pid)
             if (nRead == 0 || (nRead < 0 && errno != EINTR && errno != EAGAIN))
                 break; // every writer has closed the pipe
             if (nRead > 0) {
-                state.m_output.AppendChunk(buffer, static_cast<std::size_t>(nRead));
+                state.AppendOutput(buffer, static_cast<std::size_t>(nRead));
                 tpLastNews = tpNow;
             }
             // A stopped tool's leftovers may write without pause: look at the tool all the same.
@@ -291,7 +312,7 @@ void CExternalProcess::CRunState::ReadWhatIsThere(int nFd)
         const ssize_t nBytes = read(nFd, buffer, sizeof(buffer));
         if (nBytes <= 0)
             return;
-        m_output.AppendChunk(buffer, static_cast<std::size_t>(nBytes));
+        AppendOutput(buffer, static_cast<std::size_t>(nBytes));
     }
 }
 

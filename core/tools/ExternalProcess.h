@@ -56,6 +56,12 @@ public:
     // after the timeout.
     bool TerminateAndWait(int nExitCode, std::chrono::milliseconds timeout = std::chrono::seconds(5));
 
+    // Whether the next runs keep the tool's output as it wrote it (for the
+    // command line) rather than with the window's line ends (every LF as
+    // CR LF, zero bytes dropped, the default). False, changing nothing,
+    // while a tool runs.
+    bool KeepOutputBytes(bool bKeep);
+
     bool IsRunning() const;
     // The last run's exit code (the stop code when it was stopped); none
     // while a tool runs, before the first run, or when the code was lost.

@@ -100,7 +100,7 @@ void COutputBuffer::AppendChunk(const char* pData, std::size_t nLength)
     AddedToLastBlock(strBlock.size() - nBefore);
 }
 
-void COutputBuffer::AppendText(const std::string& strText)
+void COutputBuffer::AppendText(std::string_view strText)
 {
     std::lock_guard<std::mutex> lock(m_mtxText);
     LastBlock() += strText;

@@ -4,6 +4,7 @@
 #include <deque>
 #include <mutex>
 #include <string>
+#include <string_view>
 
 // The accumulated output of a captured run, at most a given number of bytes
 // of it: past that the oldest bytes are dropped. Offsets count every byte
@@ -25,7 +26,7 @@ public:
     // CRs stay, and zero bytes are dropped. Linear in the chunk only.
     void AppendChunk(const char* pData, std::size_t nLength);
     // Appends text exactly as given.
-    void AppendText(const std::string& strText);
+    void AppendText(std::string_view strText);
     // Empties the text and counts offsets from zero again.
     void Clear();
 

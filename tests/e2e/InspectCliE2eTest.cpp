@@ -285,7 +285,7 @@ TEST_F(CInspectCliE2e, DumpListsEveryStoredFieldWithNestedClasses)
     ASSERT_EQ(Cli({"project", "add", "P.jpr", "A.java"}).m_nExit, 0);
     ASSERT_EQ(Cli({"project", "main", "P.jpr", "A.java"}).m_nExit, 0);
 
-    const CCliResult result = Cli({"project", "dump", "P.jpr"});
+    const CCliResult result = Cli({"project", "dump", "--text", "P.jpr"});
     EXPECT_EQ(result.m_nExit, 0) << result.m_strErr;
     EXPECT_EQ(result.m_strErr, "");
     // @DIR@ stands for the test's folder.
@@ -304,7 +304,7 @@ TEST_F(CInspectCliE2e, DumpShowsStoredPathsAndEscapesTexts)
     std::string strError;
     ASSERT_TRUE(project.SaveAs(Path("Moved.jpr"), strError)) << strError;
 
-    const CCliResult result = Cli({"project", "dump", "Moved.jpr"});
+    const CCliResult result = Cli({"project", "dump", "--text", "Moved.jpr"});
     EXPECT_EQ(result.m_nExit, 0) << result.m_strErr;
     EXPECT_EQ(result.m_strOut, "m_javaFiles 1\n"
                                "  m_strFileName \"X.java\"\n"
@@ -325,7 +325,7 @@ TEST_F(CInspectCliE2e, DumpShowsStoredPathsAndEscapesTexts)
     // The relocated view stays with `project show`, and the dump changed nothing.
     EXPECT_NE(Cli({"project", "show", "Moved.jpr"}).m_strOut.find("(now " + m_strDir + "/src/X.java)"),
               std::string::npos);
-    EXPECT_EQ(Cli({"project", "dump", "Moved.jpr"}).m_strOut, result.m_strOut);
+    EXPECT_EQ(Cli({"project", "dump", "--text", "Moved.jpr"}).m_strOut, result.m_strOut);
 }
 
 TEST_F(CInspectCliE2e, MissingUnreadableAndCorruptInputsFailClearly)
@@ -346,7 +346,7 @@ TEST_F(CInspectCliE2e, MissingUnreadableAndCorruptInputsFailClearly)
     const CCliResult corrupt = Cli({"project", "dump", "Bad.jpr"});
     EXPECT_EQ(corrupt.m_nExit, 1);
     EXPECT_EQ(corrupt.m_strOut, "");
-    EXPECT_EQ(corrupt.m_strErr, "tarnwick-cli: Bad.jpr: Unexpected file format.\n");
+    EXPECT_EQ(corrupt.m_strErr, "Unexpected file format.\n");
     WriteFileBytes(Path("A.java"), "class A {}\n");
     const CCliResult corruptProject = Cli({"outline", "--project", "Bad.jpr", "A.java"});
     EXPECT_EQ(corruptProject.m_nExit, 1);
@@ -384,5 +384,5 @@ TEST_F(CInspectCliE2e, BadCommandLinesExitTwoAndHelpDocumentsTheFormats)
     for (const char* pszText :
          {"colour [--codes] FILE", "outline [--project PATH.jpr] FILE", "START END CLASS", "POSITION<TAB>ENTRY"})
         EXPECT_NE(help.m_strOut.find(pszText), std::string::npos) << pszText;
-    EXPECT_NE(Cli({"project", "--help"}).m_strOut.find("project dump PATH.jpr"), std::string::npos);
+    EXPECT_NE(Cli({"project", "--help"}).m_strOut.find("project dump [--text] PATH.jpr"), std::string::npos);
 }

@@ -88,6 +88,35 @@ TEST(ToolsExternalProcess, LineEndsAndZeroBytesAcrossReads)
     EXPECT_EQ(RunShellCaptured(runner, "printf 'a\\000b\\nc'"), "ab\r\ncExit code: 0\r\nNo Errors");
 }
 
+TEST(ToolsExternalProcess, KeptBytesExitCodeAndWhereTheClosingLinesBegin)
+{
+    CExternalProcess runner;
+    EXPECT_FALSE(runner.GetExitCode().has_value());
+    EXPECT_EQ(runner.GetToolOutputEnd(), std::string::npos);
+
+    ASSERT_TRUE(runner.KeepOutputBytes(true));
+    const std::string strKept = RunShellCaptured(runner, "printf 'a\\nb\\000c\\r\\n'; exit 4");
+    constexpr char kExpected[] = "a\nb\0c\r\nExit code: 4\r\nThere were errors";
+    EXPECT_EQ(strKept, std::string(kExpected, sizeof kExpected - 1));
+    EXPECT_EQ(runner.GetToolOutputEnd(), 7u);
+    EXPECT_EQ(runner.GetExitCode(), 4);
+
+    // While a tool runs neither answer is given, nor can the mode change.
+    ASSERT_TRUE(runner.Start("/bin/sh", {"sh", "-c", "printf 'x\\n'; sleep 0.3"}, ""));
+    EXPECT_FALSE(runner.GetExitCode().has_value());
+    EXPECT_EQ(runner.GetToolOutputEnd(), std::string::npos);
+    EXPECT_FALSE(runner.KeepOutputBytes(false));
+    ASSERT_TRUE(WaitForCapturedRun(runner));
+    EXPECT_EQ(runner.GetOutput(), "x\nExit code: 0\r\nNo Errors");
+    EXPECT_EQ(runner.GetToolOutputEnd(), 2u);
+    EXPECT_EQ(runner.GetExitCode(), 0);
+
+    // Back to the window's line ends; the offset counts the converted text.
+    ASSERT_TRUE(runner.KeepOutputBytes(false));
+    EXPECT_EQ(RunShellCaptured(runner, "printf 'x\\n'"), "x\r\nExit code: 0\r\nNo Errors");
+    EXPECT_EQ(runner.GetToolOutputEnd(), 3u);
+}
+
 TEST(ToolsExternalProcess, LongOutputArrivesWhole)
 {
     CExternalProcess runner;

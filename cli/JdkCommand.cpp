@@ -1,0 +1,234 @@
+#include "cli/JdkCommand.h"
+
+#include "cli/CliIo.h"
+#include "cli/ToolRun.h"
+
+#include "core/project/JavaProjectCore.h"
+#include "core/settings/SettingsLoader.h"
+#include "core/tools/CommandLineSplitter.h"
+#include "core/tools/JarCommandBuilder.h"
+#include "core/tools/JdkCommandBuilder.h"
+#include "core/tools/ProjectCommands.h"
+#include "core/tools/ToolPath.h"
+#include "settings/QtSettingsStore.h"
+
+#include <cstdio>
+
+namespace {
+constexpr int kExitFailed = 1;
+constexpr int kExitUsage = 2;
+
+constexpr const char* kBuildUsage = "Usage: tarnwick-cli build [--print] PROJECT.jpr\n"
+                                    "  javac on the project's main Java file, in its folder, with the\n"
+                                    "  project's compiler switches (the IDE's Build).\n";
+constexpr const char* kCompileUsage =
+    "Usage: tarnwick-cli compile [--print] [--project PROJECT.jpr] FILE.java\n"
+    "  javac on FILE in its folder with the default compiler switches (the JAVAC\n"
+    "  setting), as the IDE's Compile does; the project's own switches are for\n"
+    "  build. With --project, a FILE given by a file name the project lists\n"
+    "  (no folder) is the project's file of that name, wherever it now lies.\n";
+constexpr const char* kRunUsage = "Usage: tarnwick-cli run [--print] PROJECT.jpr [-- ARGS...]\n"
+                                  "  java on the project's main class, in the main file's folder, with the\n"
+                                  "  project's run switches (the IDE's Run Application); ARGS are passed to\n"
+                                  "  the program word for word. Its standard input is empty, as in the IDE.\n";
+constexpr const char* kJarUsage =
+    "Usage: tarnwick-cli jar create [--print] PROJECT.jpr OUT.jar\n"
+    "       tarnwick-cli jar list [--print] FILE.jar\n"
+    "  create  the IDE's Create Jar: writes manifest.txt (\"Main-Class: \" and the\n"
+    "          main class) in OUT.jar's folder, replacing one that is there, then\n"
+    "          runs jar cmfv in the main file's folder, packing its *.class files\n"
+    "  list    the IDE's Show Archive Contents: jar tvf in the archive's folder\n";
+constexpr const char* kCommonUsage =
+    "Output: the tool's output as it arrives, then \"Exit code: N\" and the verdict\n"
+    "(\"No Errors\", \"There were errors\", \"Process terminated by user.\"), each on a line\n"
+    "of its own. Exit status: 0 exactly when the verdict is \"No Errors\", 1 for any\n"
+    "other verdict or a project file that cannot be read (\"Unexpected file format.\"),\n"
+    "2 when nothing can be run (\"Please specify a main Java file first\", \"Unholy\n"
+    "Error\", \"Failed to start process\" when the JDK's tool cannot be started),\n"
+    "130 when stopped with Ctrl+C, which stops the tool's whole process group.\n"
+    "--print shows, one per line, the program, the working folder, the command-line\n"
+    "text and each argv word, and runs and writes nothing.\n"
+    "The JDK is the IDE's: the JAVABIN setting, else JAVA_HOME, else the javac on\n"
+    "PATH, else /usr/lib/jvm/default-java.\n";
+
+struct CParsedArgs {
+    bool m_bPrint = false;
+    bool m_bHelp = false;
+    std::string m_strProject;          // --project
+    std::vector<std::string> m_vecPositional;
+    std::vector<std::string> m_vecProgramArgs; // after "--"
+};
+
+int UsageError(const std::string& strVerb, const std::string& strText)
+{
+    std::fprintf(stderr, "tarnwick-cli: %s\n", strText.c_str());
+    CJdkCommand::PrintUsage(strVerb, false);
+    return kExitUsage;
+}
+
+// False (reason printed) for an option the verb does not take.
+bool ParseArgs(const std::string& strVerb, const std::vector<std::string>& args, CParsedArgs& parsed)
+{
+    for (std::size_t nIndex = 0; nIndex < args.size(); ++nIndex) {
+        const std::string& strArg = args[nIndex];
+        if (strArg == "--" && strVerb == "run") {
+            parsed.m_vecProgramArgs.assign(args.begin() + static_cast<std::ptrdiff_t>(nIndex) + 1, args.end());
+            break;
+        }
+        if (strArg == "--print")
+            parsed.m_bPrint = true;
+        else if (strArg == "--help")
+            parsed.m_bHelp = true;
+        else if (strArg == "--project" && strVerb == "compile") {
+            if (nIndex + 1 >= args.size()) {
+                UsageError(strVerb, "--project needs a project path");
+                return false;
+            }
+            parsed.m_strProject = args[++nIndex];
+        } else if (strArg.starts_with("--")) {
+            UsageError(strVerb, "unknown option \"" + strArg + "\"");
+            return false;
+        } else
+            parsed.m_vecPositional.push_back(strArg);
+    }
+    return true;
+}
+
+CSettings IdeSettings()
+{
+    CQtSettingsStore store;
+    return LoadSettings(store, DetectSettingsDefaults());
+}
+
+bool OpenProject(const std::string& strPath, CJavaProjectCore& project)
+{
+    if (!CCliIo::IsRegularOrMissing(strPath))
+        return false;
+    std::string strError;
+    if (project.Open(CCliIo::AbsolutePath(strPath), strError))
+        return true;
+    std::fprintf(stderr, "%s\n", strError.c_str());
+    return false;
+}
+
+// Prints or runs a made command; a command that is not ready shows its message.
+int PrintOrRun(const CProjectCommands::CResult& result, const CSettings& settings, bool bPrint)
+{
+    if (!result.m_bReady) {
+        if (!result.m_strError.empty())
+            std::fprintf(stderr, "%s\n", result.m_strError.c_str());
+        return kExitUsage;
+    }
+    if (bPrint)
+        return CCliIo::WriteOutput(CCliToolRun::PrintText(result.m_command)) ? 0 : kExitFailed;
+    return CCliToolRun::Run(result.m_command, static_cast<std::size_t>(settings.m_nOutputLimitMB) << 20);
+}
+
+int Build(const CParsedArgs& parsed)
+{
+    if (parsed.m_vecPositional.size() != 1)
+        return UsageError("build", "build needs exactly one project path");
+    CJavaProjectCore project;
+    if (!OpenProject(parsed.m_vecPositional[0], project))
+        return kExitFailed;
+    const CSettings settings = IdeSettings();
+    return PrintOrRun(CProjectCommands::Build(project, settings), settings, parsed.m_bPrint);
+}
+
+int Compile(const CParsedArgs& parsed)
+{
+    if (parsed.m_vecPositional.size() != 1)
+        return UsageError("compile", "compile needs exactly one Java file");
+    std::string strPath = parsed.m_vecPositional[0];
+    if (!parsed.m_strProject.empty()) {
+        CJavaProjectCore project;
+        if (!OpenProject(parsed.m_strProject, project))
+            return kExitFailed;
+        // A bare name the project lists is that file, as the project window's Compile finds it.
+        if (CToolPath::LastSeparator(strPath) == std::string::npos &&
+            project.GetJavaFiles().HasFileName(strPath))
+            strPath = project.GetFilePath(strPath);
+    }
+    if (strPath != CJavaProjectCore::kNoFile)
+        strPath = CCliIo::AbsolutePath(strPath);
+    const CSettings settings = IdeSettings();
+    return PrintOrRun(CProjectCommands::Compile(settings, strPath), settings, parsed.m_bPrint);
+}
+
+int RunProgram(const CParsedArgs& parsed)
+{
+    if (parsed.m_vecPositional.size() != 1)
+        return UsageError("run", "run needs exactly one project path");
+    CJavaProjectCore project;
+    if (!OpenProject(parsed.m_vecPositional[0], project))
+        return kExitFailed;
+    const CSettings settings = IdeSettings();
+    CProjectCommands::CResult run = CProjectCommands::Run(project, settings);
+    // The words are joined so that the IDE's own splitting gives them back unchanged.
+    if (run.m_bReady && !parsed.m_vecProgramArgs.empty())
+        CJdkCommandBuilder::AppendRunArguments(run.m_command,
+                                               CCommandLineSplitter::JoinWindowsArguments(parsed.m_vecProgramArgs));
+    return PrintOrRun(run, settings, parsed.m_bPrint);
+}
+
+int Jar(const CParsedArgs& parsed)
+{
+    const std::vector<std::string>& words = parsed.m_vecPositional;
+    if (words.empty())
+        return UsageError("jar", "jar needs create or list");
+    const CSettings settings = IdeSettings();
+    if (words[0] == "list") {
+        if (words.size() != 2)
+            return UsageError("jar", "jar list needs exactly one archive");
+        return PrintOrRun(CProjectCommands::ListArchive(settings, CCliIo::AbsolutePath(words[1])), settings,
+                          parsed.m_bPrint);
+    }
+    if (words[0] != "create")
+        return UsageError("jar", "unknown jar command \"" + words[0] + "\"");
+    if (words.size() != 3)
+        return UsageError("jar", "jar create needs a project path and an archive path");
+    CJavaProjectCore project;
+    if (!OpenProject(words[1], project))
+        return kExitFailed;
+    const std::string strJarPath = CCliIo::AbsolutePath(words[2]);
+    const CProjectCommands::CResult jar = CProjectCommands::CreateJar(project, settings, strJarPath);
+    if (jar.m_bReady && !parsed.m_bPrint) {
+        // A manifest that cannot be written shows up as jar's own complaint.
+        CJarCommandBuilder::WriteManifest(CJarCommandBuilder::ManifestPath(strJarPath),
+                                          CJarCommandBuilder::JarClassName(project.GetMainFile()));
+    }
+    return PrintOrRun(jar, settings, parsed.m_bPrint);
+}
+} // namespace
+
+void CJdkCommand::PrintUsage(const std::string& strVerb, bool bToStdout)
+{
+    std::FILE* pOut = bToStdout ? stdout : stderr;
+    if (strVerb == "build" || strVerb.empty())
+        std::fputs(kBuildUsage, pOut);
+    if (strVerb == "compile" || strVerb.empty())
+        std::fputs(kCompileUsage, pOut);
+    if (strVerb == "run" || strVerb.empty())
+        std::fputs(kRunUsage, pOut);
+    if (strVerb == "jar" || strVerb.empty())
+        std::fputs(kJarUsage, pOut);
+    std::fputs(kCommonUsage, pOut);
+}
+
+int CJdkCommand::Run(const std::string& strVerb, const std::vector<std::string>& args)
+{
+    CParsedArgs parsed;
+    if (!ParseArgs(strVerb, args, parsed))
+        return kExitUsage;
+    if (parsed.m_bHelp) {
+        PrintUsage(strVerb, true);
+        return 0;
+    }
+    if (strVerb == "build")
+        return Build(parsed);
+    if (strVerb == "compile")
+        return Compile(parsed);
+    if (strVerb == "run")
+        return RunProgram(parsed);
+    return Jar(parsed);
+}

@@ -1,0 +1,170 @@
+#include "cli/ToolRun.h"
+
+#include "core/tools/ExternalProcess.h"
+#include "core/tools/ToolCommand.h"
+#include "core/tools/ToolMessages.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+volatile std::sig_atomic_t s_nStopSignal = 0;
+
+void OnStopSignal(int nSignal)
+{
+    s_nStopSignal = nSignal;
+}
+
+// Catches the signals that would end us while a tool runs, so the tool's
+// group is stopped rather than left behind, and restores them afterwards.
+// SIGPIPE is ignored: a closed output shows up as a failed write.
+class CStopSignals {
+public:
+    CStopSignals()
+    {
+        s_nStopSignal = 0;
+        struct sigaction action {};
+        action.sa_handler = OnStopSignal;
+        sigemptyset(&action.sa_mask);
+        for (std::size_t nIndex = 0; nIndex < kCount; ++nIndex)
+            sigaction(kSignals[nIndex], &action, &m_saved[nIndex]);
+        struct sigaction ignore {};
+        ignore.sa_handler = SIG_IGN;
+        sigemptyset(&ignore.sa_mask);
+        sigaction(SIGPIPE, &ignore, &m_savedPipe);
+    }
+    ~CStopSignals()
+    {
+        for (std::size_t nIndex = 0; nIndex < kCount; ++nIndex)
+            sigaction(kSignals[nIndex], &m_saved[nIndex], nullptr);
+        sigaction(SIGPIPE, &m_savedPipe, nullptr);
+    }
+    CStopSignals(const CStopSignals&) = delete;
+    CStopSignals& operator=(const CStopSignals&) = delete;
+
+    static bool Requested() { return s_nStopSignal != 0; }
+
+private:
+    static constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
+    static constexpr std::size_t kCount = sizeof(kSignals) / sizeof(kSignals[0]);
+    struct sigaction m_saved[kCount] {};
+    struct sigaction m_savedPipe {};
+};
+
+// Writes all of text to standard output; false when it cannot. An
+// interrupted write is retried (the stop is seen by the caller's loop).
+bool WriteAll(const char* pData, std::size_t nSize)
+{
+    while (nSize > 0) {
+        const ssize_t nWritten = ::write(STDOUT_FILENO, pData, nSize);
+        if (nWritten < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        pData += nWritten;
+        nSize -= static_cast<std::size_t>(nWritten);
+    }
+    return true;
+}
+
+bool WriteAll(const std::string& strText)
+{
+    return WriteAll(strText.data(), strText.size());
+}
+
+// The closing lines as the runner appends them (CR LF between), with LF.
+std::string ClosingLines(const std::string& strFooter)
+{
+    std::string strOut;
+    for (const char ch : strFooter)
+        if (ch != '\r')
+            strOut.push_back(ch);
+    return strOut + "\n";
+}
+} // namespace
+
+std::string CCliToolRun::PrintText(const CToolCommand& cmd)
+{
+    std::string strText = cmd.m_strProgram + "\n" + cmd.m_strFolder + "\n" + cmd.m_strCommandLine + "\n";
+    for (const std::string& strWord : cmd.ExpandWords())
+        strText += strWord + "\n";
+    return strText;
+}
+
+int CCliToolRun::Run(const CToolCommand& cmd, std::size_t nOutputLimit)
+{
+    // Copies of at most this much keep a fast tool's output moving in steps
+    // while the reader thread goes on filling the buffer.
+    constexpr std::size_t kMostPerCopy = 1 << 20;
+    constexpr auto kIdlePause = std::chrono::milliseconds(10);
+
+    CStopSignals signals;
+    CExternalProcess runner;
+    runner.KeepOutputBytes(true); // a terminal or a file takes the tool's own line ends
+    std::fflush(stdout);
+    if (!runner.Start(cmd, nOutputLimit)) {
+        std::fprintf(stderr, "%s\n", CToolMessages::kFailedToStart);
+        return kExitNotStarted;
+    }
+
+    std::size_t nFrom = 0;
+    std::size_t nDropped = 0;
+    bool bOutputFailed = false;
+    int nWriteError = 0;
+    char chLast = '\n';
+    for (;;) {
+        if (CStopSignals::Requested())
+            runner.Terminate(CExternalProcess::kUserStopCode);
+        bool bRunning = true;
+        std::size_t nStart = 0;
+        const std::string strChunk = runner.GetOutputTail(nFrom, bRunning, kMostPerCopy, nStart);
+        nDropped += nStart - nFrom;
+        // The closing lines are written below, in our own line ends.
+        const std::size_t nToolEnd = runner.GetToolOutputEnd();
+        std::size_t nUsable = strChunk.size();
+        if (nToolEnd != std::string::npos)
+            nUsable = nToolEnd > nStart ? std::min(nUsable, nToolEnd - nStart) : 0;
+        if (nUsable > 0 && !bOutputFailed) {
+            chLast = strChunk[nUsable - 1];
+            if (!WriteAll(strChunk.data(), nUsable)) {
+                // Nobody reads us any more: a tool left running would pour on for nothing.
+                bOutputFailed = true;
+                nWriteError = errno;
+                runner.Terminate(CExternalProcess::kUserStopCode);
+            }
+        }
+        nFrom = nStart + strChunk.size();
+        if (!bRunning && strChunk.size() < kMostPerCopy)
+            break;
+        if (strChunk.empty())
+            std::this_thread::sleep_for(kIdlePause);
+    }
+
+    if (nDropped > 0)
+        std::fprintf(stderr, "tarnwick-cli: %zu bytes of the tool's output were dropped (the OUTPUTLIMITMB setting).\n",
+                     nDropped);
+    bool bRunning = false;
+    const std::string strFooter = runner.GetOutputTail(runner.GetToolOutputEnd(), bRunning);
+    if (!bOutputFailed) {
+        // The closing lines start a line of their own even after output without a final LF.
+        bOutputFailed = !WriteAll(std::string(chLast == '\n' ? "" : "\n") + ClosingLines(strFooter));
+        nWriteError = errno;
+    }
+    if (bOutputFailed) {
+        std::fprintf(stderr, "tarnwick-cli: cannot write the output: %s.\n", std::strerror(nWriteError));
+        return kExitErrors;
+    }
+    // The status follows the verdict the closing lines show.
+    const std::optional<int> exitCode = runner.GetExitCode();
+    if (exitCode && *exitCode == 0)
+        return kExitNoErrors;
+    if (exitCode && *exitCode == CExternalProcess::kUserStopCode && CStopSignals::Requested())
+        return kExitStopped;
+    return kExitErrors;
+}

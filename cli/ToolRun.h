@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+class CToolCommand;
+
+// Runs one JDK tool command for the command line as the IDE's process window
+// does, on a runner of its own: the tool's output (standard output and error
+// together) is copied to our standard output as it arrives, then the run's
+// closing lines, "Exit code: N" and the verdict, each ended by LF.
+// Ctrl+C (and SIGTERM, SIGHUP) stops the tool's whole process group; the
+// verdict is then "Process terminated by user.".
+class CCliToolRun {
+public:
+    static constexpr int kExitNoErrors = 0;   // the verdict is "No Errors"
+    static constexpr int kExitErrors = 1;     // any other verdict, or our output failed
+    static constexpr int kExitNotStarted = 2; // "Failed to start process"
+    static constexpr int kExitStopped = 130;  // stopped by Ctrl+C or a signal, as shells report SIGINT
+
+    static int Run(const CToolCommand& cmd, std::size_t nOutputLimit);
+
+    // What Run would start, one item per line: the program, the working
+    // folder, the command-line text, then each argv word (file patterns
+    // matched in the folder now), bytes as they are.
+    static std::string PrintText(const CToolCommand& cmd);
+};
