@@ -108,7 +108,8 @@ std::vector<unsigned char> CJavaColourer::ColourAll(std::string_view strText) co
     return codes;
 }
 
-CJavaColourer::CLineColours CJavaColourer::ColourLine(std::string_view strText, std::size_t nCaret) const
+CJavaColourer::CLineColours CJavaColourer::ColourLine(std::string_view strText, std::size_t nCaret,
+                                                      CMarkerStateCache* pComments) const
 {
     CLineColours line;
     line.m_nStart = CTextLines::LineStartAt(strText, nCaret);
@@ -132,7 +133,8 @@ CJavaColourer::CLineColours CJavaColourer::ColourLine(std::string_view strText, 
     if (d != kNone)
         MarkRange(codes, d, n, kColourComment);
 
-    const bool bOpenBefore = IsInsideBlockComment(strText, line.m_nStart);
+    const bool bOpenBefore =
+        pComments ? pComments->IsOpenAt(strText, line.m_nStart) : IsInsideBlockComment(strText, line.m_nStart);
     const std::size_t nFirstClose = strLine.find("*/");
     if (nFirstClose == kNone && bOpenBefore)
         MarkRange(codes, 0, n, kColourComment);

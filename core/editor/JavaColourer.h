@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/editor/KeywordMatcher.h"
+#include "core/editor/MarkerStateCache.h"
 
 #include <array>
 #include <cstddef>
@@ -44,7 +45,11 @@ public:
     // Colours the line that holds nCaret, as after every typed character. Only
     // the text before the line is consulted to know whether the line starts
     // inside a block comment; an unterminated string runs to the line's end.
-    CLineColours ColourLine(std::string_view strText, std::size_t nCaret) const;
+    // With pComments (made by MakeCommentCache and told of every edit) that
+    // answer comes from its checkpoints instead of reading back.
+    CLineColours ColourLine(std::string_view strText, std::size_t nCaret,
+                            CMarkerStateCache* pComments = nullptr) const;
+    static CMarkerStateCache MakeCommentCache() { return CMarkerStateCache("/*", "*/"); }
 
     // True when the first nPos characters leave a block comment open: they hold
     // a "/*" that starts after the start of their last "*/".

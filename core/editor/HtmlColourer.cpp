@@ -1,0 +1,219 @@
+#include "core/editor/HtmlColourer.h"
+
+#include "core/editor/TextLines.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr std::size_t kNone = std::string_view::npos;
+
+void MarkRange(std::vector<unsigned char>& codes, std::size_t nFrom, std::size_t nTo, unsigned char nCode)
+{
+    nTo = std::min(nTo, codes.size());
+    if (nFrom < nTo)
+        std::memset(codes.data() + nFrom, nCode, nTo - nFrom);
+}
+
+// ASCII lower case: tag names and markers are ASCII, so folding other bytes
+// could not make or break a match.
+std::string LowerCase(std::string_view strText)
+{
+    std::string strLower(strText);
+    for (char& ch : strLower)
+        if (ch >= 'A' && ch <= 'Z')
+            ch = static_cast<char>(ch - 'A' + 'a');
+    return strLower;
+}
+
+// The closing quote of the string opened at nOpen. A quote after a backslash
+// is escaped unless that backslash follows another one.
+std::size_t FindClosingQuote(std::string_view strText, std::size_t nOpen)
+{
+    std::size_t e = strText.find('"', nOpen + 1);
+    while (e != kNone && e > 1 && strText[e - 1] == '\\' && strText[e - 2] != '\\')
+        e = strText.find('"', e + 1);
+    return e;
+}
+
+// Tags: from each '<' through the next '>', or through the end of the text.
+void MarkTags(std::string_view strText, std::vector<unsigned char>& codes)
+{
+    std::size_t p = 0;
+    while (true) {
+        const std::size_t a = strText.find('<', p);
+        if (a == kNone)
+            break;
+        const std::size_t e = strText.find('>', a);
+        const std::size_t nEnd = e == kNone ? strText.size() : e + 1;
+        MarkRange(codes, a, nEnd, CHtmlColourer::kColourTag);
+        p = nEnd;
+    }
+}
+
+} // namespace
+
+std::string_view CHtmlColourer::TagNameList()
+{
+    return "a;abbr;acronym;address;applet;area;b;base;basefont;bdo;bgsound;"
+           "big;blink;blockquote;body;br;button;caption;center;cite;code;col;colgroup;"
+           "comment;dd;del;dfn;dir;div;dl;dt;em;embed;fieldset;font;form;frame;frameset;"
+           "h1;h2;h3;h4;h5;h6;head;hr;html;i;iframe;ilayer;img;input;ins;isindex;kbd;keygen;"
+           "label;layer;legend;li;link;listing;map;marquee;menu;meta;multicol;nobr;noembed;"
+           "noframes;nolayer;noscript;object;ol;optgroup;option;p;param;plaintext;pre;q;s;"
+           "samp;script;select;server;small;spacer;span;strike;strong;style;sub;sup;table;tbody;"
+           "td;textarea;tfoot;th;thead;title;tr;tt;u;ul;var;wbr;xmp;";
+}
+
+std::string_view CHtmlColourer::WordChars()
+{
+    return "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ_$@%&";
+}
+
+CHtmlColourer::CHtmlColourer() : m_matcher(CKeywordMatcher::SplitList(TagNameList()), WordChars()) {}
+
+std::vector<unsigned char> CHtmlColourer::ColourAll(std::string_view strText) const
+{
+    const std::size_t n = strText.size();
+    const std::string strLower = LowerCase(strText);
+    std::vector<unsigned char> codes(n, kColourPlain);
+    MarkTags(strLower, codes);
+
+    // Tag names. A name counts inside a tag, that is after a '<' with no '>'
+    // between: exactly the inside of a tag run past its '<'. Both ends of a
+    // run ('<', and '>' or the end of the text) fail the word test, so
+    // matching within each run finds the same words as matching everywhere.
+    std::size_t a = strLower.find('<');
+    while (a != kNone) {
+        const std::size_t e = strLower.find('>', a);
+        const std::size_t nEnd = e == kNone ? n : e + 1;
+        m_matcher.Mark(std::string_view(strLower).substr(a, nEnd - a), codes.data() + a, kColourKeyword);
+        a = nEnd < n ? strLower.find('<', nEnd) : kNone;
+    }
+
+    // Strings. The character right after a closing quote never opens the next
+    // string. A quote that finds no closer ends the pass: every later quote is
+    // escaped, so none of them could be closed either.
+    std::size_t p = 0;
+    while (true) {
+        const std::size_t s = strLower.find('"', p);
+        if (s == kNone)
+            break;
+        const std::size_t e = FindClosingQuote(strLower, s);
+        if (e == kNone)
+            break;
+        MarkRange(codes, s, e + 1, kColourString);
+        p = e + 2;
+        if (p + 1 >= n)
+            break;
+    }
+
+    // Comments, tags and strings included; "<!-->" is a whole comment.
+    p = 0;
+    while (true) {
+        const std::size_t d = strLower.find("<!--", p);
+        if (d == kNone)
+            break;
+        const std::size_t e = strLower.find("-->", d);
+        const std::size_t nEnd = e == kNone ? n : e + 3;
+        MarkRange(codes, d, nEnd, kColourComment);
+        p = nEnd + 1;
+    }
+    return codes;
+}
+
+CHtmlColourer::CLineColours CHtmlColourer::ColourLine(std::string_view strText, std::size_t nCaret,
+                                                      CMarkerStateCache* pTags, CMarkerStateCache* pComments) const
+{
+    CLineColours line;
+    line.m_nStart = CTextLines::LineStartAt(strText, nCaret);
+    const std::size_t nEnd = CTextLines::LineTextEnd(strText, line.m_nStart);
+    const std::string strLine = LowerCase(strText.substr(line.m_nStart, nEnd - line.m_nStart));
+    const std::size_t n = strLine.size();
+    std::vector<unsigned char>& codes = line.m_codes;
+    codes.assign(n, kColourPlain);
+    MarkTags(strLine, codes);
+
+    // Tag names count where the last bracket before them is a '<', which may
+    // lie on an earlier line.
+    std::vector<unsigned char> names(n, 0);
+    m_matcher.Mark(strLine, names.data(), 1);
+    bool bInside = pTags ? pTags->IsOpenAt(strText, line.m_nStart)
+                                   : IsInsideTag(strText, line.m_nStart);
+    for (std::size_t i = 0; i < n; ++i) {
+        if (names[i] && bInside)
+            codes[i] = kColourKeyword;
+        if (strLine[i] == '<')
+            bInside = true;
+        else if (strLine[i] == '>')
+            bInside = false;
+    }
+
+    // Strings; one without a closing quote runs to the end of the line.
+    std::size_t s = strLine.find('"');
+    while (s != kNone) {
+        const std::size_t e = FindClosingQuote(strLine, s);
+        const std::size_t nStringEnd = e == kNone ? n : e + 1;
+        MarkRange(codes, s, nStringEnd, kColourString);
+        s = nStringEnd + 1 < n ? strLine.find('"', nStringEnd + 1) : kNone;
+    }
+
+    const bool bOpenBefore = pComments ? pComments->IsOpenAt(strText, line.m_nStart)
+                                                 : IsInsideComment(strText, line.m_nStart);
+    const std::size_t nFirstClose = strLine.find("-->");
+    if (nFirstClose == kNone && bOpenBefore)
+        MarkRange(codes, 0, n, kColourComment);
+
+    // Comments on the line. After a closed comment the next "<!--" is
+    // searched from the "-->" itself.
+    std::size_t p = 0;
+    while (true) {
+        const std::size_t nOpen = strLine.find("<!--", p);
+        if (nOpen != kNone) {
+            const std::size_t e = strLine.find("-->", nOpen);
+            if (e == kNone) {
+                MarkRange(codes, nOpen, n, kColourComment);
+                break;
+            }
+            MarkRange(codes, nOpen, e + 3, kColourComment);
+            p = e;
+            continue;
+        }
+        // A comment left open by the text before the line ends at the line's first "-->".
+        if (nFirstClose != kNone && bOpenBefore)
+            MarkRange(codes, 0, nFirstClose + 3, kColourComment);
+        break;
+    }
+    return line;
+}
+
+bool CHtmlColourer::IsInsideTag(std::string_view strText, std::size_t nPos)
+{
+    nPos = std::min(nPos, strText.size());
+    for (std::size_t k = nPos; k > 0; --k) {
+        if (strText[k - 1] == '<')
+            return true;
+        if (strText[k - 1] == '>')
+            return false;
+    }
+    return false;
+}
+
+bool CHtmlColourer::IsInsideComment(std::string_view strText, std::size_t nPos)
+{
+    return MakeCommentCache().IsOpenAtUncached(strText, nPos);
+}
+
+std::array<std::uint32_t, 256> CHtmlColourer::ColourTable(std::uint32_t crPlain, std::uint32_t crKeyword,
+                                                          std::uint32_t crComment, std::uint32_t crString,
+                                                          std::uint32_t crTag)
+{
+    std::array<std::uint32_t, 256> table;
+    table.fill(crPlain);
+    table[kColourKeyword] = crKeyword;
+    table[kColourComment] = crComment;
+    table[kColourString] = crString;
+    table[kColourTag] = crTag;
+    return table;
+}
