@@ -2,6 +2,8 @@
 
 #include "cli/CliIo.h"
 #include "core/editor/ColourListing.h"
+#include "core/editor/HtmlColourListing.h"
+#include "core/editor/HtmlColourer.h"
 #include "core/editor/JavaColourer.h"
 
 #include <cstdio>
@@ -9,17 +11,18 @@
 void CColourCommand::PrintUsage(bool bToStdout)
 {
     std::fprintf(bToStdout ? stdout : stderr,
-                 "Usage: tarnwick-cli colour [--codes] FILE\n"
-                 "Colours FILE as the Java editor does when it opens the file: the bytes are\n"
-                 "kept and every line break becomes CR LF, so each break counts two in the\n"
-                 "offsets below.\n"
+                 "Usage: tarnwick-cli colour [--html] [--codes] FILE\n"
+                 "Colours FILE as the Java editor (or with --html the HTML editor) does when\n"
+                 "it opens the file: the bytes are kept and every line break becomes CR LF,\n"
+                 "so each break counts two in the offsets below.\n"
                  "  (default)  one line per maximal run of one class, in text order, covering\n"
                  "             the whole text: START END CLASS (decimal offsets, one space\n"
                  "             apart, END one past the run's last character),\n"
-                 "             CLASS one of plain, keyword, comment, string. An empty file\n"
+                 "             CLASS one of plain, keyword, comment, string; with --html\n"
+                 "             also tag (keyword is then a tag name). An empty file\n"
                  "             prints nothing.\n"
                  "  --codes    the raw class code of every character in decimal (253 plain,\n"
-                 "             255 keyword, 254 comment, 252 string), one space apart, one\n"
+                 "             255 keyword, 254 comment, 252 string, 251 tag), one space apart, one\n"
                  "             output line per editor line; the codes of a line's CR LF end\n"
                  "             that line. A last line with no characters prints nothing.\n");
 }
@@ -27,6 +30,7 @@ void CColourCommand::PrintUsage(bool bToStdout)
 int CColourCommand::Run(const std::vector<std::string>& args)
 {
     bool bCodes = false;
+    bool bHtml = false;
     std::string strPath;
     bool bHavePath = false;
     for (const std::string& strArg : args) {
@@ -36,6 +40,8 @@ int CColourCommand::Run(const std::vector<std::string>& args)
         }
         if (strArg == "--codes") {
             bCodes = true;
+        } else if (strArg == "--html") {
+            bHtml = true;
         } else if (strArg.starts_with("--")) {
             std::fprintf(stderr, "tarnwick-cli: unknown colour option \"%s\"\n", strArg.c_str());
             PrintUsage(false);
@@ -58,7 +64,12 @@ int CColourCommand::Run(const std::vector<std::string>& args)
     std::string strText;
     if (!CCliIo::ReadEditorText(strPath, strText))
         return 1;
-    const std::vector<unsigned char> codes = CJavaColourer().ColourAll(strText);
-    const std::string strListing = bCodes ? CColourListing::Codes(strText, codes) : CColourListing::Runs(codes);
+    const std::vector<unsigned char> codes =
+        bHtml ? CHtmlColourer().ColourAll(strText) : CJavaColourer().ColourAll(strText);
+    std::string strListing;
+    if (bCodes)
+        strListing = CColourListing::Codes(strText, codes);
+    else
+        strListing = bHtml ? CHtmlColourListing::Runs(codes) : CColourListing::Runs(codes);
     return CCliIo::WriteOutput(strListing) ? 0 : 1;
 }

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-// `tarnwick-cli colour [--codes] FILE`: colours a Java file as the editor
-// does when it opens it, and lists the result. Exit codes: 0 done, 1 the file
+// `tarnwick-cli colour [--html] [--codes] FILE`: colours a Java file (or an
+// HTML page) as the editor does when it opens it, and lists the result. Exit codes: 0 done, 1 the file
 // could not be read or the listing not written, 2 bad command line.
 class CColourCommand {
 public:
