@@ -1,7 +1,11 @@
 // Feeds arbitrary bytes to the project file reader. Whatever loads must
-// write out, load again and write out the same bytes a second time.
+// write out, load again and write out the same bytes a second time, and its
+// JSON dump must parse as JSON and be the same for both loads.
 #include "core/project/JprFormat.h"
 #include "core/project/ProjectRecord.h"
+#include "core/project/ProjectRecordJson.h"
+
+#include <nlohmann/json.hpp>
 
 #include <cstddef>
 #include <cstdint>
@@ -27,6 +31,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
     if (!CJprFormat::ReadBytes(strFirst, reloaded, strError))
         std::abort();
     if (CJprFormat::WriteBytes(reloaded) != strFirst)
+        std::abort();
+
+    const std::string strJson = CProjectRecordJson::Write(record);
+    if (nlohmann::json::parse(strJson, nullptr, false).is_discarded())
+        std::abort();
+    if (CProjectRecordJson::Write(reloaded) != strJson)
         std::abort();
     return 0;
 }
