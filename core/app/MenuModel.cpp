@@ -203,3 +203,15 @@ bool AddTipOfTheDayItem(CMenuBar& menuBar)
     menuBar.m_popups.push_back(Popup(kHelpText, {tip}));
     return true;
 }
+
+std::vector<CMenuItem> WindowListItems(const std::vector<std::string>& titles)
+{
+    std::vector<CMenuItem> items;
+    for (std::size_t i = 0; i < titles.size() && i < kMaxWindowListEntries; ++i) {
+        const int nId = kFirstWindowListId + static_cast<int>(i);
+        items.push_back(CMenuItem{"&" + std::to_string(i + 1) + " " + titles[i], nId, {}});
+    }
+    if (titles.size() > kMaxWindowListEntries)
+        items.push_back(CMenuItem{"&More Windows...", kMoreWindowsId, {}});
+    return items;
+}

@@ -57,6 +57,14 @@ std::string LoadCommandPrompt(int nId);
 // when it has none.
 std::string CommandTooltip(int nId);
 
+// The Window menu's entries for the open windows, in the order given: the
+// first nine as "&1 title" to "&9 title", then "&More Windows..." when there
+// are more. Entry i has the id kFirstWindowListId + i.
+inline constexpr int kFirstWindowListId = 0xFF00;
+inline constexpr int kMaxWindowListEntries = 9;
+inline constexpr int kMoreWindowsId = kFirstWindowListId + kMaxWindowListEntries;
+std::vector<CMenuItem> WindowListItems(const std::vector<std::string>& titles);
+
 // Puts "Ti&p of the Day..." and a separator at the top of the "&Help" popup
 // unless it is there already; a bar without "&Help" gets a "&Help" popup
 // holding only that item. Returns true when the bar changed.

@@ -177,10 +177,12 @@ private slots:
         CAppFixture fixture;
         QVERIFY(fixture.Start());
         CMainFrame& frame = *fixture.App().MainFrame();
+        const int nWidth = frame.LinePane()->width();
+        QVERIFY(nWidth >= 70);
         frame.SetLinePaneText("Line: 123456789");
         frame.SetColumnPaneText("Col: 1");
-        QCOMPARE(frame.LinePane()->width(), 70);
-        QCOMPARE(frame.ColumnPane()->width(), 70);
+        QCOMPARE(frame.LinePane()->width(), nWidth);
+        QCOMPARE(frame.ColumnPane()->width(), nWidth);
         QCOMPARE(frame.LinePaneText(), QString("Line: 123456789"));
         frame.SetStatusPaneText("Building");
         QCOMPARE(frame.StatusPaneText(), QString("Building"));

@@ -188,7 +188,7 @@ private slots:
         QCOMPARE(pProject->GetFilePath("Foo.java"), strMoved);
         QCOMPARE(Items(FormOf(pProject)->MainJavaList()), (QStringList{"Bar.java", "Foo.java"}));
         QCOMPARE(fixture.Prompts().m_fileFilters.front(),
-                 QString("Java Source Files (*.jav;*.java) (*.jav *.java);;All Files (*.*) (*)"));
+                 QString("Java Source Files (*.jav *.java);;All Files (*)"));
     }
 
     void closingSavesWithoutAskingAndRecordsTheProject()

@@ -111,6 +111,12 @@ const std::vector<QMenu*>& CCommandActions::MenusOf(EWindowKind eKind)
     for (const CMenuItem& popup : model.m_popups) {
         auto* pMenu = new QMenu(FromUtf8(popup.m_strText), &m_window);
         FillMenu(pMenu, popup.m_children);
+        if (popup.m_strText == "&Window") {
+            connect(pMenu, &QMenu::aboutToShow, this, [this, pMenu] {
+                if (m_fillWindowList)
+                    m_fillWindowList(*pMenu);
+            });
+        }
         menus.push_back(pMenu);
     }
     m_menuModels.emplace(eKind, std::move(model));

@@ -27,6 +27,7 @@ public:
     using ExecuteFn = std::function<void(int nId)>;
     using UpdateFn = std::function<CCmdUI(int nId)>;
     using OpenRecentFn = std::function<void(const QString& strPath)>;
+    using FillWindowListFn = std::function<void(QMenu& menu)>;
 
     CCommandActions(QMainWindow& window, ExecuteFn execute, UpdateFn update, OpenRecentFn openRecent);
 
@@ -46,6 +47,10 @@ public:
     // Re-reads every command's state.
     void UpdateStates();
 
+    // Called each time a "&Window" menu is about to open, after the states
+    // are read, to list the open windows in it.
+    void SetWindowListFiller(FillWindowListFn fill) { m_fillWindowList = std::move(fill); }
+
 private:
     void MakeCommandActions();
     void MakeKeyActions();
@@ -59,6 +64,7 @@ private:
     ExecuteFn m_execute;
     UpdateFn m_update;
     OpenRecentFn m_openRecent;
+    FillWindowListFn m_fillWindowList;
     std::map<int, QAction*> m_commands;
     std::map<std::string, QAction*> m_keys;
     std::vector<QAction*> m_recentFiles;

@@ -8,23 +8,35 @@
 #include "ui/app/CommandActions.h"
 #include "ui/app/CommandIcons.h"
 #include "ui/app/TarnwickApp.h"
+#include "ui/app/WindowListDlg.h"
 #include "ui/framework/MdiChildFrame.h"
+#include "ui/framework/PromptService.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QDockWidget>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QStyle>
+#include <QTimer>
 #include <QToolBar>
 
 using namespace CommandIds;
 
 namespace {
+// The line and column panes are at least this wide, and wide enough for
+// six-digit numbers in the status bar's font.
 constexpr int kLineColumnPaneWidth = 70;
+const char* const kWidestLinePaneText = "Line: 999999";
+// Cascaded windows take two thirds of the area, but not less than this.
+constexpr int kMinCascadeWidth = 240;
+constexpr int kMinCascadeHeight = 160;
 } // namespace
 
 CMainFrame::CMainFrame(CTarnwickApp& app) : m_app(app)
@@ -43,8 +55,10 @@ CMainFrame::CMainFrame(CTarnwickApp& app) : m_app(app)
         },
         [this](int nId) { return m_app.Router().Update(nId); },
         [this](const QString& strPath) { OpenRecentFile(strPath); });
+    m_pCommands->SetWindowListFiller([this](QMenu& menu) { FillWindowList(menu); });
     CreateToolBar();
     CreateStatusBar();
+    CreateWindowKeys();
     setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowNestedDocks);
     connect(m_pMdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::OnActiveFrameChanged);
     // The toolbar follows the focus as menus follow their opening.
@@ -84,22 +98,42 @@ void CMainFrame::CreateStatusBar()
     m_pLinePane->setObjectName("LinePane");
     m_pColumnPane = new QLabel(pStatus);
     m_pColumnPane->setObjectName("ColumnPane");
-    for (QLabel* pPane : {m_pLinePane, m_pColumnPane}) {
-        pPane->setFixedWidth(kLineColumnPaneWidth);
+    for (QLabel* pPane : {m_pLinePane, m_pColumnPane})
         pPane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    }
+    SizeLineColumnPanes();
+    // A font change reaches the pane before it is painted again.
+    m_pLinePane->installEventFilter(this);
     pStatus->addWidget(m_pMessagePane, 1);
     pStatus->addPermanentWidget(m_pLinePane);
     pStatus->addPermanentWidget(m_pColumnPane);
-    // Caps, Num and Scroll Lock: the toolkit does not report lock states, so
-    // the panes keep their place and stay empty.
-    for (const char* pszName : {"CapsPane", "NumPane", "ScrollPane"}) {
-        auto* pPane = new QLabel(pStatus);
-        pPane->setObjectName(pszName);
-        pPane->setFixedWidth(36);
-        pPane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        pStatus->addPermanentWidget(pPane);
-    }
+    // No Caps, Num or Scroll Lock panes: the toolkit cannot tell the lock
+    // states, and boxes that never show anything only take room.
+}
+
+void CMainFrame::SizeLineColumnPanes()
+{
+    // Both panes alike, fixed whatever they hold, so the message pane does
+    // not jump as the caret moves.
+    const QFontMetrics metrics(m_pLinePane->font());
+    const int nIndent = m_pLinePane->indent() >= 0 ? m_pLinePane->indent() : metrics.horizontalAdvance('x') / 2;
+    const int nWidth = metrics.horizontalAdvance(kWidestLinePaneText) + 2 * m_pLinePane->frameWidth() +
+                       2 * m_pLinePane->margin() + 2 * nIndent;
+    for (QLabel* pPane : {m_pLinePane, m_pColumnPane})
+        pPane->setFixedWidth(qMax(kLineColumnPaneWidth, nWidth));
+}
+
+void CMainFrame::CreateWindowKeys()
+{
+    // The MDI keys: Ctrl+F6 to the next child window, Ctrl+Shift+F6 back.
+    auto* pNext = new QAction(this);
+    pNext->setObjectName("NextWindowKey");
+    pNext->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F6));
+    connect(pNext, &QAction::triggered, this, [this] { ActivateNeighbour(1); });
+    auto* pPrevious = new QAction(this);
+    pPrevious->setObjectName("PreviousWindowKey");
+    pPrevious->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6));
+    connect(pPrevious, &QAction::triggered, this, [this] { ActivateNeighbour(-1); });
+    addActions({pNext, pPrevious});
 }
 
 void CMainFrame::SetStatusPaneText(const QString& strText)
@@ -129,7 +163,9 @@ QString CMainFrame::ColumnPaneText() const
 
 CMdiChildFrame* CMainFrame::ActiveChildFrame() const
 {
-    return qobject_cast<CMdiChildFrame*>(m_pMdiArea->activeSubWindow());
+    // The current one stays the active child while another program has the
+    // focus, as it does for the window system's MDI.
+    return qobject_cast<CMdiChildFrame*>(m_pMdiArea->currentSubWindow());
 }
 
 EWindowKind CMainFrame::ActiveKind() const
@@ -185,9 +221,94 @@ void CMainFrame::OnActiveFrameChanged()
         return;
     if (ActiveKind() != m_pCommands->ShownKind())
         m_pCommands->ShowKind(ActiveKind());
-    CMdiChildFrame* pFrame = ActiveChildFrame();
-    setWindowTitle(pFrame ? QStringLiteral("Tarnwick - %1").arg(pFrame->windowTitle()) : QStringLiteral("Tarnwick"));
+    KeepChildMaximized();
+    UpdateTitle();
     UpdateCommandStates();
+}
+
+void CMainFrame::OnChildStateChanged(QMdiSubWindow* pWindow, Qt::WindowStates oldState, Qt::WindowStates newState)
+{
+    // Only a change of shape counts, not of activation; a window on its way
+    // out does not decide for the others.
+    const Qt::WindowStates shape = Qt::WindowMaximized | Qt::WindowMinimized;
+    if (!m_bShuttingDown && pWindow->isVisible() && ((oldState ^ newState) & shape))
+        m_bChildrenMaximized = newState.testFlag(Qt::WindowMaximized);
+    OnActiveFrameChanged();
+}
+
+void CMainFrame::OnChildGone()
+{
+    if (m_bShuttingDown)
+        return;
+    // The area picks the next window once the closed one is gone.
+    QTimer::singleShot(0, this, [this] {
+        if (m_pMdiArea->subWindowList().isEmpty())
+            m_bChildrenMaximized = false;
+        OnActiveFrameChanged();
+    });
+}
+
+void CMainFrame::KeepChildMaximized()
+{
+    QMdiSubWindow* pWindow = m_pMdiArea->currentSubWindow();
+    if (m_bChildrenMaximized && pWindow && pWindow->isVisible() && !pWindow->isMaximized())
+        pWindow->showMaximized();
+}
+
+QString CMainFrame::FrameTitle() const
+{
+    // One form whether the child is maximized or not.
+    QMdiSubWindow* pWindow = m_pMdiArea->currentSubWindow();
+    return pWindow && !pWindow->windowTitle().isEmpty() ? QStringLiteral("Tarnwick - %1").arg(pWindow->windowTitle())
+                                                        : QStringLiteral("Tarnwick");
+}
+
+void CMainFrame::UpdateTitle()
+{
+    if (windowTitle() != FrameTitle())
+        setWindowTitle(FrameTitle());
+}
+
+void CMainFrame::changeEvent(QEvent* pEvent)
+{
+    QMainWindow::changeEvent(pEvent);
+    // A maximized child adds " - [title]" to the main title; put the one
+    // form back. The depth bounds the ping-pong with the area.
+    if (pEvent->type() == QEvent::WindowTitleChange && m_pMdiArea && !m_bShuttingDown && m_nTitleDepth < 2) {
+        ++m_nTitleDepth;
+        UpdateTitle();
+        --m_nTitleDepth;
+    }
+}
+
+bool CMainFrame::event(QEvent* pEvent)
+{
+    // Docked tool windows are children of this window: watch them hide.
+    if (pEvent->type() == QEvent::ChildPolished) {
+        auto* pChild = static_cast<QChildEvent*>(pEvent)->child();
+        if (auto* pDock = qobject_cast<QDockWidget*>(pChild))
+            pDock->installEventFilter(this);
+    }
+    return QMainWindow::event(pEvent);
+}
+
+bool CMainFrame::eventFilter(QObject* pWatched, QEvent* pEvent)
+{
+    if (pWatched == m_pLinePane && pEvent->type() == QEvent::FontChange) {
+        SizeLineColumnPanes();
+    } else if (pEvent->type() == QEvent::Hide && !m_bShuttingDown) {
+        // A tool window hidden while it has the focus would hand the focus to
+        // the next widget in the chain, and with it the activation to some
+        // other child. The active child takes it back first.
+        auto* pDock = qobject_cast<QDockWidget*>(pWatched);
+        QWidget* pFocus = QApplication::focusWidget();
+        QMdiSubWindow* pActive = m_pMdiArea->currentSubWindow();
+        if (pDock && pDock->isHidden() && pFocus && pDock->isAncestorOf(pFocus) && pActive && pActive->widget()) {
+            QWidget* pTarget = pActive->widget()->focusWidget() ? pActive->widget()->focusWidget() : pActive->widget();
+            pTarget->setFocus(Qt::OtherFocusReason);
+        }
+    }
+    return QMainWindow::eventFilter(pWatched, pEvent);
 }
 
 void CMainFrame::UpdateCommandStates()
@@ -197,13 +318,129 @@ void CMainFrame::UpdateCommandStates()
 
 void CMainFrame::AddChildFrame(CMdiChildFrame* pFrame)
 {
+    PlaceNewChild(pFrame);
     m_pMdiArea->addSubWindow(pFrame);
-    // New windows take three quarters of the area, as desktop MDI windows do.
-    // Before the main window is first shown the area is not laid out yet.
-    QSize area = m_pMdiArea->viewport()->size().expandedTo(size() - QSize(20, 120));
-    pFrame->resize(qMax(400, area.width() * 3 / 4), qMax(300, area.height() * 3 / 4));
-    connect(pFrame, &QMdiSubWindow::windowStateChanged, this, [this] { OnActiveFrameChanged(); });
-    connect(pFrame, &QObject::destroyed, this, [this] { OnActiveFrameChanged(); });
+    connect(pFrame, &QMdiSubWindow::windowStateChanged, this,
+            [this, pFrame](Qt::WindowStates oldState, Qt::WindowStates newState) {
+                OnChildStateChanged(pFrame, oldState, newState);
+            });
+    connect(pFrame, &QWidget::windowTitleChanged, this, [this] { UpdateTitle(); });
+    connect(pFrame, &QObject::destroyed, this, [this] { OnChildGone(); });
+}
+
+void CMainFrame::PlaceNewChild(QMdiSubWindow* pWindow)
+{
+    // Three quarters of the area, one step below and right of the newest
+    // window, back at the top left where that would leave the area. Before
+    // the main window is first shown the area is not laid out yet.
+    const QSize area = m_pMdiArea->viewport()->size().expandedTo(size() - QSize(20, 120));
+    const QSize size(area.width() * 3 / 4, area.height() * 3 / 4);
+    QPoint pos(0, 0);
+    const QList<QMdiSubWindow*> windows = m_pMdiArea->subWindowList(QMdiArea::CreationOrder);
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+        if ((*it)->isVisible() && !(*it)->isMinimized() && !(*it)->isMaximized()) {
+            pos = (*it)->pos() + QPoint(CascadeStep(), CascadeStep());
+            break;
+        }
+    }
+    if (pos.x() + size.width() > area.width() || pos.y() + size.height() > area.height())
+        pos = QPoint(0, 0);
+    pWindow->setGeometry(QRect(pos, size));
+}
+
+int CMainFrame::CascadeStep() const
+{
+    // One title bar down, so each window's caption stays in sight.
+    return qMax(20, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, m_pMdiArea));
+}
+
+void CMainFrame::CascadeWindows()
+{
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* pWindow : m_pMdiArea->subWindowList(QMdiArea::StackingOrder))
+        if (pWindow->isVisible() && !pWindow->isMinimized())
+            windows << pWindow;
+    if (windows.isEmpty())
+        return;
+    m_bChildrenMaximized = false;
+    const QRect area = m_pMdiArea->viewport()->rect();
+    const QSize size(qMin(area.width(), qMax(kMinCascadeWidth, area.width() * 2 / 3)),
+                     qMin(area.height(), qMax(kMinCascadeHeight, area.height() * 2 / 3)));
+    QPoint pos(0, 0);
+    // Bottom of the stack first: the window on top ends last and in front.
+    for (QMdiSubWindow* pWindow : windows) {
+        if (pWindow->isMaximized())
+            pWindow->showNormal();
+        pWindow->setGeometry(QRect(pos, size));
+        pWindow->raise();
+        pos += QPoint(CascadeStep(), CascadeStep());
+        if (pos.x() + size.width() > area.width() || pos.y() + size.height() > area.height())
+            pos = QPoint(0, 0);
+    }
+    UpdateTitle();
+}
+
+void CMainFrame::ActivateChild(QMdiSubWindow* pWindow)
+{
+    if (auto* pFrame = qobject_cast<CMdiChildFrame*>(pWindow))
+        pFrame->ActivateFrame();
+    else if (pWindow)
+        m_pMdiArea->setActiveSubWindow(pWindow);
+}
+
+void CMainFrame::ActivateNeighbour(int nDirection)
+{
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* pWindow : m_pMdiArea->subWindowList(QMdiArea::CreationOrder))
+        if (!pWindow->isHidden())
+            windows << pWindow;
+    if (windows.isEmpty())
+        return;
+    const int nCount = static_cast<int>(windows.size());
+    const int nCurrent = static_cast<int>(windows.indexOf(m_pMdiArea->currentSubWindow()));
+    ActivateChild(windows[((nCurrent < 0 ? 0 : nCurrent + nDirection) % nCount + nCount) % nCount]);
+}
+
+void CMainFrame::FillWindowList(QMenu& menu)
+{
+    for (const QPointer<QAction>& pAction : m_windowListActions)
+        delete pAction.data();
+    m_windowListActions.clear();
+    const QList<QMdiSubWindow*> windows = m_pMdiArea->subWindowList(QMdiArea::CreationOrder);
+    if (windows.isEmpty())
+        return;
+    std::vector<std::string> titles;
+    for (QMdiSubWindow* pWindow : windows)
+        titles.push_back(pWindow->windowTitle().replace('&', "&&").toStdString());
+    m_windowListActions.emplace_back(menu.addSeparator());
+    QMdiSubWindow* pCurrent = m_pMdiArea->currentSubWindow();
+    for (const CMenuItem& item : WindowListItems(titles)) {
+        QAction* pAction = menu.addAction(QString::fromStdString(item.m_strText));
+        pAction->setObjectName(QStringLiteral("window_list_%1").arg(item.m_nId - kFirstWindowListId + 1));
+        if (item.m_nId == kMoreWindowsId) {
+            connect(pAction, &QAction::triggered, this, [this] { ChooseFromWindowList(); });
+        } else {
+            QPointer<QMdiSubWindow> pWindow = windows[item.m_nId - kFirstWindowListId];
+            pAction->setCheckable(true);
+            pAction->setChecked(pWindow == pCurrent);
+            connect(pAction, &QAction::triggered, this, [this, pWindow] { ActivateChild(pWindow); });
+        }
+        m_windowListActions.emplace_back(pAction);
+    }
+}
+
+void CMainFrame::ChooseFromWindowList()
+{
+    const QList<QMdiSubWindow*> windows = m_pMdiArea->subWindowList(QMdiArea::CreationOrder);
+    QStringList titles;
+    for (QMdiSubWindow* pWindow : windows)
+        titles << pWindow->windowTitle();
+    CWindowListDlg dialog(titles, static_cast<int>(windows.indexOf(m_pMdiArea->currentSubWindow())), this);
+    if (Prompts().RunDialog(dialog) != QDialog::Accepted)
+        return;
+    const int nChosen = dialog.Chosen();
+    if (nChosen >= 0 && nChosen < windows.size())
+        ActivateChild(windows[nChosen]);
 }
 
 bool CMainFrame::HandlesCommand(int nId) const
@@ -217,7 +454,7 @@ void CMainFrame::OnCommand(int nId)
     case kAppExit: close(); break;
     case kViewToolbar: m_pToolBar->setVisible(!m_pToolBar->isVisible()); break;
     case kViewStatusBar: statusBar()->setVisible(!statusBar()->isVisible()); break;
-    case kWindowCascade: m_pMdiArea->cascadeSubWindows(); break;
+    case kWindowCascade: CascadeWindows(); break;
     case kWindowTile: m_pMdiArea->tileSubWindows(); break;
     case kWindowArrange: ArrangeIcons(); break;
     default: break;

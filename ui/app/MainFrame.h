@@ -5,6 +5,7 @@
 #include "ui/framework/FrameHost.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <vector>
 
 class CCommandActions;
@@ -13,6 +14,7 @@ class CMdiChildFrame;
 class QAction;
 class QLabel;
 class QMdiArea;
+class QMdiSubWindow;
 class QMenu;
 class QToolBar;
 
@@ -60,12 +62,29 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* pEvent) override;
+    void changeEvent(QEvent* pEvent) override;
+    bool event(QEvent* pEvent) override;
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
 
 private:
     void CreateToolBar();
     void CreateStatusBar();
+    void CreateWindowKeys();
+    void SizeLineColumnPanes();
     void OnActiveFrameChanged();
+    void OnChildStateChanged(QMdiSubWindow* pWindow, Qt::WindowStates oldState, Qt::WindowStates newState);
+    void OnChildGone();
+    void KeepChildMaximized();
+    QString FrameTitle() const;
+    void UpdateTitle();
+    void PlaceNewChild(QMdiSubWindow* pWindow);
+    void CascadeWindows();
+    int CascadeStep() const;
     void ArrangeIcons();
+    void ActivateChild(QMdiSubWindow* pWindow);
+    void ActivateNeighbour(int nDirection);
+    void FillWindowList(QMenu& menu);
+    void ChooseFromWindowList();
     void OpenRecentFile(const QString& strPath);
 
     CTarnwickApp& m_app;
@@ -75,5 +94,10 @@ private:
     QLabel* m_pLinePane = nullptr;
     QLabel* m_pColumnPane = nullptr;
     CCommandActions* m_pCommands = nullptr; // child of this window
+    // The Window menu's entries for the open windows, made each time it opens.
+    std::vector<QPointer<QAction>> m_windowListActions;
+    // The children show maximized: the next one active is maximized too.
+    bool m_bChildrenMaximized = false;
+    int m_nTitleDepth = 0;
     bool m_bShuttingDown = false;
 };

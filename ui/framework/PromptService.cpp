@@ -9,6 +9,19 @@
 int CPromptService::MessageBox(QWidget* pParent, const QString& strText, EButtons buttons, EIcon icon,
                                const QString& strCaption)
 {
+    return ShowMessageBox(pParent, strText, buttons, IconFor(buttons, icon), strCaption);
+}
+
+CPromptService::EIcon CPromptService::IconFor(EButtons buttons, EIcon icon)
+{
+    if (icon != kIconNone)
+        return icon;
+    return buttons == kOk || buttons == kOkCancel ? kIconWarning : kIconQuestion;
+}
+
+int CPromptService::ShowMessageBox(QWidget* pParent, const QString& strText, EButtons buttons, EIcon icon,
+                                   const QString& strCaption)
+{
     QMessageBox box(pParent);
     box.setWindowTitle(strCaption.isEmpty() ? Caption() : strCaption);
     box.setText(strText);

@@ -16,9 +16,14 @@ public:
 
     virtual ~CPromptService() = default;
 
-    // strCaption empty: the program's name.
-    virtual int MessageBox(QWidget* pParent, const QString& strText, EButtons buttons = kOk, EIcon icon = kIconNone,
-                           const QString& strCaption = QString());
+    // strCaption empty: the program's name. A box given no icon gets the
+    // one its buttons call for (IconFor).
+    int MessageBox(QWidget* pParent, const QString& strText, EButtons buttons = kOk, EIcon icon = kIconNone,
+                   const QString& strCaption = QString());
+    // The icon a box shows: the one given, else a warning for OK and
+    // OK/Cancel boxes and a question for Yes/No ones, as the framework's
+    // message boxes do.
+    static EIcon IconFor(EButtons buttons, EIcon icon);
     // An empty string when the user cancels.
     virtual QString GetOpenFileName(QWidget* pParent, const QString& strTitle, const QString& strFilter);
     virtual QStringList GetOpenFileNames(QWidget* pParent, const QString& strTitle, const QString& strFilter);
@@ -31,6 +36,11 @@ public:
 
     // The caption of every message box.
     static QString Caption() { return QStringLiteral("Tarnwick"); }
+
+protected:
+    // Shows the box with its icon decided.
+    virtual int ShowMessageBox(QWidget* pParent, const QString& strText, EButtons buttons, EIcon icon,
+                               const QString& strCaption);
 };
 
 // The service in force; the real one unless a test installed another.

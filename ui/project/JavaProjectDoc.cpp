@@ -163,7 +163,7 @@ void CJavaProjectDoc::OnAddJavaFiles()
 {
     QStringList paths =
         Prompts().GetOpenFileNames(Services().Frames().MainWidget(), QStringLiteral("Open"),
-                                   "Java Source Files (*.jav;*.java) (*.jav *.java);;All Files (*.*) (*)");
+                                   "Java Source Files (*.jav *.java);;All Files (*)");
     if (paths.isEmpty())
         return;
     if (paths.size() == 1) {
@@ -182,7 +182,7 @@ void CJavaProjectDoc::OnAddJavaFiles()
 void CJavaProjectDoc::OnAddHtmlFile()
 {
     QString strPath = Prompts().GetOpenFileName(Services().Frames().MainWidget(), QStringLiteral("Open"),
-                                                "HTML Files (*.htm;*.html) (*.htm *.html)");
+                                                "HTML Files (*.htm *.html)");
     if (strPath.isEmpty())
         return;
     std::string strMessage;
@@ -342,7 +342,7 @@ void CJavaProjectDoc::OnCreateJar()
         return;
     }
     QString strJarPath = Prompts().GetSaveFileName(Services().Frames().MainWidget(), QStringLiteral("Save As"),
-                                                   "Java Archives (*.jar) (*.jar)", QString::fromStdString(strDefault));
+                                                   "Java Archives (*.jar)", QString::fromStdString(strDefault));
     if (strJarPath.isEmpty())
         return;
     const CProjectCommands::CResult jar =
@@ -362,7 +362,7 @@ void CJavaProjectDoc::OnCreateJar()
 void CJavaProjectDoc::OnShowArchiveContents()
 {
     QString strJarPath = Prompts().GetOpenFileName(Services().Frames().MainWidget(), QStringLiteral("Open"),
-                                                   "Java Archives (*.jar) (*.jar)");
+                                                   "Java Archives (*.jar)");
     if (strJarPath.isEmpty())
         return;
     const CProjectCommands::CResult list =

@@ -14,9 +14,11 @@ public:
     CScriptedPrompts() { SetPrompts(this); }
     ~CScriptedPrompts() override { SetPrompts(nullptr); }
 
-    int MessageBox(QWidget*, const QString& strText, EButtons buttons, EIcon, const QString& strCaption) override
+    int ShowMessageBox(QWidget*, const QString& strText, EButtons buttons, EIcon icon,
+                       const QString& strCaption) override
     {
         m_messages << strText;
+        m_icons << icon;
         m_captions << (strCaption.isEmpty() ? Caption() : strCaption);
         if (!m_answers.empty()) {
             int nAnswer = m_answers.front();
@@ -64,6 +66,7 @@ public:
     std::function<int(QDialog&)> m_onDialog;
     QStringList m_messages;
     QStringList m_captions;
+    QList<int> m_icons; // the icon each box was shown with
     QStringList m_fileTitles;
     QStringList m_fileFilters;
     QStringList m_saveDefaults;

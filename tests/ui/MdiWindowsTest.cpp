@@ -1,0 +1,258 @@
+#include "core/app/CommandIds.h"
+#include "core/project/JavaProjectCore.h"
+#include "tests/ui/support/AppFixture.h"
+#include "tests/ui/support/JavaFiles.h"
+#include "ui/app/MainFrame.h"
+#include "ui/editor/SyntaxWindowDoc.h"
+#include "ui/framework/MdiChildFrame.h"
+#include "ui/project/JavaProjectDoc.h"
+#include "ui/project/ProjectTreeCtrl.h"
+#include "ui/project/ProjectTreeDlg.h"
+
+#include <QMdiArea>
+#include <QTreeWidgetItem>
+#include <QtTest>
+
+using namespace CommandIds;
+
+namespace {
+// A started application with the real kinds, its main window shown and active.
+class CMdiFixture : public CAppFixture {
+public:
+    CMdiFixture()
+    {
+        Start({}, false);
+        Frame().show();
+        QApplication::setActiveWindow(&Frame());
+        if (!QTest::qWaitForWindowActive(&Frame()))
+            qWarning("the main window did not become active");
+    }
+    CMainFrame& Frame() { return *App().MainFrame(); }
+    QMdiArea& Area() { return *Frame().MdiArea(); }
+    QRect AreaRect() { return Area().viewport()->rect(); }
+
+    CMdiChildFrame* Open(const QString& strName)
+    {
+        CDocument* pDocument = OpenJava(*this, strName, "class X {}\n");
+        return pDocument ? pDocument->GetFrames().front() : nullptr;
+    }
+
+    // A saved project listing the files, opened.
+    CJavaProjectDoc* OpenProject(const QStringList& javaFiles)
+    {
+        CJavaProjectCore core("", "");
+        QString strPath = TempPath("Demo.jpr");
+        core.SetPathName(strPath.toStdString());
+        for (const QString& strJava : javaFiles)
+            core.AddJavaFile(WriteFile(strJava, "class X {}\n").toStdString());
+        std::string strError;
+        core.SaveAs(strPath.toStdString(), strError);
+        return dynamic_cast<CJavaProjectDoc*>(App().OpenDocumentFile(strPath));
+    }
+
+    void Settle()
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+};
+
+QTreeWidgetItem* TopItem(CProjectTreeCtrl* pTree, const QString& strText)
+{
+    for (int i = 0; i < pTree->topLevelItemCount(); ++i)
+        if (pTree->topLevelItem(i)->text(0) == strText)
+            return pTree->topLevelItem(i);
+    return nullptr;
+}
+} // namespace
+
+class MdiWindowsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void hidingTheProjectWindowKeepsTheActiveChild()
+    {
+        CMdiFixture fixture;
+        CJavaProjectDoc* pProject = fixture.OpenProject({"A.java", "B.java"});
+        QVERIFY(pProject);
+        CMdiChildFrame* pA = fixture.Open("A.java");
+        CMdiChildFrame* pB = fixture.Open("B.java");
+        QVERIFY(pA && pB);
+        QCOMPARE(fixture.Frame().ActiveChildFrame(), pB);
+        // A click on a tree item gives the tree the focus.
+        CProjectTreeCtrl* pTree = pProject->ProjectTree()->Tree();
+        QTreeWidgetItem* pItem = TopItem(pTree, "A.java");
+        QVERIFY(pItem);
+        QRect rect = pTree->visualItemRect(pItem);
+        QTest::mouseClick(pTree->viewport(), Qt::LeftButton, {}, QPoint(rect.left() + 3, rect.center().y()));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(pTree));
+        QCOMPARE(fixture.Frame().ActiveChildFrame(), pB);
+        // The toolbar button hides the window; the active child stays.
+        fixture.Frame().CommandAction(kProjectWindowButton)->trigger();
+        fixture.Settle();
+        QVERIFY(!pProject->ProjectBar()->isVisible());
+        QCOMPARE(fixture.Frame().ActiveChildFrame(), pB);
+        QVERIFY(pB->isAncestorOf(QApplication::focusWidget()));
+        // Shown again and hidden from the menu: the same.
+        fixture.Frame().CommandAction(kProjectWindowButton)->trigger();
+        pTree->setFocus();
+        fixture.Frame().CommandAction(kProjectWindowButton)->trigger();
+        fixture.Settle();
+        QCOMPARE(fixture.Frame().ActiveChildFrame(), pB);
+    }
+
+    void titleHasOneFormInEveryState()
+    {
+        CMdiFixture fixture;
+        QCOMPARE(fixture.Frame().windowTitle(), QString("Tarnwick"));
+        CMdiChildFrame* pHello = fixture.Open("Hello.java");
+        fixture.Settle();
+        QCOMPARE(fixture.Frame().windowTitle(), QString("Tarnwick - Hello.java"));
+        pHello->showMaximized();
+        fixture.Settle();
+        QCOMPARE(fixture.Frame().windowTitle(), QString("Tarnwick - Hello.java"));
+        // Another window opened while maximized, then activation back.
+        CMdiChildFrame* pWorld = fixture.Open("World.java");
+        fixture.Settle();
+        QCOMPARE(fixture.Frame().windowTitle(), QString("Tarnwick - World.java"));
+        pHello->ActivateFrame();
+        fixture.Settle();
+        QCOMPARE(fixture.Frame().windowTitle(), QString("Tarnwick - Hello.java"));
+        pHello->showNormal();
+        fixture.Settle();
+        QCOMPARE(fixture.Frame().windowTitle(), QString("Tarnwick - Hello.java"));
+        pWorld->ActivateFrame();
+        pWorld->showMaximized();
+        fixture.Settle();
+        QCOMPARE(fixture.Frame().windowTitle(), QString("Tarnwick - World.java"));
+        fixture.App().Router().Execute(kFileClose);
+        fixture.Settle();
+        QCOMPARE(fixture.Frame().windowTitle(), QString("Tarnwick - Hello.java"));
+        fixture.App().Router().Execute(kFileClose);
+        fixture.Settle();
+        QCOMPARE(fixture.FrameCount(), 0);
+        QCOMPARE(fixture.Frame().windowTitle(), QString("Tarnwick"));
+    }
+
+    void closingAMaximizedChildKeepsTheNextMaximized()
+    {
+        CMdiFixture fixture;
+        CMdiChildFrame* pA = fixture.Open("A.java");
+        CMdiChildFrame* pB = fixture.Open("B.java");
+        CMdiChildFrame* pC = fixture.Open("C.java");
+        pC->showMaximized();
+        fixture.Settle();
+        fixture.App().Router().Execute(kFileClose);
+        fixture.Settle();
+        QCOMPARE(fixture.FrameCount(), 2);
+        CMdiChildFrame* pNext = fixture.Frame().ActiveChildFrame();
+        QVERIFY(pNext == pA || pNext == pB);
+        QVERIFY(pNext->isMaximized());
+        QCOMPARE(pNext->geometry(), fixture.AreaRect());
+        // Restored, the next close leaves the last one as it was.
+        pNext->showNormal();
+        fixture.Settle();
+        fixture.App().Router().Execute(kFileClose);
+        fixture.Settle();
+        QVERIFY(!fixture.Frame().ActiveChildFrame()->isMaximized());
+    }
+
+    void closingTheProjectKeepsTheNextMaximized()
+    {
+        CMdiFixture fixture;
+        QVERIFY(fixture.OpenProject({"A.java"}));
+        CMdiChildFrame* pA = fixture.Open("A.java");
+        fixture.Settle();
+        QVERIFY(pA);
+        // The project's window, maximized and active, goes with the project.
+        CMdiChildFrame* pProjectFrame = nullptr;
+        for (QMdiSubWindow* pWindow : fixture.Area().subWindowList())
+            if (pWindow != pA)
+                pProjectFrame = qobject_cast<CMdiChildFrame*>(pWindow);
+        QVERIFY(pProjectFrame);
+        pProjectFrame->ActivateFrame();
+        pProjectFrame->showMaximized();
+        fixture.Settle();
+        QVERIFY(fixture.App().Router().Execute(kCloseProject));
+        fixture.Settle();
+        QCOMPARE(fixture.FrameCount(), 1);
+        QCOMPARE(fixture.Frame().ActiveChildFrame(), pA);
+        QVERIFY(pA->isMaximized());
+        QCOMPARE(pA->geometry(), fixture.AreaRect());
+    }
+
+    void newWindowsOpenInsideTheArea()
+    {
+        CMdiFixture fixture;
+        fixture.Frame().resize(800, 600);
+        fixture.Settle();
+        const QRect area = fixture.AreaRect();
+        for (const char* pszName : {"A.java", "B.java", "C.java", "D.java", "E.java", "F.java"}) {
+            CMdiChildFrame* pFrame = fixture.Open(pszName);
+            fixture.Settle();
+            QVERIFY2(area.contains(pFrame->geometry()), pszName);
+            QVERIFY(!pFrame->isMaximized());
+        }
+    }
+
+    void newWindowsOpenMaximizedWhileTheActiveIs()
+    {
+        CMdiFixture fixture;
+        CMdiChildFrame* pA = fixture.Open("A.java");
+        pA->showMaximized();
+        fixture.Settle();
+        CMdiChildFrame* pB = fixture.Open("B.java");
+        fixture.Settle();
+        QCOMPARE(fixture.Frame().ActiveChildFrame(), pB);
+        QVERIFY(pB->isMaximized());
+        QCOMPARE(pB->geometry(), fixture.AreaRect());
+    }
+
+    void cascadeGivesEachWindowTwoThirdsOfTheArea()
+    {
+        CMdiFixture fixture;
+        fixture.Frame().resize(800, 600);
+        fixture.Settle();
+        QList<CMdiChildFrame*> frames;
+        for (const char* pszName : {"A.java", "B.java", "C.java", "D.java"})
+            frames << fixture.Open(pszName);
+        frames.front()->showMaximized();
+        fixture.Settle();
+        fixture.App().Router().Execute(kWindowCascade);
+        fixture.Settle();
+        const QRect area = fixture.AreaRect();
+        const QSize expected(area.width() * 2 / 3, area.height() * 2 / 3);
+        // Bottom of the stack first, so the active window ends in front.
+        const QList<QMdiSubWindow*> stack = fixture.Area().subWindowList(QMdiArea::StackingOrder);
+        QCOMPARE(stack.back(), fixture.Frame().ActiveChildFrame());
+        QPoint previous(-1, -1);
+        for (QMdiSubWindow* pWindow : stack) {
+            QVERIFY(!pWindow->isMaximized());
+            QCOMPARE(pWindow->size(), expected);
+            QVERIFY(area.contains(pWindow->geometry()));
+            // Each one lower and further right than the one before.
+            QVERIFY(pWindow->x() > previous.x() && pWindow->y() > previous.y());
+            previous = pWindow->pos();
+        }
+        QCOMPARE(stack.front()->pos(), QPoint(0, 0));
+        QCOMPARE(fixture.Frame().ActiveChildFrame(), frames.front());
+    }
+
+    void cascadeKeepsAUsableMinimumInASmallArea()
+    {
+        CMdiFixture fixture;
+        fixture.Frame().resize(420, 330);
+        fixture.Settle();
+        for (const char* pszName : {"A.java", "B.java"})
+            fixture.Open(pszName);
+        fixture.App().Router().Execute(kWindowCascade);
+        fixture.Settle();
+        for (QMdiSubWindow* pWindow : fixture.Area().subWindowList()) {
+            QVERIFY(pWindow->width() >= qMin(240, fixture.AreaRect().width()));
+            QVERIFY(pWindow->height() >= qMin(160, fixture.AreaRect().height()));
+            QVERIFY(fixture.AreaRect().contains(pWindow->geometry()));
+        }
+    }
+};
+
+QTEST_MAIN(MdiWindowsTest)
+#include "MdiWindowsTest.moc"
