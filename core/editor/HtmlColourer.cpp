@@ -1,5 +1,6 @@
 #include "core/editor/HtmlColourer.h"
 
+#include "core/editor/KeywordMatcher.h"
 #include "core/editor/TextLines.h"
 
 #include <algorithm>
@@ -18,13 +19,35 @@ void MarkRange(std::vector<unsigned char>& codes, std::size_t nFrom, std::size_t
 
 // ASCII lower case: tag names and markers are ASCII, so folding other bytes
 // could not make or break a match.
+void LowerCaseInPlace(std::string& strText)
+{
+    for (char& ch : strText)
+        if (ch >= 'A' && ch <= 'Z')
+            ch = static_cast<char>(ch - 'A' + 'a');
+}
+
 std::string LowerCase(std::string_view strText)
 {
     std::string strLower(strText);
-    for (char& ch : strLower)
-        if (ch >= 'A' && ch <= 'Z')
-            ch = static_cast<char>(ch - 'A' + 'a');
+    LowerCaseInPlace(strLower);
     return strLower;
+}
+
+// The first "<!--" at or after nFrom. Found by its '!', which is rarer in
+// HTML than the '<' of every tag.
+std::size_t FindCommentOpen(std::string_view strText, std::size_t nFrom)
+{
+    std::size_t q = nFrom + 1;
+    while (q < strText.size()) {
+        const void* pHit = std::memchr(strText.data() + q, '!', strText.size() - q);
+        if (!pHit)
+            return kNone;
+        q = static_cast<std::size_t>(static_cast<const char*>(pHit) - strText.data());
+        if (strText[q - 1] == '<' && strText.substr(q + 1, 2) == "--")
+            return q - 1;
+        ++q;
+    }
+    return kNone;
 }
 
 // The closing quote of the string opened at nOpen. A quote after a backslash
@@ -71,25 +94,28 @@ std::string_view CHtmlColourer::WordChars()
     return "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ_$@%&";
 }
 
-CHtmlColourer::CHtmlColourer() : m_matcher(CKeywordMatcher::SplitList(TagNameList()), WordChars()) {}
+CHtmlColourer::CHtmlColourer() : m_names(CKeywordMatcher::SplitList(TagNameList()), WordChars()) {}
 
 std::vector<unsigned char> CHtmlColourer::ColourAll(std::string_view strText) const
 {
     const std::size_t n = strText.size();
-    const std::string strLower = LowerCase(strText);
     std::vector<unsigned char> codes(n, kColourPlain);
-    MarkTags(strLower, codes);
+    MarkTags(strText, codes);
 
     // Tag names. A name counts inside a tag, that is after a '<' with no '>'
     // between: exactly the inside of a tag run past its '<'. Both ends of a
     // run ('<', and '>' or the end of the text) fail the word test, so
     // matching within each run finds the same words as matching everywhere.
-    std::size_t a = strLower.find('<');
+    // Only the runs need folding to lower case.
+    std::string strLower;
+    std::size_t a = strText.find('<');
     while (a != kNone) {
-        const std::size_t e = strLower.find('>', a);
+        const std::size_t e = strText.find('>', a);
         const std::size_t nEnd = e == kNone ? n : e + 1;
-        m_matcher.Mark(std::string_view(strLower).substr(a, nEnd - a), codes.data() + a, kColourKeyword);
-        a = nEnd < n ? strLower.find('<', nEnd) : kNone;
+        strLower.assign(strText.substr(a, nEnd - a));
+        LowerCaseInPlace(strLower);
+        m_names.Mark(strLower, codes.data() + a, kColourKeyword);
+        a = nEnd < n ? strText.find('<', nEnd) : kNone;
     }
 
     // Strings. The character right after a closing quote never opens the next
@@ -97,10 +123,10 @@ std::vector<unsigned char> CHtmlColourer::ColourAll(std::string_view strText) co
     // escaped, so none of them could be closed either.
     std::size_t p = 0;
     while (true) {
-        const std::size_t s = strLower.find('"', p);
+        const std::size_t s = strText.find('"', p);
         if (s == kNone)
             break;
-        const std::size_t e = FindClosingQuote(strLower, s);
+        const std::size_t e = FindClosingQuote(strText, s);
         if (e == kNone)
             break;
         MarkRange(codes, s, e + 1, kColourString);
@@ -112,10 +138,10 @@ std::vector<unsigned char> CHtmlColourer::ColourAll(std::string_view strText) co
     // Comments, tags and strings included; "<!-->" is a whole comment.
     p = 0;
     while (true) {
-        const std::size_t d = strLower.find("<!--", p);
+        const std::size_t d = FindCommentOpen(strText, p);
         if (d == kNone)
             break;
-        const std::size_t e = strLower.find("-->", d);
+        const std::size_t e = strText.find("-->", d);
         const std::size_t nEnd = e == kNone ? n : e + 3;
         MarkRange(codes, d, nEnd, kColourComment);
         p = nEnd + 1;
@@ -138,7 +164,7 @@ CHtmlColourer::CLineColours CHtmlColourer::ColourLine(std::string_view strText, 
     // Tag names count where the last bracket before them is a '<', which may
     // lie on an earlier line.
     std::vector<unsigned char> names(n, 0);
-    m_matcher.Mark(strLine, names.data(), 1);
+    m_names.Mark(strLine, names.data(), 1);
     bool bInside = pTags ? pTags->IsOpenAt(strText, line.m_nStart)
                                    : IsInsideTag(strText, line.m_nStart);
     for (std::size_t i = 0; i < n; ++i) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/editor/KeywordMatcher.h"
+#include "core/editor/HtmlTagNames.h"
 #include "core/editor/MarkerStateCache.h"
 
 #include <array>
@@ -31,7 +31,7 @@ public:
 
     CHtmlColourer();
 
-    const std::vector<std::string>& TagNames() const { return m_matcher.Keywords(); }
+    const std::vector<std::string>& TagNames() const { return m_names.Names(); }
 
     // Class codes for the whole text. A '<' without a '>' after it runs to the
     // end of the text as tag, an unterminated "<!--" as comment; a string
@@ -67,5 +67,5 @@ public:
                                                       std::uint32_t crTag);
 
 private:
-    CKeywordMatcher m_matcher;
+    CHtmlTagNames m_names;
 };

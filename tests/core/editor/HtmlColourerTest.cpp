@@ -1,7 +1,10 @@
 #include "core/editor/HtmlColourer.h"
+#include "core/editor/HtmlTagNames.h"
+#include "core/editor/KeywordMatcher.h"
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -136,4 +139,25 @@ TEST(HtmlColourer, InsideTagAndComment)
     EXPECT_TRUE(CHtmlColourer::IsInsideComment("--> <!--", 8));
     EXPECT_FALSE(CHtmlColourer::IsInsideComment("<!-- -->", 8));
     EXPECT_TRUE(CHtmlColourer::IsInsideComment("<!-- --", 7));
+}
+
+TEST(HtmlColourer, TagNameLookupFindsWhatTheKeywordMatcherFinds)
+{
+    // Names looked up per word run must give the offset-by-offset matcher's marks.
+    const std::vector<std::string> names = CKeywordMatcher::SplitList(CHtmlColourer::TagNameList());
+    const CHtmlTagNames lookup(names, CHtmlColourer::WordChars());
+    const CKeywordMatcher matcher(names, CHtmlColourer::WordChars());
+    const std::vector<std::string> pieces = {"table", "h1", "h", "1", "b", "a", "$", "@", "_", " ", "=", "tr",
+                                             "td",    "7",  "s", "p", "<", "th", "xmp", "-"};
+    std::mt19937 random(5);
+    for (int nRound = 0; nRound < 2000; ++nRound) {
+        std::string strText;
+        const std::size_t nPieces = random() % 12;
+        for (std::size_t i = 0; i < nPieces; ++i)
+            strText += pieces[random() % pieces.size()];
+        std::vector<unsigned char> expected(strText.size(), 0), actual(strText.size(), 0);
+        matcher.Mark(strText, expected.data(), 1);
+        lookup.Mark(strText, actual.data(), 1);
+        ASSERT_EQ(actual, expected) << strText;
+    }
 }
