@@ -9,6 +9,9 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <climits>
+#include <poll.h>
+#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 
@@ -56,14 +59,31 @@ private:
     struct sigaction m_savedPipe {};
 };
 
-// Writes all of text to standard output; false when it cannot. An
-// interrupted write is retried (the stop is seen by the caller's loop).
-bool WriteAll(const char* pData, std::size_t nSize)
+// Writes all of text to standard output; false when it cannot. A reader
+// that stops reading must not keep a stop signal from stopping the tool, so
+// writes wait in poll, looking at the signal, and to a pipe, a socket or a
+// terminal they are no longer than what poll promises goes without blocking.
+bool WriteAll(CExternalProcess& runner, const char* pData, std::size_t nSize)
 {
+    constexpr int kPollMilliseconds = 50;
+    static const std::size_t s_nMostPerWrite = [] {
+        struct stat info {};
+        const bool bMayBlock =
+            ::fstat(STDOUT_FILENO, &info) != 0 || S_ISFIFO(info.st_mode) || S_ISSOCK(info.st_mode) || S_ISCHR(info.st_mode);
+        return bMayBlock ? std::size_t(PIPE_BUF) : std::size_t(1) << 20;
+    }();
     while (nSize > 0) {
-        const ssize_t nWritten = ::write(STDOUT_FILENO, pData, nSize);
+        if (CStopSignals::Requested())
+            runner.Terminate(CExternalProcess::kUserStopCode);
+        pollfd poller{STDOUT_FILENO, POLLOUT, 0};
+        const int nReady = ::poll(&poller, 1, kPollMilliseconds);
+        if (nReady == 0 || (nReady < 0 && errno == EINTR))
+            continue;
+        if (nReady < 0)
+            return false;
+        const ssize_t nWritten = ::write(STDOUT_FILENO, pData, std::min(nSize, s_nMostPerWrite));
         if (nWritten < 0) {
-            if (errno == EINTR)
+            if (errno == EINTR || errno == EAGAIN)
                 continue;
             return false;
         }
@@ -71,11 +91,6 @@ bool WriteAll(const char* pData, std::size_t nSize)
         nSize -= static_cast<std::size_t>(nWritten);
     }
     return true;
-}
-
-bool WriteAll(const std::string& strText)
-{
-    return WriteAll(strText.data(), strText.size());
 }
 
 // The closing lines as the runner appends them (CR LF between), with LF.
@@ -132,7 +147,7 @@ int CCliToolRun::Run(const CToolCommand& cmd, std::size_t nOutputLimit)
             nUsable = nToolEnd > nStart ? std::min(nUsable, nToolEnd - nStart) : 0;
         if (nUsable > 0 && !bOutputFailed) {
             chLast = strChunk[nUsable - 1];
-            if (!WriteAll(strChunk.data(), nUsable)) {
+            if (!WriteAll(runner, strChunk.data(), nUsable)) {
                 // Nobody reads us any more: a tool left running would pour on for nothing.
                 bOutputFailed = true;
                 nWriteError = errno;
@@ -153,7 +168,8 @@ int CCliToolRun::Run(const CToolCommand& cmd, std::size_t nOutputLimit)
     const std::string strFooter = runner.GetOutputTail(runner.GetToolOutputEnd(), bRunning);
     if (!bOutputFailed) {
         // The closing lines start a line of their own even after output without a final LF.
-        bOutputFailed = !WriteAll(std::string(chLast == '\n' ? "" : "\n") + ClosingLines(strFooter));
+        const std::string strClosing = std::string(chLast == '\n' ? "" : "\n") + ClosingLines(strFooter);
+        bOutputFailed = !WriteAll(runner, strClosing.data(), strClosing.size());
         nWriteError = errno;
     }
     if (bOutputFailed) {

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
@@ -244,6 +245,47 @@ TEST_F(CJdkCliE2e, CtrlCStopsTheProgramsWholeGroupAndSaysSo)
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     EXPECT_NE(::kill(static_cast<pid_t>(nJava), 0), 0);
     EXPECT_NE(::kill(static_cast<pid_t>(nChild), 0), 0);
+}
+
+TEST_F(CJdkCliE2e, CtrlCStopsTheToolEvenWhileNobodyReadsOurOutput)
+{
+    // A stand-in JDK whose java pours out lines for ever.
+    Write("jdk/bin/java", "#!/bin/sh\necho $$ > " + Path("tool.pid") + "\nexec yes\n");
+    std::filesystem::permissions(Path("jdk/bin/java"), std::filesystem::perms::owner_all);
+    Write("config/Vellorand/Tarnwick.conf", "[PATHS]\nJAVABIN=" + Path("jdk") + "\n");
+    MakeProject("A.java", "class A {}\n");
+
+    int fds[2];
+    ASSERT_EQ(::pipe(fds), 0);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        if (::setpgid(0, 0) == 0 && ::chdir(m_strDir.c_str()) == 0 && ::dup2(fds[1], 1) >= 0) {
+            ::close(fds[0]);
+            ::execl(TARNWICK_CLI_PATH, TARNWICK_CLI_PATH, "run", "P.jpr", static_cast<char*>(nullptr));
+        }
+        ::_exit(127);
+    }
+    ::close(fds[1]);
+    // The pipe fills and our side blocks in its write.
+    const auto tpGiveUp = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (Read("tool.pid").empty() && std::chrono::steady_clock::now() < tpGiveUp)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    const pid_t pidTool = static_cast<pid_t>(std::atol(Read("tool.pid").c_str()));
+    ASSERT_GT(pidTool, 0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    ASSERT_EQ(::kill(pidTool, 0), 0);
+
+    ASSERT_EQ(::kill(-pid, SIGINT), 0);
+    const auto tpDeadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (::kill(pidTool, 0) == 0 && std::chrono::steady_clock::now() < tpDeadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_NE(::kill(pidTool, 0), 0) << "the tool outlived Ctrl+C";
+
+    // Once the reader goes away the command line ends too.
+    ::close(fds[0]);
+    int nStatus = 0;
+    ASSERT_EQ(::waitpid(pid, &nStatus, 0), pid);
+    EXPECT_TRUE(WIFEXITED(nStatus));
 }
 
 TEST_F(CJdkCliE2e, HelpDescribesEveryCommandAndTheContracts)
