@@ -16,6 +16,7 @@ std::vector<CCommand> MakeTable()
     // Every source window serves the text commands; some only the Java one.
     const CWindowKinds source{K::JavaSource, K::HtmlPage};
     const CWindowKinds java{K::JavaSource};
+    const CWindowKinds html{K::HtmlPage};
     // id, text, key, prompt, tooltip, icon, target, rule, kinds
     return {
         // File
@@ -85,16 +86,17 @@ std::vector<CCommand> MakeTable()
         {kConvertLinebreaks, "Convert Linebreaks", "", "Convert linebreaks in a Macintosh source file", "", "", T::View,
          E::Served, source},
         {kConvertTabs, "Convert Tabs to Spaces", "", "Convert tabs to spaces using the tab size set in Preferences.",
-         "", "", T::View, E::Served, source},
+         "", "", T::View, E::Served, java},
+        // The page's view enables it only while a project is open.
         {kInsertApplet,
          "Insert Applet",
          "",
          "Insert HTML tags for your applet",
          "Insert Applet",
          "",
-         T::Nobody,
+         T::View,
          E::Served,
-         {}},
+         html},
         {kSyntaxColourUpdate, "Syntax Colour Update", "F3", "Update Syntax Colouring", "Syntax Colour", "", T::View,
          E::Served, source},
         {kRefreshFunctionList, "Refresh Function List", "F2", "Refresh the list of functions diplayed in the top bar",
@@ -215,7 +217,7 @@ std::vector<CCommand> MakeTable()
          T::Application,
          E::MainHtmlFileSet,
          {}},
-        {kRunAppletHtml, "Run Applet", "Shift+F5", "", "", "", T::Nobody, E::Served, {}},
+        {kRunAppletHtml, "Run Applet", "Shift+F5", "", "", "", T::View, E::Served, html},
         {kRunWithConsole,
          "Run &with Console",
          "",
@@ -231,9 +233,9 @@ std::vector<CCommand> MakeTable()
          "Open the HTML file with your browser, if one is configured",
          "Open in Browser",
          "open-in-browser",
-         T::Nobody,
+         T::View,
          E::Served,
-         {}},
+         html},
         // Window
         {kWindowNew, "&New Window", "", "Open another window for the active document", "New Window", "", T::Frame,
          E::Served, source},

@@ -119,6 +119,7 @@ std::vector<CAccelerator> LoadAcceleratorTable(EWindowKind eKind)
 {
     // Shift+F5 runs the applet of the window, as the menus show beside
     // "Run Applet"; the old binding went to a command nothing served.
+    // F3 recolours a page too, as its menu shows beside "Syntax Colour Update".
     switch (eKind) {
     case EWindowKind::JavaSource:
         return {{"Ctrl+[", kDecreaseIndent},
@@ -139,7 +140,8 @@ std::vector<CAccelerator> LoadAcceleratorTable(EWindowKind eKind)
         return {{"Ctrl+[", kDecreaseIndent},  {"Ctrl+]", kIncreaseIndent},
                 {"Ctrl+F", kEditFind},        {"Ctrl+H", kEditRepeat},
                 {"Ctrl+M", kCompile},         {"F1", kJdkHelp},
-                {"Shift+F5", kRunAppletHtml}, {"F7", kBuild}};
+                {"F3", kSyntaxColourUpdate},  {"Shift+F5", kRunAppletHtml},
+                {"F7", kBuild}};
     case EWindowKind::NoDocument: break;
     }
     return {{"Ctrl+C", kEditCopy},     {"Ctrl+N", kFileNew},   {"Ctrl+O", kFileOpen},        {"Ctrl+P", kFilePrint},

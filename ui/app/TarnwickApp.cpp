@@ -14,6 +14,7 @@
 #include "ui/app/MainFrame.h"
 #include "ui/framework/OpenProject.h"
 #include "ui/editor/JavaDocumentKind.h"
+#include "ui/editor/HtmlDocumentKind.h"
 #include "ui/framework/DocTemplate.h"
 #include "ui/framework/Document.h"
 #include "ui/framework/MdiChildFrame.h"
@@ -148,6 +149,8 @@ void CTarnwickApp::RegisterDocumentKinds()
         m_templates.push_back(std::make_unique<CDocTemplate>(kind.m_nId, kind.m_strDocString, *this));
         if (WindowKindOf(kind.m_nId) == EWindowKind::JavaSource)
             RegisterJavaDocumentKind(*m_templates.back());
+        if (WindowKindOf(kind.m_nId) == EWindowKind::HtmlPage)
+            RegisterHtmlDocumentKind(*m_templates.back());
         if (WindowKindOf(kind.m_nId) == EWindowKind::Project) {
             m_pProjectTemplate = m_templates.back().get();
             RegisterProjectDocumentKind(*m_pProjectTemplate);

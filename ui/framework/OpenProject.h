@@ -12,6 +12,8 @@ class IOpenProject {
 public:
     virtual ~IOpenProject() = default;
     virtual CDocument& ProjectDocument() = 0;
+    // The main Java file's name, or "" when none is set.
+    virtual QString GetMainFile() const = 0;
     // The main HTML file's name, or "" when none is set.
     virtual QString GetMainHtmlFile() const = 0;
     // The full path of a project HTML file, or "" when it cannot be found.

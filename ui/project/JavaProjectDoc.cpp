@@ -117,6 +117,11 @@ void CJavaProjectDoc::OnCloseDocument()
     CDocument::OnCloseDocument();
 }
 
+QString CJavaProjectDoc::GetMainFile() const
+{
+    return QString::fromStdString(m_core.GetMainFile());
+}
+
 QString CJavaProjectDoc::GetMainHtmlFile() const
 {
     return QString::fromStdString(m_core.GetMainHtmlFile());

@@ -39,6 +39,7 @@ public:
 
     // IOpenProject
     CDocument& ProjectDocument() override { return *this; }
+    QString GetMainFile() const override;
     QString GetMainHtmlFile() const override;
     QString GetHtmlFilePath(const QString& strFileName) override;
     void RunApplet(const QString& strHtmlPath) override;

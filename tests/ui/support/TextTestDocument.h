@@ -70,6 +70,7 @@ public:
     ~CFakeProjectDocument() override;
 
     CDocument& ProjectDocument() override { return *this; }
+    QString GetMainFile() const override { return m_strMainJava; }
     QString GetMainHtmlFile() const override { return m_strMainHtml; }
     QString GetHtmlFilePath(const QString& strFileName) override;
     void RunApplet(const QString& strHtmlPath) override { m_appletRuns << strHtmlPath; }
@@ -84,6 +85,7 @@ public:
     }
     void OnCloseDocument() override;
 
+    QString m_strMainJava;
     QString m_strMainHtml;
     QString m_strHtmlFolder; // where GetHtmlFilePath finds pages; empty: nowhere
     QStringList m_appletRuns;
