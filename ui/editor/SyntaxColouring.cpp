@@ -4,6 +4,7 @@
 #include "ui/editor/ColourStyles.h"
 #include "ui/editor/JavaEditor.h"
 
+#include <Qsci/qsciscintillabase.h>
 #include <QGuiApplication>
 
 #include <algorithm>
@@ -13,6 +14,24 @@ CSyntaxColouring::CSyntaxColouring(std::uint32_t crPlain, std::uint32_t crKeywor
                                    std::uint32_t crString)
     : m_colourOf(CJavaColourer::ColourTable(crPlain, crKeyword, crComment, crString))
 {}
+
+CSyntaxColouring::~CSyntaxColouring()
+{
+    QObject::disconnect(m_watch);
+}
+
+void CSyntaxColouring::Watch(CJavaEditor& editor) const
+{
+    if (m_watch)
+        return;
+    m_comments.Reset();
+    m_watch = QObject::connect(&editor, &QsciScintillaBase::SCN_MODIFIED, &editor,
+                               [this](int nPosition, int nType, const char*, int, int, int, int, int, int, int) {
+                                   if (nType & (QsciScintillaBase::SC_MOD_INSERTTEXT |
+                                                QsciScintillaBase::SC_MOD_DELETETEXT))
+                                       m_comments.OnTextChanged(static_cast<std::size_t>(std::max(nPosition, 0)));
+                               });
+}
 
 void CSyntaxColouring::RecolourAll(CJavaEditor& editor, bool bLockRedraw) const
 {
@@ -27,11 +46,13 @@ void CSyntaxColouring::ColourLoadedText(CJavaEditor& editor) const
 void CSyntaxColouring::ColourWholeText(CJavaEditor& editor, bool bLockRedraw, bool bDefaultStyles) const
 {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    Watch(editor);
     QWidget* pViewport = editor.viewport();
     bool bWasUpdating = pViewport->updatesEnabled();
     if (bLockRedraw)
         pViewport->setUpdatesEnabled(false);
     std::vector<unsigned char> codes = m_colourer.ColourAll(editor.TextView());
+    m_comments.Fill(editor.TextView());
     if (bDefaultStyles) {
         // Text the editor has just been given carries the plain style
         // throughout: giving every character its style in one pass rewrites
@@ -52,7 +73,8 @@ void CSyntaxColouring::ColourWholeText(CJavaEditor& editor, bool bLockRedraw, bo
 
 void CSyntaxColouring::RecolourLine(CJavaEditor& editor) const
 {
-    CJavaColourer::CLineColours line = m_colourer.ColourLine(editor.TextView(), editor.SelStart());
+    Watch(editor);
+    CJavaColourer::CLineColours line = m_colourer.ColourLine(editor.TextView(), editor.SelStart(), &m_comments);
     ApplyColour(editor, line.m_nStart, line.m_codes,
                 editor.StylesInRange(line.m_nStart, line.m_nStart + line.m_codes.size()));
 }
