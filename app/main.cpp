@@ -35,6 +35,8 @@ int main(int argc, char* argv[])
     // its own options out of argv, so both lists line up.
     for (int i = 1; i < argc; ++i)
         options.m_argumentBytes.emplace_back(argv[i]);
+    // A start that is only timed shows no tip.
+    options.m_bShowTipAtStartup = !arguments.contains("--quit-after-show");
     if (!tarnwick.InitInstance(options))
         return 1;
     // For start-up timing: leave as soon as the main window has been put up.

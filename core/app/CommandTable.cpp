@@ -20,7 +20,7 @@ std::vector<CCommand> MakeTable()
     // id, text, key, prompt, tooltip, icon, target, rule, kinds
     return {
         // File
-        {kFileNew, "&New", "Ctrl+N", "Create a new document", "New", "new", T::Nobody, E::Served, {}},
+        {kFileNew, "&New", "Ctrl+N", "Create a new document", "New", "new", T::Application, E::Served, {}},
         {kFileOpen, "&Open...", "Ctrl+O", "Open an existing document", "Open", "open", T::Application, E::Served, {}},
         {kFileClose, "&Close", "", "Close the active document", "Close", "", T::Document, E::Served, {}},
         {kFileSave, "&Save", "Ctrl+S", "Save the active document", "Save", "save", T::Document, E::Served, {}},
@@ -55,7 +55,7 @@ std::vector<CCommand> MakeTable()
          T::Application,
          E::Served,
          {}},
-        {kRecentProjects, "Recent Projects...", "", "", "", "", T::Nobody, E::Served, {}},
+        {kRecentProjects, "Recent Projects...", "", "", "", "", T::Application, E::Served, {}},
         // Stands for the recently used files, which the main window lists in its place.
         {kFileMruFirst, "Recent File", "", "", "", "", T::Nobody, E::Served, {}},
         {kAppExit,
@@ -132,7 +132,7 @@ std::vector<CCommand> MakeTable()
          E::ProjectOpen,
          {}},
         // Project
-        {kNewProject, "New Project...", "", "Create a new Project", "", "", T::Nobody, E::Served, {}},
+        {kNewProject, "New Project...", "", "Create a new Project", "", "", T::Application, E::Served, {}},
         {kOpenProject,
          "Open Project...",
          "",
@@ -280,7 +280,7 @@ std::vector<CCommand> MakeTable()
          {}},
         {kHelp, "Help...", "", "Launches Java Help Viewer (requires JDK 1.2)", "", "", T::Application, E::Served, {}},
         {kJdkHelp, "JDK Help", "F1", "JDK Documentation in WinHelp format", "", "", T::View, E::Served, java},
-        {kTipOfTheDay, "Ti&p of the Day...", "", "Displays a Tip of the Day.", "", "", T::Nobody, E::Served, {}},
+        {kTipOfTheDay, "Ti&p of the Day...", "", "Displays a Tip of the Day.", "", "", T::Application, E::Served, {}},
     };
 }
 } // namespace

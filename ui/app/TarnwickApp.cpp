@@ -5,6 +5,7 @@
 #include "core/app/CommandTable.h"
 #include "core/app/DocumentKinds.h"
 #include "core/editor/JdkDocsLocator.h"
+#include "core/editor/JdkHelp.h"
 #include "core/settings/JdkLocator.h"
 #include "core/tools/ExternalProcess.h"
 #include "core/settings/RecentProjects.h"
@@ -12,6 +13,10 @@
 #include "core/settings/SettingsLoader.h"
 #include "ui/app/AboutDlg.h"
 #include "ui/app/MainFrame.h"
+#include "ui/app/NewDocumentDlg.h"
+#include "ui/app/NewProjectCommand.h"
+#include "ui/app/RecentProjectsDlg.h"
+#include "ui/app/TipDlg.h"
 #include "ui/framework/OpenProject.h"
 #include "ui/editor/JavaDocumentKind.h"
 #include "ui/editor/HtmlDocumentKind.h"
@@ -20,6 +25,7 @@
 #include "ui/framework/MdiChildFrame.h"
 #include "ui/framework/PromptService.h"
 #include "ui/framework/View.h"
+#include "ui/prefs/EditPreferences.h"
 #include "ui/project/ProjectDocumentKind.h"
 #include "settings/QtSettingsStore.h"
 
@@ -140,6 +146,10 @@ bool CTarnwickApp::InitInstance(const CStartOptions& options)
         OpenDocumentFile(QString::fromStdString(m_settings.m_strLastOpen));
 
     m_pMainFrame->UpdateCommandStates();
+
+    // 12. The tip of the day, when no file was named.
+    if (options.m_bShowTipAtStartup && options.m_bShowWindow && strFileToOpen.empty())
+        ShowTipAtStartup();
     return true;
 }
 
@@ -297,6 +307,11 @@ void CTarnwickApp::OnCommand(int nId)
     case kSaveAll: OnSaveAll(); break;
     case kHelp: OnHelp(); break;
     case kRunApplet: OnRunApplet(); break;
+    case kFileNew: OnFileNew(); break;
+    case kNewProject: RunNewProject(*this); break;
+    case kRecentProjects: OnRecentProjects(); break;
+    case kTipOfTheDay: OnTipOfTheDay(); break;
+    case kPreferences: EditPreferences(m_pMainFrame.get(), m_settings, *m_pStore); break;
     default:
         if (CommandTarget(nId) == ECommandTarget::Project && m_pProject)
             m_pProject->OnProjectCommand(nId);
@@ -373,5 +388,57 @@ QString CTarnwickApp::HelpPagePath() const
 
 void CTarnwickApp::OnHelp()
 {
-    Prompts().OpenUrl(HelpPagePath());
+    const QString strPage = HelpPagePath();
+    if (!Prompts().OpenUrl(strPage) && false)
+        Prompts().MessageBox(m_pMainFrame.get(), QString::fromStdString(CJdkHelp::NotOpenedText(strPage.toStdString())),
+                             CPromptService::kOk, CPromptService::kIconWarning);
+}
+
+void CTarnwickApp::OnFileNew()
+{
+    CNewDocumentDlg dialog(m_pMainFrame.get());
+    if (Prompts().RunDialog(dialog) != QDialog::Accepted)
+        return;
+    if (dialog.Kind() == CNewDocumentDlg::kProject) {
+        RunNewProject(*this);
+        return;
+    }
+    // HTML pages open in the Java editor until their own kind can make documents.
+    CDocTemplate* pTemplate = FindTemplate(dialog.Kind() == CNewDocumentDlg::kHtmlPage ? "HTMLDocument" : "JavaDocument");
+    if (!pTemplate || !pTemplate->CanCreateDocuments())
+        pTemplate = FindTemplate("JavaDocument");
+    if (pTemplate && pTemplate->CanCreateDocuments())
+        pTemplate->OpenDocumentFile(QString());
+    m_pMainFrame->UpdateCommandStates();
+}
+
+void CTarnwickApp::OnRecentProjects()
+{
+    CRecentProjectsDlg dialog(m_settings.m_recentProjects, m_pMainFrame.get());
+    const bool bChosen = Prompts().RunDialog(dialog) == QDialog::Accepted;
+    // Removals are kept at once; the project to reopen stays as stored.
+    if (dialog.Removed())
+        ::SaveRecentProjects(*m_pStore, m_settings.m_recentProjects,
+                             m_pStore->GetProfileString(SettingNames::kOptions, SettingNames::kLastOpen, ""));
+    if (bChosen && !dialog.Path().isEmpty())
+        OpenDocumentFile(dialog.Path());
+}
+
+QString CTarnwickApp::TipsFilePath() const
+{
+    return m_strApplicationFolder + "/help/tips.dat";
+}
+
+void CTarnwickApp::OnTipOfTheDay()
+{
+    CTipDlg dialog(*m_pStore, QFile::encodeName(TipsFilePath()).toStdString(), m_pMainFrame.get());
+    Prompts().RunDialog(dialog);
+}
+
+void CTarnwickApp::ShowTipAtStartup()
+{
+    // The tip is taken even when it is not shown, so the next one shown is new.
+    CTipDlg dialog(*m_pStore, QFile::encodeName(TipsFilePath()).toStdString(), m_pMainFrame.get());
+    if (dialog.ShowsAtStartUp())
+        Prompts().RunDialog(dialog);
 }

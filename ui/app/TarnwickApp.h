@@ -34,6 +34,9 @@ public:
         std::string m_strDefaultJdk;      // empty: detected
         std::string m_strDefaultHelpPath; // empty: the JDK's API docs
         bool m_bShowWindow = true;
+        // The tip of the day when no file is named; off unless the program
+        // itself asks, so tests and timed starts are never held by a dialog.
+        bool m_bShowTipAtStartup = false;
         // Runs once the document kinds are registered (tests add kinds of their own).
         std::function<void(CTarnwickApp&)> m_afterKindsRegistered;
     };
@@ -92,6 +95,8 @@ public:
 
     // The help page the Help command opens.
     QString HelpPagePath() const;
+    // The tips file in the application folder.
+    QString TipsFilePath() const;
 
 private:
     void RegisterDocumentKinds();
@@ -103,6 +108,10 @@ private:
     void OnFilePrintSetup();
     void OnAppAbout();
     void OnHelp();
+    void OnFileNew();
+    void OnRecentProjects();
+    void OnTipOfTheDay();
+    void ShowTipAtStartup();
 
     std::unique_ptr<CQtSettingsStore> m_pStore;
     std::unique_ptr<CExternalProcess> m_pToolRunner;

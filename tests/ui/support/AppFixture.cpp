@@ -26,6 +26,7 @@ bool CAppFixture::Start(const QStringList& arguments, bool bRegisterTestKinds)
     options.m_arguments = arguments;
     options.m_strApplicationFolder = TARNWICK_TEST_APP_FOLDER;
     options.m_strDefaultJdk = "/opt/test-jdk";
+    options.m_bShowTipAtStartup = m_bShowTipAtStartup;
     if (bRegisterTestKinds)
         options.m_afterKindsRegistered = RegisterTestKinds;
     return m_pApp->InitInstance(options);

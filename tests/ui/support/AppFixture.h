@@ -17,6 +17,10 @@ public:
     CAppFixture();
     ~CAppFixture();
 
+    // Whether Start shows the tip of the day as the program does; off so
+    // that no test meets a dialog it did not ask for.
+    bool m_bShowTipAtStartup = false;
+
     // Settings written before start-up.
     QSettings& PresetSettings() { return *m_pPreset; }
     bool Start(const QStringList& arguments = {}, bool bRegisterTestKinds = true);
