@@ -111,8 +111,8 @@ std::string CTipsWalk::FileTimeStamp(std::FILE* pFile)
     if (!::ctime_r(&nTime, buffer))
         return std::string();
     std::string strStamp(buffer);
-    while (!strStamp.empty() && (strStamp.back() == '\n' || strStamp.back() == ' ' || strStamp.back() == '\t' ||
-                                 strStamp.back() == '\r'))
+    while (!strStamp.empty() &&
+           (strStamp.back() == '\n' || strStamp.back() == ' ' || strStamp.back() == '\t' || strStamp.back() == '\r'))
         strStamp.pop_back();
     return strStamp;
 }

@@ -96,8 +96,8 @@ private slots:
         QCOMPARE(recent.size(), std::size_t(2));
 
         // A double-click with no line selected asks for one and stays.
-        DoubleClick(dialog.List()->viewport(), QPoint(dialog.List()->viewport()->width() - 5,
-                                                      dialog.List()->viewport()->height() - 5));
+        DoubleClick(dialog.List()->viewport(),
+                    QPoint(dialog.List()->viewport()->width() - 5, dialog.List()->viewport()->height() - 5));
         QCOMPARE(prompts.m_messages, QStringList{"Please choose an item from the list"});
         QVERIFY(dialog.isVisible());
         QCOMPARE(dialog.result(), int(QDialog::Rejected));

@@ -147,7 +147,9 @@ private slots:
         CMemorySettingsStore store;
         CScriptedPrompts prompts;
         const std::string strPath = WriteTips(dir, kTips).toStdString();
-        { CTipDlg first(store, strPath); }
+        {
+            CTipDlg first(store, strPath);
+        }
         store.WriteProfileInt("Tip", "FilePos", -1);
         CTipDlg dialog(store, strPath);
         QCOMPARE(prompts.m_messages, QStringList{"Trouble reading the tips file"});

@@ -141,8 +141,8 @@ QPixmap TipBulbBitmap()
     // The filament.
     painter.setPen(QPen(QColor(200, 120, 0), 1));
     painter.setBrush(Qt::NoBrush);
-    painter.drawPolyline(QPolygonF({QPointF(17, 30), QPointF(17, 22), QPointF(19, 20), QPointF(21, 22),
-                                    QPointF(23, 20), QPointF(23, 30)}));
+    painter.drawPolyline(QPolygonF(
+        {QPointF(17, 30), QPointF(17, 22), QPointF(19, 20), QPointF(21, 22), QPointF(23, 20), QPointF(23, 30)}));
     // The screw base.
     painter.setPen(QPen(QColor(90, 90, 90), 1));
     painter.setBrush(QColor(170, 170, 170));

@@ -404,7 +404,8 @@ void CTarnwickApp::OnFileNew()
         return;
     }
     // HTML pages open in the Java editor until their own kind can make documents.
-    CDocTemplate* pTemplate = FindTemplate(dialog.Kind() == CNewDocumentDlg::kHtmlPage ? "HTMLDocument" : "JavaDocument");
+    CDocTemplate* pTemplate =
+        FindTemplate(dialog.Kind() == CNewDocumentDlg::kHtmlPage ? "HTMLDocument" : "JavaDocument");
     if (!pTemplate || !pTemplate->CanCreateDocuments())
         pTemplate = FindTemplate("JavaDocument");
     if (pTemplate && pTemplate->CanCreateDocuments())

@@ -86,8 +86,8 @@ TEST_F(CTipsWalkTest, FirstStartShowsTheFirstTipLineAndStoresTheTimeStamp)
 TEST_F(CTipsWalkTest, SkipsCommentsBlankAndIndentedLinesAndWrapsAround)
 {
     Write(m_strPath, kTips);
-    EXPECT_EQ(Walk(5),
-              (std::vector<std::string>{"First tip.\n", "Second tip.\n", "Third tip.\n", "First tip.\n", "Second tip.\n"}));
+    EXPECT_EQ(Walk(5), (std::vector<std::string>{"First tip.\n", "Second tip.\n", "Third tip.\n", "First tip.\n",
+                                                 "Second tip.\n"}));
     EXPECT_EQ(Stored("FilePos"), static_cast<int>(std::string(kTips).find("\r\n")));
     // The next walk goes on where the last one stopped.
     EXPECT_EQ(Walk(2), (std::vector<std::string>{"Third tip.\n", "First tip.\n"}));
