@@ -35,8 +35,9 @@ int main(int argc, char* argv[])
     // its own options out of argv, so both lists line up.
     for (int i = 1; i < argc; ++i)
         options.m_argumentBytes.emplace_back(argv[i]);
-    // A start that is only timed shows no tip.
-    options.m_bShowTipAtStartup = !arguments.contains("--quit-after-show");
+    // A start that is only timed, or has no screen to answer on, shows no tip.
+    options.m_bShowTipAtStartup =
+        !arguments.contains("--quit-after-show") && QGuiApplication::platformName() != QLatin1String("offscreen");
     if (!tarnwick.InitInstance(options))
         return 1;
     // For start-up timing: leave as soon as the main window has been put up.
