@@ -3,6 +3,7 @@
 #include "ui/app/MainFrame.h"
 #include "ui/bars/ProcessBar.h"
 #include "ui/bars/ProjectBar.h"
+#include "ui/project/ProjectTreeDlg.h"
 #include "ui/tools/ProcessOutputEdit.h"
 #include "ui/tools/ProcessWindow.h"
 
@@ -275,6 +276,43 @@ private slots:
         QCOMPARE(lines, QList<int>{nError});
     }
 
+    void ctrlHomeAndCtrlEndGoToStartAndEndOfTheOutput()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start());
+        CProcessWindow window(&fixture.App());
+        window.resize(600, 150);
+        window.show();
+        window.Create(StartScript(fixture, "i=0; while [ $i -lt 200 ]; do echo line$i; i=$((i+1)); done;"
+                                           " sleep 1.5; echo late; sleep 1.5"),
+                      nullptr);
+        CProcessOutputEdit* pEdit = window.OutputEdit();
+        QScrollBar* pBar = pEdit->verticalScrollBar();
+        auto atEnd = [pEdit] { return pEdit->textCursor().position() == pEdit->document()->characterCount() - 1; };
+        QTRY_VERIFY_WITH_TIMEOUT(window.OutputText().contains("line199"), 5000);
+        QVERIFY(pBar->maximum() > 0);
+        QCOMPARE(pBar->value(), pBar->maximum()); // it follows the output
+        QVERIFY(atEnd());
+
+        pEdit->setFocus();
+        QTest::keyClick(pEdit, Qt::Key_Home, Qt::ControlModifier);
+        QCOMPARE(pEdit->textCursor().position(), 0);
+        QCOMPARE(pBar->value(), 0);
+        // New output leaves the view where the user put it.
+        QTRY_VERIFY_WITH_TIMEOUT(window.OutputText().contains("late"), 5000);
+        QCOMPARE(pEdit->textCursor().position(), 0);
+        QCOMPARE(pBar->value(), 0);
+
+        // Ctrl+End goes to the end and follows the output again.
+        QTest::keyClick(pEdit, Qt::Key_End, Qt::ControlModifier);
+        QVERIFY(atEnd());
+        QCOMPARE(pBar->value(), pBar->maximum());
+        QTRY_VERIFY_WITH_TIMEOUT(!window.IsWatching(), 5000);
+        QVERIFY(window.OutputText().endsWith("late\nExit code: 0\nNo Errors"));
+        QVERIFY(atEnd());
+        QCOMPARE(pBar->value(), pBar->maximum());
+    }
+
     void barsDockWhereTheyMayWithTheirFirstSizes()
     {
         CAppFixture fixture;
@@ -306,6 +344,60 @@ private slots:
         // Never below 32 pixels; the title bar's buttons may ask for more.
         QVERIFY(projectBar.minimumWidth() >= 32);
         QVERIFY(processBar.minimumHeight() >= 32);
+    }
+
+    void barsKeepTheirSizesOnEverySideAndFloating()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start());
+        CMainFrame& frame = *fixture.App().MainFrame();
+        frame.resize(1000, 700);
+        frame.show();
+        CProjectBar projectBar("Demo", frame);
+        CProcessBar processBar(frame);
+        projectBar.Create(new CProjectTreeDlg);
+        auto* pWindow = new CProcessWindow;
+        processBar.Create(pWindow);
+        QTRY_COMPARE(processBar.height(), 159);
+        QTRY_COMPARE(projectBar.width(), 184);
+
+        // Docked on the right, the project window keeps its width (the
+        // window asks for no size of its own).
+        frame.addDockWidget(Qt::RightDockWidgetArea, &projectBar);
+        QTRY_COMPARE(frame.dockWidgetArea(&projectBar), Qt::RightDockWidgetArea);
+        QTRY_COMPARE(projectBar.width(), 184);
+        frame.removeDockWidget(&projectBar);
+        frame.addDockWidget(Qt::RightDockWidgetArea, &projectBar);
+        projectBar.show();
+        QTRY_COMPARE(frame.dockWidgetArea(&projectBar), Qt::RightDockWidgetArea);
+        QTRY_COMPARE(projectBar.width(), 184);
+        frame.addDockWidget(Qt::LeftDockWidgetArea, &projectBar);
+        QTRY_COMPARE(projectBar.width(), 184);
+
+        // Floating, the process window is 150 by 150 and its run title and
+        // progress stay in view beside the Stop button.
+        processBar.setFloating(true);
+        QTRY_COMPARE(processBar.size(), QSize(150, 150));
+        QTRY_COMPARE(pWindow->size(), QSize(150, 150));
+        auto* pStop = pWindow->findChild<QWidget*>("StopButton");
+        auto* pProgress = pWindow->findChild<QWidget*>("Progress");
+        auto* pTitle = pWindow->findChild<QWidget*>("RunTitle");
+        for (QWidget* pControl : {pStop, pProgress, pTitle}) {
+            QVERIFY(pControl->geometry().left() >= 0);
+            QVERIFY2(pControl->geometry().right() < 150, qPrintable(pControl->objectName()));
+            QVERIFY(pControl->width() >= 20);
+        }
+        QVERIFY(pStop->geometry().right() < pProgress->geometry().left());
+        QVERIFY(pProgress->geometry().right() < pTitle->geometry().left());
+        projectBar.setFloating(true);
+        QTRY_COMPARE(projectBar.size(), QSize(175, 175));
+
+        // Docked again, each has its docked size.
+        processBar.setFloating(false);
+        QTRY_COMPARE(frame.dockWidgetArea(&processBar), Qt::BottomDockWidgetArea);
+        QTRY_COMPARE(processBar.height(), 159);
+        projectBar.setFloating(false);
+        QTRY_COMPARE(projectBar.width(), 184);
     }
 
     void closeHidesAndToggleShowsTheSameContents()

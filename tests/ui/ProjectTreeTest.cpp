@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QToolTip>
 #include <QtTest>
 
 using namespace CommandIds;
@@ -332,6 +333,65 @@ private slots:
                               "Parent is NULL"}));
         QCOMPARE(fixture.Prompts().m_fileTitles, QStringList{"Open"}); // the add-files dialog followed
         QCOMPARE(fixture.Prompts().m_captions.first(), QString("Tarnwick"));
+    }
+
+    void missingFileSaysSoOnceThenOffersToAddIt()
+    {
+        CTreeFixture fixture;
+        fixture.OpenProject({"Shapes.java", "Gone.java"}, {});
+        QVERIFY(QFile::remove(fixture.TempPath("Gone.java")));
+        const int nFrames = fixture.FrameCount();
+        fixture.DoubleClick(fixture.Item({"Gone.java"}));
+        // One message, then the dialog to add the file again; nothing opened.
+        QCOMPARE(fixture.Prompts().m_messages,
+                 QStringList{"Unable to locate this item - try adding the file to the project again."});
+        QCOMPARE(fixture.Prompts().m_fileTitles, QStringList{"Open"});
+        QCOMPARE(fixture.FrameCount(), nFrames);
+
+        // Stored elsewhere but present in the project's folder: opened from there, silently.
+        fixture.Prompts().m_messages.clear();
+        fixture.Prompts().m_fileTitles.clear();
+        QVERIFY(QDir().mkpath(fixture.TempPath("moved")));
+        const QString strMoved = fixture.WriteFile("moved/Away.java", "class Away {}\n");
+        QVERIFY(fixture.m_pProject->AddJavaFile(strMoved));
+        fixture.m_pProject->Core().UpdateProjectViews();
+        QVERIFY(QFile::rename(strMoved, fixture.TempPath("Away.java")));
+        QTreeWidgetItem* pAway = fixture.Item({"Away.java"});
+        QVERIFY(pAway);
+        fixture.DoubleClick(pAway);
+        QCOMPARE(fixture.Prompts().m_messages, QStringList{});
+        QCOMPARE(fixture.Prompts().m_fileTitles, QStringList{});
+        QCOMPARE(fixture.FrameCount(), nFrames + 1);
+    }
+
+    void longItemsShowTheirWholeTextAsTip()
+    {
+        CTreeFixture fixture;
+        const QString strLong = "AFileNameFarTooLongForTheNarrowProjectWindowToShowWhole.java";
+        fixture.OpenProject({"A.java", strLong}, {});
+        CProjectTreeCtrl* pTree = fixture.Tree();
+        QWidget* pViewport = pTree->viewport();
+        QTreeWidgetItem* pLong = fixture.Item({strLong});
+        QTreeWidgetItem* pShort = fixture.Item({"A.java"});
+        QVERIFY(pViewport->width() < pTree->fontMetrics().horizontalAdvance(strLong));
+
+        auto tipAt = [&](QTreeWidgetItem* pItem) {
+            const QPoint pt = fixture.CentreOf(pItem);
+            QHelpEvent tip(QEvent::ToolTip, pt, pViewport->mapToGlobal(pt));
+            QApplication::sendEvent(pViewport, &tip);
+        };
+        tipAt(pLong);
+        QCOMPARE(QToolTip::text(), strLong);
+        QCOMPARE(pTree->InfoTipAt(fixture.CentreOf(pLong)), strLong);
+        // An item shown whole has no tip, and pointing at it hides the other's.
+        QCOMPARE(pTree->InfoTipAt(fixture.CentreOf(pShort)), QString());
+        tipAt(pShort);
+        QTRY_COMPARE(QToolTip::text(), QString());
+        QCOMPARE(pTree->InfoTipAt(QPoint(3, pViewport->height() - 2)), QString()); // no item there
+        // Wide enough for every item: no tips at all.
+        pTree->setFixedWidth(pTree->fontMetrics().horizontalAdvance(strLong) + 200);
+        QTRY_VERIFY(pViewport->width() > pTree->fontMetrics().horizontalAdvance(strLong) + 100);
+        QCOMPARE(pTree->InfoTipAt(fixture.CentreOf(pLong)), QString());
     }
 
     void contextMenusByItemKind()

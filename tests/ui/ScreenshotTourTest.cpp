@@ -5,6 +5,7 @@
 #include "core/tools/ExternalProcess.h"
 #include "tests/ui/support/AppFixture.h"
 #include "ui/app/MainFrame.h"
+#include "ui/bars/ProcessBar.h"
 #include "ui/framework/DocTemplate.h"
 #include "ui/framework/MdiChildFrame.h"
 #include "ui/project/JavaProjectDoc.h"
@@ -93,6 +94,26 @@ private slots:
         pProject->FirstFrame()->ActivateFrame();
         pProject->FirstFrame()->showMaximized();
         Save(pMain, "project-form");
+    }
+
+    void processWindowFloating()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start({}, false));
+        CMainFrame* pMain = fixture.App().MainFrame();
+        pMain->resize(900, 600);
+        CProcessBar bar(*pMain);
+        auto* pWindow = new CProcessWindow(&fixture.App());
+        bar.Create(pWindow);
+        fixture.App().SetProcessTitle("Building \"/home/ann/projects/Shapes/Shapes.java\"");
+        CExternalProcess& runner = fixture.App().ToolRunner();
+        QVERIFY(runner.Start("/bin/sh", {"sh", "-c", "echo 'Shapes.java:5: error: ; expected'; sleep 1"}, "/tmp"));
+        pWindow->Attach(runner, nullptr);
+        bar.setFloating(true);
+        QTRY_VERIFY(pWindow->OutputText().contains("expected"));
+        Save(&bar, "process-window-floating");
+        QTRY_VERIFY_WITH_TIMEOUT(!pWindow->IsWatching(), 5000);
+        Save(&bar, "process-window-floating-done");
     }
 };
 

@@ -389,7 +389,7 @@ QString CTarnwickApp::HelpPagePath() const
 void CTarnwickApp::OnHelp()
 {
     const QString strPage = HelpPagePath();
-    if (!Prompts().OpenUrl(strPage) && false)
+    if (!Prompts().OpenUrl(strPage))
         Prompts().MessageBox(m_pMainFrame.get(), QString::fromStdString(CJdkHelp::NotOpenedText(strPage.toStdString())),
                              CPromptService::kOk, CPromptService::kIconWarning);
 }

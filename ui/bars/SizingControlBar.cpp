@@ -14,6 +14,7 @@ CSizingControlBar::CSizingControlBar(const QString& strTitle, QMainWindow& frame
     setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
     setMinimumSize(kMinimumSize, kMinimumSize);
     connect(this, &QDockWidget::topLevelChanged, this, &CSizingControlBar::OnTopLevelChanged);
+    connect(this, &QDockWidget::dockLocationChanged, this, &CSizingControlBar::OnDockLocationChanged);
     hide();
 }
 
@@ -23,7 +24,26 @@ void CSizingControlBar::Create(QWidget* pHosted)
     pHosted->installEventFilter(this);
     m_frame.addDockWidget(m_initialArea, this);
     show();
-    if (m_initialArea == Qt::LeftDockWidgetArea || m_initialArea == Qt::RightDockWidgetArea)
+    OnDockLocationChanged(m_initialArea);
+}
+
+QSize CSizingControlBar::sizeHint() const
+{
+    const QSize sizeContents = QDockWidget::sizeHint();
+    if (isFloating())
+        return m_sizeFloating;
+    if (IsVertical(m_frame.dockWidgetArea(const_cast<CSizingControlBar*>(this))))
+        return QSize(m_sizeDockedVert.width(), sizeContents.height());
+    return QSize(sizeContents.width(), m_sizeDockedHorz.height());
+}
+
+void CSizingControlBar::OnDockLocationChanged(Qt::DockWidgetArea area)
+{
+    // A bar dragged to another edge would otherwise take what its hosted
+    // window asks for, which is next to nothing.
+    if (isFloating() || area == Qt::NoDockWidgetArea)
+        return;
+    if (IsVertical(area))
         m_frame.resizeDocks({this}, {m_sizeDockedVert.width()}, Qt::Horizontal);
     else
         m_frame.resizeDocks({this}, {m_sizeDockedHorz.height()}, Qt::Vertical);

@@ -31,11 +31,21 @@ public:
     // The sizing edge and inset that the docked thickness adds.
     static constexpr int kEdgeAllowance = 9;
 
+    // Docked across its edge, or floating, the size it takes; the main
+    // window sizes a dock area it makes anew from this.
+    QSize sizeHint() const override;
+
 protected:
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
 
 private:
     void OnTopLevelChanged(bool bFloating);
+    // Gives the bar its thickness at the edge it was docked at.
+    void OnDockLocationChanged(Qt::DockWidgetArea area);
+    static bool IsVertical(Qt::DockWidgetArea area)
+    {
+        return area == Qt::LeftDockWidgetArea || area == Qt::RightDockWidgetArea;
+    }
 
     QMainWindow& m_frame;
     Qt::DockWidgetArea m_initialArea;

@@ -17,6 +17,9 @@ public:
 
     void showPopup() override;
 
+    // Rows the open list shows at a time; more scroll.
+    static constexpr int kVisibleEntries = 16;
+
 signals:
     void DroppingDown();
 

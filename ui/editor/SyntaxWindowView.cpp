@@ -98,8 +98,15 @@ void CSyntaxWindowView::OnCommand(int nId)
 void CSyntaxWindowView::OnJdkHelp()
 {
     std::string strTarget = CJdkHelp::HelpTarget(m_strHelpPath, SelectedBytes());
-    if (!strTarget.empty())
-        Prompts().OpenUrl(QString::fromStdString(strTarget));
+    if (strTarget.empty()) {
+        const std::string_view strText = CJdkHelp::kNoDocsText;
+        Prompts().MessageBox(this, QString::fromUtf8(strText.data(), static_cast<qsizetype>(strText.size())),
+                             CPromptService::kOk, CPromptService::kIconWarning);
+        return;
+    }
+    if (!Prompts().OpenUrl(QString::fromStdString(strTarget)))
+        Prompts().MessageBox(this, QString::fromStdString(CJdkHelp::NotOpenedText(strTarget)), CPromptService::kOk,
+                             CPromptService::kIconWarning);
 }
 
 void CSyntaxWindowView::OnCompile()

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
+#include <QToolTip>
 
 namespace {
 // Siblings sort as the tree control always sorted them: alphabetically,
@@ -283,4 +284,36 @@ void CProjectTreeCtrl::keyPressEvent(QKeyEvent* pEvent)
         }
     }
     QTreeWidget::keyPressEvent(pEvent);
+}
+
+QString CProjectTreeCtrl::InfoTipAt(const QPoint& ptViewport) const
+{
+    const QModelIndex index = indexAt(ptViewport);
+    if (!index.isValid())
+        return QString();
+    // The column is as wide as the widest item, so the item's own extent is
+    // its place plus what it asks for, not the cell.
+    const QRect rect = visualRect(index);
+    const int nRight = rect.left() + sizeHintForIndex(index).width();
+    if (rect.left() >= 0 && nRight <= viewport()->width())
+        return QString();
+    return index.data(Qt::DisplayRole).toString();
+}
+
+bool CProjectTreeCtrl::viewportEvent(QEvent* pEvent)
+{
+    // Items cut off by the window's edge show their whole text as a tip.
+    if (pEvent->type() == QEvent::ToolTip) {
+        auto* pHelp = static_cast<QHelpEvent*>(pEvent);
+        const QString strTip = InfoTipAt(pHelp->pos());
+        if (strTip.isEmpty()) {
+            QToolTip::hideText();
+            pEvent->ignore();
+        } else {
+            const QRect rect = visualRect(indexAt(pHelp->pos()));
+            QToolTip::showText(pHelp->globalPos(), strTip, viewport(), rect);
+        }
+        return true;
+    }
+    return QTreeWidget::viewportEvent(pEvent);
 }

@@ -36,6 +36,10 @@ public:
     void SetMergeStamp(Item pItem, std::uint64_t nStamp) override;
     void ClearMergeStamp(Item pItem) override;
 
+    // The whole text of the item at a viewport point when the window shows
+    // only part of it; empty when it is shown whole or nothing is there.
+    QString InfoTipAt(const QPoint& ptViewport) const;
+
 signals:
     // A double-click or Enter: open the selected item.
     void OpenRequested();
@@ -51,6 +55,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* pEvent) override;
     void mouseDoubleClickEvent(QMouseEvent* pEvent) override;
     void keyPressEvent(QKeyEvent* pEvent) override;
+    bool viewportEvent(QEvent* pEvent) override;
 
 private:
     static QTreeWidgetItem* Node(Item pItem) { return static_cast<QTreeWidgetItem*>(pItem); }

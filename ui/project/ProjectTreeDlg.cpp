@@ -13,12 +13,21 @@
 
 #include <QMenu>
 
+#include <filesystem>
+#include <system_error>
+
 using namespace CommandIds;
 
 namespace {
 const QString kNoFile = QString::fromLatin1(CJavaProjectCore::kNoFile);
 const QString kUnableToLocate =
     QStringLiteral("Unable to locate this item - try adding the file to the project again.");
+
+bool FileExists(const std::string& strPath)
+{
+    std::error_code error;
+    return !strPath.empty() && std::filesystem::exists(strPath, error);
+}
 } // namespace
 
 CProjectTreeDlg::CProjectTreeDlg(QWidget* pParent) : QWidget(pParent), m_pTree(new CProjectTreeCtrl(this))
@@ -84,11 +93,16 @@ bool CProjectTreeDlg::OpenSelectedItem()
     const QString strText = QString::fromStdString(answer.m_strText);
 
     if (answer.m_eKind == CProjectTreeTarget::EKind::File) {
-        if (!m_pDocument->Services().OpenDocumentFile(QString::fromStdString(answer.m_strPath)) &&
-            !m_pDocument->OpenFromProjectFolder(strText)) {
-            Message(kUnableToLocate);
-            m_pDocument->OnAddJavaFiles();
-        }
+        // A file that is gone is said once, here, and not by each place
+        // tried on the way: only paths that exist are opened.
+        const std::string strFolderPath = m_pDocument->Core().GetProjectFolderPath(answer.m_strText);
+        const bool bAtPath = FileExists(answer.m_strPath);
+        const bool bInFolder = !strFolderPath.empty() && strFolderPath != answer.m_strPath && FileExists(strFolderPath);
+        if ((bAtPath && m_pDocument->Services().OpenDocumentFile(QString::fromStdString(answer.m_strPath))) ||
+            (bInFolder && m_pDocument->OpenFromProjectFolder(strText)))
+            return true;
+        Message(kUnableToLocate);
+        m_pDocument->OnAddJavaFiles();
         return true;
     }
     for (const CProjectTarget& target : answer.m_targets)

@@ -16,6 +16,7 @@
 
 namespace {
 constexpr int kProgressMaximum = 100;
+constexpr int kProgressWidth = 134;
 }
 
 CProcessWindow::CProcessWindow(IAppServices* pServices, QWidget* pParent)
@@ -29,7 +30,7 @@ CProcessWindow::CProcessWindow(IAppServices* pServices, QWidget* pParent)
     m_pTitle->setObjectName("RunTitle");
     m_pOutput->setObjectName("Output");
     m_pStop->setGeometry(2, 1, 36, 20);
-    m_pProgress->setGeometry(42, 4, 134, 14);
+    m_pProgress->setGeometry(42, 4, kProgressWidth, 14);
     m_pProgress->setTextVisible(false);
     m_pProgress->setRange(0, kProgressMaximum);
     m_pTitle->setReadOnly(true);
@@ -121,6 +122,7 @@ void CProcessWindow::ClearOutput()
 {
     m_decoder = QStringDecoder(QStringDecoder::Utf8);
     m_pOutput->clear();
+    m_pOutput->SetFollowsEnd(true);
     m_nLastLineChars = 0;
     m_nNoteChars = 0;
 }
@@ -181,13 +183,14 @@ void CProcessWindow::AppendOutput(const std::string& strTail)
             nAt = nFeed + 1;
         }
     }
-    QTextCursor cursor = m_pOutput->textCursor();
+    // Appended apart from the caret, so a user reading further up stays there.
+    const bool bFollow = m_pOutput->FollowsEnd();
+    QTextCursor cursor(m_pOutput->document());
     cursor.movePosition(QTextCursor::End);
     cursor.insertText(strShown);
     KeepWithinLimit();
-    cursor.movePosition(QTextCursor::End);
-    m_pOutput->setTextCursor(cursor);
-    m_pOutput->ensureCursorVisible();
+    if (bFollow)
+        m_pOutput->ShowEnd();
 }
 
 void CProcessWindow::KeepWithinLimit()
@@ -309,7 +312,14 @@ void CProcessWindow::resizeEvent(QResizeEvent* pEvent)
 {
     QWidget::resizeEvent(pEvent);
     m_pOutput->setGeometry(0, kOutputTop, width(), qMax(0, height() - kOutputTop));
-    m_pTitle->setGeometry(179, 1, qMax(40, width() - 181), 20);
+    // A narrow window, floating for one, shares the row beside Stop between
+    // the progress bar and the run title, so neither is cut off.
+    const int nRowLeft = 42;
+    const int nRowWidth = qMax(0, width() - nRowLeft - 2);
+    const int nProgressWidth = qMin(kProgressWidth, qMax(0, (nRowWidth - 3) / 2));
+    m_pProgress->setGeometry(nRowLeft, 4, nProgressWidth, 14);
+    const int nTitleLeft = nRowLeft + nProgressWidth + 3;
+    m_pTitle->setGeometry(nTitleLeft, 1, qMax(0, width() - nTitleLeft - 2), 20);
 }
 
 QString CProcessWindow::OutputText() const

@@ -58,7 +58,7 @@ public:
     bool OpenUrl(const QString& strUrl) override
     {
         m_openedUrls << strUrl;
-        return true;
+        return m_bOpenUrlWorks;
     }
 
     std::deque<int> m_answers;
@@ -72,6 +72,8 @@ public:
     QStringList m_saveDefaults;
     QStringList m_dialogTitles;
     QStringList m_openedUrls;
+    // False: as if no browser could be started.
+    bool m_bOpenUrlWorks = true;
 
 private:
     QString NextFileName()
