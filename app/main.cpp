@@ -1,4 +1,5 @@
 #include "core/CoreVersion.h"
+#include "ui/app/ApplicationFolder.h"
 #include "ui/app/CommandIcons.h"
 #include "ui/app/TarnwickApp.h"
 #include "settings/QtSettingsStore.h"
@@ -23,7 +24,9 @@ int main(int argc, char* argv[])
     if (arguments.contains("--help")) {
         std::printf("Usage: tarnwick [--quit-after-show] [FILE]\n"
                     "Opens FILE (a Java source file, an HTML page or a .jpr project) in the Tarnwick IDE.\n"
-                    "  --quit-after-show   quit once the main window is up (for start-up timing)\n");
+                    "  --quit-after-show   quit once the main window is up (for start-up timing)\n"
+                    "Help pages: %s\n",
+                    qPrintable(FindApplicationFolder() + "/help/index.html"));
         return 0;
     }
 

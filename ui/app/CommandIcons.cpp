@@ -584,12 +584,15 @@ QPixmap AboutBitmap()
     return QPixmap::fromImage(Render(64, 64.0, DrawLogo));
 }
 
+QImage ApplicationIconImage(int nPixels)
+{
+    return nPixels < 32 ? Render(nPixels, 16.0, DrawSmallLogo) : Render(nPixels, 64.0, DrawLogo);
+}
+
 QIcon ApplicationIcon()
 {
     QIcon icon;
-    icon.addPixmap(QPixmap::fromImage(Render(16, 16.0, DrawSmallLogo)));
-    icon.addPixmap(QPixmap::fromImage(Render(24, 16.0, DrawSmallLogo)));
-    for (int nSize : {32, 48, 64, 128})
-        icon.addPixmap(QPixmap::fromImage(Render(nSize, 64.0, DrawLogo)));
+    for (int nSize : {16, 24, 32, 48, 64, 128})
+        icon.addPixmap(QPixmap::fromImage(ApplicationIconImage(nSize)));
     return icon;
 }

@@ -18,5 +18,8 @@ QPixmap CommandPixmap(const std::string& strName, int nSize);
 // The about box's 64 by 64 logo: a mountain tarn under a "T".
 QPixmap AboutBitmap();
 
-// The window and desktop icon: the about box's logo at 16 to 64 pixels.
+// The window and desktop icon: the about box's logo at 16 to 128 pixels.
 QIcon ApplicationIcon();
+// The application icon at one size, as the desktop's icon theme takes it:
+// the simpler drawing below 32 pixels, the logo from 32 on.
+QImage ApplicationIconImage(int nPixels);

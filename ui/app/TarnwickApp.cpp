@@ -1,5 +1,7 @@
 #include "ui/app/TarnwickApp.h"
 
+#include "ui/app/ApplicationFolder.h"
+
 #include "core/app/AppCommandRules.h"
 #include "core/app/CommandIds.h"
 #include "core/app/CommandTable.h"
@@ -78,21 +80,6 @@ QPrinter& CTarnwickApp::Printer()
         m_pPrinter = std::make_unique<QPrinter>();
     return *m_pPrinter;
 }
-
-namespace {
-// The data folder: beside the executable in the build tree, share/tarnwick
-// once installed.
-QString FindApplicationFolder()
-{
-    QString strExeFolder = QCoreApplication::applicationDirPath();
-    if (QFileInfo::exists(strExeFolder + "/help"))
-        return strExeFolder;
-    QString strInstalled = QDir::cleanPath(strExeFolder + "/../share/tarnwick");
-    if (QFileInfo::exists(strInstalled))
-        return strInstalled;
-    return strExeFolder;
-}
-} // namespace
 
 bool CTarnwickApp::InitInstance(const CStartOptions& options)
 {
