@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Checks the include layers, builds Tarnwick and runs every test: the core, UI
-# and end-to-end suites, then the core suite and the UI suite again under
+# and end-to-end suites and the check of the installed tree and the .deb
+# (scripts/check-install.sh), then the core suite and the UI suite again under
 # AddressSanitizer and UndefinedBehaviorSanitizer, and a short fuzzing run of
 # the readers and the editor's scanners. QUICK=1 skips the last three.
 set -euo pipefail
@@ -52,6 +53,13 @@ cmake --build build -j2
 # The UI tests run offscreen (their ctest environment says so); the screenshot
 # tour (label "tour") only takes pictures and is left out.
 run_ctest build -LE tour || overall=1
+# What a user installs: the installed tree, its programs, and the .deb.
+if scripts/check-install.sh build; then
+  passed=$((passed + 1))
+else
+  failed=$((failed + 1))
+  overall=1
+fi
 
 if [ "$quick" != 1 ]; then
   # The core suite under the sanitizers.
