@@ -9,8 +9,7 @@
 using namespace CommandIds;
 
 namespace {
-const QString kNoBrowser =
-    "No web browser could be started to show the help.\nOpen this in a web browser by hand:\n";
+const QString kNoBrowser = "No web browser could be started to show the help.\nOpen this in a web browser by hand:\n";
 
 // A started application with its help in a folder of the test's own.
 struct CHelpFixture {
@@ -25,7 +24,10 @@ struct CHelpFixture {
         SetHelpPath(strHelpPath);
         return true;
     }
-    void SetHelpPath(const QString& strHelpPath) { m_fixture.App().Settings().m_strHelpPath = strHelpPath.toStdString(); }
+    void SetHelpPath(const QString& strHelpPath)
+    {
+        m_fixture.App().Settings().m_strHelpPath = strHelpPath.toStdString();
+    }
     bool OpenJava(const QByteArray& bytes, const QString& strName = "T.java")
     {
         auto* pDoc =

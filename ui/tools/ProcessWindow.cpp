@@ -17,7 +17,7 @@
 namespace {
 constexpr int kProgressMaximum = 100;
 constexpr int kProgressWidth = 134;
-}
+} // namespace
 
 CProcessWindow::CProcessWindow(IAppServices* pServices, QWidget* pParent)
     : QWidget(pParent), m_pServices(pServices), m_pStop(new QPushButton("stop", this)),

@@ -139,7 +139,8 @@ TEST_F(JdkHelpFolder, DocsWithoutSearchPageOpenTheSelectedTypesPage)
               Url(api / "java.base" / "java" / "util" / "Map.Entry.html"));
     EXPECT_EQ(CJdkHelp::HelpTarget(api.string(), "java.awt.List"),
               Url(api / "java.desktop" / "java" / "awt" / "List.html"));
-    EXPECT_EQ(CJdkHelp::HelpTarget(api.string(), "JList"), Url(api / "java.desktop" / "javax" / "swing" / "JList.html"));
+    EXPECT_EQ(CJdkHelp::HelpTarget(api.string(), "JList"),
+              Url(api / "java.desktop" / "javax" / "swing" / "JList.html"));
     EXPECT_EQ(CJdkHelp::HelpTarget(api.string(), "Oid"),
               Url(api / "java.security.jgss" / "org" / "ietf" / "jgss" / "Oid.html"));
     // Not a type, a type without its page, case that differs: the start page.
@@ -171,7 +172,8 @@ TEST(JdkHelpUrl, TextsWhenHelpCannotBeShown)
               "Open this in a web browser by hand:\n/usr/share/tarnwick/help/index.html");
     EXPECT_EQ(CJdkHelp::NotOpenedText(kOracle21 + "search.html?q=List%20of"),
               "No web browser could be started to show the help.\n"
-              "Open this in a web browser by hand:\n" + kOracle21 + "search.html?q=List%20of");
+              "Open this in a web browser by hand:\n" +
+                  kOracle21 + "search.html?q=List%20of");
     EXPECT_EQ(CJdkHelp::NotOpenedText("file:///opt/api/search.html?q=Map"),
               "No web browser could be started to show the help.\n"
               "Open this in a web browser by hand:\nfile:///opt/api/search.html?q=Map");
