@@ -152,10 +152,17 @@ std::vector<unsigned char> CHtmlColourer::ColourAll(std::string_view strText) co
 CHtmlColourer::CLineColours CHtmlColourer::ColourLine(std::string_view strText, std::size_t nCaret,
                                                       CMarkerStateCache* pTags, CMarkerStateCache* pComments) const
 {
+    const std::size_t nStart = CTextLines::LineStartAt(strText, nCaret);
+    const std::size_t nEnd = CTextLines::LineTextEnd(strText, nStart);
+    return ColourLineOf(strText.substr(0, nStart), strText.substr(nStart, nEnd - nStart), pTags, pComments);
+}
+
+CHtmlColourer::CLineColours CHtmlColourer::ColourLineOf(std::string_view strText, std::string_view strLineText,
+                                                        CMarkerStateCache* pTags, CMarkerStateCache* pComments) const
+{
     CLineColours line;
-    line.m_nStart = CTextLines::LineStartAt(strText, nCaret);
-    const std::size_t nEnd = CTextLines::LineTextEnd(strText, line.m_nStart);
-    const std::string strLine = LowerCase(strText.substr(line.m_nStart, nEnd - line.m_nStart));
+    line.m_nStart = strText.size();
+    const std::string strLine = LowerCase(strLineText);
     const std::size_t n = strLine.size();
     std::vector<unsigned char>& codes = line.m_codes;
     codes.assign(n, kColourPlain);

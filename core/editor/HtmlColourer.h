@@ -48,6 +48,11 @@ public:
     static CMarkerStateCache MakeTagCache() { return CMarkerStateCache("<", ">"); }
     static CMarkerStateCache MakeCommentCache() { return CMarkerStateCache("<!--", "-->"); }
 
+    // The same for a line given as its text and the text before it; only
+    // that text is read, never what follows the line.
+    CLineColours ColourLineOf(std::string_view strBefore, std::string_view strLine, CMarkerStateCache* pTags = nullptr,
+                              CMarkerStateCache* pComments = nullptr) const;
+
     // Colours the line that holds nCaret, as after every typed character. An
     // unclosed '<' and an unterminated string run to the end of the line.
     // pTags and pComments, when given, must have been told of every edit.

@@ -111,10 +111,16 @@ std::vector<unsigned char> CJavaColourer::ColourAll(std::string_view strText) co
 CJavaColourer::CLineColours CJavaColourer::ColourLine(std::string_view strText, std::size_t nCaret,
                                                       CMarkerStateCache* pComments) const
 {
+    const std::size_t nStart = CTextLines::LineStartAt(strText, nCaret);
+    const std::size_t nEnd = CTextLines::LineTextEnd(strText, nStart);
+    return ColourLineOf(strText.substr(0, nStart), strText.substr(nStart, nEnd - nStart), pComments);
+}
+
+CJavaColourer::CLineColours CJavaColourer::ColourLineOf(std::string_view strText, std::string_view strLine,
+                                                        CMarkerStateCache* pComments) const
+{
     CLineColours line;
-    line.m_nStart = CTextLines::LineStartAt(strText, nCaret);
-    const std::size_t nEnd = CTextLines::LineTextEnd(strText, line.m_nStart);
-    const std::string_view strLine = strText.substr(line.m_nStart, nEnd - line.m_nStart);
+    line.m_nStart = strText.size();
     const std::size_t n = strLine.size();
     std::vector<unsigned char>& codes = line.m_codes;
     codes.assign(n, kColourPlain);

@@ -49,6 +49,10 @@ public:
     // answer comes from its checkpoints instead of reading back.
     CLineColours ColourLine(std::string_view strText, std::size_t nCaret,
                             CMarkerStateCache* pComments = nullptr) const;
+    // The same for a line given as its text and the text before it; only
+    // that text is read, never what follows the line.
+    CLineColours ColourLineOf(std::string_view strBefore, std::string_view strLine,
+                              CMarkerStateCache* pComments = nullptr) const;
     static CMarkerStateCache MakeCommentCache() { return CMarkerStateCache("/*", "*/"); }
 
     // True when the first nPos characters leave a block comment open: they hold

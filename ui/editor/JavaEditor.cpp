@@ -102,6 +102,18 @@ std::string_view CJavaEditor::TextView() const
     return pText ? std::string_view(pText, TextLength()) : std::string_view();
 }
 
+std::string_view CJavaEditor::RangeView(std::size_t nStart, std::size_t nEnd) const
+{
+    nEnd = std::min(nEnd, TextLength());
+    if (nStart >= nEnd)
+        return std::string_view();
+    // SCI_GETRANGEPOINTER returns a pointer; SendScintilla hands it back as a long.
+    const long nAddress = SendScintilla(SCI_GETRANGEPOINTER, static_cast<unsigned long>(nStart),
+                                        static_cast<long>(nEnd - nStart));
+    auto* pText = reinterpret_cast<const char*>(static_cast<std::intptr_t>(nAddress));
+    return pText ? std::string_view(pText, nEnd - nStart) : std::string_view();
+}
+
 std::size_t CJavaEditor::TextLength() const
 {
     return static_cast<std::size_t>(SendScintilla(SCI_GETLENGTH));
@@ -174,6 +186,11 @@ void CJavaEditor::EndUndoStep()
 std::size_t CJavaEditor::LineFromPosition(std::size_t nPos) const
 {
     return static_cast<std::size_t>(SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(nPos)));
+}
+
+std::size_t CJavaEditor::LineEndPosition(std::size_t nLine) const
+{
+    return static_cast<std::size_t>(SendScintilla(SCI_GETLINEENDPOSITION, static_cast<unsigned long>(nLine)));
 }
 
 std::size_t CJavaEditor::PositionFromLine(std::size_t nLine) const

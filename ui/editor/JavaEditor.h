@@ -41,6 +41,10 @@ public:
     // The text without copying; valid until the next change of the text.
     std::string_view TextView() const;
     std::string TextBytes() const { return std::string(TextView()); }
+    // The bytes of [nStart, nEnd) without copying; valid until the next change
+    // of the text. Unlike TextView it does not gather the whole text into one
+    // block, which after an edit moves everything behind the caret.
+    std::string_view RangeView(std::size_t nStart, std::size_t nEnd) const;
     std::size_t TextLength() const;
 
     std::size_t SelStart() const;
@@ -61,6 +65,8 @@ public:
 
     std::size_t LineFromPosition(std::size_t nPos) const;
     std::size_t PositionFromLine(std::size_t nLine) const;
+    // The offset just past the text of line nLine, before its line break.
+    std::size_t LineEndPosition(std::size_t nLine) const;
     std::size_t LineCount() const;
 
     // The style of every character in [nStart, nEnd).

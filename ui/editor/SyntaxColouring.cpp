@@ -74,7 +74,13 @@ void CSyntaxColouring::ColourWholeText(CJavaEditor& editor, bool bLockRedraw, bo
 void CSyntaxColouring::RecolourLine(CJavaEditor& editor) const
 {
     Watch(editor);
-    CJavaColourer::CLineColours line = m_colourer.ColourLine(editor.TextView(), editor.SelStart(), &m_comments);
+    // The text before the line first: reading the line then moves at most
+    // the line's own bytes, where the whole text would move all behind the caret.
+    const std::size_t nLine = editor.LineFromPosition(editor.SelStart());
+    const std::size_t nStart = editor.PositionFromLine(nLine);
+    const std::string_view strBefore = editor.RangeView(0, nStart);
+    const std::string_view strLine = editor.RangeView(nStart, editor.LineEndPosition(nLine));
+    CJavaColourer::CLineColours line = m_colourer.ColourLineOf(strBefore, strLine, &m_comments);
     ApplyColour(editor, line.m_nStart, line.m_codes,
                 editor.StylesInRange(line.m_nStart, line.m_nStart + line.m_codes.size()));
 }
