@@ -10,6 +10,7 @@ Layers, bottom to top; each may include itself and the layers it lists:
     ui/editor     core, settings, ui/framework
     ui/tools      core, settings, ui/framework
     ui/bars       core, settings, ui/framework
+    ui/prefs      core, settings, ui/framework
     ui/project    core, settings, ui/framework, ui/tools, ui/bars
     ui/app        core, settings, every ui/ folder
     app           core, settings, every ui/ folder (main.cpp; nothing includes app)
@@ -23,7 +24,7 @@ import os
 import re
 import sys
 
-UI_FOLDERS = ["ui/framework", "ui/editor", "ui/tools", "ui/bars", "ui/project", "ui/app"]
+UI_FOLDERS = ["ui/framework", "ui/editor", "ui/tools", "ui/bars", "ui/prefs", "ui/project", "ui/app"]
 
 # Layer -> the other layers it may include.
 LAYERS = {
@@ -34,6 +35,7 @@ LAYERS = {
     "ui/editor": ["core", "settings", "ui/framework"],
     "ui/tools": ["core", "settings", "ui/framework"],
     "ui/bars": ["core", "settings", "ui/framework"],
+    "ui/prefs": ["core", "settings", "ui/framework"],
     "ui/project": ["core", "settings", "ui/framework", "ui/tools", "ui/bars"],
     "ui/app": ["core", "settings"] + UI_FOLDERS,
     "app": ["core", "settings"] + UI_FOLDERS,

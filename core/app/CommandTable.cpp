@@ -40,7 +40,7 @@ std::vector<CCommand> MakeTable()
          "Set the path to the Java SDK and other options",
          "",
          "",
-         T::Nobody,
+         T::Application,
          E::Served,
          {}},
         {kFilePrint, "&Print...", "Ctrl+P", "Print the active document", "Print", "print", T::View, E::Served, source},

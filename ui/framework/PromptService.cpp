@@ -1,5 +1,6 @@
 #include "ui/framework/PromptService.h"
 
+#include <QColorDialog>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
@@ -73,6 +74,16 @@ bool CPromptService::OpenUrl(const QString& strUrl)
     if (url.scheme().isEmpty())
         url = QUrl::fromLocalFile(strUrl);
     return QDesktopServices::openUrl(url);
+}
+
+QColor CPromptService::GetColor(QWidget* pParent, const QColor& initial)
+{
+    return QColorDialog::getColor(initial, pParent);
+}
+
+QString CPromptService::GetExistingFolder(QWidget* pParent, const QString& strTitle, const QString& strStartFolder)
+{
+    return QFileDialog::getExistingDirectory(pParent, strTitle, strStartFolder);
 }
 
 namespace {

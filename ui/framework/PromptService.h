@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+class QColor;
 class QDialog;
 class QWidget;
 
@@ -33,6 +34,10 @@ public:
     virtual int RunDialog(QDialog& dialog);
     // Opens a URL or file with the desktop's handler.
     virtual bool OpenUrl(const QString& strUrl);
+    // The colour chooser, fully open, starting at initial; an invalid colour when the user cancels.
+    virtual QColor GetColor(QWidget* pParent, const QColor& initial);
+    // The folder browser, starting in strStartFolder when it is one; empty when the user cancels.
+    virtual QString GetExistingFolder(QWidget* pParent, const QString& strTitle, const QString& strStartFolder);
 
     // The caption of every message box.
     static QString Caption() { return QStringLiteral("Tarnwick"); }

@@ -2,6 +2,7 @@
 
 #include "ui/framework/PromptService.h"
 
+#include <QColor>
 #include <QDialog>
 #include <QStringList>
 #include <deque>
@@ -61,6 +62,26 @@ public:
         return m_bOpenUrlWorks;
     }
 
+    QColor GetColor(QWidget*, const QColor& initial) override
+    {
+        m_colorInitials << initial;
+        if (m_colors.empty())
+            return QColor();
+        QColor chosen = m_colors.front();
+        m_colors.pop_front();
+        return chosen;
+    }
+    QString GetExistingFolder(QWidget*, const QString& strTitle, const QString& strStartFolder) override
+    {
+        m_folderTitles << strTitle;
+        m_folderStarts << strStartFolder;
+        if (m_folderNames.empty())
+            return QString();
+        QString strFolder = m_folderNames.front();
+        m_folderNames.pop_front();
+        return strFolder;
+    }
+
     std::deque<int> m_answers;
     std::deque<QString> m_fileNames;
     std::function<int(QDialog&)> m_onDialog;
@@ -72,6 +93,13 @@ public:
     QStringList m_saveDefaults;
     QStringList m_dialogTitles;
     QStringList m_openedUrls;
+    // Colour chooser answers (an empty queue cancels) and the colours it started at.
+    std::deque<QColor> m_colors;
+    QList<QColor> m_colorInitials;
+    // Folder browser answers (an empty queue cancels), its titles and start folders.
+    std::deque<QString> m_folderNames;
+    QStringList m_folderTitles;
+    QStringList m_folderStarts;
     // False: as if no browser could be started.
     bool m_bOpenUrlWorks = true;
 

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "core/settings/Preferences.h"
+
+#include <QWidget>
+
+class QLineEdit;
+
+// One page of the preferences sheet. It works on the sheet's copy of the
+// values: LoadControls shows them, SaveControls checks the controls and takes
+// them back. Pages never touch the settings record or the store.
+class CPrefsPage : public QWidget {
+    Q_OBJECT
+public:
+    CPrefsPage(CPreferencesValues& values, QWidget* pParent);
+
+    // Values into the controls.
+    virtual void LoadControls() = 0;
+    // Controls into the values; false, with the message shown and the
+    // offending control active, when a number is refused. Nothing is taken
+    // then.
+    virtual bool SaveControls() = 0;
+
+protected:
+    // The check every number box gets: an integer from nMin to nMax.
+    static bool CheckInteger(QLineEdit* pEdit, int nMin, int nMax, int& nValue);
+    // A number box: digits only when typed, a few characters wide.
+    static QLineEdit* MakeNumberEdit(QWidget* pParent, const QString& strObjectName);
+
+    CPreferencesValues& m_values;
+};
