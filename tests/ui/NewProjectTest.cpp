@@ -8,6 +8,7 @@
 #include "ui/app/MainFrame.h"
 #include "ui/app/NewDocumentDlg.h"
 #include "ui/app/NewProjectDlg.h"
+#include "ui/bars/ProjectBar.h"
 #include "ui/editor/SourceView.h"
 #include "ui/framework/DocTemplate.h"
 #include "ui/framework/Document.h"
@@ -305,6 +306,9 @@ private slots:
         QCOMPARE(pProject->Core().GetJavaFiles().GetCount(), 1);
         QVERIFY(!pProject->IsModified());
         QVERIFY(OpenPaths(fixture).contains(strJava));
+        // The project window, made while the project was untitled, has its name.
+        QVERIFY(pProject->ProjectBar());
+        QCOMPARE(pProject->ProjectBar()->windowTitle(), QString("Hello.jpr"));
 
         // What was saved is the project as it stands.
         CJavaProjectCore saved("", "");

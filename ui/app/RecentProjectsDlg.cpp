@@ -3,12 +3,12 @@
 #include "core/settings/RecentProjects.h"
 #include "ui/framework/PromptService.h"
 
-#include <QDialogButtonBox>
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 CRecentProjectsDlg::CRecentProjectsDlg(std::vector<std::string>& recentProjects, QWidget* pParent)
     : QDialog(pParent), m_recentProjects(recentProjects)
@@ -24,12 +24,18 @@ CRecentProjectsDlg::CRecentProjectsDlg(std::vector<std::string>& recentProjects,
         m_pList->addItem(QString::fromStdString(strPath));
     auto* pNote = new QLabel("Choose a recent project from the list above", this);
 
-    auto* pButtons = new QDialogButtonBox(Qt::Vertical, this);
-    m_pOk = pButtons->addButton(QDialogButtonBox::Ok);
+    // OK and Cancel at the top, Remove under them.
+    m_pOk = new QPushButton("OK", this);
     m_pOk->setDefault(true);
-    QPushButton* pCancel = pButtons->addButton(QDialogButtonBox::Cancel);
-    m_pRemove = pButtons->addButton("Remove", QDialogButtonBox::ActionRole);
+    auto* pCancel = new QPushButton("Cancel", this);
+    m_pRemove = new QPushButton("Remove", this);
     m_pRemove->setObjectName("Remove");
+    auto* pButtons = new QVBoxLayout;
+    pButtons->addWidget(m_pOk);
+    pButtons->addWidget(pCancel);
+    pButtons->addSpacing(12);
+    pButtons->addWidget(m_pRemove);
+    pButtons->addStretch(1);
     connect(m_pOk, &QPushButton::clicked, this, &CRecentProjectsDlg::OnOk);
     connect(pCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_pRemove, &QPushButton::clicked, this, &CRecentProjectsDlg::OnRemove);
@@ -40,7 +46,7 @@ CRecentProjectsDlg::CRecentProjectsDlg(std::vector<std::string>& recentProjects,
     auto* pLayout = new QGridLayout(this);
     pLayout->addWidget(m_pList, 0, 0);
     pLayout->addWidget(pNote, 1, 0);
-    pLayout->addWidget(pButtons, 0, 1, 2, 1, Qt::AlignTop);
+    pLayout->addLayout(pButtons, 0, 1, 2, 1);
 
     if (m_pList->count() > 0)
         m_pList->setCurrentRow(0);
