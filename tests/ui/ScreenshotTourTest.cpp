@@ -5,6 +5,10 @@
 #include "core/tools/ExternalProcess.h"
 #include "tests/ui/support/AppFixture.h"
 #include "ui/app/MainFrame.h"
+#include "ui/app/NewDocumentDlg.h"
+#include "ui/app/NewProjectDlg.h"
+#include "ui/app/RecentProjectsDlg.h"
+#include "ui/app/TipDlg.h"
 #include "ui/bars/ProcessBar.h"
 #include "ui/framework/DocTemplate.h"
 #include "ui/framework/MdiChildFrame.h"
@@ -13,8 +17,11 @@
 #include "ui/project/ProjectTreeDlg.h"
 #include "ui/tools/ProcessWindow.h"
 
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QMdiArea>
 #include <QtTest>
 
@@ -114,6 +121,43 @@ private slots:
         Save(&bar, "process-window-floating");
         QTRY_VERIFY_WITH_TIMEOUT(!pWindow->IsWatching(), 5000);
         Save(&bar, "process-window-floating-done");
+    }
+
+    void startDialogs()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start({}, false));
+        CMainFrame* pMain = fixture.App().MainFrame();
+        CNewDocumentDlg newDocument(pMain);
+        newDocument.show();
+        Save(&newDocument, "dialog-new-document");
+        CNewProjectDlg newProject(pMain);
+        newProject.show();
+        Save(&newProject, "dialog-new-project");
+        std::vector<std::string> recent{"/home/ann/projects/Shapes/Shapes.jpr", "/home/ann/projects/Hello/Hello.jpr",
+                                        "/home/ann/applets/Clock/Clock.jpr"};
+        CRecentProjectsDlg recentProjects(recent, pMain);
+        recentProjects.show();
+        Save(&recentProjects, "dialog-recent-projects");
+        CTipDlg tip(fixture.App().Store(), QFile::encodeName(fixture.App().TipsFilePath()).toStdString(), pMain);
+        tip.show();
+        Save(&tip, "dialog-tip-of-the-day");
+        tip.hide();
+
+        // What New Project leaves: the class open, the project listing it.
+        pMain->resize(1000, 680);
+        pMain->show();
+        fixture.Prompts().m_fileNames = {fixture.TempPath("Hello.jpr")};
+        fixture.Prompts().m_onDialog = [](QDialog& dialog) {
+            if (auto* pProject = qobject_cast<CNewProjectDlg*>(&dialog)) {
+                pProject->ClassNameEdit()->setText("Hello");
+                pProject->TypeButton(ENewProjectType::Application)->setChecked(true);
+                pProject->OkButton()->click();
+            }
+            return dialog.result();
+        };
+        QVERIFY(fixture.App().Router().Execute(kNewProject));
+        Save(pMain, "ide-new-project");
     }
 };
 
