@@ -191,6 +191,8 @@ private slots:
             fixture.Settle();
             QVERIFY2(area.contains(pFrame->geometry()), pszName);
             QVERIFY(!pFrame->isMaximized());
+            // The caption carries the program's picture.
+            QCOMPARE(pFrame->windowIcon().pixmap(16).toImage(), fixture.Frame().windowIcon().pixmap(16).toImage());
         }
     }
 

@@ -4,6 +4,7 @@
 #include "core/settings/JdkLocator.h"
 #include "core/tools/ExternalProcess.h"
 #include "tests/ui/support/AppFixture.h"
+#include "tests/ui/support/JavaFiles.h"
 #include "ui/app/MainFrame.h"
 #include "ui/app/NewDocumentDlg.h"
 #include "ui/app/NewProjectDlg.h"
@@ -158,6 +159,34 @@ private slots:
         };
         QVERIFY(fixture.App().Router().Execute(kNewProject));
         Save(pMain, "ide-new-project");
+    }
+
+    void windowsMaximizedAndWindowMenu()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start({}, false));
+        CMainFrame* pMain = fixture.App().MainFrame();
+        pMain->resize(900, 600);
+        pMain->show();
+        const QByteArray source = "public class Shapes {\n\tpublic static void main(String[] args) {\n"
+                                  "\t\tSystem.out.println(\"Shapes\");\n\t}\n}\n";
+        for (const char* pszName : {"Shapes.java", "Circle.java", "Square.java"})
+            OpenJava(fixture, pszName, source);
+        fixture.App().Router().Execute(kWindowCascade);
+        Save(pMain, "windows-cascaded");
+        for (QAction* pAction : pMain->menuBar()->actions()) {
+            if (pAction->text() != "&Window")
+                continue;
+            QMenu* pMenu = pAction->menu();
+            emit pMenu->aboutToShow();
+            pMenu->popup(pMain->mapToGlobal(QPoint(300, 30)));
+            Save(pMenu, "window-menu-three-files");
+            pMenu->hide();
+        }
+        pMain->ActiveChildFrame()->showMaximized();
+        fixture.App().Router().Execute(kFileClose);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        Save(pMain, "maximized-after-closing-another");
     }
 };
 

@@ -45,7 +45,7 @@ public:
 
     // The menu's visible items as it is about to be shown: "-" for a
     // separator, "[x] " before a checked item, "[ ] " before an unchecked
-    // checkable one.
+    // checkable one (an empty box).
     QStringList WindowMenuItems()
     {
         QMenu* pMenu = WindowMenu();
@@ -95,21 +95,21 @@ private slots:
         fixture.Open("B.java");
         fixture.Open("C.java");
         QCOMPARE(fixture.WindowMenuItems(),
-                 (kCommands + QStringList{"-", "[ ] &1 A.java", "[ ] &2 B.java", "[x] &3 C.java"}));
+                 (kCommands + QStringList{"-", "&1 A.java", "&2 B.java", "[x] &3 C.java"}));
         // Picking an entry activates its window.
         fixture.WindowMenuItem("&1 A.java")->trigger();
         QCoreApplication::processEvents();
         QCOMPARE(fixture.Frame().ActiveChildFrame(), pA);
         QCOMPARE(fixture.WindowMenuItems(),
-                 (kCommands + QStringList{"-", "[x] &1 A.java", "[ ] &2 B.java", "[ ] &3 C.java"}));
+                 (kCommands + QStringList{"-", "[x] &1 A.java", "&2 B.java", "&3 C.java"}));
         // A closed window leaves the list.
         fixture.App().Router().Execute(kFileClose);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
         const QString strActive = fixture.Frame().ActiveChildFrame()->windowTitle();
         QCOMPARE(fixture.WindowMenuItems(),
-                 (kCommands + QStringList{"-", QString(strActive == "B.java" ? "[x]" : "[ ]") + " &1 B.java",
-                                          QString(strActive == "C.java" ? "[x]" : "[ ]") + " &2 C.java"}));
+                 (kCommands + QStringList{"-", QString(strActive == "B.java" ? "[x] " : "") + "&1 B.java",
+                                          QString(strActive == "C.java" ? "[x] " : "") + "&2 C.java"}));
     }
 
     void secondWindowOfADocumentIsNumbered()
@@ -118,7 +118,7 @@ private slots:
         fixture.Open("A.java");
         fixture.App().Router().Execute(kWindowNew);
         QCoreApplication::processEvents();
-        QCOMPARE(fixture.WindowMenuItems(), (kCommands + QStringList{"-", "[ ] &1 A.java:1", "[x] &2 A.java:2"}));
+        QCOMPARE(fixture.WindowMenuItems(), (kCommands + QStringList{"-", "&1 A.java:1", "[x] &2 A.java:2"}));
     }
 
     void moreThanNineWindowsOfferTheListDialog()
@@ -129,7 +129,7 @@ private slots:
             frames << fixture.Open(QStringLiteral("F%1.java").arg(i, 2, 10, QChar('0')));
         QStringList expected = kCommands + QStringList{"-"};
         for (int i = 1; i <= 9; ++i)
-            expected << QStringLiteral("[ ] &%1 F%2.java").arg(i).arg(i, 2, 10, QChar('0'));
+            expected << QStringLiteral("&%1 F%2.java").arg(i).arg(i, 2, 10, QChar('0'));
         expected << "&More Windows...";
         QCOMPARE(fixture.WindowMenuItems(), expected);
         // The dialog lists all eleven, the active one chosen; picking the

@@ -319,6 +319,8 @@ void CMainFrame::UpdateCommandStates()
 void CMainFrame::AddChildFrame(CMdiChildFrame* pFrame)
 {
     PlaceNewChild(pFrame);
+    // The program's picture in the child's caption, not the toolkit's.
+    pFrame->setWindowIcon(windowIcon());
     m_pMdiArea->addSubWindow(pFrame);
     connect(pFrame, &QMdiSubWindow::windowStateChanged, this,
             [this, pFrame](Qt::WindowStates oldState, Qt::WindowStates newState) {
@@ -421,7 +423,8 @@ void CMainFrame::FillWindowList(QMenu& menu)
             connect(pAction, &QAction::triggered, this, [this] { ChooseFromWindowList(); });
         } else {
             QPointer<QMdiSubWindow> pWindow = windows[item.m_nId - kFirstWindowListId];
-            pAction->setCheckable(true);
+            // Only the active one carries a mark; the others show no empty box.
+            pAction->setCheckable(pWindow == pCurrent);
             pAction->setChecked(pWindow == pCurrent);
             connect(pAction, &QAction::triggered, this, [this, pWindow] { ActivateChild(pWindow); });
         }
