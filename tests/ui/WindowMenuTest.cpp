@@ -94,14 +94,12 @@ private slots:
         CMdiChildFrame* pA = fixture.Open("A.java");
         fixture.Open("B.java");
         fixture.Open("C.java");
-        QCOMPARE(fixture.WindowMenuItems(),
-                 (kCommands + QStringList{"-", "&1 A.java", "&2 B.java", "[x] &3 C.java"}));
+        QCOMPARE(fixture.WindowMenuItems(), (kCommands + QStringList{"-", "&1 A.java", "&2 B.java", "[x] &3 C.java"}));
         // Picking an entry activates its window.
         fixture.WindowMenuItem("&1 A.java")->trigger();
         QCoreApplication::processEvents();
         QCOMPARE(fixture.Frame().ActiveChildFrame(), pA);
-        QCOMPARE(fixture.WindowMenuItems(),
-                 (kCommands + QStringList{"-", "[x] &1 A.java", "&2 B.java", "&3 C.java"}));
+        QCOMPARE(fixture.WindowMenuItems(), (kCommands + QStringList{"-", "[x] &1 A.java", "&2 B.java", "&3 C.java"}));
         // A closed window leaves the list.
         fixture.App().Router().Execute(kFileClose);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
