@@ -160,16 +160,14 @@ private slots:
         QCOMPARE(pJava->GetDocTemplate().GetDocString(EDocStringField::DocName), QString("JavaDocument"));
         QVERIFY(pJava->GetPathName().isEmpty());
 
-        // An HTML page opens in its own kind once that kind makes documents,
-        // in the Java editor until then.
+        // An HTML page opens in the page editor.
         nKind = 2;
         QVERIFY(fixture.App().ExecuteCommand(kFileNew));
         QCOMPARE(fixture.FrameCount(), 2);
-        CDocTemplate* pHtml = fixture.App().FindTemplate("HTMLDocument");
         CDocument* pPage = fixture.App().MainFrame()->ActiveChildFrame()->GetDocument();
         QVERIFY(pPage != pJava);
-        QCOMPARE(pPage->GetDocTemplate().GetDocString(EDocStringField::DocName),
-                 QString(pHtml->CanCreateDocuments() ? "HTMLDocument" : "JavaDocument"));
+        QCOMPARE(pPage->GetDocTemplate().GetDocString(EDocStringField::DocName), QString("HTMLDocument"));
+        QCOMPARE(fixture.App().MainFrame()->ActiveKind(), EWindowKind::HtmlPage);
         QVERIFY(pPage->GetPathName().isEmpty());
         QVERIFY(fixture.Prompts().m_messages.isEmpty());
     }

@@ -390,7 +390,7 @@ void CTarnwickApp::OnFileNew()
         RunNewProject(*this);
         return;
     }
-    // HTML pages open in the Java editor until their own kind can make documents.
+    // A kind that makes no documents of its own leaves the page to the Java editor.
     CDocTemplate* pTemplate =
         FindTemplate(dialog.Kind() == CNewDocumentDlg::kHtmlPage ? "HTMLDocument" : "JavaDocument");
     if (!pTemplate || !pTemplate->CanCreateDocuments())
