@@ -13,6 +13,7 @@
 #include "ui/bars/ProcessBar.h"
 #include "ui/framework/DocTemplate.h"
 #include "ui/framework/MdiChildFrame.h"
+#include "ui/prefs/PrefsSheet.h"
 #include "ui/project/JavaProjectDoc.h"
 #include "ui/project/ProjectTreeCtrl.h"
 #include "ui/project/ProjectTreeDlg.h"
@@ -20,6 +21,7 @@
 
 #include <QLineEdit>
 #include <QMenu>
+#include <QTabWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -159,6 +161,22 @@ private slots:
         };
         QVERIFY(fixture.App().Router().Execute(kNewProject));
         Save(pMain, "ide-new-project");
+    }
+
+    void preferencesPages()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start({}, false));
+        std::vector<CJdkCandidate> jdks{{"/usr/lib/jvm/java-17-openjdk-amd64", "17.0.12"},
+                                        {"/usr/lib/jvm/jdk-21", "21.0.4"}};
+        CPrefsSheet sheet(CopyToPreferences(fixture.App().Settings()), jdks, CPrefsSheet::kIDEPage,
+                          fixture.App().MainFrame());
+        sheet.show();
+        const char* names[] = {"prefs-ide", "prefs-source-windows", "prefs-process-window", "prefs-java"};
+        for (int i = 0; i < sheet.Tabs()->count(); ++i) {
+            sheet.Tabs()->setCurrentIndex(i);
+            Save(&sheet, names[i]);
+        }
     }
 
     void windowsMaximizedAndWindowMenu()

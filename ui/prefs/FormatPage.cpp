@@ -83,6 +83,8 @@ CFormatPage::CFormatPage(CPreferencesValues& values, const CFontFamilyList& font
 
 void CFormatPage::LoadControls()
 {
+    // A face this machine lacks selects nothing; the box still says which face is kept.
+    m_pFace->setPlaceholderText(QString::fromStdString(m_values.m_strFontName));
     CFontFamilyList::SelectFace(m_pFace, QString::fromStdString(m_values.m_strFontName));
     m_pSize->setText(QString::number(m_values.m_nFontPoints));
     m_pTabWidth->setText(QString::number(m_values.m_nTabWidth));

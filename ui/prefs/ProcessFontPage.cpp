@@ -51,6 +51,8 @@ CProcessFontPage::CProcessFontPage(CPreferencesValues& values, const CFontFamily
 
 void CProcessFontPage::LoadControls()
 {
+    // A face this machine lacks selects nothing; the box still says which face is kept.
+    m_pFace->setPlaceholderText(QString::fromStdString(m_values.m_strDlgFontName));
     CFontFamilyList::SelectFace(m_pFace, QString::fromStdString(m_values.m_strDlgFontName));
     m_pSize->setText(QString::number(m_values.m_nDlgFontPoints));
 }
