@@ -3,7 +3,10 @@
 #include "core/settings/MemorySettingsStore.h"
 #include "core/settings/Preferences.h"
 #include "tests/ui/support/AppFixture.h"
+#include "tests/ui/support/JavaFiles.h"
 #include "tests/ui/support/ScriptedPrompts.h"
+#include "ui/editor/SyntaxWindowDoc.h"
+#include "ui/editor/SyntaxWindowView.h"
 #include "ui/prefs/ColourSample.h"
 #include "ui/prefs/EditPreferences.h"
 #include "ui/prefs/FormatPage.h"
@@ -82,10 +85,10 @@ QString MakeJdk(const QTemporaryDir& dir, const QString& strName, const QString&
 }
 
 const std::vector<std::string> kWriteOrder = {
-    "OPTIONS/TABWIDTH",     "OPTIONS/FONTNAME",   "OPTIONS/FONTSIZE",  "OPTIONS/KEYCOLOR",    "OPTIONS/COMMENTCOLOR",
-    "OPTIONS/STRINGCOLOR",  "OPTIONS/TAGCOLOR",   "OPTIONS/SPACETABS", "PATHS/JAVABIN",       "OPTIONS/JAVAC",
-    "OPTIONS/SAVECOMP",     "OPTIONS/LOADLAST",   "OPTIONS/SHOWARGS",  "OPTIONS/SHOWDROPS",   "PATHS/HELPPATH",
-    "OPTIONS/DLGFONTNAME",  "OPTIONS/DLGFONTSIZE", "OPTIONS/JAVAOPTIONS"};
+    "OPTIONS/TABWIDTH",    "OPTIONS/FONTNAME",    "OPTIONS/FONTSIZE",   "OPTIONS/KEYCOLOR",  "OPTIONS/COMMENTCOLOR",
+    "OPTIONS/STRINGCOLOR", "OPTIONS/TAGCOLOR",    "OPTIONS/SPACETABS",  "PATHS/JAVABIN",     "OPTIONS/JAVAC",
+    "OPTIONS/SAVECOMP",    "OPTIONS/LOADLAST",    "OPTIONS/SHOWARGS",   "OPTIONS/SHOWDROPS", "PATHS/HELPPATH",
+    "OPTIONS/DLGFONTNAME", "OPTIONS/DLGFONTSIZE", "OPTIONS/JAVAOPTIONS"};
 } // namespace
 
 class PreferencesTest : public QObject {
@@ -123,14 +126,13 @@ private slots:
                  (QStringList{"button: ...", "button: ...", "check: Ask for input before running Applications",
                               "check: Load last open project on startup", "check: Save all files before compiling",
                               "check: Show function drop-downs in source windows", "group: Help path",
-                              "group: JDK Location",
-                              "label: Enter the full path to the JDK folder on your hard drive:",
+                              "group: JDK Location", "label: Enter the full path to the JDK folder on your hard drive:",
                               "label: Path to JDK help files in WinHelp format"}));
         QCOMPARE(Texts(sheet.FormatPage()),
-                 (QStringList{"button: Comments", "button: HTML Tags", "button: Keywords", "button: Strings",
-                              "check: Generate spaces instead of tabs", "group: Font", "group: Syntax Coloring",
-                              "group: Tabs", "label: Character width of tabs:", "label: Font size (points):",
-                              "label: Source Editor Font:"}));
+                 (QStringList{
+                     "button: Comments", "button: HTML Tags", "button: Keywords", "button: Strings",
+                     "check: Generate spaces instead of tabs", "group: Font", "group: Syntax Coloring", "group: Tabs",
+                     "label: Character width of tabs:", "label: Font size (points):", "label: Source Editor Font:"}));
         QCOMPARE(Texts(sheet.ProcessFontPage()),
                  (QStringList{"group: Font",
                               "label: Changes will not be visible until the Process Window has been closed and "
@@ -196,21 +198,45 @@ private slots:
         QTest::addColumn<QString>("strMessage");
         const QString strTabs = "Please enter an integer between 2 and 10.";
         const QString strSizes = "Please enter an integer between 6 and 24.";
-        QTest::newRow("tab width 1") << 1 << "TabWidth" << "1" << strTabs;
-        QTest::newRow("tab width 11") << 1 << "TabWidth" << "11" << strTabs;
-        QTest::newRow("tab width 2") << 1 << "TabWidth" << "2" << "";
-        QTest::newRow("tab width 10") << 1 << "TabWidth" << "10" << "";
-        QTest::newRow("tab width empty") << 1 << "TabWidth" << "" << "Please enter an integer.";
-        QTest::newRow("tab width 3x") << 1 << "TabWidth" << "3x" << "Please enter an integer.";
-        QTest::newRow("source size 5") << 1 << "SourceSize" << "5" << strSizes;
-        QTest::newRow("source size 25") << 1 << "SourceSize" << "25" << strSizes;
-        QTest::newRow("source size 6") << 1 << "SourceSize" << "6" << "";
-        QTest::newRow("source size 24") << 1 << "SourceSize" << "24" << "";
-        QTest::newRow("process size 5") << 2 << "ProcessSize" << "5" << strSizes;
-        QTest::newRow("process size 25") << 2 << "ProcessSize" << "25" << strSizes;
-        QTest::newRow("process size 6") << 2 << "ProcessSize" << "6" << "";
-        QTest::newRow("process size 24") << 2 << "ProcessSize" << "24" << "";
-        QTest::newRow("process size 1.5") << 2 << "ProcessSize" << "1.5" << "Please enter an integer.";
+        QTest::newRow("tab width 1") << 1 << "TabWidth"
+                                     << "1" << strTabs;
+        QTest::newRow("tab width 11") << 1 << "TabWidth"
+                                      << "11" << strTabs;
+        QTest::newRow("tab width 2") << 1 << "TabWidth"
+                                     << "2"
+                                     << "";
+        QTest::newRow("tab width 10") << 1 << "TabWidth"
+                                      << "10"
+                                      << "";
+        QTest::newRow("tab width empty") << 1 << "TabWidth"
+                                         << ""
+                                         << "Please enter an integer.";
+        QTest::newRow("tab width 3x") << 1 << "TabWidth"
+                                      << "3x"
+                                      << "Please enter an integer.";
+        QTest::newRow("source size 5") << 1 << "SourceSize"
+                                       << "5" << strSizes;
+        QTest::newRow("source size 25") << 1 << "SourceSize"
+                                        << "25" << strSizes;
+        QTest::newRow("source size 6") << 1 << "SourceSize"
+                                       << "6"
+                                       << "";
+        QTest::newRow("source size 24") << 1 << "SourceSize"
+                                        << "24"
+                                        << "";
+        QTest::newRow("process size 5") << 2 << "ProcessSize"
+                                        << "5" << strSizes;
+        QTest::newRow("process size 25") << 2 << "ProcessSize"
+                                         << "25" << strSizes;
+        QTest::newRow("process size 6") << 2 << "ProcessSize"
+                                        << "6"
+                                        << "";
+        QTest::newRow("process size 24") << 2 << "ProcessSize"
+                                         << "24"
+                                         << "";
+        QTest::newRow("process size 1.5") << 2 << "ProcessSize"
+                                          << "1.5"
+                                          << "Please enter an integer.";
     }
 
     void rangeChecks()
@@ -525,8 +551,7 @@ private slots:
         const QString strJdk17 = MakeJdk(dir, "java-17", "17.0.2");
         const QString strJdk21 = MakeJdk(dir, "jdk-21", "21.0.1");
         CScriptedPrompts prompts;
-        CPrefsSheet sheet(DefaultValues(),
-                          {{strJdk17.toStdString(), "17.0.2"}, {strJdk21.toStdString(), "21.0.1"}},
+        CPrefsSheet sheet(DefaultValues(), {{strJdk17.toStdString(), "17.0.2"}, {strJdk21.toStdString(), "21.0.1"}},
                           CPrefsSheet::kIDEPage);
         QVERIFY(ShowSheet(sheet));
         QComboBox* pList = sheet.IDEPage()->JdkList();
@@ -575,6 +600,28 @@ private slots:
         // The help chooser pulls every box of the page at once.
         QCOMPARE(sheet.Values().m_strHelpPath, std::string("/usr/share/doc/openjdk-21-doc/api/index.html"));
         QCOMPARE(sheet.Values().m_strJavaBin, std::string("/usr/lib/jvm/jdk-21"));
+    }
+
+    void newWindowsTakeTheNewSettingsOpenOnesKeepTheirs()
+    {
+        CAppFixture fixture;
+        fixture.PresetSettings().setValue("OPTIONS/TABWIDTH", 3);
+        QVERIFY(fixture.Start({}, false));
+        CSyntaxWindowDoc* pBefore = OpenJava(fixture, "Before.java", "class Before {\n}\n");
+        QVERIFY(pBefore && pBefore->FirstView());
+        QCOMPARE(pBefore->FirstView()->tabWidth(), 3);
+        fixture.Prompts().m_onDialog = [&](QDialog& dialog) {
+            auto& sheet = static_cast<CPrefsSheet&>(dialog);
+            sheet.Tabs()->setCurrentIndex(CPrefsSheet::kFormatPage);
+            sheet.FormatPage()->TabWidthEdit()->setText("8");
+            sheet.OkButton()->click();
+            return dialog.result();
+        };
+        QVERIFY(fixture.App().Router().Execute(kPreferences));
+        CSyntaxWindowDoc* pAfter = OpenJava(fixture, "After.java", "class After {\n}\n");
+        QVERIFY(pAfter && pAfter->FirstView());
+        QCOMPARE(pAfter->FirstView()->tabWidth(), 8);
+        QCOMPARE(pBefore->FirstView()->tabWidth(), 3);
     }
 
     void okTakesEveryPageBackIntoTheRecord()

@@ -41,11 +41,13 @@ CIDEPage::CIDEPage(CPreferencesValues& values, std::vector<CJdkCandidate> jdks, 
     for (const CJdkCandidate& jdk : m_jdks)
         m_pJdkList->addItem(QString::fromStdString(CJdkCandidates::DisplayText(jdk)),
                             QString::fromStdString(jdk.m_strFolder));
-    m_pJdkList->setPlaceholderText(m_jdks.empty() ? "No JDK found on this machine" : "Pick a JDK found on this machine");
+    m_pJdkList->setPlaceholderText(m_jdks.empty() ? "No JDK found on this machine"
+                                                  : "Pick a JDK found on this machine");
     m_pJdkList->setCurrentIndex(-1);
     m_pJdkList->setEnabled(!m_jdks.empty());
     auto* pJdkLayout = new QGridLayout(pJdkGroup);
-    pJdkLayout->addWidget(new QLabel("Enter the full path to the JDK folder on your hard drive:", pJdkGroup), 0, 0, 1, 2);
+    pJdkLayout->addWidget(new QLabel("Enter the full path to the JDK folder on your hard drive:", pJdkGroup), 0, 0, 1,
+                          2);
     pJdkLayout->addWidget(m_pJdkEdit, 1, 0);
     pJdkLayout->addWidget(m_pJdkBrowse, 1, 1);
     pJdkLayout->addWidget(m_pJdkList, 2, 0, 1, 2);

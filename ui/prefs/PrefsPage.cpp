@@ -7,9 +7,7 @@
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 
-CPrefsPage::CPrefsPage(CPreferencesValues& values, QWidget* pParent) : QWidget(pParent), m_values(values)
-{
-}
+CPrefsPage::CPrefsPage(CPreferencesValues& values, QWidget* pParent) : QWidget(pParent), m_values(values) {}
 
 bool CPrefsPage::CheckInteger(QLineEdit* pEdit, int nMin, int nMax, int& nValue)
 {

@@ -12,8 +12,9 @@ namespace fs = std::filesystem;
 
 TEST(JdkRelease, FullVersionIsTheWholeQuotedValue)
 {
-    EXPECT_EQ(CJdkCandidates::FullVersionFromRelease("IMPLEMENTOR=\"Debian\"\nJAVA_VERSION=\"17.0.2\"\nOS_NAME=\"Linux\"\n"),
-              "17.0.2");
+    EXPECT_EQ(
+        CJdkCandidates::FullVersionFromRelease("IMPLEMENTOR=\"Debian\"\nJAVA_VERSION=\"17.0.2\"\nOS_NAME=\"Linux\"\n"),
+        "17.0.2");
     EXPECT_EQ(CJdkCandidates::FullVersionFromRelease("JAVA_VERSION=\"1.8.0_292\"\r\nOS_ARCH=\"amd64\"\r\n"),
               "1.8.0_292");
     EXPECT_EQ(CJdkCandidates::FullVersionFromRelease("JAVA_VERSION=21.0.1\n"), "21.0.1");
@@ -97,8 +98,8 @@ TEST_F(JdkCandidatesOnDisk, EachJdkOnceWhateverLeadsToIt)
     fs::create_directories(m_root / "bin");
     fs::create_symlink(m_root / "jvm" / "default-java" / "bin" / "javac", m_root / "bin" / "javac");
 
-    const auto candidates = CJdkCandidates::Find(
-        Environment({{"JAVA_HOME", At("jvm/default-java")}, {"PATH", At("bin")}}), Jvm());
+    const auto candidates =
+        CJdkCandidates::Find(Environment({{"JAVA_HOME", At("jvm/default-java")}, {"PATH", At("bin")}}), Jvm());
     ASSERT_EQ(candidates.size(), 1u);
     EXPECT_EQ(candidates[0].m_strFolder, At("jvm/default-java"));
     EXPECT_EQ(candidates[0].m_strVersion, "17.0.2");
@@ -115,8 +116,7 @@ TEST_F(JdkCandidatesOnDisk, FoldersWithoutAnExecutableJavacAreLeftOut)
     std::ofstream(m_root / "jvm" / ".java-17-openjdk-amd64.jinfo") << "name=x\n";
 
     const auto candidates =
-        CJdkCandidates::Find(Environment({{"JAVA_HOME", At("jvm/jre-only")}, {"PATH", At("jvm/jre-only/bin")}}),
-                             Jvm());
+        CJdkCandidates::Find(Environment({{"JAVA_HOME", At("jvm/jre-only")}, {"PATH", At("jvm/jre-only/bin")}}), Jvm());
     ASSERT_EQ(candidates.size(), 1u);
     EXPECT_EQ(candidates[0].m_strFolder, At("jvm/good"));
     EXPECT_EQ(candidates[0].m_strVersion, "");
