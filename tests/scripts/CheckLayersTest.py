@@ -52,6 +52,18 @@ class CheckLayersTest(unittest.TestCase):
         self.write("ui/editor/Edit.cpp", '#include "ui/editor/Edit.h"\n\n#include "ui/app/Main.h"\n')
         self.assert_fails_with(["ui/editor/Edit.cpp:3: ui/editor -> ui/app"])
 
+    def test_prefs_sits_beside_editor_tools_and_bars(self):
+        self.write("ui/prefs/Sheet.h", '#include "ui/framework/Doc.h"\n#include "settings/Store.h"\n#include <QDialog>\n')
+        self.write("ui/app/Prefs.cpp", '#include "ui/prefs/Sheet.h"\n')
+        self.assertEqual(self.run_script().returncode, 0)
+        self.write("ui/prefs/Sheet.cpp", '#include "ui/editor/Edit.h"\n#include "ui/app/Main.h"\n')
+        self.write("ui/editor/Edit.cpp", '#include "ui/prefs/Sheet.h"\n')
+        self.assert_fails_with([
+            "ui/editor/Edit.cpp:1: ui/editor -> ui/prefs",
+            "ui/prefs/Sheet.cpp:1: ui/prefs -> ui/editor",
+            "ui/prefs/Sheet.cpp:2: ui/prefs -> ui/app",
+        ])
+
     def test_sideways_and_upward_includes_fail(self):
         self.write("ui/editor/Edit.cpp", '#include "ui/tools/Run.h"\n')
         self.write("ui/project/Tree.cpp", '#include "ui/editor/Edit.h"\n')
