@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -311,6 +312,23 @@ private slots:
         QVERIFY(window.OutputText().endsWith("late\nExit code: 0\nNo Errors"));
         QVERIFY(atEnd());
         QCOMPARE(pBar->value(), pBar->maximum());
+    }
+
+    void endOfRunLeavesTheFocusOnTheOutput()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start());
+        CProcessWindow window(&fixture.App());
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.Create(StartScript(fixture, "echo one; sleep 0.5"), nullptr);
+        window.StopButton()->setFocus();
+        QTRY_VERIFY(window.StopButton()->hasFocus());
+        QTRY_VERIFY_WITH_TIMEOUT(!window.IsWatching(), 5000);
+        // Stop is disabled; the run title is not selected as the next stop.
+        QVERIFY(!window.findChild<QLineEdit*>("RunTitle")->hasFocus());
+        QVERIFY(window.OutputEdit()->hasFocus());
     }
 
     void barsDockWhereTheyMayWithTheirFirstSizes()

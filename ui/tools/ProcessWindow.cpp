@@ -34,6 +34,9 @@ CProcessWindow::CProcessWindow(IAppServices* pServices, QWidget* pParent)
     m_pProgress->setTextVisible(false);
     m_pProgress->setRange(0, kProgressMaximum);
     m_pTitle->setReadOnly(true);
+    // Not a stop for the focus when Stop is disabled at the end of a run:
+    // the output takes it, where Ctrl+Home and Ctrl+End act.
+    m_pTitle->setFocusPolicy(Qt::ClickFocus);
     m_pTitle->setGeometry(179, 1, 380, 20);
     m_pStop->setEnabled(false);
 
