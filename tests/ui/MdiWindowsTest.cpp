@@ -191,7 +191,9 @@ private slots:
             fixture.Settle();
             QVERIFY2(area.contains(pFrame->geometry()), pszName);
             QVERIFY(!pFrame->isMaximized());
-            // The caption carries the program's picture.
+            // The caption carries the program's picture: a child window
+            // without an icon of its own shows the toolkit's logo instead.
+            QVERIFY(pFrame->testAttribute(Qt::WA_SetWindowIcon));
             QCOMPARE(pFrame->windowIcon().pixmap(16).toImage(), fixture.Frame().windowIcon().pixmap(16).toImage());
         }
     }
