@@ -275,6 +275,31 @@ private slots:
         QCOMPARE(sheet.Values().m_nDlgFontPoints, 9);
     }
 
+    void handEditedOutOfRangeValuesArriveInRange()
+    {
+        CAppFixture fixture;
+        fixture.PresetSettings().setValue("OPTIONS/TABWIDTH", 50);
+        fixture.PresetSettings().setValue("OPTIONS/DLGFONTSIZE", 300);
+        QVERIFY(fixture.Start());
+        QString strTabShown;
+        QString strSizeShown;
+        fixture.Prompts().m_onDialog = [&](QDialog& dialog) {
+            auto& sheet = static_cast<CPrefsSheet&>(dialog);
+            strTabShown = sheet.FormatPage()->TabWidthEdit()->text();
+            strSizeShown = sheet.ProcessFontPage()->SizeEdit()->text();
+            sheet.Tabs()->setCurrentIndex(CPrefsSheet::kFormatPage);
+            sheet.Tabs()->setCurrentIndex(CPrefsSheet::kProcessFontPage);
+            sheet.OkButton()->click();
+            return dialog.result();
+        };
+        QVERIFY(fixture.App().Router().Execute(kPreferences));
+        QCOMPARE(fixture.Prompts().m_messages, QStringList());
+        QCOMPARE(strTabShown, QString("10"));
+        QCOMPARE(strSizeShown, QString("24"));
+        QCOMPARE(fixture.Stored("OPTIONS/TABWIDTH").toInt(), 10);
+        QCOMPARE(fixture.Stored("OPTIONS/DLGFONTSIZE").toInt(), 240);
+    }
+
     void leavingAPageWithABadNumberKeepsItShown()
     {
         CScriptedPrompts prompts;
