@@ -593,6 +593,14 @@ private slots:
         QCOMPARE(prompts.m_messages, QStringList());
         QCOMPARE(sheet.Values().m_strJavaBin, strJdk21.toStdString());
 
+        // The JDK in use is shown selected.
+        CPreferencesValues using17 = DefaultValues();
+        using17.m_strJavaBin = strJdk17.toStdString();
+        CPrefsSheet selected(using17, {{strJdk17.toStdString(), "17.0.2"}, {strJdk21.toStdString(), "21.0.1"}},
+                             CPrefsSheet::kIDEPage);
+        QCOMPARE(selected.IDEPage()->JdkList()->currentIndex(), 0);
+        QCOMPARE(selected.IDEPage()->JdkList()->currentText(), "17.0.2  " + strJdk17);
+
         CPrefsSheet none(DefaultValues(), {}, CPrefsSheet::kIDEPage);
         QVERIFY(!none.IDEPage()->JdkList()->isEnabled());
         QCOMPARE(none.IDEPage()->JdkList()->placeholderText(), QString("No JDK found on this machine"));

@@ -43,7 +43,6 @@ CIDEPage::CIDEPage(CPreferencesValues& values, std::vector<CJdkCandidate> jdks, 
                             QString::fromStdString(jdk.m_strFolder));
     m_pJdkList->setPlaceholderText(m_jdks.empty() ? "No JDK found on this machine"
                                                   : "Pick a JDK found on this machine");
-    m_pJdkList->setCurrentIndex(-1);
     m_pJdkList->setEnabled(!m_jdks.empty());
     auto* pJdkLayout = new QGridLayout(pJdkGroup);
     pJdkLayout->addWidget(new QLabel("Enter the full path to the JDK folder on your hard drive:", pJdkGroup), 0, 0, 1,
@@ -86,6 +85,8 @@ void CIDEPage::LoadControls()
     m_pSaveComp->setChecked(m_values.m_bSaveComp);
     m_pLoadLast->setChecked(m_values.m_bLoadLast);
     m_pJdkEdit->setText(QString::fromStdString(m_values.m_strJavaBin));
+    // The list shows which found JDK is in use, when one is.
+    m_pJdkList->setCurrentIndex(m_pJdkList->findData(QString::fromStdString(m_values.m_strJavaBin)));
     m_pShowArgs->setChecked(m_values.m_bShowArgs);
     m_pHelpEdit->setText(QString::fromStdString(m_values.m_strHelpPath));
     m_pShowDrops->setChecked(m_values.m_bShowDrops);
