@@ -416,6 +416,25 @@ private slots:
         QTRY_COMPARE(processBar.height(), 159);
         projectBar.setFloating(false);
         QTRY_COMPARE(projectBar.width(), 184);
+
+        // A size the user gives by dragging the edge is kept through floating
+        // and docking again, and at the other side.
+        frame.resizeDocks({&processBar}, {240}, Qt::Vertical);
+        frame.resizeDocks({&projectBar}, {220}, Qt::Horizontal);
+        QTRY_COMPARE(processBar.height(), 240);
+        QTRY_COMPARE(projectBar.width(), 220);
+        processBar.setFloating(true);
+        QTRY_COMPARE(processBar.size(), QSize(150, 150));
+        processBar.setFloating(false);
+        QTRY_COMPARE(frame.dockWidgetArea(&processBar), Qt::BottomDockWidgetArea);
+        QTRY_COMPARE(processBar.height(), 240);
+        frame.removeDockWidget(&projectBar);
+        frame.addDockWidget(Qt::RightDockWidgetArea, &projectBar);
+        projectBar.show();
+        QTRY_COMPARE(frame.dockWidgetArea(&projectBar), Qt::RightDockWidgetArea);
+        QTRY_COMPARE(projectBar.width(), 220);
+        QCOMPARE(processBar.DockedHorzSize(), QSize(150, 240));
+        QCOMPARE(projectBar.DockedVertSize(), QSize(220, 175));
     }
 
     void closeHidesAndToggleShowsTheSameContents()

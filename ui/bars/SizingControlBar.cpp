@@ -43,6 +43,7 @@ void CSizingControlBar::OnDockLocationChanged(Qt::DockWidgetArea area)
     // window asks for, which is next to nothing.
     if (isFloating() || area == Qt::NoDockWidgetArea)
         return;
+    m_sizedArea = area;
     if (IsVertical(area))
         m_frame.resizeDocks({this}, {m_sizeDockedVert.width()}, Qt::Horizontal);
     else
@@ -58,6 +59,18 @@ void CSizingControlBar::OnTopLevelChanged(bool bFloating)
 {
     if (bFloating)
         resize(m_sizeFloating);
+}
+
+void CSizingControlBar::resizeEvent(QResizeEvent* pEvent)
+{
+    QDockWidget::resizeEvent(pEvent);
+    const Qt::DockWidgetArea area = m_frame.dockWidgetArea(this);
+    if (isFloating() || !isVisible() || area != m_sizedArea)
+        return;
+    if (IsVertical(area))
+        m_sizeDockedVert.setWidth(qMax(width(), kMinimumSize));
+    else
+        m_sizeDockedHorz.setHeight(qMax(height(), kMinimumSize));
 }
 
 bool CSizingControlBar::eventFilter(QObject* pWatched, QEvent* pEvent)

@@ -37,6 +37,8 @@ public:
 
 protected:
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
+    // Keeps the thickness the user gave the docked bar for its next docking.
+    void resizeEvent(QResizeEvent* pEvent) override;
 
 private:
     void OnTopLevelChanged(bool bFloating);
@@ -52,4 +54,7 @@ private:
     QSize m_sizeDockedHorz;
     QSize m_sizeDockedVert;
     QSize m_sizeFloating;
+    // The edge the bar was last given its thickness at; sizes seen at any
+    // other edge are the main window's passing layout, not the user's.
+    Qt::DockWidgetArea m_sizedArea = Qt::NoDockWidgetArea;
 };
