@@ -30,6 +30,8 @@ public:
     std::atomic<int> m_nExitCode{0};
     std::atomic<bool> m_bHaveExitCode{false};
     bool m_bKeepBytes = false; // set only while no reader runs
+    bool m_bFeedInput = false;  // likewise
+    int m_nInputFd = -1;        // the caller's end of the tool's input; used by the owner only
 
     // The tool's bytes, as the run keeps them.
     void AppendOutput(const char* pData, std::size_t nLength)
@@ -75,6 +77,31 @@ CExternalProcess::~CExternalProcess()
     Terminate(kUserStopCode);
     if (m_pState->m_threadReader.joinable())
         m_pState->m_threadReader.join();
+    CloseInput();
+}
+
+// A pipe for the tool's input: the tool's end above fd 2 (so the output's
+// copies onto 1 and 2 cannot replace it), ours non-blocking. False when
+// there is none.
+static bool OpenInputPipe(int& nToolEnd, int& nOurEnd)
+{
+    int nPipe[2];
+    if (pipe2(nPipe, O_CLOEXEC) != 0)
+        return false;
+    if (nPipe[0] <= STDERR_FILENO) {
+        const int nMoved = fcntl(nPipe[0], F_DUPFD_CLOEXEC, STDERR_FILENO + 1);
+        close(nPipe[0]);
+        nPipe[0] = nMoved;
+    }
+    if (nPipe[0] < 0 || fcntl(nPipe[1], F_SETFL, O_NONBLOCK) != 0) {
+        if (nPipe[0] >= 0)
+            close(nPipe[0]);
+        close(nPipe[1]);
+        return false;
+    }
+    nToolEnd = nPipe[0];
+    nOurEnd = nPipe[1];
+    return true;
 }
 
 bool CExternalProcess::Start(const CToolCommand& cmd, std::size_t nOutputLimit)
@@ -97,16 +124,29 @@ bool CExternalProcess::Start(const std::string& strProgram, const std::vector<st
     state.m_nToolOutputEnd.store(std::string::npos);
     state.m_bHaveExitCode.store(false);
 
+    CloseInput();
+
     int nPipe[2];
     if (pipe2(nPipe, O_CLOEXEC) != 0) {
         state.m_bRunning.store(false);
         return false;
     }
+    int nInputToolEnd = -1;
+    if (state.m_bFeedInput && !OpenInputPipe(nInputToolEnd, state.m_nInputFd)) {
+        close(nPipe[0]);
+        close(nPipe[1]);
+        state.m_bRunning.store(false);
+        return false;
+    }
     pid_t pid = 0;
-    const bool bSpawned = CProcessSpawner::Spawn(strProgram, vecArgs, strFolder, nPipe[1], false, pid);
+    const bool bSpawned =
+        CProcessSpawner::Spawn(strProgram, vecArgs, strFolder, nPipe[1], false, pid, nInputToolEnd);
     close(nPipe[1]); // the tool holds its own copy; end of file comes when it lets go
+    if (nInputToolEnd >= 0)
+        close(nInputToolEnd);
     if (!bSpawned) {
         close(nPipe[0]);
+        CloseInput();
         state.m_bRunning.store(false);
         return false;
     }
@@ -124,6 +164,7 @@ bool CExternalProcess::Start(const std::string& strProgram, const std::vector<st
         std::lock_guard<std::mutex> lock(state.m_mtxProcess);
         kill(-pid, SIGKILL);
         close(nPipe[0]);
+        CloseInput();
         CProcessSpawner::ReapInBackground(pid);
         state.m_pid = 0;
         state.m_bRunning.store(false);
@@ -172,6 +213,27 @@ bool CExternalProcess::KeepOutputBytes(bool bKeep)
         m_pState->m_threadReader.join();
     m_pState->m_bKeepBytes = bKeep;
     return true;
+}
+
+bool CExternalProcess::FeedInput(bool bFeed)
+{
+    if (IsRunning())
+        return false;
+    m_pState->m_bFeedInput = bFeed;
+    return true;
+}
+
+int CExternalProcess::GetInputFd() const
+{
+    return m_pState->m_nInputFd;
+}
+
+void CExternalProcess::CloseInput()
+{
+    if (m_pState->m_nInputFd >= 0) {
+        close(m_pState->m_nInputFd);
+        m_pState->m_nInputFd = -1;
+    }
 }
 
 std::optional<int> CExternalProcess::GetExitCode() const

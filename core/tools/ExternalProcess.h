@@ -61,6 +61,16 @@ public:
     // CR LF, zero bytes dropped, the default). False, changing nothing,
     // while a tool runs.
     bool KeepOutputBytes(bool bKeep);
+    // Whether the next runs give the tool a pipe as its standard input, fed
+    // by the caller through GetInputFd, rather than /dev/null (the
+    // default). False, changing nothing, while a tool runs.
+    bool FeedInput(bool bFeed);
+    // The write end of this run's input pipe, non-blocking and owned by the
+    // runner; -1 when the run has none or it was closed. Writes after the
+    // tool has gone fail with EPIPE.
+    int GetInputFd() const;
+    // Ends the tool's input: it reads end of input after what was written.
+    void CloseInput();
 
     bool IsRunning() const;
     // The last run's exit code (the stop code when it was stopped); none

@@ -11,7 +11,8 @@
 
 extern char** environ;
 
-static bool PrepareFileActions(posix_spawn_file_actions_t& actions, const std::string& strFolder, int nOutputFd)
+static bool PrepareFileActions(posix_spawn_file_actions_t& actions, const std::string& strFolder, int nOutputFd,
+                               int nInputFd)
 {
     if (!strFolder.empty() && posix_spawn_file_actions_addchdir_np(&actions, strFolder.c_str()) != 0)
         return false;
@@ -22,7 +23,11 @@ static bool PrepareFileActions(posix_spawn_file_actions_t& actions, const std::s
             posix_spawn_file_actions_adddup2(&actions, nOutputFd, STDERR_FILENO) != 0)
             return false;
     }
-    if (posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0) != 0)
+    // An input above fd 2 cannot have been replaced by the output's copies.
+    if (nInputFd > STDERR_FILENO) {
+        if (posix_spawn_file_actions_adddup2(&actions, nInputFd, STDIN_FILENO) != 0)
+            return false;
+    } else if (posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0) != 0)
         return false;
 #if defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 34))
     // Whatever else the IDE has open (another tool's pipe, editor files)
@@ -47,7 +52,8 @@ static bool PrepareAttributes(posix_spawnattr_t& attr, bool bNewSession)
 }
 
 bool CProcessSpawner::Spawn(const std::string& strProgram, const std::vector<std::string>& vecArgs,
-                            const std::string& strFolder, int nOutputFd, bool bNewSession, pid_t& pid)
+                            const std::string& strFolder, int nOutputFd, bool bNewSession, pid_t& pid,
+                            int nInputFd)
 {
     if (strProgram.empty())
         return false;
@@ -68,7 +74,7 @@ bool CProcessSpawner::Spawn(const std::string& strProgram, const std::vector<std
         return false;
     }
     pid_t pidChild = -1;
-    const bool bStarted = PrepareFileActions(actions, strFolder, nOutputFd) && PrepareAttributes(attr, bNewSession) &&
+    const bool bStarted = PrepareFileActions(actions, strFolder, nOutputFd, nInputFd) && PrepareAttributes(attr, bNewSession) &&
                           posix_spawn(&pidChild, strProgram.c_str(), &actions, &attr, vecArgv.data(), environ) == 0;
     posix_spawnattr_destroy(&attr);
     posix_spawn_file_actions_destroy(&actions);

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -115,6 +116,47 @@ TEST(ToolsExternalProcess, KeptBytesExitCodeAndWhereTheClosingLinesBegin)
     ASSERT_TRUE(runner.KeepOutputBytes(false));
     EXPECT_EQ(RunShellCaptured(runner, "printf 'x\\n'"), "x\r\nExit code: 0\r\nNo Errors");
     EXPECT_EQ(runner.GetToolOutputEnd(), 3u);
+}
+
+// Writes all of strText to the runner's input pipe (non-blocking), waiting
+// while it is full; false when it cannot.
+static bool FeedAll(CExternalProcess& runner, const std::string& strText)
+{
+    std::size_t nDone = 0;
+    const auto tpGiveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (nDone < strText.size()) {
+        const ssize_t nWritten = write(runner.GetInputFd(), strText.data() + nDone, strText.size() - nDone);
+        if (nWritten > 0)
+            nDone += static_cast<std::size_t>(nWritten);
+        else if (nWritten < 0 && errno != EAGAIN && errno != EINTR)
+            return false;
+        else if (std::chrono::steady_clock::now() >= tpGiveUp)
+            return false;
+        else
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
+}
+
+TEST(ToolsExternalProcess, FedInputReachesTheToolUntilClosed)
+{
+    CExternalProcess runner;
+    EXPECT_EQ(runner.GetInputFd(), -1);
+    ASSERT_TRUE(runner.FeedInput(true));
+    ASSERT_TRUE(runner.Start("/bin/sh", {"sh", "-c", "read a; read b; echo \"[$b][$a]\"; cat | wc -c"}, ""));
+    ASSERT_GE(runner.GetInputFd(), 0);
+    EXPECT_FALSE(runner.FeedInput(false)); // not while it runs
+    // More than a pipe holds, so the writer must wait for the reader.
+    ASSERT_TRUE(FeedAll(runner, "one\ntwo\n" + std::string(300000, 'z')));
+    runner.CloseInput();
+    EXPECT_EQ(runner.GetInputFd(), -1);
+    ASSERT_TRUE(WaitForCapturedRun(runner));
+    EXPECT_EQ(runner.GetOutput(), "[two][one]\r\n300000\r\nExit code: 0\r\nNo Errors");
+
+    // Back to no input: /dev/null, and no pipe for the caller.
+    ASSERT_TRUE(runner.FeedInput(false));
+    EXPECT_EQ(RunShellCaptured(runner, "cat; read x || printf 'no input\\n'"), "no input\r\nExit code: 0\r\nNo Errors");
+    EXPECT_EQ(runner.GetInputFd(), -1);
 }
 
 TEST(ToolsExternalProcess, LongOutputArrivesWhole)

@@ -1,0 +1,7 @@
+package util;
+
+public class Other {
+    public static int twice(int value) {
+        return value * 2
+    }
+}
