@@ -2,6 +2,7 @@
 #include "tests/ui/support/AppFixture.h"
 #include "tests/ui/support/TextTestDocument.h"
 #include "ui/app/MainFrame.h"
+#include "ui/editor/LiveEditorDoc.h"
 #include "ui/framework/DocTemplate.h"
 
 #include <QMdiArea>
@@ -113,12 +114,17 @@ private slots:
                                           "name are given."});
     }
 
-    void kindWithoutDocumentsCannotOpenYet()
+    void htmlPagesOpenInThePageEditor()
     {
         CAppFixture fixture;
         QVERIFY(fixture.Start({}, false));
-        QVERIFY(!fixture.App().OpenDocumentFile(fixture.WriteFile("page.html", "<p>")));
-        QCOMPARE(fixture.Prompts().m_messages, QStringList{"Failed to open document."});
+        for (const char* pszName : {"page.html", "Page.HTM"}) {
+            auto* pDoc = dynamic_cast<CLiveEditorDoc*>(
+                fixture.App().OpenDocumentFile(fixture.WriteFile(pszName, "<p>")));
+            QVERIFY2(pDoc, pszName);
+            QCOMPARE(&pDoc->GetDocTemplate(), fixture.App().FindTemplate("HTMLDocument"));
+        }
+        QCOMPARE(fixture.Prompts().m_messages, QStringList{});
     }
 
     void windowStateIsRestoredAndStored()
