@@ -18,19 +18,20 @@ namespace {
 constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
 
-constexpr const char* kBuildUsage = "Usage: tarnwick-cli build [--print] PROJECT.jpr\n"
+constexpr const char* kBuildUsage = "Usage: tarnwick-cli build [--print] [--diagnostics] PROJECT.jpr\n"
                                     "  javac on the project's main Java file, in its folder, with the\n"
                                     "  project's compiler switches (the IDE's Build).\n";
 constexpr const char* kCompileUsage =
-    "Usage: tarnwick-cli compile [--print] [--project PROJECT.jpr] FILE.java\n"
+    "Usage: tarnwick-cli compile [--print] [--diagnostics] [--project PROJECT.jpr] FILE.java\n"
     "  javac on FILE in its folder with the default compiler switches (the JAVAC\n"
     "  setting), as the IDE's Compile does; the project's own switches are for\n"
     "  build. With --project, a FILE given by a file name the project lists\n"
     "  (no folder) is the project's file of that name, wherever it now lies.\n";
-constexpr const char* kRunUsage = "Usage: tarnwick-cli run [--print] PROJECT.jpr [-- ARGS...]\n"
+constexpr const char* kRunUsage = "Usage: tarnwick-cli run [--print] [--stdin] PROJECT.jpr [-- ARGS...]\n"
                                   "  java on the project's main class, in the main file's folder, with the\n"
                                   "  project's run switches (the IDE's Run Application); ARGS are passed to\n"
-                                  "  the program word for word. Its standard input is empty, as in the IDE.\n";
+                                  "  the program word for word. Its standard input is empty, as in the IDE;\n"
+                                  "  with --stdin it is ours, passed on as it comes.\n";
 constexpr const char* kJarUsage =
     "Usage: tarnwick-cli jar create [--print] PROJECT.jpr OUT.jar\n"
     "       tarnwick-cli jar list [--print] FILE.jar\n"
@@ -48,12 +49,18 @@ constexpr const char* kCommonUsage =
     "130 when stopped with Ctrl+C, which stops the tool's whole process group.\n"
     "--print shows, one per line, the program, the working folder, the command-line\n"
     "text and each argv word, and runs and writes nothing.\n"
+    "--diagnostics (build, compile) adds, after the closing lines, javac's messages,\n"
+    "one JSON object a line: {\"file\", \"line\", \"column\", \"kind\": \"error\"|\"warning\"|\n"
+    "\"note\", \"message\"}, file absolute (\"\" with line and column 0 for a message\n"
+    "without a place), column 0 when javac showed no caret, message lines joined by \\n.\n"
     "The JDK is the IDE's: the JAVABIN setting, else JAVA_HOME, else the javac on\n"
     "PATH, else /usr/lib/jvm/default-java.\n";
 
 struct CParsedArgs {
     bool m_bPrint = false;
     bool m_bHelp = false;
+    bool m_bDiagnostics = false; // build, compile
+    bool m_bStdin = false;       // run
     std::string m_strProject;          // --project
     std::vector<std::string> m_vecPositional;
     std::vector<std::string> m_vecProgramArgs; // after "--"
@@ -79,6 +86,10 @@ bool ParseArgs(const std::string& strVerb, const std::vector<std::string>& args,
             parsed.m_bPrint = true;
         else if (strArg == "--help")
             parsed.m_bHelp = true;
+        else if (strArg == "--diagnostics" && (strVerb == "build" || strVerb == "compile"))
+            parsed.m_bDiagnostics = true;
+        else if (strArg == "--stdin" && strVerb == "run")
+            parsed.m_bStdin = true;
         else if (strArg == "--project" && strVerb == "compile") {
             if (nIndex + 1 >= args.size()) {
                 UsageError(strVerb, "--project needs a project path");
@@ -112,16 +123,19 @@ bool OpenProject(const std::string& strPath, CJavaProjectCore& project)
 }
 
 // Prints or runs a made command; a command that is not ready shows its message.
-int PrintOrRun(const CProjectCommands::CResult& result, const CSettings& settings, bool bPrint)
+int PrintOrRun(const CProjectCommands::CResult& result, const CSettings& settings, const CParsedArgs& parsed)
 {
     if (!result.m_bReady) {
         if (!result.m_strError.empty())
             std::fprintf(stderr, "%s\n", result.m_strError.c_str());
         return kExitUsage;
     }
-    if (bPrint)
+    if (parsed.m_bPrint)
         return CCliIo::WriteOutput(CCliToolRun::PrintText(result.m_command)) ? 0 : kExitFailed;
-    return CCliToolRun::Run(result.m_command, static_cast<std::size_t>(settings.m_nOutputLimitMB) << 20);
+    CCliToolRun::COptions options;
+    options.m_bDiagnostics = parsed.m_bDiagnostics;
+    options.m_bPassInput = parsed.m_bStdin;
+    return CCliToolRun::Run(result.m_command, static_cast<std::size_t>(settings.m_nOutputLimitMB) << 20, options);
 }
 
 int Build(const CParsedArgs& parsed)
@@ -132,7 +146,7 @@ int Build(const CParsedArgs& parsed)
     if (!OpenProject(parsed.m_vecPositional[0], project))
         return kExitFailed;
     const CSettings settings = IdeSettings();
-    return PrintOrRun(CProjectCommands::Build(project, settings), settings, parsed.m_bPrint);
+    return PrintOrRun(CProjectCommands::Build(project, settings), settings, parsed);
 }
 
 int Compile(const CParsedArgs& parsed)
@@ -152,7 +166,7 @@ int Compile(const CParsedArgs& parsed)
     if (strPath != CJavaProjectCore::kNoFile)
         strPath = CCliIo::AbsolutePath(strPath);
     const CSettings settings = IdeSettings();
-    return PrintOrRun(CProjectCommands::Compile(settings, strPath), settings, parsed.m_bPrint);
+    return PrintOrRun(CProjectCommands::Compile(settings, strPath), settings, parsed);
 }
 
 int RunProgram(const CParsedArgs& parsed)
@@ -168,7 +182,7 @@ int RunProgram(const CParsedArgs& parsed)
     if (run.m_bReady && !parsed.m_vecProgramArgs.empty())
         CJdkCommandBuilder::AppendRunArguments(run.m_command,
                                                CCommandLineSplitter::JoinWindowsArguments(parsed.m_vecProgramArgs));
-    return PrintOrRun(run, settings, parsed.m_bPrint);
+    return PrintOrRun(run, settings, parsed);
 }
 
 int Jar(const CParsedArgs& parsed)
@@ -181,7 +195,7 @@ int Jar(const CParsedArgs& parsed)
         if (words.size() != 2)
             return UsageError("jar", "jar list needs exactly one archive");
         return PrintOrRun(CProjectCommands::ListArchive(settings, CCliIo::AbsolutePath(words[1])), settings,
-                          parsed.m_bPrint);
+                          parsed);
     }
     if (words[0] != "create")
         return UsageError("jar", "unknown jar command \"" + words[0] + "\"");
@@ -197,7 +211,7 @@ int Jar(const CParsedArgs& parsed)
         CJarCommandBuilder::WriteManifest(CJarCommandBuilder::ManifestPath(strJarPath),
                                           CJarCommandBuilder::JarClassName(project.GetMainFile()));
     }
-    return PrintOrRun(jar, settings, parsed.m_bPrint);
+    return PrintOrRun(jar, settings, parsed);
 }
 } // namespace
 

@@ -1,6 +1,8 @@
 #include "cli/ToolRun.h"
 
+#include "core/io/JsonWriter.h"
 #include "core/tools/ExternalProcess.h"
+#include "core/tools/JavacDiagnostics.h"
 #include "core/tools/ToolCommand.h"
 #include "core/tools/ToolMessages.h"
 
@@ -93,6 +95,93 @@ bool WriteAll(CExternalProcess& runner, const char* pData, std::size_t nSize)
     return true;
 }
 
+// Copies our standard input to the tool's input pipe as it comes, never
+// blocking: the run's loop keeps copying the output and watching for Ctrl+C.
+// A pipe rather than our own fd 0 handed down: the tool leads a process group
+// of its own, so that a stop reaches all of it, and such a group reading the
+// terminal would be stopped by SIGTTIN. We stay in the foreground and read.
+class CInputFeeder {
+public:
+    explicit CInputFeeder(CExternalProcess& runner) : m_runner(runner) {}
+
+    // Moves what is ready now; closes the tool's input after our end of input,
+    // or when the tool no longer takes any (the rest is dropped).
+    void Pump()
+    {
+        constexpr std::size_t kMostPerRead = 65536;
+        const int nFd = m_runner.GetInputFd();
+        while (nFd >= 0) {
+            if (m_nSent < m_strPending.size()) {
+                const ssize_t nWritten = ::write(nFd, m_strPending.data() + m_nSent, m_strPending.size() - m_nSent);
+                if (nWritten > 0) {
+                    m_nSent += static_cast<std::size_t>(nWritten);
+                    continue;
+                }
+                if (nWritten < 0 && errno == EINTR)
+                    continue;
+                if (nWritten < 0 && errno == EAGAIN)
+                    return; // the pipe is full
+                m_runner.CloseInput();
+                return;
+            }
+            if (m_bEnd) {
+                m_runner.CloseInput();
+                return;
+            }
+            pollfd poller{STDIN_FILENO, POLLIN, 0};
+            if (::poll(&poller, 1, 0) <= 0)
+                return;
+            m_strPending.resize(kMostPerRead);
+            m_nSent = 0;
+            const ssize_t nRead = ::read(STDIN_FILENO, m_strPending.data(), kMostPerRead);
+            m_strPending.resize(nRead > 0 ? static_cast<std::size_t>(nRead) : 0);
+            if (nRead == 0 || (nRead < 0 && errno != EINTR && errno != EAGAIN))
+                m_bEnd = true;
+        }
+    }
+
+    // Waits at most nMilliseconds for input to read or room to write it.
+    void Wait(int nMilliseconds) const
+    {
+        const int nFd = m_runner.GetInputFd();
+        if (nFd < 0) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(nMilliseconds));
+            return;
+        }
+        pollfd poller = m_nSent < m_strPending.size() ? pollfd{nFd, POLLOUT, 0} : pollfd{STDIN_FILENO, POLLIN, 0};
+        ::poll(&poller, 1, nMilliseconds);
+    }
+
+private:
+    CExternalProcess& m_runner;
+    std::string m_strPending; // read, not all written yet
+    std::size_t m_nSent = 0;
+    bool m_bEnd = false; // our input has ended
+};
+
+// javac's messages in strOutput as JSON lines, files taken against strFolder.
+std::string DiagnosticLines(const std::string& strOutput, const std::string& strFolder)
+{
+    std::string strLines;
+    for (const CJavacDiagnostic& diagnostic : CJavacDiagnostics::Parse(strOutput, strFolder)) {
+        CJsonWriter writer(false);
+        writer.BeginObject();
+        writer.Key("file");
+        writer.String(diagnostic.m_strFile);
+        writer.Key("line");
+        writer.Number(diagnostic.m_nLine);
+        writer.Key("column");
+        writer.Number(diagnostic.m_nColumn);
+        writer.Key("kind");
+        writer.String(CJavacDiagnostics::KindName(diagnostic.m_eKind));
+        writer.Key("message");
+        writer.String(diagnostic.m_strMessage);
+        writer.EndObject();
+        strLines += writer.Text() + "\n";
+    }
+    return strLines;
+}
+
 // The closing lines as the runner appends them (CR LF between), with LF.
 std::string ClosingLines(const std::string& strFooter)
 {
@@ -114,6 +203,11 @@ std::string CCliToolRun::PrintText(const CToolCommand& cmd)
 
 int CCliToolRun::Run(const CToolCommand& cmd, std::size_t nOutputLimit)
 {
+    return Run(cmd, nOutputLimit, COptions());
+}
+
+int CCliToolRun::Run(const CToolCommand& cmd, std::size_t nOutputLimit, const COptions& options)
+{
     // Copies of at most this much keep a fast tool's output moving in steps
     // while the reader thread goes on filling the buffer.
     constexpr std::size_t kMostPerCopy = 1 << 20;
@@ -122,11 +216,14 @@ int CCliToolRun::Run(const CToolCommand& cmd, std::size_t nOutputLimit)
     CStopSignals signals;
     CExternalProcess runner;
     runner.KeepOutputBytes(true); // a terminal or a file takes the tool's own line ends
+    runner.FeedInput(options.m_bPassInput);
     std::fflush(stdout);
     if (!runner.Start(cmd, nOutputLimit)) {
         std::fprintf(stderr, "%s\n", CToolMessages::kFailedToStart);
         return kExitNotStarted;
     }
+    CInputFeeder feeder(runner);
+    std::string strToolOutput; // kept for the diagnostics only
 
     std::size_t nFrom = 0;
     std::size_t nDropped = 0;
@@ -136,6 +233,7 @@ int CCliToolRun::Run(const CToolCommand& cmd, std::size_t nOutputLimit)
     for (;;) {
         if (CStopSignals::Requested())
             runner.Terminate(CExternalProcess::kUserStopCode);
+        feeder.Pump();
         bool bRunning = true;
         std::size_t nStart = 0;
         const std::string strChunk = runner.GetOutputTail(nFrom, bRunning, kMostPerCopy, nStart);
@@ -145,6 +243,8 @@ int CCliToolRun::Run(const CToolCommand& cmd, std::size_t nOutputLimit)
         std::size_t nUsable = strChunk.size();
         if (nToolEnd != std::string::npos)
             nUsable = nToolEnd > nStart ? std::min(nUsable, nToolEnd - nStart) : 0;
+        if (options.m_bDiagnostics)
+            strToolOutput.append(strChunk, 0, nUsable);
         if (nUsable > 0 && !bOutputFailed) {
             chLast = strChunk[nUsable - 1];
             if (!WriteAll(runner, strChunk.data(), nUsable)) {
@@ -158,7 +258,7 @@ int CCliToolRun::Run(const CToolCommand& cmd, std::size_t nOutputLimit)
         if (!bRunning && strChunk.size() < kMostPerCopy)
             break;
         if (strChunk.empty())
-            std::this_thread::sleep_for(kIdlePause);
+            feeder.Wait(static_cast<int>(kIdlePause.count()));
     }
 
     if (nDropped > 0)
@@ -168,7 +268,9 @@ int CCliToolRun::Run(const CToolCommand& cmd, std::size_t nOutputLimit)
     const std::string strFooter = runner.GetOutputTail(runner.GetToolOutputEnd(), bRunning);
     if (!bOutputFailed) {
         // The closing lines start a line of their own even after output without a final LF.
-        const std::string strClosing = std::string(chLast == '\n' ? "" : "\n") + ClosingLines(strFooter);
+        std::string strClosing = std::string(chLast == '\n' ? "" : "\n") + ClosingLines(strFooter);
+        if (options.m_bDiagnostics)
+            strClosing += DiagnosticLines(strToolOutput, cmd.m_strFolder);
         bOutputFailed = !WriteAll(runner, strClosing.data(), strClosing.size());
         nWriteError = errno;
     }

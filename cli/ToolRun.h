@@ -18,7 +18,17 @@ public:
     static constexpr int kExitNotStarted = 2; // "Failed to start process"
     static constexpr int kExitStopped = 130;  // stopped by Ctrl+C or a signal, as shells report SIGINT
 
+    struct COptions {
+        // After the closing lines, javac's messages in the tool's output, one
+        // JSON object a line: file (absolute), line, column, kind, message.
+        bool m_bDiagnostics = false;
+        // The tool reads our standard input, as we read it, rather than an
+        // empty one.
+        bool m_bPassInput = false;
+    };
+
     static int Run(const CToolCommand& cmd, std::size_t nOutputLimit);
+    static int Run(const CToolCommand& cmd, std::size_t nOutputLimit, const COptions& options);
 
     // What Run would start, one item per line: the program, the working
     // folder, the command-line text, then each argv word (file patterns

@@ -14,9 +14,9 @@ void PrintUsage(std::FILE* pOut)
 {
     std::fprintf(pOut, "Usage: tarnwick-cli [--help] [--version]\n"
                        "       tarnwick-cli project COMMAND ...   (tarnwick-cli project --help)\n"
-                       "       tarnwick-cli build [--print] PROJECT.jpr\n"
-                       "       tarnwick-cli compile [--print] [--project PROJECT.jpr] FILE.java\n"
-                       "       tarnwick-cli run [--print] PROJECT.jpr [-- ARGS...]\n"
+                       "       tarnwick-cli build [--print] [--diagnostics] PROJECT.jpr\n"
+                       "       tarnwick-cli compile [--print] [--diagnostics] [--project PROJECT.jpr] FILE.java\n"
+                       "       tarnwick-cli run [--print] [--stdin] PROJECT.jpr [-- ARGS...]\n"
                        "       tarnwick-cli jar create [--print] PROJECT.jpr OUT.jar\n"
                        "       tarnwick-cli jar list [--print] FILE.jar\n"
                        "       tarnwick-cli colour [--html] [--codes] FILE (tarnwick-cli colour --help)\n"

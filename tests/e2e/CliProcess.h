@@ -18,8 +18,13 @@ public:
     // Runs to the end.
     static CResult Run(const std::vector<std::string>& args, const std::string& strFolder);
 
-    // Starts without waiting; false when it could not start.
-    bool Start(const std::vector<std::string>& args, const std::string& strFolder);
+    // Starts without waiting; false when it could not start. With
+    // bInputPipe its standard input is a pipe the test writes to (WriteInput,
+    // CloseInput); otherwise it is the test's own.
+    bool Start(const std::vector<std::string>& args, const std::string& strFolder, bool bInputPipe = false);
+    // Writes all of strText to the input pipe; false when it cannot.
+    bool WriteInput(const std::string& strText) const;
+    void CloseInput();
     pid_t Pid() const { return m_pid; }
     // What it has written to standard output so far.
     std::string OutputSoFar() const;
@@ -30,4 +35,5 @@ private:
     pid_t m_pid = -1;
     std::string m_strOutPath;
     std::string m_strErrPath;
+    int m_nInputFd = -1; // our end of its input pipe
 };

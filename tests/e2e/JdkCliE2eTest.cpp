@@ -292,8 +292,9 @@ TEST_F(CJdkCliE2e, HelpDescribesEveryCommandAndTheContracts)
 {
     const CResult help = Cli({"--help"});
     EXPECT_EQ(help.m_nExit, 0);
-    for (const char* pszText : {"build [--print] PROJECT.jpr", "compile [--print] [--project PROJECT.jpr] FILE.java",
-                                "run [--print] PROJECT.jpr [-- ARGS...]", "jar create [--print] PROJECT.jpr OUT.jar",
+    for (const char* pszText : {"build [--print] [--diagnostics] PROJECT.jpr",
+                                "compile [--print] [--diagnostics] [--project PROJECT.jpr] FILE.java",
+                                "run [--print] [--stdin] PROJECT.jpr [-- ARGS...]", "jar create [--print] PROJECT.jpr OUT.jar",
                                 "jar list [--print] FILE.jar", "U+FFFD", "\"No Errors\"", "130", "--print shows"})
         EXPECT_NE(help.m_strOut.find(pszText), std::string::npos) << pszText;
     for (const char* pszVerb : {"build", "compile", "run", "jar"}) {
