@@ -143,6 +143,11 @@ TEST(ToolsExternalProcess, FedInputReachesTheToolUntilClosed)
     CExternalProcess runner;
     EXPECT_EQ(runner.GetInputFd(), -1);
     ASSERT_TRUE(runner.FeedInput(true));
+    // A tool that never got the pipe must fail the writes, not end the test.
+    struct CIgnorePipeSignal {
+        void (*m_pSaved)(int) = std::signal(SIGPIPE, SIG_IGN);
+        ~CIgnorePipeSignal() { std::signal(SIGPIPE, m_pSaved); }
+    } ignorePipe;
     ASSERT_TRUE(runner.Start("/bin/sh", {"sh", "-c", "read a; read b; echo \"[$b][$a]\"; cat | wc -c"}, ""));
     ASSERT_GE(runner.GetInputFd(), 0);
     EXPECT_FALSE(runner.FeedInput(false)); // not while it runs
