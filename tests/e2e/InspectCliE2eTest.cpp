@@ -382,7 +382,7 @@ TEST_F(CInspectCliE2e, BadCommandLinesExitTwoAndHelpDocumentsTheFormats)
     const CCliResult help = Cli({"--help"});
     EXPECT_EQ(help.m_nExit, 0);
     for (const char* pszText :
-         {"colour [--codes] FILE", "outline [--project PATH.jpr] FILE", "START END CLASS", "POSITION<TAB>ENTRY"})
+         {"colour [--html] [--codes] FILE", "outline [--project PATH.jpr] FILE", "START END CLASS", "POSITION<TAB>ENTRY"})
         EXPECT_NE(help.m_strOut.find(pszText), std::string::npos) << pszText;
     EXPECT_NE(Cli({"project", "--help"}).m_strOut.find("project dump [--text] PATH.jpr"), std::string::npos);
 }
