@@ -16,7 +16,6 @@ struct CHelpFixture {
     CAppFixture m_fixture;
     CSyntaxWindowView* m_pView = nullptr;
 
-    // Views take the help path when they are made.
     bool Start(const QString& strHelpPath)
     {
         if (!m_fixture.Start({}, false))
@@ -84,6 +83,18 @@ private slots:
         QCOMPARE(help.Prompts().m_openedUrls,
                  QStringList{QString::fromStdString(CJdkHelp::FileUrl(strIndex.toStdString()))});
         QCOMPARE(help.Prompts().m_messages, QStringList{kNoBrowser + strIndex});
+    }
+
+    void jdkHelpTakesTheHelpPathInForceAtEachCall()
+    {
+        CHelpFixture help;
+        QVERIFY(help.Start("https://docs.oracle.com/en/java/javase/17/docs/api/"));
+        QVERIFY(help.OpenJava("class T {}\n"));
+        // Preferences change the path while the window is open.
+        help.SetHelpPath("https://docs.oracle.com/en/java/javase/21/docs/api/");
+        QVERIFY(help.Run(kJdkHelp));
+        QCOMPARE(help.Prompts().m_openedUrls,
+                 QStringList{"https://docs.oracle.com/en/java/javase/21/docs/api/index.html"});
     }
 
     void jdkHelpWithoutDocsSaysSo()

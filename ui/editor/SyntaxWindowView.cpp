@@ -20,8 +20,7 @@ using namespace CommandIds;
 
 CSyntaxWindowView::CSyntaxWindowView(CSyntaxWindowDoc& document, const CSettings& settings)
     : CSourceView(document, settings, CChildFrame::kKind), m_document(document),
-      m_colouring(WindowTextColour(), settings.m_crKeyword, settings.m_crComment, settings.m_crString),
-      m_strHelpPath(settings.m_strHelpPath)
+      m_colouring(WindowTextColour(), settings.m_crKeyword, settings.m_crComment, settings.m_crString)
 {
     CColourStyles::Apply(*this, WindowTextColour(), settings.m_crKeyword, settings.m_crComment, settings.m_crString);
 }
@@ -97,7 +96,8 @@ void CSyntaxWindowView::OnCommand(int nId)
 
 void CSyntaxWindowView::OnJdkHelp()
 {
-    std::string strTarget = CJdkHelp::HelpTarget(m_strHelpPath, SelectedBytes());
+    // The path in force now: the preferences may have changed it since the window opened.
+    std::string strTarget = CJdkHelp::HelpTarget(m_document.Services().Settings().m_strHelpPath, SelectedBytes());
     if (strTarget.empty()) {
         const std::string_view strText = CJdkHelp::kNoDocsText;
         Prompts().MessageBox(this, QString::fromUtf8(strText.data(), static_cast<qsizetype>(strText.size())),

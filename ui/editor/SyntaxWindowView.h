@@ -42,5 +42,4 @@ private:
     CSyntaxWindowDoc& m_document;
     CChildFrame* m_pFrame = nullptr;
     CSyntaxColouring m_colouring;
-    std::string m_strHelpPath;
 };
