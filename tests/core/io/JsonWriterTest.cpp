@@ -82,9 +82,11 @@ TEST(IoJsonWriter, AnyBytesQuoteToJsonThatReadsBackAsTheRepairedText)
     const CUtf8Reference reference;
     std::mt19937 random(2026);
     // Bytes weighted towards the ones UTF-8 rules are about.
-    const std::string strBoundaries = "\x00\x01\x1F\x20\"\\\x7F\x80\x8F\x90\x9F\xA0\xBF\xC0\xC1\xC2\xDF\xE0\xE1\xEC\xED"
-                                      "\xEE\xEF\xF0\xF1\xF3\xF4\xF5\xFF";
-    const std::string strAlphabet = std::string(strBoundaries.data(), 28) + "az";
+    constexpr char kBoundaries[] = "\x00\x01\x1F\x20\"\\\x7F\x80\x8F\x90\x9F\xA0\xBF\xC0\xC1\xC2\xDF\xE0\xE1\xEC\xED"
+                                   "\xEE\xEF\xF0\xF1\xF3\xF4\xF5\xFF";
+    // The array's own size: the bytes begin with a zero, which a C string would stop at.
+    const std::string strAlphabet = std::string(kBoundaries, sizeof kBoundaries - 1) + "az";
+    ASSERT_EQ(strAlphabet.size(), 31u);
     for (int nRound = 0; nRound < 20000; ++nRound) {
         std::string strText;
         const std::size_t nLength = random() % 12;
