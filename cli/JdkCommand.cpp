@@ -32,13 +32,12 @@ constexpr const char* kRunUsage = "Usage: tarnwick-cli run [--print] [--stdin] P
                                   "  project's run switches (the IDE's Run Application); ARGS are passed to\n"
                                   "  the program word for word. Its standard input is empty, as in the IDE;\n"
                                   "  with --stdin it is ours, passed on as it comes.\n";
-constexpr const char* kJarUsage =
-    "Usage: tarnwick-cli jar create [--print] PROJECT.jpr OUT.jar\n"
-    "       tarnwick-cli jar list [--print] FILE.jar\n"
-    "  create  the IDE's Create Jar: writes manifest.txt (\"Main-Class: \" and the\n"
-    "          main class) in OUT.jar's folder, replacing one that is there, then\n"
-    "          runs jar cmfv in the main file's folder, packing its *.class files\n"
-    "  list    the IDE's Show Archive Contents: jar tvf in the archive's folder\n";
+constexpr const char* kJarUsage = "Usage: tarnwick-cli jar create [--print] PROJECT.jpr OUT.jar\n"
+                                  "       tarnwick-cli jar list [--print] FILE.jar\n"
+                                  "  create  the IDE's Create Jar: writes manifest.txt (\"Main-Class: \" and the\n"
+                                  "          main class) in OUT.jar's folder, replacing one that is there, then\n"
+                                  "          runs jar cmfv in the main file's folder, packing its *.class files\n"
+                                  "  list    the IDE's Show Archive Contents: jar tvf in the archive's folder\n";
 constexpr const char* kCommonUsage =
     "Output: the tool's output as it arrives, then \"Exit code: N\" and the verdict\n"
     "(\"No Errors\", \"There were errors\", \"Process terminated by user.\"), each on a line\n"
@@ -61,7 +60,7 @@ struct CParsedArgs {
     bool m_bHelp = false;
     bool m_bDiagnostics = false; // build, compile
     bool m_bStdin = false;       // run
-    std::string m_strProject;          // --project
+    std::string m_strProject;    // --project
     std::vector<std::string> m_vecPositional;
     std::vector<std::string> m_vecProgramArgs; // after "--"
 };
@@ -159,8 +158,7 @@ int Compile(const CParsedArgs& parsed)
         if (!OpenProject(parsed.m_strProject, project))
             return kExitFailed;
         // A bare name the project lists is that file, as the project window's Compile finds it.
-        if (CToolPath::LastSeparator(strPath) == std::string::npos &&
-            project.GetJavaFiles().HasFileName(strPath))
+        if (CToolPath::LastSeparator(strPath) == std::string::npos && project.GetJavaFiles().HasFileName(strPath))
             strPath = project.GetFilePath(strPath);
     }
     if (strPath != CJavaProjectCore::kNoFile)
@@ -194,8 +192,7 @@ int Jar(const CParsedArgs& parsed)
     if (words[0] == "list") {
         if (words.size() != 2)
             return UsageError("jar", "jar list needs exactly one archive");
-        return PrintOrRun(CProjectCommands::ListArchive(settings, CCliIo::AbsolutePath(words[1])), settings,
-                          parsed);
+        return PrintOrRun(CProjectCommands::ListArchive(settings, CCliIo::AbsolutePath(words[1])), settings, parsed);
     }
     if (words[0] != "create")
         return UsageError("jar", "unknown jar command \"" + words[0] + "\"");

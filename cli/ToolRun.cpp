@@ -70,8 +70,8 @@ bool WriteAll(CExternalProcess& runner, const char* pData, std::size_t nSize)
     constexpr int kPollMilliseconds = 50;
     static const std::size_t s_nMostPerWrite = [] {
         struct stat info {};
-        const bool bMayBlock =
-            ::fstat(STDOUT_FILENO, &info) != 0 || S_ISFIFO(info.st_mode) || S_ISSOCK(info.st_mode) || S_ISCHR(info.st_mode);
+        const bool bMayBlock = ::fstat(STDOUT_FILENO, &info) != 0 || S_ISFIFO(info.st_mode) || S_ISSOCK(info.st_mode) ||
+                               S_ISCHR(info.st_mode);
         return bMayBlock ? std::size_t(PIPE_BUF) : std::size_t(1) << 20;
     }();
     while (nSize > 0) {

@@ -46,8 +46,8 @@ bool CCliProcess::Start(const std::vector<std::string>& args, const std::string&
     if (m_pid == 0) {
         const int fdOut = ::open(m_strOutPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         const int fdErr = ::open(m_strErrPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        if (fdOut < 0 || fdErr < 0 || ::setpgid(0, 0) != 0 || ::chdir(strFolder.c_str()) != 0 ||
-            ::dup2(fdOut, 1) < 0 || ::dup2(fdErr, 2) < 0 || (bInputPipe && ::dup2(fdsInput[0], 0) < 0))
+        if (fdOut < 0 || fdErr < 0 || ::setpgid(0, 0) != 0 || ::chdir(strFolder.c_str()) != 0 || ::dup2(fdOut, 1) < 0 ||
+            ::dup2(fdErr, 2) < 0 || (bInputPipe && ::dup2(fdsInput[0], 0) < 0))
             ::_exit(127);
         ::execv(argv[0], argv.data());
         ::_exit(127);

@@ -1,6 +1,7 @@
 // End-to-end: `tarnwick-cli colour --html` on small pages and on the program's
 // own help page, with the exact run listings other implementations are
 // compared to.
+#include "tests/e2e/CliProcess.h"
 #include "core/editor/HtmlColourer.h"
 #include "core/editor/LineEnds.h"
 
@@ -14,11 +15,7 @@
 #include <unistd.h>
 
 namespace {
-struct CCliResult {
-    int m_nExit = -1;
-    std::string m_strOut;
-    std::string m_strErr;
-};
+using CCliResult = CCliProcess::CResult;
 
 std::string ReadFileBytes(const std::string& strPath)
 {
@@ -44,37 +41,7 @@ protected:
         std::ofstream(Path(strName), std::ios::binary) << strBytes;
     }
 
-    // Runs tarnwick-cli in the test folder; stdout and stderr go to files.
-    CCliResult Cli(std::vector<std::string> args) const
-    {
-        CCliResult result;
-        const std::string strOut = m_strDir + "/.out";
-        const std::string strErr = m_strDir + "/.err";
-        args.insert(args.begin(), TARNWICK_CLI_PATH);
-        std::vector<char*> argv;
-        for (std::string& strArg : args)
-            argv.push_back(strArg.data());
-        argv.push_back(nullptr);
-        const pid_t pid = ::fork();
-        if (pid == 0) {
-            const int fdOut = ::open(strOut.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-            const int fdErr = ::open(strErr.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-            if (fdOut < 0 || fdErr < 0 || ::chdir(m_strDir.c_str()) != 0 || ::dup2(fdOut, 1) < 0 ||
-                ::dup2(fdErr, 2) < 0)
-                ::_exit(127);
-            ::execv(argv[0], argv.data());
-            ::_exit(127);
-        }
-        if (pid < 0)
-            return result;
-        int nStatus = 0;
-        while (::waitpid(pid, &nStatus, 0) < 0 && errno == EINTR) {
-        }
-        result.m_nExit = WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : 128 + WTERMSIG(nStatus);
-        result.m_strOut = ReadFileBytes(strOut);
-        result.m_strErr = ReadFileBytes(strErr);
-        return result;
-    }
+    CCliResult Cli(const std::vector<std::string>& args) const { return CCliProcess::Run(args, m_strDir); }
 
     std::string m_strDir;
 };

@@ -3,6 +3,7 @@
 #include "core/editor/JavaColourer.h"
 #include "core/editor/LineEnds.h"
 #include "core/project/JavaProjectCore.h"
+#include "tests/e2e/CliProcess.h"
 #include "tests/support/GoldenFile.h"
 
 #include <cerrno>
@@ -16,11 +17,7 @@
 #include <unistd.h>
 
 namespace {
-struct CCliResult {
-    int m_nExit = -1;
-    std::string m_strOut;
-    std::string m_strErr;
-};
+using CCliResult = CCliProcess::CResult;
 
 std::string ReadFileBytes(const std::string& strPath)
 {
@@ -47,38 +44,7 @@ protected:
     }
     void TearDown() override { std::filesystem::remove_all(m_strDir); }
 
-    // Runs tarnwick-cli in the test folder with stdout and stderr kept apart
-    // (each goes to a file, so neither can block the other).
-    CCliResult Cli(std::vector<std::string> args)
-    {
-        CCliResult result;
-        const std::string strOut = m_strDir + "/.out";
-        const std::string strErr = m_strDir + "/.err";
-        args.insert(args.begin(), TARNWICK_CLI_PATH);
-        std::vector<char*> argv;
-        for (std::string& strArg : args)
-            argv.push_back(strArg.data());
-        argv.push_back(nullptr);
-        const pid_t pid = ::fork();
-        if (pid == 0) {
-            const int fdOut = ::open(strOut.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-            const int fdErr = ::open(strErr.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-            if (fdOut < 0 || fdErr < 0 || ::chdir(m_strDir.c_str()) != 0 || ::dup2(fdOut, 1) < 0 ||
-                ::dup2(fdErr, 2) < 0)
-                ::_exit(127);
-            ::execv(argv[0], argv.data());
-            ::_exit(127);
-        }
-        if (pid < 0)
-            return result;
-        int nStatus = 0;
-        while (::waitpid(pid, &nStatus, 0) < 0 && errno == EINTR) {
-        }
-        result.m_nExit = WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : 128 + WTERMSIG(nStatus);
-        result.m_strOut = ReadFileBytes(strOut);
-        result.m_strErr = ReadFileBytes(strErr);
-        return result;
-    }
+    CCliResult Cli(const std::vector<std::string>& args) const { return CCliProcess::Run(args, m_strDir); }
 
     std::string Path(const std::string& strName) const { return m_strDir + "/" + strName; }
 
@@ -381,8 +347,8 @@ TEST_F(CInspectCliE2e, BadCommandLinesExitTwoAndHelpDocumentsTheFormats)
     EXPECT_NE(outlineHelp.m_strOut.find("POSITION<TAB>ENTRY"), std::string::npos);
     const CCliResult help = Cli({"--help"});
     EXPECT_EQ(help.m_nExit, 0);
-    for (const char* pszText :
-         {"colour [--html] [--codes] FILE", "outline [--project PATH.jpr] FILE", "START END CLASS", "POSITION<TAB>ENTRY"})
+    for (const char* pszText : {"colour [--html] [--codes] FILE", "outline [--project PATH.jpr] FILE",
+                                "START END CLASS", "POSITION<TAB>ENTRY"})
         EXPECT_NE(help.m_strOut.find(pszText), std::string::npos) << pszText;
     EXPECT_NE(Cli({"project", "--help"}).m_strOut.find("project dump [--text] PATH.jpr"), std::string::npos);
 }

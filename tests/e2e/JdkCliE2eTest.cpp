@@ -165,7 +165,8 @@ TEST_F(CJdkCliE2e, PrintShowsTheCommandsAndRunsNothing)
                                 Path("App.jar") + "\nOld.class\n");
 
     const CResult list = Cli({"jar", "list", "--print", "Some Archive.jar"});
-    EXPECT_EQ(list.m_strOut, strJdk + "/bin/jar\n" + m_strDir + "\njar tvf Some Archive.jar\njar\ntvf\nSome Archive.jar\n");
+    EXPECT_EQ(list.m_strOut,
+              strJdk + "/bin/jar\n" + m_strDir + "\njar tvf Some Archive.jar\njar\ntvf\nSome Archive.jar\n");
 
     // Nothing was compiled, written or packed.
     EXPECT_FALSE(std::filesystem::exists(Path("src/App.class")));
@@ -216,13 +217,14 @@ TEST_F(CJdkCliE2e, CtrlCStopsTheProgramsWholeGroupAndSaysSo)
     if (!HasJdk())
         GTEST_SKIP() << "no JDK at " << m_strJdk;
     // The program starts a child of its own that would outlive a plain kill of java.
-    MakeProject("Loop.java", "public class Loop {\n"
-                             "    public static void main(String[] args) throws Exception {\n"
-                             "        Process child = new ProcessBuilder(\"sleep\", \"600\").start();\n"
-                             "        System.out.println(\"pids \" + ProcessHandle.current().pid() + \" \" + child.pid());\n"
-                             "        for (;;) { System.out.println(\"tick\"); Thread.sleep(50); }\n"
-                             "    }\n"
-                             "}\n");
+    MakeProject("Loop.java",
+                "public class Loop {\n"
+                "    public static void main(String[] args) throws Exception {\n"
+                "        Process child = new ProcessBuilder(\"sleep\", \"600\").start();\n"
+                "        System.out.println(\"pids \" + ProcessHandle.current().pid() + \" \" + child.pid());\n"
+                "        for (;;) { System.out.println(\"tick\"); Thread.sleep(50); }\n"
+                "    }\n"
+                "}\n");
     ASSERT_EQ(Cli({"build", "P.jpr"}).m_nExit, 0);
     CCliProcess run;
     ASSERT_TRUE(run.Start({"run", "P.jpr"}, m_strDir));
@@ -292,17 +294,19 @@ TEST_F(CJdkCliE2e, HelpDescribesEveryCommandAndTheContracts)
 {
     const CResult help = Cli({"--help"});
     EXPECT_EQ(help.m_nExit, 0);
-    for (const char* pszText : {"build [--print] [--diagnostics] PROJECT.jpr",
-                                "compile [--print] [--diagnostics] [--project PROJECT.jpr] FILE.java",
-                                "run [--print] [--stdin] PROJECT.jpr [-- ARGS...]", "jar create [--print] PROJECT.jpr OUT.jar",
-                                "jar list [--print] FILE.jar", "U+FFFD", "\"No Errors\"", "130", "--print shows"})
+    for (const char* pszText :
+         {"build [--print] [--diagnostics] PROJECT.jpr",
+          "compile [--print] [--diagnostics] [--project PROJECT.jpr] FILE.java",
+          "run [--print] [--stdin] PROJECT.jpr [-- ARGS...]", "jar create [--print] PROJECT.jpr OUT.jar",
+          "jar list [--print] FILE.jar", "U+FFFD", "\"No Errors\"", "130", "--print shows"})
         EXPECT_NE(help.m_strOut.find(pszText), std::string::npos) << pszText;
     for (const char* pszVerb : {"build", "compile", "run", "jar"}) {
         const CResult verbHelp = Cli({pszVerb, "--help"});
         SCOPED_TRACE(pszVerb);
         EXPECT_EQ(verbHelp.m_nExit, 0);
         EXPECT_EQ(verbHelp.m_strOut.rfind(std::string("Usage: tarnwick-cli ") + pszVerb, 0), 0u) << verbHelp.m_strOut;
-        EXPECT_NE(verbHelp.m_strOut.find("Exit status: 0 exactly when the verdict is \"No Errors\""), std::string::npos);
+        EXPECT_NE(verbHelp.m_strOut.find("Exit status: 0 exactly when the verdict is \"No Errors\""),
+                  std::string::npos);
     }
     const CResult dumpHelp = Cli({"project", "dump", "--help"});
     EXPECT_EQ(dumpHelp.m_nExit, 0);

@@ -114,9 +114,8 @@ TEST_F(CProjectJsonDumpE2e, Utf16TextsConvertAndBadBytesBecomeReplacementCharact
 {
     // No files; the six texts: UTF-16 with a letter outside the BMP, bytes
     // that are not UTF-8, control characters, quotes and backslashes, UTF-8.
-    Write("Odd.jpr", Int32(0) + Int32(0) + Utf16(u"H\u00E9\U0001F600.java") + Short("/w/\xC3(\xFF") +
-                         Short("a\"b\\c") + Short(std::string("\t\x01\x00\n", 4)) + Short("-Dx=\xE2\x82\xAC") +
-                         Short(""));
+    Write("Odd.jpr", Int32(0) + Int32(0) + Utf16(u"H\u00E9\U0001F600.java") + Short("/w/\xC3(\xFF") + Short("a\"b\\c") +
+                         Short(std::string("\t\x01\x00\n", 4)) + Short("-Dx=\xE2\x82\xAC") + Short(""));
     const json dump = Dump("Odd.jpr");
     EXPECT_EQ(dump["javaFiles"], json::array());
     EXPECT_EQ(dump["htmlFiles"], json::array());

@@ -1,31 +1,16 @@
 // End-to-end: `project show` prints every byte of a project's texts, with
 // control characters escaped, and no command waits on a FIFO or reads a folder.
 #include "core/project/JavaProjectCore.h"
+#include "tests/e2e/CliProcess.h"
 
-#include <cerrno>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
-struct CShowResult {
-    int m_nExit = -1;
-    std::string m_strOut;
-    std::string m_strErr;
-};
-
-std::string ReadBytes(const std::string& strPath)
-{
-    std::ifstream in(strPath, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
+using CShowResult = CCliProcess::CResult;
 
 class CProjectShowE2e : public ::testing::Test {
 protected:
@@ -38,39 +23,7 @@ protected:
     }
     void TearDown() override { std::filesystem::remove_all(m_strDir); }
 
-    // Runs tarnwick-cli in the test folder, stdout and stderr kept apart. A
-    // run that blocks is ended by an alarm after ten seconds (exit 142).
-    CShowResult Cli(std::vector<std::string> args)
-    {
-        CShowResult result;
-        const std::string strOut = m_strDir + "/.out";
-        const std::string strErr = m_strDir + "/.err";
-        args.insert(args.begin(), TARNWICK_CLI_PATH);
-        std::vector<char*> argv;
-        for (std::string& strArg : args)
-            argv.push_back(strArg.data());
-        argv.push_back(nullptr);
-        const pid_t pid = ::fork();
-        if (pid == 0) {
-            const int fdOut = ::open(strOut.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-            const int fdErr = ::open(strErr.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-            if (fdOut < 0 || fdErr < 0 || ::chdir(m_strDir.c_str()) != 0 || ::dup2(fdOut, 1) < 0 ||
-                ::dup2(fdErr, 2) < 0)
-                ::_exit(127);
-            ::alarm(10);
-            ::execv(argv[0], argv.data());
-            ::_exit(127);
-        }
-        if (pid < 0)
-            return result;
-        int nStatus = 0;
-        while (::waitpid(pid, &nStatus, 0) < 0 && errno == EINTR) {
-        }
-        result.m_nExit = WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : 128 + WTERMSIG(nStatus);
-        result.m_strOut = ReadBytes(strOut);
-        result.m_strErr = ReadBytes(strErr);
-        return result;
-    }
+    CShowResult Cli(const std::vector<std::string>& args) const { return CCliProcess::Run(args, m_strDir); }
 
     std::string Path(const std::string& strName) const { return m_strDir + "/" + strName; }
 
