@@ -16,13 +16,18 @@ std::string_view CColourListing::ClassName(unsigned char nCode)
 
 std::string CColourListing::Runs(std::span<const unsigned char> codes)
 {
+    return Runs(codes, &ClassName);
+}
+
+std::string CColourListing::Runs(std::span<const unsigned char> codes, ClassNameOf className)
+{
     std::string strOut;
     std::size_t nStart = 0;
     while (nStart < codes.size()) {
-        const std::string_view strClass = ClassName(codes[nStart]);
+        const std::string_view strClass = className(codes[nStart]);
         std::size_t nEnd = nStart + 1;
         // Compare by class, not code: an unknown code is a plain run too.
-        while (nEnd < codes.size() && ClassName(codes[nEnd]) == strClass)
+        while (nEnd < codes.size() && className(codes[nEnd]) == strClass)
             ++nEnd;
         strOut += std::to_string(nStart);
         strOut += ' ';

@@ -14,6 +14,9 @@ public:
     // One line "START END CLASS" (END exclusive) per maximal run of one class,
     // in text order, covering every code. Codes that show the same class form one run.
     static std::string Runs(std::span<const unsigned char> codes);
+    // The same with the class names another colourer's codes show.
+    using ClassNameOf = std::string_view (*)(unsigned char nCode);
+    static std::string Runs(std::span<const unsigned char> codes, ClassNameOf className);
 
     // The raw codes in decimal, space separated, one line per line of the CR LF
     // text strText: the codes of a line break end the line they close. A final

@@ -1,5 +1,6 @@
 #include "core/editor/HtmlColourListing.h"
 
+#include "core/editor/ColourListing.h"
 #include "core/editor/HtmlColourer.h"
 
 std::string_view CHtmlColourListing::ClassName(unsigned char nCode)
@@ -15,20 +16,5 @@ std::string_view CHtmlColourListing::ClassName(unsigned char nCode)
 
 std::string CHtmlColourListing::Runs(std::span<const unsigned char> codes)
 {
-    std::string strOut;
-    std::size_t nStart = 0;
-    while (nStart < codes.size()) {
-        const std::string_view strClass = ClassName(codes[nStart]);
-        std::size_t nEnd = nStart + 1;
-        while (nEnd < codes.size() && ClassName(codes[nEnd]) == strClass)
-            ++nEnd;
-        strOut += std::to_string(nStart);
-        strOut += ' ';
-        strOut += std::to_string(nEnd);
-        strOut += ' ';
-        strOut += strClass;
-        strOut += '\n';
-        nStart = nEnd;
-    }
-    return strOut;
+    return CColourListing::Runs(codes, &ClassName);
 }
