@@ -39,6 +39,8 @@ inline constexpr int kViewStatusBar = 59393;
 inline constexpr int kProcessWindow = 32825;
 inline constexpr int kProjectWindow = 32826;
 inline constexpr int kProjectWindowButton = 32814;
+// Whether compiler messages show under their lines in the editors.
+inline constexpr int kCompilerMessages = 32840;
 // Project
 inline constexpr int kNewProject = 32789;
 inline constexpr int kOpenProject = 32821;
@@ -63,6 +65,8 @@ inline constexpr int kRunApplet = 32837;
 inline constexpr int kRunAppletHtml = 32836;
 inline constexpr int kRunWithConsole = 32817;
 inline constexpr int kOpenInWebBrowser = 32810;
+// Whether captured runs read what is typed under their output.
+inline constexpr int kProgramInput = 32841;
 // Window
 inline constexpr int kWindowNew = 57648;
 inline constexpr int kWindowArrange = 57649;

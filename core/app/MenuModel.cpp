@@ -46,6 +46,8 @@ CMenuBar DocumentMenu(EWindowKind eKind)
         view.push_back(Item(kProcessWindow));
         view.push_back(Item(kProjectWindow));
     }
+    view.push_back(Separator());
+    view.push_back(Item(kCompilerMessages));
     std::vector<CMenuItem> build = {Item(kBuild), Item(kCompile), Separator()};
     if (bHtml) {
         build.push_back(Item(kRunApplication, "Run Application"));
@@ -56,6 +58,7 @@ CMenuBar DocumentMenu(EWindowKind eKind)
         build.push_back(Item(kRunApplet));
         build.push_back(Item(kRunWithConsole, eKind == EWindowKind::Project ? "Run with &Console" : nullptr));
     }
+    build.push_back(Item(kProgramInput));
     build.push_back(Separator());
     build.push_back(Item(kOpenInWebBrowser, bHtml ? "Open In Web Browser" : nullptr));
 

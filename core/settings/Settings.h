@@ -43,6 +43,10 @@ struct CSettings {
     std::vector<std::string> m_recentProjects;
     // The process window keeps at most this many megabytes of a run's output.
     int m_nOutputLimitMB = kDefaultOutputLimitMB;
+    // Compiler messages shown under their lines in the editors.
+    bool m_bCompilerMessages = true;
+    // Captured runs read their standard input from the process window.
+    bool m_bProgramInput = false;
 };
 
 // The help path lives in a buffer of 260 characters with its terminator.

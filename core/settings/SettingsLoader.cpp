@@ -63,6 +63,8 @@ CSettings LoadSettings(ISettingsStore& store, const CSettingsDefaults& defaults)
     settings.m_bSpaceTabs = store.GetProfileInt(kOptions, kSpaceTabs, 0) != 0;
     settings.m_nOutputLimitMB =
         GetClampedInt(store, kOptions, kOutputLimitMB, kDefaultOutputLimitMB, kMinOutputLimitMB, kMaxOutputLimitMB);
+    settings.m_bCompilerMessages = store.GetProfileInt(kOptions, kCompilerMessages, 1) != 0;
+    settings.m_bProgramInput = store.GetProfileInt(kOptions, kProgramInput, 0) != 0;
 
     int nRecent = GetClampedInt(store, kOptions, kRecentSize, 0, 0, kMaxStoredRecentProjects);
     for (int i = 0; i < nRecent; ++i) {

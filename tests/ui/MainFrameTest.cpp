@@ -78,7 +78,37 @@ private slots:
         QCOMPARE(titles, (QStringList{"&File", "&Edit", "&View", "&Project", "&Build", "&Window", "&Help"}));
         QCOMPARE(MenuTexts(TopMenu(frame, "&Build")),
                  (QStringList{"&Build\tF7", "&Compile\tCtrl+M", "-", "&Run Application\tF5", "Run &Applet\tShift+F5",
-                              "Run with &Console", "-", "Open In &Web Browser"}));
+                              "Run with &Console", "Program &input", "-", "Open In &Web Browser"}));
+        QCOMPARE(MenuTexts(TopMenu(frame, "&View")),
+                 (QStringList{"&Toolbar", "&Status Bar", "-", "Compiler &Messages"}));
+    }
+
+    // Both switches start as the settings say, flip through the router and
+    // are stored at once.
+    void compilerMessagesAndProgramInputAreStoredSwitches()
+    {
+        CAppFixture fixture;
+        fixture.PresetSettings().setValue("OPTIONS/COMPILERMESSAGES", 0);
+        QVERIFY(fixture.Start());
+        CMainFrame& frame = *fixture.App().MainFrame();
+        OpenFakeProject(fixture);
+        QAction* pMessages = frame.CommandAction(kCompilerMessages);
+        QAction* pInput = frame.CommandAction(kProgramInput);
+        QVERIFY(pMessages && pInput);
+        frame.UpdateCommandStates();
+        QCOMPARE(pMessages->isChecked(), false);
+        QCOMPARE(pInput->isChecked(), false);
+        QVERIFY(fixture.App().ExecuteCommand(kCompilerMessages));
+        QVERIFY(fixture.App().ExecuteCommand(kProgramInput));
+        frame.UpdateCommandStates();
+        QCOMPARE(pMessages->isChecked(), true);
+        QCOMPARE(pInput->isChecked(), true);
+        QCOMPARE(fixture.Stored("OPTIONS/COMPILERMESSAGES").toInt(), 1);
+        QCOMPARE(fixture.Stored("OPTIONS/PROGRAMINPUT").toInt(), 1);
+        QVERIFY(fixture.App().ExecuteCommand(kProgramInput));
+        frame.UpdateCommandStates();
+        QCOMPARE(pInput->isChecked(), false);
+        QCOMPARE(fixture.Stored("OPTIONS/PROGRAMINPUT").toInt(), 0);
     }
 
     void actionsAndMenusAreMadeOnceForTheProgramsLife()

@@ -299,6 +299,8 @@ void CTarnwickApp::OnCommand(int nId)
     case kRecentProjects: OnRecentProjects(); break;
     case kTipOfTheDay: OnTipOfTheDay(); break;
     case kPreferences: EditPreferences(m_pMainFrame.get(), m_settings, *m_pStore); break;
+    case kCompilerMessages: OnCompilerMessages(); break;
+    case kProgramInput: OnProgramInput(); break;
     default:
         if (CommandTarget(nId) == ECommandTarget::Project && m_pProject)
             m_pProject->OnProjectCommand(nId);
@@ -308,6 +310,10 @@ void CTarnwickApp::OnCommand(int nId)
 
 bool CTarnwickApp::OnUpdateCommand(int nId, CCmdUI& cmdUI)
 {
+    if (nId == kCompilerMessages || nId == kProgramInput) {
+        cmdUI.SetCheck(nId == kCompilerMessages ? m_settings.m_bCompilerMessages : m_settings.m_bProgramInput);
+        return true;
+    }
     CAppCommandState state;
     state.m_bProjectOpen = m_pProject != nullptr;
     state.m_bToolRunning = IsToolRunning();
@@ -317,6 +323,20 @@ bool CTarnwickApp::OnUpdateCommand(int nId, CCmdUI& cmdUI)
         return false;
     cmdUI.Enable(enable == ECommandEnable::Enabled);
     return true;
+}
+
+void CTarnwickApp::OnCompilerMessages()
+{
+    m_settings.m_bCompilerMessages = !m_settings.m_bCompilerMessages;
+    m_pStore->WriteProfileInt(SettingNames::kOptions, SettingNames::kCompilerMessages,
+                              m_settings.m_bCompilerMessages ? 1 : 0);
+}
+
+void CTarnwickApp::OnProgramInput()
+{
+    // Read by the next captured run; the one under way keeps what it has.
+    m_settings.m_bProgramInput = !m_settings.m_bProgramInput;
+    m_pStore->WriteProfileInt(SettingNames::kOptions, SettingNames::kProgramInput, m_settings.m_bProgramInput ? 1 : 0);
 }
 
 void CTarnwickApp::OnFileOpen()

@@ -111,6 +111,9 @@ private:
     void OnFileNew();
     void OnRecentProjects();
     void OnTipOfTheDay();
+    // The View and Build menu switches, kept in the settings.
+    void OnCompilerMessages();
+    void OnProgramInput();
     void ShowTipAtStartup();
 
     std::unique_ptr<CQtSettingsStore> m_pStore;

@@ -75,6 +75,7 @@ void CProcessWindow::Create(CExternalProcess& runner, LineNotify notify)
         m_timer.start(kTimerInterval);
     } else {
         m_pRunner = nullptr; // all there is to show is shown
+        emit RunEnded();
     }
     // A tool that prints nothing for a while can still be stopped.
     m_pStop->setEnabled(bRunning);
@@ -92,11 +93,13 @@ bool CProcessWindow::Attach(CExternalProcess& runner, LineNotify notify)
     m_pRunner = &runner;
     m_notify = std::move(notify);
     const bool bRunning = ShowWholeOutput();
-    if (bRunning)
-        m_timer.start(kTimerInterval);
-    else
-        m_pRunner = nullptr;
     m_pStop->setEnabled(bRunning);
+    if (bRunning) {
+        m_timer.start(kTimerInterval);
+    } else {
+        m_pRunner = nullptr;
+        emit RunEnded();
+    }
     return true;
 }
 
@@ -296,6 +299,7 @@ void CProcessWindow::OnTick()
         // Compile and Run wait for the run to end; let them know it has.
         if (m_pServices)
             m_pServices->Frames().UpdateCommandStates();
+        emit RunEnded();
     }
 }
 

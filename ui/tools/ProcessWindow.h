@@ -56,6 +56,12 @@ public:
     CProcessOutputEdit* OutputEdit() const { return m_pOutput; }
 
     static constexpr int kTimerInterval = 200;
+
+signals:
+    // The run it followed is over and all its output is shown.
+    void RunEnded();
+
+public:
     // The most output one tick adds to the window.
     static constexpr std::size_t kTickBytes = 128 * 1024;
     static constexpr int kOutputTop = 22;
