@@ -80,11 +80,11 @@ if [ "$quick" != 1 ]; then
   ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS="suppressions=$PWD/tests/ui/lsan.supp:print_suppressions=0" \
     UBSAN_OPTIONS=print_stacktrace=1 run_ctest build-asan-ui -L '^ui$' || overall=1
 
-  # A bounded fuzzing run of each target, a minute each unless
+  # A bounded fuzzing run of each target, half a minute each unless
   # TARNWICK_FUZZ_SECONDS says otherwise.
   targets="$(cd tests/fuzz && ls fuzz_*.cpp | sed 's/\.cpp$//')"
   CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=Debug -DTARNWICK_FUZZ=ON -DTARNWICK_BUILD_UI=OFF \
-        -DTARNWICK_BUILD_BENCH=OFF -DTARNWICK_FUZZ_SECONDS="${TARNWICK_FUZZ_SECONDS:-60}" >/dev/null
+        -DTARNWICK_BUILD_BENCH=OFF -DTARNWICK_FUZZ_SECONDS="${TARNWICK_FUZZ_SECONDS:-30}" >/dev/null
   for target in $targets; do
     cmake --build build-fuzz -j2 --target "$target"
     if cmake --build build-fuzz --target "run_$target"; then
