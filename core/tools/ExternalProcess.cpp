@@ -48,6 +48,7 @@ public:
     std::mutex m_mtxProcess;
     pid_t m_pid = 0; // 0 once reaped or given up
     bool m_bStopRequested = false;
+    bool m_bOutputClosing = false; // the closing lines are due: no more echoes
     bool m_bKillSent = false;
     int m_nStopCode = 0;
     CSteadyClock::time_point m_tpKillAt;
@@ -156,6 +157,7 @@ bool CExternalProcess::Start(const std::string& strProgram, const std::vector<st
         state.m_bStopRequested = false;
         state.m_bKillSent = false;
         state.m_nStopCode = 0;
+        state.m_bOutputClosing = false;
     }
     try {
         state.m_threadReader = std::thread(&CRunState::ReadOutput, &state, nPipe[0], pid);
@@ -234,6 +236,16 @@ void CExternalProcess::CloseInput()
         close(m_pState->m_nInputFd);
         m_pState->m_nInputFd = -1;
     }
+}
+
+bool CExternalProcess::EchoInput(std::string_view strText)
+{
+    CRunState& state = *m_pState;
+    std::lock_guard<std::mutex> lock(state.m_mtxProcess);
+    if (!state.m_bRunning.load() || state.m_bOutputClosing)
+        return false;
+    state.AppendOutput(strText.data(), strText.size());
+    return true;
 }
 
 std::optional<int> CExternalProcess::GetExitCode() const
@@ -351,6 +363,11 @@ void CExternalProcess::CRunState::ReadOutput(int nFd, pid_t pid)
     const bool bReaped = WaitForExit(pid, nExitCode);
     state.m_nExitCode.store(nExitCode);
     state.m_bHaveExitCode.store(bReaped);
+    {
+        // An echo is either all in before the closing lines or refused.
+        std::lock_guard<std::mutex> lock(state.m_mtxProcess);
+        state.m_bOutputClosing = true;
+    }
     state.m_nToolOutputEnd.store(state.m_output.Length());
     if (bReaped) {
         const std::string strExit = "Exit code: " + std::to_string(nExitCode);

@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <sys/types.h>
 #include <vector>
 
@@ -71,6 +72,10 @@ public:
     int GetInputFd() const;
     // Ends the tool's input: it reads end of input after what was written.
     void CloseInput();
+    // Adds what the user typed for the tool to the output, as a console
+    // shows it: in order with the tool's own output and with the same line
+    // ends. False, adding nothing, once the run's closing lines are due.
+    bool EchoInput(std::string_view strText);
 
     bool IsRunning() const;
     // The last run's exit code (the stop code when it was stopped); none
