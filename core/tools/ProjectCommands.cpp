@@ -18,6 +18,7 @@ CProjectCommands::CResult CProjectCommands::Build(CJavaProjectCore& project, con
     result.m_bReady =
         CJdkCommandBuilder::BuildProject(settings.m_strJavaBin, project.GetMainFile(), MainFilePath(project),
                                          project.GetJavacSwitches(), result.m_command, result.m_strError);
+    result.m_command.m_bJavacMessages = true;
     return result;
 }
 
@@ -26,6 +27,8 @@ CProjectCommands::CResult CProjectCommands::Compile(const CSettings& settings, c
     CResult result;
     result.m_bReady = CJdkCommandBuilder::CompileFile(settings.m_strJavaBin, strPath, settings.m_strJavac,
                                                       result.m_command, result.m_strError);
+    result.m_command.m_bJavacMessages = true;
+    result.m_command.m_strCompiledFile = strPath;
     return result;
 }
 

@@ -12,6 +12,11 @@ public:
     std::string m_strCommandLine; // the whole command line as text, program name first
     std::string m_strTitle;       // the run title, when m_bSetsTitle
     bool m_bSetsTitle = false;
+    // A javac run, whose messages go on the open editors when it ends.
+    bool m_bJavacMessages = false;
+    // The file a Compile compiles; empty for a Build, which stands for
+    // every open Java file.
+    std::string m_strCompiledFile;
 
     // One argv word, taken as it is (file names keep their blanks).
     void AddWord(const std::string& strWord);
