@@ -5,6 +5,7 @@
 #include "core/project/JavaFile.h"
 #include "core/project/JprFormat.h"
 #include "core/project/ProjectPath.h"
+#include "core/project/StackFrameMatcher.h"
 #include "core/settings/RecentProjects.h"
 #include "core/settings/Settings.h"
 
@@ -164,6 +165,20 @@ std::optional<CErrorLocation> CJavaProjectCore::FindErrorLine(std::string_view s
     std::optional<CErrorLocation> location = CErrorLineMatcher::Match(strOutput, nLineIndex, m_record.m_javaFiles);
     if (location)
         location->m_strPath = GetFilePath(location->m_strFileName);
+    return location;
+}
+
+std::optional<CErrorLocation> CJavaProjectCore::FindStackFrame(std::string_view strClass, std::string_view strFileName,
+                                                               int nLine)
+{
+    const int nIndex = CStackFrameMatcher::Match(m_record.m_javaFiles, strClass, strFileName);
+    if (nIndex < 0)
+        return std::nullopt;
+    CJavaFile* pFile = m_record.m_javaFiles.GetAt(nIndex);
+    CErrorLocation location;
+    location.m_strFileName = pFile->GetFileName();
+    location.m_strPath = pFile->GetRelocatedPathName(m_strPathName);
+    location.m_nLineNumber = nLine;
     return location;
 }
 

@@ -97,6 +97,9 @@ public:
     // The file and line a double-clicked output line names, with the path
     // resolved through GetFilePath.
     std::optional<CErrorLocation> FindErrorLine(std::string_view strOutput, int nLineIndex);
+    // The listed Java file a stack frame points into (see CStackFrameMatcher),
+    // with its path resolved as GetFilePath does; none when not listed.
+    std::optional<CErrorLocation> FindStackFrame(std::string_view strClass, std::string_view strFileName, int nLine);
 
     // Storage. Load and Open replace the whole model only on success; the
     // error is the text to show ("Unexpected file format." and the like).

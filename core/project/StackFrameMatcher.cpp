@@ -1,0 +1,50 @@
+#include "core/project/StackFrameMatcher.h"
+
+#include "core/project/JavaFile.h"
+#include "core/project/JavaFileList.h"
+#include "core/project/ProjectPath.h"
+
+#include <string>
+
+int CStackFrameMatcher::Match(const CJavaFileList& javaFiles, std::string_view strClass, std::string_view strFileName)
+{
+    if (strFileName.empty())
+        return -1;
+    // The package is all before the class's simple name; nested classes
+    // follow it after '$' and so stay with the name.
+    std::string strTail;
+    const std::size_t nDot = strClass.rfind('.');
+    if (nDot != std::string_view::npos) {
+        strTail = strClass.substr(0, nDot);
+        for (char& ch : strTail) {
+            if (ch == '.')
+                ch = '/';
+        }
+        strTail += '/';
+    }
+    strTail += strFileName;
+
+    for (int nIndex = 0; nIndex < javaFiles.GetCount(); ++nIndex) {
+        if (EndsWithPath(javaFiles.GetAt(nIndex)->GetPathName(), strTail))
+            return nIndex;
+    }
+    for (int nIndex = 0; nIndex < javaFiles.GetCount(); ++nIndex) {
+        if (javaFiles.GetAt(nIndex)->GetFileName() == strFileName)
+            return nIndex;
+    }
+    return -1;
+}
+
+bool CStackFrameMatcher::EndsWithPath(std::string_view strPath, std::string_view strTail)
+{
+    if (strTail.empty() || strTail.size() > strPath.size())
+        return false;
+    const std::size_t nStart = strPath.size() - strTail.size();
+    for (std::size_t nIndex = 0; nIndex < strTail.size(); ++nIndex) {
+        const char chPath = strPath[nStart + nIndex];
+        const char chTail = strTail[nIndex];
+        if (chPath != chTail && !(CProjectPath::IsSeparator(chPath) && CProjectPath::IsSeparator(chTail)))
+            return false;
+    }
+    return nStart == 0 || CProjectPath::IsSeparator(strPath[nStart - 1]);
+}
