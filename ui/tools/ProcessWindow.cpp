@@ -1,11 +1,13 @@
 #include "ui/tools/ProcessWindow.h"
 
 #include "core/tools/ExternalProcess.h"
+#include "core/tools/InputSender.h"
 #include "core/settings/Settings.h"
 #include "ui/framework/AppServices.h"
 #include "ui/framework/FrameHost.h"
 #include "ui/framework/PromptService.h"
 #include "ui/tools/ProcessOutputEdit.h"
+#include "ui/tools/ProgramInputEdit.h"
 
 #include <QLineEdit>
 #include <QProgressBar>
@@ -22,6 +24,7 @@ constexpr int kProgressWidth = 134;
 CProcessWindow::CProcessWindow(IAppServices* pServices, QWidget* pParent)
     : QWidget(pParent), m_pServices(pServices), m_pStop(new QPushButton("stop", this)),
       m_pProgress(new QProgressBar(this)), m_pTitle(new QLineEdit(this)), m_pOutput(new CProcessOutputEdit(this)),
+      m_pInput(new CProgramInputEdit(this)),
       m_nOutputLimit(std::min(CExternalProcess::kDefaultOutputLimit, kMostShownChars)), m_decoder(QStringDecoder::Utf8)
 {
     setObjectName("ProcessWindow");
@@ -29,6 +32,8 @@ CProcessWindow::CProcessWindow(IAppServices* pServices, QWidget* pParent)
     m_pProgress->setObjectName("Progress");
     m_pTitle->setObjectName("RunTitle");
     m_pOutput->setObjectName("Output");
+    m_pInput->setObjectName("ProgramInput");
+    m_pInput->hide();
     m_pStop->setGeometry(2, 1, 36, 20);
     m_pProgress->setGeometry(42, 4, kProgressWidth, 14);
     m_pProgress->setTextVisible(false);
@@ -43,6 +48,8 @@ CProcessWindow::CProcessWindow(IAppServices* pServices, QWidget* pParent)
     m_timer.setInterval(kTimerInterval);
     connect(&m_timer, &QTimer::timeout, this, &CProcessWindow::OnTick);
     connect(m_pStop, &QPushButton::clicked, this, &CProcessWindow::OnStop);
+    connect(m_pInput, &QLineEdit::returnPressed, this, &CProcessWindow::OnSendInput);
+    connect(m_pInput, &CProgramInputEdit::EndOfInput, this, &CProcessWindow::OnEndOfInput);
     connect(m_pOutput, &CProcessOutputEdit::LineDoubleClicked, this, [this](int nLineIndex) {
         if (m_notify)
             m_notify(nLineIndex);
@@ -58,10 +65,16 @@ CProcessWindow::CProcessWindow(IAppServices* pServices, QWidget* pParent)
         SetOutputLimit(static_cast<std::size_t>(settings.m_nOutputLimitMB) << 20);
     }
     m_pOutput->setFont(font);
+    m_pInput->setFont(font);
     resize(600, 150);
 }
 
-CProcessWindow::~CProcessWindow() = default;
+CProcessWindow::~CProcessWindow()
+{
+    // A program left running reads end of input rather than waiting for ever.
+    if (m_pRunner && m_pSender)
+        m_pSender->Drop();
+}
 
 void CProcessWindow::Create(CExternalProcess& runner, LineNotify notify)
 {
@@ -70,6 +83,8 @@ void CProcessWindow::Create(CExternalProcess& runner, LineNotify notify)
     // Whether it runs is read with the output: a run ending in between
     // still has its last lines and verdict shown by the next tick.
     const bool bRunning = ShowWholeOutput();
+    m_pSender.reset();
+    ShowInputLine(bRunning && runner.GetInputFd() >= 0);
     if (bRunning) {
         m_bAnimation = true;
         m_timer.start(kTimerInterval);
@@ -94,6 +109,9 @@ bool CProcessWindow::Attach(CExternalProcess& runner, LineNotify notify)
     m_notify = std::move(notify);
     const bool bRunning = ShowWholeOutput();
     m_pStop->setEnabled(bRunning);
+    // The last run's input is gone with it: the runner closes it on a new start.
+    m_pSender.reset();
+    ShowInputLine(bRunning && runner.GetInputFd() >= 0);
     if (bRunning) {
         m_timer.start(kTimerInterval);
     } else {
@@ -255,6 +273,11 @@ void CProcessWindow::OnTick()
         m_timer.stop();
         return;
     }
+    if (m_pSender && m_pSender->HoldsInput())
+        m_pSender->Flush();
+    // The program has gone from its input (or the input was ended): nothing more to type.
+    if (m_pSender && !m_pSender->IsOpen())
+        m_pInput->setEnabled(false);
     SetStatusText(m_bAnimation ? "External process in progress --" : "External process in progress +");
     m_bAnimation = !m_bAnimation;
     int nStep = m_pProgress->value() + 1;
@@ -295,6 +318,7 @@ void CProcessWindow::OnTick()
         m_pProgress->setValue(kProgressMaximum);
         SetStatusText("External process complete");
         m_timer.stop();
+        EndInput();
         m_pRunner = nullptr;
         // Compile and Run wait for the run to end; let them know it has.
         if (m_pServices)
@@ -311,14 +335,94 @@ void CProcessWindow::OnStop()
                              CPromptService::kIconQuestion) != CPromptService::kAnswerOk)
         return;
     // The run may have ended while the question was up; then this does nothing.
-    if (m_pRunner)
-        m_pRunner->Terminate(CExternalProcess::kUserStopCode);
+    if (!m_pRunner)
+        return;
+    if (m_pSender) {
+        m_pSender->Drop();
+        m_pInput->setEnabled(false);
+    }
+    m_pRunner->Terminate(CExternalProcess::kUserStopCode);
+}
+
+bool CProcessWindow::TakesInput() const
+{
+    return !m_pInput->isHidden();
+}
+
+std::size_t CProcessWindow::PendingInput() const
+{
+    return m_pSender ? m_pSender->Pending() : 0;
+}
+
+void CProcessWindow::ShowInputLine(bool bShow)
+{
+    if (bShow) {
+        m_pSender = std::make_unique<CInputSender>(*m_pRunner);
+        m_pInput->clear();
+        m_pInput->setEnabled(true);
+        m_pInput->show();
+        // The user can type at once.
+        m_pInput->setFocus();
+    } else {
+        m_pInput->hide();
+    }
+    LayOut();
+}
+
+void CProcessWindow::OnSendInput()
+{
+    if (!m_pRunner || !m_pSender || !m_pSender->IsOpen())
+        return;
+    const QByteArray line = (m_pInput->text() + '\n').toUtf8();
+    const std::string_view strLine(line.constData(), static_cast<std::size_t>(line.size()));
+    // Echoed when typed, as a console shows it, whether the program has read it yet or not.
+    m_pRunner->EchoInput(strLine);
+    m_pSender->Send(strLine);
+    m_pInput->clear();
+    m_timer.start(0); // the echo shows now, not on the next tick
+}
+
+void CProcessWindow::OnEndOfInput()
+{
+    if (!m_pSender)
+        return;
+    // What waits is still written; then the program reads end of input.
+    m_pSender->End();
+    const bool bHadFocus = m_pInput->hasFocus();
+    m_pInput->setEnabled(false);
+    if (bHadFocus)
+        m_pOutput->setFocus();
+}
+
+void CProcessWindow::EndInput()
+{
+    if (!m_pSender)
+        return;
+    // Input still queued for a program that has ended goes: nobody reads it.
+    m_pSender->Drop();
+    m_pSender.reset();
+    const bool bHadFocus = m_pInput->hasFocus();
+    m_pInput->hide();
+    LayOut();
+    if (bHadFocus)
+        m_pOutput->setFocus();
 }
 
 void CProcessWindow::resizeEvent(QResizeEvent* pEvent)
 {
     QWidget::resizeEvent(pEvent);
-    m_pOutput->setGeometry(0, kOutputTop, width(), qMax(0, height() - kOutputTop));
+    LayOut();
+}
+
+void CProcessWindow::LayOut()
+{
+    // The input line, when shown, sits under the output; a window too low
+    // for both keeps the input line.
+    const int nInputHeight = m_pInput->isHidden() ? 0 : m_pInput->sizeHint().height();
+    const int nOutputHeight = qMax(0, height() - kOutputTop - nInputHeight);
+    m_pOutput->setGeometry(0, kOutputTop, width(), nOutputHeight);
+    if (nInputHeight > 0)
+        m_pInput->setGeometry(0, kOutputTop + nOutputHeight, width(), nInputHeight);
     // A narrow window, floating for one, shares the row beside Stop between
     // the progress bar and the run title, so neither is cut off.
     const int nRowLeft = 42;

@@ -5,8 +5,11 @@
 #include <QWidget>
 #include <algorithm>
 #include <functional>
+#include <memory>
 
 class CExternalProcess;
+class CInputSender;
+class CProgramInputEdit;
 class IAppServices;
 class CProcessOutputEdit;
 class QLineEdit;
@@ -20,7 +23,10 @@ class QPushButton;
 // a note on its first line once older output is gone, and shows lines longer
 // than kDisplayLineChars as several display lines, so that output without
 // line breaks costs no more to show than any other. Line indexes are those
-// of the display lines.
+// of the display lines. A run given an input pipe gets an input line under
+// the output while it runs: Enter sends the line to the program and echoes
+// it into the output, Ctrl+D ends the input; what the program does not read
+// yet waits in a queue the timer keeps writing, so typing never blocks.
 class CProcessWindow : public QWidget {
     Q_OBJECT
 public:
@@ -54,6 +60,11 @@ public:
     int ProgressPosition() const;
     QPushButton* StopButton() const { return m_pStop; }
     CProcessOutputEdit* OutputEdit() const { return m_pOutput; }
+    CProgramInputEdit* InputEdit() const { return m_pInput; }
+    // Whether the input line is shown: the run it follows has an input pipe.
+    bool TakesInput() const;
+    // Input typed and not yet taken by the program.
+    std::size_t PendingInput() const;
 
     static constexpr int kTimerInterval = 200;
 
@@ -76,6 +87,13 @@ protected:
 private:
     void OnTick();
     void OnStop();
+    // The input line, shown for a run with an input pipe, hidden otherwise.
+    void ShowInputLine(bool bShow);
+    void OnSendInput();
+    void OnEndOfInput();
+    // At the run's end: closes its input, dropping what waits, and hides the line.
+    void EndInput();
+    void LayOut();
     // Shows all the run has kept; whether it was still running when read.
     bool ShowWholeOutput();
     void ClearOutput();
@@ -91,6 +109,8 @@ private:
     QProgressBar* m_pProgress;
     QLineEdit* m_pTitle;
     CProcessOutputEdit* m_pOutput;
+    CProgramInputEdit* m_pInput;
+    std::unique_ptr<CInputSender> m_pSender; // while the run followed takes input
     QTimer m_timer;
     bool m_bAnimation = false;
     CExternalProcess* m_pRunner = nullptr; // not owned
