@@ -266,9 +266,16 @@ void CJavaProjectDoc::SaveAllWhenAsked()
 
 void CJavaProjectDoc::RunCaptured(const CToolCommand& command)
 {
+    RunCaptured(command, false);
+}
+
+void CJavaProjectDoc::RunCaptured(const CToolCommand& command, bool bFeedInput)
+{
     if (command.m_bSetsTitle)
         Services().SetProcessTitle(QString::fromStdString(command.m_strTitle));
     CExternalProcess& runner = Services().ToolRunner();
+    // Only a program run may wait for input; every other tool reads /dev/null.
+    runner.FeedInput(bFeedInput);
     if (!CToolLauncher::StartToolProcess(runner, command, OutputLimit())) {
         ShowMessage(CToolMessages::kFailedToStart);
         return;
@@ -321,7 +328,7 @@ void CJavaProjectDoc::RunJava(bool bCaptured)
     if (bCaptured) {
         CToolCommand titled = command;
         titled.m_bSetsTitle = false; // the title is the command line before the arguments
-        RunCaptured(titled);
+        RunCaptured(titled, Services().Settings().m_bProgramInput);
     } else if (!CToolLauncher::LaunchInConsole(command)) {
         ShowMessage(CToolMessages::kFailedToLaunch);
         ShowMessage(CToolMessages::kCouldNotLocateJava);

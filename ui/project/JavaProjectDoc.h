@@ -78,6 +78,8 @@ public:
 private:
     CProjectFormView* FirstFormView() const;
     void SaveAllWhenAsked();
+    // RunCaptured, the run's input a pipe the process window feeds when bFeedInput.
+    void RunCaptured(const CToolCommand& command, bool bFeedInput);
     // Most bytes of a run's output kept, from the settings.
     std::size_t OutputLimit() const;
     void ShowMessage(const std::string& strText);
