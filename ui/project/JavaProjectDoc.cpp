@@ -18,6 +18,7 @@
 #include "ui/tools/ArgumentsDlg.h"
 #include "ui/project/ProjectFormView.h"
 #include "ui/project/ProjectTreeDlg.h"
+#include "ui/project/StackTraceTarget.h"
 #include "ui/framework/SourceNavigator.h"
 #include "ui/tools/ProcessWindow.h"
 
@@ -246,6 +247,8 @@ void CJavaProjectDoc::GotoErrorLine(int nLineIndex)
         return;
     const std::string strLine = m_pProcessWindow->LineText(nLineIndex).toStdString() + "\r\n";
     auto location = m_core.FindErrorLine(strLine, 0);
+    if (!location)
+        location = CStackTraceTarget::Find(*m_pProcessWindow, m_core, nLineIndex);
     if (!location)
         return;
     CDocument* pDocument = Services().OpenDocumentFile(QString::fromStdString(location->m_strPath));
