@@ -53,9 +53,14 @@ std::size_t CCompilerMarkPlan::TokenLength(std::string_view strLine, std::size_t
             --nOffset;
         return strLine.size() - nOffset;
     }
-    if (!IsNameByte(static_cast<unsigned char>(strLine[nOffset])))
-        return CharLength(strLine, nOffset, bUtf8);
     std::size_t nEnd = nOffset;
+    // javac points at the dot of a member it cannot find (a.b): the dot
+    // alone would hardly show, so the name after it goes with it.
+    if (strLine[nOffset] == '.' && nOffset + 1 < strLine.size() &&
+        IsNameByte(static_cast<unsigned char>(strLine[nOffset + 1])))
+        ++nEnd;
+    else if (!IsNameByte(static_cast<unsigned char>(strLine[nOffset])))
+        return CharLength(strLine, nOffset, bUtf8);
     while (nEnd < strLine.size() && IsNameByte(static_cast<unsigned char>(strLine[nEnd])))
         ++nEnd;
     return nEnd - nOffset;

@@ -45,7 +45,8 @@ public:
     // a column past the line gives the line's length.
     static std::size_t ColumnOffset(std::string_view strLine, int nColumn, bool bUtf8);
     // The bytes to squiggle from nOffset: a whole identifier or number when
-    // one starts there, else one character; at the end of the line, its
+    // one starts there, a dot with the name after it, else one character;
+    // at the end of the line, its
     // last character (nOffset moved back to it). 0 for an empty line.
     static std::size_t TokenLength(std::string_view strLine, std::size_t& nOffset, bool bUtf8);
 

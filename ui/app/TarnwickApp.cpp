@@ -22,6 +22,8 @@
 #include "ui/framework/OpenProject.h"
 #include "ui/editor/JavaDocumentKind.h"
 #include "ui/editor/HtmlDocumentKind.h"
+#include "ui/editor/CompilerMarks.h"
+#include "ui/editor/JavaEditor.h"
 #include "ui/framework/DocTemplate.h"
 #include "ui/framework/Document.h"
 #include "ui/framework/MdiChildFrame.h"
@@ -330,6 +332,12 @@ void CTarnwickApp::OnCompilerMessages()
     m_settings.m_bCompilerMessages = !m_settings.m_bCompilerMessages;
     m_pStore->WriteProfileInt(SettingNames::kOptions, SettingNames::kCompilerMessages,
                               m_settings.m_bCompilerMessages ? 1 : 0);
+    // Every open editor at once; new ones start from the setting.
+    for (const std::unique_ptr<CDocTemplate>& pTemplate : m_templates)
+        for (CDocument* pDocument : pTemplate->Documents())
+            for (CMdiChildFrame* pFrame : pDocument->GetFrames())
+                if (auto* pEditor = pFrame->GetView() ? dynamic_cast<CJavaEditor*>(pFrame->GetView()->Widget()) : nullptr)
+                    CCompilerMarks::ShowMessages(*pEditor, m_settings.m_bCompilerMessages);
 }
 
 void CTarnwickApp::OnProgramInput()

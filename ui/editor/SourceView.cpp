@@ -4,6 +4,7 @@
 #include "core/app/CommandTable.h"
 #include "core/app/MenuModel.h"
 #include "core/editor/CaretReadout.h"
+#include "ui/editor/CompilerMarks.h"
 #include "ui/editor/EditorPrinting.h"
 #include "ui/editor/FindReplaceDlg.h"
 #include "ui/editor/SourceDoc.h"
@@ -53,6 +54,8 @@ CSourceView::CSourceView(CSourceDoc& document, const CSettings& settings, EWindo
     // Every window on the document shows its one text.
     document.Text().ShowIn(*this, settings.m_nTabWidth);
     setReadOnly(document.IsReadOnly());
+    // After the font: the messages' styles start from it.
+    CCompilerMarks::SetUpView(*this, settings.m_bCompilerMessages);
 }
 
 std::uint32_t CSourceView::WindowTextColour()

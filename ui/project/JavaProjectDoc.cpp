@@ -296,6 +296,7 @@ void CJavaProjectDoc::OnBuild()
     }
     SaveAllWhenAsked();
     CWaitCursor wait;
+    CCompilerMessagesRun::CStarting starting(m_compilerMessages, build.m_command);
     RunCaptured(build.m_command);
 }
 
@@ -310,6 +311,7 @@ void CJavaProjectDoc::CompileFile(const std::string& strPath)
     }
     SaveAllWhenAsked();
     CWaitCursor wait;
+    CCompilerMessagesRun::CStarting starting(m_compilerMessages, compile.m_command);
     RunCaptured(compile.m_command);
 }
 
@@ -426,6 +428,7 @@ void CJavaProjectDoc::ShowProcessWindow(CExternalProcess& runner)
         if (pForm)
             pForm->OnProcessLineDoubleClicked(nLineIndex);
     };
+    m_compilerMessages.RunFollowed();
     if (m_pProcessBar) {
         m_pProcessBar->show();
         m_pProcessWindow->SetOutputLimit(OutputLimit());
@@ -434,6 +437,9 @@ void CJavaProjectDoc::ShowProcessWindow(CExternalProcess& runner)
     }
     m_pProcessBar = new CProcessBar(Services().Frames().DockHost());
     m_pProcessWindow = new CProcessWindow(&Services());
+    // Before Create: a run already over ends inside it.
+    connect(m_pProcessWindow, &CProcessWindow::RunEnded, this,
+            [this, &runner] { m_compilerMessages.RunEnded(runner, Services()); });
     m_pProcessWindow->SetOutputLimit(OutputLimit());
     m_pProcessWindow->Create(runner, notify);
     m_pProcessBar->Create(m_pProcessWindow);

@@ -4,6 +4,7 @@
 #include "ui/framework/OpenProject.h"
 #include "ui/bars/ProcessBar.h"
 #include "ui/bars/ProjectBar.h"
+#include "ui/project/CompilerMessagesRun.h"
 #include "ui/framework/Document.h"
 
 #include <QPointer>
@@ -90,4 +91,5 @@ private:
     CProcessWindow* m_pProcessWindow = nullptr; // hosted by the process bar
     QPointer<CProjectBar> m_pProjectBar;        // made when the project window is first shown
     QPointer<CProjectTreeDlg> m_pProjectTree;   // hosted by the project bar
+    CCompilerMessagesRun m_compilerMessages;    // puts javac's messages on the editors
 };

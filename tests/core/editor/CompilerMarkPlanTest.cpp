@@ -110,7 +110,9 @@ TEST(CompilerMarkPlanTokens, ANameANumberOrOneCharacterAndTheLastCharacterPastTh
     };
     const CCase cases[] = {
         {"  foo_1$x.bar()", 3, 2, 7},       // a name stops at the dot
-        {"  foo.bar()", 6, 5, 1},           // a dot is one character
+        {"  foo.bar()", 6, 5, 4},           // a dot takes the member name after it
+        {"x = a.;", 6, 5, 1},               // a dot alone, a semicolon alone
+        {"x = a.;", 7, 6, 1},
         {"x = 12345;", 5, 4, 5},            // a number
         {"int x = ", 9, 7, 1},              // past the end: the last character
         {"int x =", 30, 6, 1},              // far past the end too

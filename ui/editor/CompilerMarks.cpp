@@ -1,0 +1,170 @@
+#include "ui/editor/CompilerMarks.h"
+
+#include "core/editor/CompilerMarkPlan.h"
+#include "ui/editor/JavaEditor.h"
+#include "ui/editor/SourceDoc.h"
+#include "ui/framework/MdiChildFrame.h"
+#include "ui/framework/View.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <string>
+
+namespace {
+constexpr int kMarkerSize = 14;
+constexpr int kMarginWidth = kMarkerSize + 4;
+constexpr unsigned long kMarkerMask = (1UL << CCompilerMarks::kErrorMarker) | (1UL << CCompilerMarks::kWarningMarker);
+
+// Colours in Scintilla's order, 0x00BBGGRR.
+constexpr long kErrorRed = 0x2020D0;
+constexpr long kWarningAmber = 0x0090E0;
+
+QImage MarkerImage(bool bError)
+{
+    QImage image(kMarkerSize, kMarkerSize, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    const qreal dEnd = kMarkerSize - 1;
+    if (bError) {
+        painter.setBrush(QColor(0xD0, 0x20, 0x20));
+        painter.drawEllipse(QRectF(0.5, 0.5, dEnd - 0.5, dEnd - 0.5));
+        painter.setPen(QPen(Qt::white, 2.0, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(QPointF(4.5, 4.5), QPointF(dEnd - 4.0, dEnd - 4.0));
+        painter.drawLine(QPointF(dEnd - 4.0, 4.5), QPointF(4.5, dEnd - 4.0));
+    } else {
+        QPainterPath triangle;
+        triangle.moveTo(kMarkerSize / 2.0, 0.5);
+        triangle.lineTo(dEnd, dEnd);
+        triangle.lineTo(0.5, dEnd);
+        triangle.closeSubpath();
+        painter.setBrush(QColor(0xE0, 0x90, 0x00));
+        painter.drawPath(triangle);
+        painter.setPen(QPen(Qt::black, 1.6, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(QPointF(kMarkerSize / 2.0, 4.5), QPointF(kMarkerSize / 2.0, dEnd - 4.5));
+        painter.drawPoint(QPointF(kMarkerSize / 2.0, dEnd - 2.0));
+    }
+    return image;
+}
+
+void SetAnnotationStyle(CJavaEditor& view, int nStyle, long crFore, long crBack)
+{
+    view.SendScintilla(QsciScintillaBase::SCI_STYLESETFORE, static_cast<unsigned long>(nStyle), crFore);
+    view.SendScintilla(QsciScintillaBase::SCI_STYLESETBACK, static_cast<unsigned long>(nStyle), crBack);
+}
+
+int StyleFor(EDiagnosticKind eKind)
+{
+    switch (eKind) {
+    case EDiagnosticKind::Error: return CCompilerMarks::kErrorStyle;
+    case EDiagnosticKind::Warning: return CCompilerMarks::kWarningStyle;
+    case EDiagnosticKind::Note: break;
+    }
+    return CCompilerMarks::kNoteStyle;
+}
+} // namespace
+
+void CCompilerMarks::SetUpView(CJavaEditor& view, bool bShowMessages)
+{
+    view.markerDefine(MarkerImage(true), kErrorMarker);
+    view.markerDefine(MarkerImage(false), kWarningMarker);
+    view.SendScintilla(QsciScintillaBase::SCI_SETMARGINTYPEN, static_cast<unsigned long>(kMarkerMargin),
+                       static_cast<long>(QsciScintillaBase::SC_MARGIN_SYMBOL));
+    view.SendScintilla(QsciScintillaBase::SCI_SETMARGINMASKN, static_cast<unsigned long>(kMarkerMargin),
+                       static_cast<long>(kMarkerMask));
+
+    for (int nIndicator : {kErrorIndicator, kWarningIndicator}) {
+        view.SendScintilla(QsciScintillaBase::SCI_INDICSETSTYLE, static_cast<unsigned long>(nIndicator),
+                           static_cast<long>(QsciScintillaBase::INDIC_SQUIGGLE));
+        view.SendScintilla(QsciScintillaBase::SCI_INDICSETFORE, static_cast<unsigned long>(nIndicator),
+                           nIndicator == kErrorIndicator ? kErrorRed : kWarningAmber);
+    }
+
+    // Dark text on a pale ground of the kind's colour, readable in any
+    // editor colours the user picked for the code.
+    SetAnnotationStyle(view, kErrorStyle, 0x101090, 0xEBEBFD);
+    SetAnnotationStyle(view, kWarningStyle, 0x004A6E, 0xD8F4FF);
+    SetAnnotationStyle(view, kNoteStyle, 0x505050, 0xF0F0F0);
+    ShowMessages(view, bShowMessages);
+    UpdateMargin(view);
+}
+
+void CCompilerMarks::ShowMessages(CJavaEditor& view, bool bShown)
+{
+    view.SendScintilla(QsciScintillaBase::SCI_ANNOTATIONSETVISIBLE,
+                       static_cast<unsigned long>(bShown ? QsciScintillaBase::ANNOTATION_INDENTED
+                                                         : QsciScintillaBase::ANNOTATION_HIDDEN));
+}
+
+bool CCompilerMarks::MessagesShown(const CJavaEditor& view)
+{
+    return view.SendScintilla(QsciScintillaBase::SCI_ANNOTATIONGETVISIBLE) != QsciScintillaBase::ANNOTATION_HIDDEN;
+}
+
+bool CCompilerMarks::HasMarks(const CJavaEditor& view)
+{
+    return view.SendScintilla(QsciScintillaBase::SCI_MARKERNEXT, 0UL, static_cast<long>(kMarkerMask)) >= 0;
+}
+
+void CCompilerMarks::UpdateMargin(CJavaEditor& view)
+{
+    view.SendScintilla(QsciScintillaBase::SCI_SETMARGINWIDTHN, static_cast<unsigned long>(kMarkerMargin),
+                       static_cast<long>(HasMarks(view) ? kMarginWidth : 0));
+}
+
+void CCompilerMarks::Apply(CJavaEditor& view, const CCompilerMarkPlan& plan)
+{
+    view.SendScintilla(QsciScintillaBase::SCI_MARKERDELETEALL, static_cast<unsigned long>(kErrorMarker));
+    view.SendScintilla(QsciScintillaBase::SCI_MARKERDELETEALL, static_cast<unsigned long>(kWarningMarker));
+    view.SendScintilla(QsciScintillaBase::SCI_ANNOTATIONCLEARALL);
+    const long nLength = static_cast<long>(view.TextLength());
+    for (int nIndicator : {kErrorIndicator, kWarningIndicator}) {
+        view.SendScintilla(QsciScintillaBase::SCI_SETINDICATORCURRENT, static_cast<unsigned long>(nIndicator));
+        view.SendScintilla(QsciScintillaBase::SCI_INDICATORCLEARRANGE, 0UL, nLength);
+    }
+
+    std::string strStyles;
+    for (const CCompilerMarkPlan::CLine& line : plan.m_vecLines) {
+        const auto nLine = static_cast<unsigned long>(line.m_nLine);
+        if (line.m_bMarker)
+            view.SendScintilla(QsciScintillaBase::SCI_MARKERADD, nLine,
+                               static_cast<long>(line.m_eMarker == EDiagnosticKind::Error ? kErrorMarker
+                                                                                          : kWarningMarker));
+        view.SendScintilla(QsciScintillaBase::SCI_ANNOTATIONSETTEXT, nLine, line.m_strAnnotation.c_str());
+        strStyles.clear();
+        for (const CCompilerMarkPlan::CRun& run : line.m_vecRuns)
+            strStyles.append(run.m_nLength, static_cast<char>(StyleFor(run.m_eKind)));
+        view.SendScintilla(QsciScintillaBase::SCI_ANNOTATIONSETSTYLES, nLine, strStyles.c_str());
+    }
+    int nCurrent = -1;
+    for (const CCompilerMarkPlan::CSquiggle& squiggle : plan.m_vecSquiggles) {
+        const int nIndicator = squiggle.m_eKind == EDiagnosticKind::Error ? kErrorIndicator : kWarningIndicator;
+        if (nIndicator != nCurrent) {
+            view.SendScintilla(QsciScintillaBase::SCI_SETINDICATORCURRENT, static_cast<unsigned long>(nIndicator));
+            nCurrent = nIndicator;
+        }
+        view.SendScintilla(QsciScintillaBase::SCI_INDICATORFILLRANGE, static_cast<unsigned long>(squiggle.m_nStart),
+                           static_cast<long>(squiggle.m_nLength));
+    }
+    UpdateMargin(view);
+}
+
+void CCompilerMarks::ApplyToDocument(CSourceDoc& document, const std::vector<CJavacDiagnostic>& vecDiagnostics)
+{
+    CJavaEditor* pFirst = nullptr;
+    for (CMdiChildFrame* pFrame : document.GetFrames()) {
+        auto* pView = pFrame->GetView() ? dynamic_cast<CJavaEditor*>(pFrame->GetView()->Widget()) : nullptr;
+        if (!pView)
+            continue;
+        if (!pFirst) {
+            const bool bUtf8 =
+                pView->SendScintilla(QsciScintillaBase::SCI_GETCODEPAGE) == QsciScintillaBase::SC_CP_UTF8;
+            Apply(*pView, CCompilerMarkPlan::Make(document.TextView(), vecDiagnostics, bUtf8));
+            pFirst = pView;
+        } else {
+            UpdateMargin(*pView);
+        }
+    }
+}
