@@ -126,6 +126,32 @@ private slots:
         Save(&bar, "process-window-floating-done");
     }
 
+    void processWindowInput()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start({}, false));
+        CMainFrame* pMain = fixture.App().MainFrame();
+        pMain->resize(900, 600);
+        CProcessBar bar(*pMain);
+        auto* pWindow = new CProcessWindow(&fixture.App());
+        bar.Create(pWindow);
+        fixture.App().SetProcessTitle("java  Greeter");
+        CExternalProcess& runner = fixture.App().ToolRunner();
+        runner.FeedInput(true);
+        QVERIFY(runner.Start("/bin/sh", {"sh", "-c", "printf 'Your name? '; read a; echo \"Hello, $a!\"; sleep 1"}, "/tmp"));
+        pWindow->Attach(runner, nullptr);
+        QTRY_VERIFY(pWindow->OutputText().endsWith("? "));
+        Save(pMain, "process-window-input-empty");
+        QTest::keyClicks(pWindow->findChild<QLineEdit*>("ProgramInput"), "Ann");
+        Save(pMain, "process-window-input");
+        bar.setFloating(true);
+        Save(&bar, "process-window-input-floating");
+        QTest::keyClick(pWindow->findChild<QLineEdit*>("ProgramInput"), Qt::Key_Return);
+        QTRY_VERIFY_WITH_TIMEOUT(!pWindow->IsWatching(), 5000);
+        runner.FeedInput(false);
+        Save(&bar, "process-window-input-done");
+    }
+
     void startDialogs()
     {
         CAppFixture fixture;
