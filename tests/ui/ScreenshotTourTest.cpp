@@ -138,7 +138,8 @@ private slots:
         fixture.App().SetProcessTitle("java  Greeter");
         CExternalProcess& runner = fixture.App().ToolRunner();
         runner.FeedInput(true);
-        QVERIFY(runner.Start("/bin/sh", {"sh", "-c", "printf 'Your name? '; read a; echo \"Hello, $a!\"; sleep 1"}, "/tmp"));
+        const std::string strScript = "printf 'Your name? '; read a; echo \"Hello, $a!\"; sleep 1";
+        QVERIFY(runner.Start("/bin/sh", {"sh", "-c", strScript}, "/tmp"));
         pWindow->Attach(runner, nullptr);
         QTRY_VERIFY(pWindow->OutputText().endsWith("? "));
         Save(pMain, "process-window-input-empty");
