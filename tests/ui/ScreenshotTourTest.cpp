@@ -233,6 +233,33 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         Save(pMain, "maximized-after-closing-another");
     }
+
+    void editorCompilerMessages()
+    {
+        CAppFixture fixture;
+        fixture.PresetSettings().setValue("PATHS/JAVABIN", QString::fromStdString(CJdkLocator::FromEnvironment(
+                                                               &CJdkLocator::ReadProcessEnvironment)));
+        fixture.PresetSettings().setValue("OPTIONS/SAVECOMP", 0);
+        QVERIFY(fixture.Start({}, false));
+        CMainFrame* pMain = fixture.App().MainFrame();
+        pMain->resize(1000, 640);
+        auto* pProject =
+            dynamic_cast<CJavaProjectDoc*>(fixture.App().FindTemplate("JavaProject")->OpenDocumentFile(QString()));
+        QVERIFY(pProject);
+        pProject->Core().SetPathName(fixture.TempPath("Shapes.jpr").toStdString());
+        QString strMain = fixture.WriteFile(
+            "Shapes.java", "import java.util.*;\n\npublic class Shapes {\n\tpublic static void main(String[] args) {\n"
+                           "\t\tList names = new ArrayList();\n\t\tint side = 3;\n"
+                           "\t\tSystem.out.printn(\"Square: \" + side * sides);\n\t}\n}\n");
+        pProject->AddJavaFile(strMain);
+        pProject->SetMainFile("Shapes.java");
+        pProject->Core().SetJavacSwitches("-Xlint:rawtypes");
+        CDocument* pSource = fixture.App().OpenDocumentFile(strMain);
+        QVERIFY(fixture.App().Router().Execute(kBuild));
+        QTRY_VERIFY_WITH_TIMEOUT(!pProject->ProcessWindow()->IsWatching(), 30000);
+        pSource->FirstFrame()->showMaximized();
+        Save(pMain, "editor-compiler-messages");
+    }
 };
 
 QTEST_MAIN(ScreenshotTourTest)
