@@ -152,8 +152,7 @@ std::optional<CStackTraceLine> CStackTraceJump::FrameToOpen(int nLineCount, cons
     if (!line)
         return std::nullopt;
     switch (line->m_eKind) {
-    case EStackLineKind::Frame:
-        return line->HasPlace() ? line : std::nullopt;
+    case EStackLineKind::Frame: return line->HasPlace() ? line : std::nullopt;
     case EStackLineKind::CausedBy:
     case EStackLineKind::Suppressed: {
         const CTrace trace = reader.ReadFromHead(nIndex, *line);

@@ -64,9 +64,9 @@ QString WriteShopProject(CAppFixture& fixture)
     CJavaProjectCore core("", "");
     core.SetPathName(strPath.toStdString());
     for (const auto& [strName, pszText] : {std::pair<QString, const char*>{"other/Cart.java", kOtherCart},
-                                          {"shop/Cart.java", kShopCart},
-                                          {"Main.java", kMain},
-                                          {"Broken.java", kBroken}}) {
+                                           {"shop/Cart.java", kShopCart},
+                                           {"Main.java", kMain},
+                                           {"Broken.java", kBroken}}) {
         auto pFile = std::make_unique<CJavaFile>(strPath.toStdString());
         pFile->SetPathName(fixture.WriteFile(strName, pszText).toStdString());
         core.GetJavaFiles().Add(std::move(pFile));
@@ -130,13 +130,11 @@ private slots:
     void traceLinesOpenTheirProjectFiles()
     {
         CAppFixture fixture;
-        fixture.PresetSettings().setValue(
-            "PATHS/JAVABIN",
-            QString::fromStdString(CJdkLocator::FromEnvironment(&CJdkLocator::ReadProcessEnvironment)));
+        fixture.PresetSettings().setValue("PATHS/JAVABIN", QString::fromStdString(CJdkLocator::FromEnvironment(
+                                                               &CJdkLocator::ReadProcessEnvironment)));
         fixture.PresetSettings().setValue("OPTIONS/SAVECOMP", 0);
         QVERIFY(fixture.Start({}, false));
-        auto* pProject =
-            dynamic_cast<CJavaProjectDoc*>(fixture.App().OpenDocumentFile(WriteShopProject(fixture)));
+        auto* pProject = dynamic_cast<CJavaProjectDoc*>(fixture.App().OpenDocumentFile(WriteShopProject(fixture)));
         QVERIFY(pProject);
         const QString strShopCart = fixture.TempPath("shop/Cart.java");
         const QString strMain = fixture.TempPath("Main.java");

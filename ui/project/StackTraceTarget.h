@@ -11,6 +11,5 @@ class CProcessWindow;
 // to (see CStackTraceJump), read from the window's display lines.
 class CStackTraceTarget {
 public:
-    static std::optional<CErrorLocation> Find(const CProcessWindow& window, CJavaProjectCore& project,
-                                              int nLineIndex);
+    static std::optional<CErrorLocation> Find(const CProcessWindow& window, CJavaProjectCore& project, int nLineIndex);
 };

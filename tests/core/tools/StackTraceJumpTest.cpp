@@ -148,12 +148,26 @@ TEST(StackTraceLineParse, HeadsAndLeftOutCounts)
 
 TEST(StackTraceLineParse, OtherLinesAreNoneOfATrace)
 {
-    for (const char* pszLine :
-         {"", "\t", "Exception in thread \"main\" java.lang.IllegalStateException: x", "java.lang.Error",
-          "at noon we eat", "\tat (Cls.java:3)", "\tat Cls(Cls.java:3)", "\tat pkg.Cls.(Cls.java:3)",
-          "\tat pkg.Cls.m", "\tat pkg.Cls.m)Cls.java:3(", "\tat /.m(Cls.java:3)", "\t... 0 more",
-          "\t... more", "\t...  more", "\t... x more", "\t... 3 more!", "caused by: x", "Caused by:x",
-          "  at pkg.Cls.m(Cls.java:3)", "Exit code: 1"}) {
+    for (const char* pszLine : {"",
+                                "\t",
+                                "Exception in thread \"main\" java.lang.IllegalStateException: x",
+                                "java.lang.Error",
+                                "at noon we eat",
+                                "\tat (Cls.java:3)",
+                                "\tat Cls(Cls.java:3)",
+                                "\tat pkg.Cls.(Cls.java:3)",
+                                "\tat pkg.Cls.m",
+                                "\tat pkg.Cls.m)Cls.java:3(",
+                                "\tat /.m(Cls.java:3)",
+                                "\t... 0 more",
+                                "\t... more",
+                                "\t...  more",
+                                "\t... x more",
+                                "\t... 3 more!",
+                                "caused by: x",
+                                "Caused by:x",
+                                "  at pkg.Cls.m(Cls.java:3)",
+                                "Exit code: 1"}) {
         SCOPED_TRACE(pszLine);
         EXPECT_FALSE(CStackTraceLine::Parse(pszLine));
     }
@@ -163,24 +177,24 @@ TEST(StackTraceLineParse, OtherLinesAreNoneOfATrace)
 TEST(StackTraceJumpWalks, CausesFindTheirFramesPastMessagesAndLeftOutFrames)
 {
     const std::vector<std::string> lines = {
-        "Exception in thread \"main\" pkg.Top: outer",       // 0
-        "\tat pkg.A.top(A.java:10)",                         // 1
-        "\tat pkg.A.mid(A.java:20)",                         // 2
-        "\tat pkg.A.main(A.java:30)",                        // 3
-        "Caused by: pkg.Middle: first line",                 // 4
-        "second line of the message",                        // 5
-        "\tat java.base/pkg.Native.call(Native Method)",     // 6
-        "\t... 2 more",                                      // 7
-        "Caused by: pkg.Inner",                              // 8
-        "\t... 2 more",                                      // 9
-        "\tSuppressed: pkg.Closing",                         // 10
-        "\t\tat pkg.C.close(C.java:5)",                      // 11
-        "\t\tat pkg.C.use(C.java:6)",                        // 12
-        "\t\t... 1 more",                                    // 13
-        "\tCaused by: pkg.Deep",                             // 14
-        "\t\tat pkg.D.deep(D.java:7)",                       // 15
-        "\t\t... 2 more",                                    // 16
-        "Exit code: 1",                                      // 17
+        "Exception in thread \"main\" pkg.Top: outer",   // 0
+        "\tat pkg.A.top(A.java:10)",                     // 1
+        "\tat pkg.A.mid(A.java:20)",                     // 2
+        "\tat pkg.A.main(A.java:30)",                    // 3
+        "Caused by: pkg.Middle: first line",             // 4
+        "second line of the message",                    // 5
+        "\tat java.base/pkg.Native.call(Native Method)", // 6
+        "\t... 2 more",                                  // 7
+        "Caused by: pkg.Inner",                          // 8
+        "\t... 2 more",                                  // 9
+        "\tSuppressed: pkg.Closing",                     // 10
+        "\t\tat pkg.C.close(C.java:5)",                  // 11
+        "\t\tat pkg.C.use(C.java:6)",                    // 12
+        "\t\t... 1 more",                                // 13
+        "\tCaused by: pkg.Deep",                         // 14
+        "\t\tat pkg.D.deep(D.java:7)",                   // 15
+        "\t\t... 2 more",                                // 16
+        "Exit code: 1",                                  // 17
     };
     // Its only frame has no place: the first of the two left out, line 2.
     EXPECT_EQ(Describe(Open(lines, 4)), "pkg.A.mid A.java:20");
@@ -209,13 +223,13 @@ TEST(StackTraceJumpWalks, BrokenTracesLeadNowhere)
     // Output cut off above the enclosing trace, counts larger than what is
     // shown, a head with no frames at all.
     const std::vector<std::string> lines = {
-        "\t... 4 more",                         // 0
-        "Caused by: pkg.Lost",                  // 1
-        "\tat pkg.A.f(Unknown Source)",         // 2
-        "\t... 9 more",                         // 3
-        "Caused by: pkg.Empty",                 // 4
-        "Caused by: pkg.Last",                  // 5
-        "\t... 1 more",                         // 6
+        "\t... 4 more",                 // 0
+        "Caused by: pkg.Lost",          // 1
+        "\tat pkg.A.f(Unknown Source)", // 2
+        "\t... 9 more",                 // 3
+        "Caused by: pkg.Empty",         // 4
+        "Caused by: pkg.Last",          // 5
+        "\t... 1 more",                 // 6
     };
     for (int nIndex = 0; nIndex < static_cast<int>(lines.size()); ++nIndex) {
         SCOPED_TRACE(nIndex);
