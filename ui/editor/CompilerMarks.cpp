@@ -153,18 +153,24 @@ void CCompilerMarks::Apply(CJavaEditor& view, const CCompilerMarkPlan& plan)
 
 void CCompilerMarks::ApplyToDocument(CSourceDoc& document, const std::vector<CJavacDiagnostic>& vecDiagnostics)
 {
-    CJavaEditor* pFirst = nullptr;
-    for (CMdiChildFrame* pFrame : document.GetFrames()) {
-        auto* pView = pFrame->GetView() ? dynamic_cast<CJavaEditor*>(pFrame->GetView()->Widget()) : nullptr;
-        if (!pView)
-            continue;
-        if (!pFirst) {
-            const bool bUtf8 =
-                pView->SendScintilla(QsciScintillaBase::SCI_GETCODEPAGE) == QsciScintillaBase::SC_CP_UTF8;
-            Apply(*pView, CCompilerMarkPlan::Make(document.TextView(), vecDiagnostics, bUtf8));
-            pFirst = pView;
-        } else {
-            UpdateMargin(*pView);
-        }
+    std::vector<CJavaEditor*> vecViews;
+    for (CMdiChildFrame* pFrame : document.GetFrames())
+        if (auto* pView = pFrame->GetView() ? dynamic_cast<CJavaEditor*>(pFrame->GetView()->Widget()) : nullptr)
+            vecViews.push_back(pView);
+    if (vecViews.empty())
+        return;
+    // A window showing the messages lays its lines out again for each one
+    // placed; hidden meanwhile, it does so once when they show again.
+    std::vector<bool> vecShown;
+    for (CJavaEditor* pView : vecViews) {
+        vecShown.push_back(MessagesShown(*pView));
+        ShowMessages(*pView, false);
+    }
+    CJavaEditor& first = *vecViews.front();
+    const bool bUtf8 = first.SendScintilla(QsciScintillaBase::SCI_GETCODEPAGE) == QsciScintillaBase::SC_CP_UTF8;
+    Apply(first, CCompilerMarkPlan::Make(document.TextView(), vecDiagnostics, bUtf8));
+    for (std::size_t i = 0; i < vecViews.size(); ++i) {
+        ShowMessages(*vecViews[i], vecShown[i]);
+        UpdateMargin(*vecViews[i]);
     }
 }
