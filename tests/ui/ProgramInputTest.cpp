@@ -4,6 +4,7 @@
 #include "core/tools/ExternalProcess.h"
 #include "tests/ui/support/AppFixture.h"
 #include "ui/app/MainFrame.h"
+#include "ui/bars/ProcessBar.h"
 #include "ui/project/JavaProjectDoc.h"
 #include "ui/tools/ProcessOutputEdit.h"
 #include "ui/tools/ProcessWindow.h"
@@ -259,9 +260,9 @@ private slots:
         QVERIFY(fixture.Start());
         CProcessWindow window(&fixture.App());
         window.show();
-        // It closes its input unread and runs on a while.
+        // It closes its input unread and runs on long enough for the window to notice.
         CExternalProcess& runner = StartReadingScript(
-            fixture, "while [ ! -e go ]; do sleep 0.02; done; exec 0<&-; echo closed; sleep 1; echo bye",
+            fixture, "while [ ! -e go ]; do sleep 0.02; done; exec 0<&-; echo closed; sleep 2; echo bye",
             fixture.TempPath(""));
         window.Create(runner, nullptr);
         const QString strLine(50000, QChar('z'));
@@ -289,6 +290,24 @@ private slots:
                 strEchoes += strLine.mid(nAt, CProcessWindow::kDisplayLineChars) + '\n';
         }
         QCOMPARE(window.OutputText(), strEchoes + "closed\nbye\nExit code: 0\nNo Errors");
+    }
+
+    void inputLineOfANewProcessBarTakesTheFocus()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start());
+        QVERIFY(ShowMainFrame(fixture));
+        // As the project does on its first captured run: the window follows
+        // the run before its bar shows it.
+        CProcessBar bar(*fixture.App().MainFrame());
+        auto* pWindow = new CProcessWindow(&fixture.App());
+        pWindow->Create(StartReadingScript(fixture, "read a; echo \"[$a]\"", "/tmp"), nullptr);
+        bar.Create(pWindow);
+        QTRY_VERIFY(pWindow->InputEdit()->hasFocus());
+        QTest::keyClicks(QApplication::focusWidget(), "typed at once");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_VERIFY_WITH_TIMEOUT(!pWindow->IsWatching(), 5000);
+        QCOMPARE(pWindow->OutputText(), QString("typed at once\n[typed at once]\nExit code: 0\nNo Errors"));
     }
 
     void stopClosesTheInputAndOutputKeysStillWork()

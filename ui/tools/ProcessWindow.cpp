@@ -361,10 +361,13 @@ void CProcessWindow::ShowInputLine(bool bShow)
         m_pInput->clear();
         m_pInput->setEnabled(true);
         m_pInput->show();
-        // The user can type at once.
+        // The user can type at once; a window not shown yet (the first run)
+        // hands the focus over when it is.
+        m_bFocusInputWhenShown = !isVisible();
         m_pInput->setFocus();
     } else {
         m_pInput->hide();
+        m_bFocusInputWhenShown = false;
     }
     LayOut();
 }
@@ -403,6 +406,7 @@ void CProcessWindow::EndInput()
     m_pSender.reset();
     const bool bHadFocus = m_pInput->hasFocus();
     m_pInput->hide();
+    m_bFocusInputWhenShown = false;
     LayOut();
     if (bHadFocus)
         m_pOutput->setFocus();
@@ -412,6 +416,14 @@ void CProcessWindow::resizeEvent(QResizeEvent* pEvent)
 {
     QWidget::resizeEvent(pEvent);
     LayOut();
+}
+
+void CProcessWindow::showEvent(QShowEvent* pEvent)
+{
+    QWidget::showEvent(pEvent);
+    if (m_bFocusInputWhenShown && m_pInput->isEnabled() && !m_pInput->isHidden())
+        m_pInput->setFocus();
+    m_bFocusInputWhenShown = false;
 }
 
 void CProcessWindow::LayOut()

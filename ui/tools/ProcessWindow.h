@@ -83,6 +83,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* pEvent) override;
+    void showEvent(QShowEvent* pEvent) override;
 
 private:
     void OnTick();
@@ -111,6 +112,7 @@ private:
     CProcessOutputEdit* m_pOutput;
     CProgramInputEdit* m_pInput;
     std::unique_ptr<CInputSender> m_pSender; // while the run followed takes input
+    bool m_bFocusInputWhenShown = false;     // the run began before the window was shown
     QTimer m_timer;
     bool m_bAnimation = false;
     CExternalProcess* m_pRunner = nullptr; // not owned
