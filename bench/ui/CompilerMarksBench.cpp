@@ -66,8 +66,7 @@ QByteArray JavacOutput(const QByteArray& source)
                       "\n" + QByteArray(4, ' ') + "^\n";
             ++nWarnings;
         } else if (nMarked % 3 == 2) {
-            output += "Big.java:" + QByteArray::number(nLine) + ": error: incompatible types\n" + line + "\n" +
-                      caret;
+            output += "Big.java:" + QByteArray::number(nLine) + ": error: incompatible types\n" + line + "\n" + caret;
             ++nErrors;
         }
     }

@@ -336,7 +336,8 @@ void CTarnwickApp::OnCompilerMessages()
     for (const std::unique_ptr<CDocTemplate>& pTemplate : m_templates)
         for (CDocument* pDocument : pTemplate->Documents())
             for (CMdiChildFrame* pFrame : pDocument->GetFrames())
-                if (auto* pEditor = pFrame->GetView() ? dynamic_cast<CJavaEditor*>(pFrame->GetView()->Widget()) : nullptr)
+                if (auto* pEditor =
+                        pFrame->GetView() ? dynamic_cast<CJavaEditor*>(pFrame->GetView()->Widget()) : nullptr)
                     CCompilerMarks::ShowMessages(*pEditor, m_settings.m_bCompilerMessages);
 }
 

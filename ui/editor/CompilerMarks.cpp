@@ -129,9 +129,9 @@ void CCompilerMarks::Apply(CJavaEditor& view, const CCompilerMarkPlan& plan)
     for (const CCompilerMarkPlan::CLine& line : plan.m_vecLines) {
         const auto nLine = static_cast<unsigned long>(line.m_nLine);
         if (line.m_bMarker)
-            view.SendScintilla(QsciScintillaBase::SCI_MARKERADD, nLine,
-                               static_cast<long>(line.m_eMarker == EDiagnosticKind::Error ? kErrorMarker
-                                                                                          : kWarningMarker));
+            view.SendScintilla(
+                QsciScintillaBase::SCI_MARKERADD, nLine,
+                static_cast<long>(line.m_eMarker == EDiagnosticKind::Error ? kErrorMarker : kWarningMarker));
         view.SendScintilla(QsciScintillaBase::SCI_ANNOTATIONSETTEXT, nLine, line.m_strAnnotation.c_str());
         strStyles.clear();
         for (const CCompilerMarkPlan::CRun& run : line.m_vecRuns)

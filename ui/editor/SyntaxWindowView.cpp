@@ -6,6 +6,7 @@
 #include "core/tools/ProjectCommands.h"
 #include "ui/editor/ChildFrame.h"
 #include "ui/editor/ColourStyles.h"
+#include "ui/editor/CompilerMarks.h"
 #include "ui/editor/SyntaxWindowDoc.h"
 #include "ui/framework/AppServices.h"
 #include "ui/framework/FrameHost.h"
@@ -148,4 +149,9 @@ void CSyntaxWindowView::OnAddWindowToProject()
     for (CMdiChildFrame* pFrame : projectDocument.GetFrames())
         if (CView* pView = pFrame->GetView())
             pView->OnUpdate();
+}
+
+void CSyntaxWindowView::ShowCompilerMessages(const std::vector<CJavacDiagnostic>& vecDiagnostics)
+{
+    CCompilerMarks::ApplyToDocument(m_document, vecDiagnostics);
 }

@@ -3,6 +3,7 @@
 #include "core/settings/Settings.h"
 #include "ui/editor/SourceView.h"
 #include "ui/editor/SyntaxColouring.h"
+#include "ui/framework/CompilerMessageView.h"
 
 #include <string>
 
@@ -13,7 +14,7 @@ class QMenu;
 // The Java source editor window: Java colouring, the function bar's
 // outline and the Java commands (JDK help, Compile, Add Window to Project)
 // on top of what every source window does.
-class CSyntaxWindowView : public CSourceView {
+class CSyntaxWindowView : public CSourceView, public ICompilerMessageView {
     Q_OBJECT
 public:
     CSyntaxWindowView(CSyntaxWindowDoc& document, const CSettings& settings);
@@ -29,6 +30,8 @@ public:
     void RefreshFunctionList();
     // The chosen entry of the function bar.
     void OnFunctionChosen(int nIndex);
+    // ICompilerMessageView
+    void ShowCompilerMessages(const std::vector<CJavacDiagnostic>& vecDiagnostics) override;
 
 protected:
     void ColourLoadedText() override;

@@ -4,11 +4,12 @@
 #include "core/tools/ExternalProcess.h"
 #include "core/tools/JavacDiagnostics.h"
 #include "core/tools/ToolCommand.h"
-#include "ui/editor/CompilerMarks.h"
-#include "ui/editor/SyntaxWindowDoc.h"
-#include "ui/editor/SyntaxWindowView.h"
 #include "ui/framework/AppServices.h"
+#include "ui/framework/CompilerMessageView.h"
+#include "ui/framework/Document.h"
 #include "ui/framework/FrameHost.h"
+#include "ui/framework/MdiChildFrame.h"
+#include "ui/framework/View.h"
 
 #include <QFile>
 #include <QWidget>
@@ -46,24 +47,30 @@ void CCompilerMessagesRun::RunEnded(const CExternalProcess& runner, IAppServices
     if (nToolEnd != std::string::npos)
         strOutput.resize(nToolEnd > nStart ? std::min(nToolEnd - nStart, strOutput.size()) : 0);
     const CDiagnosticsByFile byFile(CJavacDiagnostics::Parse(strOutput, m_strFolder));
-    const std::string strCompiled = m_strCompiledFile.empty() ? std::string()
-                                                              : CDiagnosticsByFile::RealPath(m_strCompiledFile);
+    const std::string strCompiled =
+        m_strCompiledFile.empty() ? std::string() : CDiagnosticsByFile::RealPath(m_strCompiledFile);
 
-    // Every window of a file open twice leads to the same document.
-    std::vector<CSyntaxWindowDoc*> vecDocuments;
-    for (CSyntaxWindowView* pView : services.Frames().MainWidget()->findChildren<CSyntaxWindowView*>()) {
-        auto* pDocument = dynamic_cast<CSyntaxWindowDoc*>(pView->GetDocument());
-        if (pDocument && std::find(vecDocuments.begin(), vecDocuments.end(), pDocument) == vecDocuments.end())
-            vecDocuments.push_back(pDocument);
+    // One window per document: the marks belong to the text, which every
+    // window of a file open twice shares.
+    std::vector<std::pair<CDocument*, ICompilerMessageView*>> vecDocuments;
+    for (CMdiChildFrame* pFrame : services.Frames().MainWidget()->findChildren<CMdiChildFrame*>()) {
+        CView* pView = pFrame->GetView();
+        auto* pMessageView = dynamic_cast<ICompilerMessageView*>(pView);
+        if (!pMessageView || !pView->GetDocument())
+            continue;
+        CDocument* pDocument = pView->GetDocument();
+        if (std::none_of(vecDocuments.begin(), vecDocuments.end(),
+                         [&](const auto& entry) { return entry.first == pDocument; }))
+            vecDocuments.emplace_back(pDocument, pMessageView);
     }
     static const std::vector<CJavacDiagnostic> kNone;
-    for (CSyntaxWindowDoc* pDocument : vecDocuments) {
+    for (auto [pDocument, pMessageView] : vecDocuments) {
         if (pDocument->GetPathName().isEmpty())
             continue;
         const std::string strPath = QFile::encodeName(pDocument->GetPathName()).toStdString();
         const std::vector<CJavacDiagnostic>* pMessages = byFile.Find(strPath);
         if (!pMessages && !strCompiled.empty() && CDiagnosticsByFile::RealPath(strPath) != strCompiled)
             continue; // a Compile of another file says nothing about this one
-        CCompilerMarks::ApplyToDocument(*pDocument, pMessages ? *pMessages : kNone);
+        pMessageView->ShowCompilerMessages(pMessages ? *pMessages : kNone);
     }
 }

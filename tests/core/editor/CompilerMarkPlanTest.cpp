@@ -88,9 +88,9 @@ TEST(CompilerMarkPlanLines, MessagesOfOneLineShareItsAnnotationInJavacsOrderAndT
     EXPECT_EQ(two.m_nLine, 1u);
     EXPECT_EQ(two.m_strAnnotation, "first\nsecond\n  detail\nthird");
     EXPECT_EQ(two.m_eMarker, EDiagnosticKind::Error);
-    EXPECT_EQ(two.m_vecRuns, (std::vector<CPlan::CRun>{{6, EDiagnosticKind::Warning},
-                                                       {16, EDiagnosticKind::Error},
-                                                       {5, EDiagnosticKind::Note}}));
+    EXPECT_EQ(two.m_vecRuns,
+              (std::vector<CPlan::CRun>{
+                  {6, EDiagnosticKind::Warning}, {16, EDiagnosticKind::Error}, {5, EDiagnosticKind::Note}}));
 
     EXPECT_EQ(plan.m_vecLines[2].m_nLine, 3u);
     EXPECT_EQ(plan.m_vecLines[2].m_strAnnotation, "note only");
@@ -109,18 +109,18 @@ TEST(CompilerMarkPlanTokens, ANameANumberOrOneCharacterAndTheLastCharacterPastTh
         std::size_t m_nLength;
     };
     const CCase cases[] = {
-        {"  foo_1$x.bar()", 3, 2, 7},       // a name stops at the dot
-        {"  foo.bar()", 6, 5, 4},           // a dot takes the member name after it
-        {"x = a.;", 6, 5, 1},               // a dot alone, a semicolon alone
+        {"  foo_1$x.bar()", 3, 2, 7}, // a name stops at the dot
+        {"  foo.bar()", 6, 5, 4},     // a dot takes the member name after it
+        {"x = a.;", 6, 5, 1},         // a dot alone, a semicolon alone
         {"x = a.;", 7, 6, 1},
-        {"x = 12345;", 5, 4, 5},            // a number
-        {"int x = ", 9, 7, 1},              // past the end: the last character
-        {"int x =", 30, 6, 1},              // far past the end too
-        {"s = \"\xc3\xa9\";", 6, 5, 2},     // é: one character, two bytes
-        {"\xce\xb1\xce\xb2 = 1;", 1, 0, 4}, // a Greek name
+        {"x = 12345;", 5, 4, 5},               // a number
+        {"int x = ", 9, 7, 1},                 // past the end: the last character
+        {"int x =", 30, 6, 1},                 // far past the end too
+        {"s = \"\xc3\xa9\";", 6, 5, 2},        // é: one character, two bytes
+        {"\xce\xb1\xce\xb2 = 1;", 1, 0, 4},    // a Greek name
         {"\"\xf0\x9f\x98\x80\" + k", 8, 9, 1}, // after an emoji (two units)
-        {"a\xe2\x86\x92", 9, 1, 3},         // the last character past the end, whole
-        {"", 1, 0, 0},                      // an empty line: nothing
+        {"a\xe2\x86\x92", 9, 1, 3},            // the last character past the end, whole
+        {"", 1, 0, 0},                         // an empty line: nothing
     };
     for (const CCase& c : cases) {
         std::size_t nOffset = CPlan::ColumnOffset(c.m_strLine, c.m_nColumn, true);
