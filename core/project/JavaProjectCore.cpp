@@ -171,7 +171,11 @@ std::optional<CErrorLocation> CJavaProjectCore::FindErrorLine(std::string_view s
 std::optional<CErrorLocation> CJavaProjectCore::FindStackFrame(std::string_view strClass, std::string_view strFileName,
                                                                int nLine)
 {
-    const int nIndex = CStackFrameMatcher::Match(m_record.m_javaFiles, strClass, strFileName);
+    // A default-package class's file sits in the folder the program ran in,
+    // the main file's. Stored paths on both sides, so the two compare alike.
+    const CJavaFile* pMain = m_record.m_javaFiles.FindByFileName(m_record.m_strMainJavaFile);
+    const std::string strRoot = pMain ? CProjectPath::FolderOf(pMain->GetPathName()) : std::string();
+    const int nIndex = CStackFrameMatcher::Match(m_record.m_javaFiles, strClass, strFileName, strRoot);
     if (nIndex < 0)
         return std::nullopt;
     CJavaFile* pFile = m_record.m_javaFiles.GetAt(nIndex);

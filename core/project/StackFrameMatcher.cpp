@@ -6,7 +6,8 @@
 
 #include <string>
 
-int CStackFrameMatcher::Match(const CJavaFileList& javaFiles, std::string_view strClass, std::string_view strFileName)
+int CStackFrameMatcher::Match(const CJavaFileList& javaFiles, std::string_view strClass, std::string_view strFileName,
+                              std::string_view strRootFolder)
 {
     if (strFileName.empty())
         return -1;
@@ -23,10 +24,16 @@ int CStackFrameMatcher::Match(const CJavaFileList& javaFiles, std::string_view s
         strTail += '/';
     }
     strTail += strFileName;
+    const std::string strRoot = CProjectPath::WithNativeSeparators(std::string(strRootFolder));
 
     for (int nIndex = 0; nIndex < javaFiles.GetCount(); ++nIndex) {
-        if (EndsWithPath(javaFiles.GetAt(nIndex)->GetPathName(), strTail))
-            return nIndex;
+        const std::string strPath = javaFiles.GetAt(nIndex)->GetPathName();
+        if (!EndsWithPath(strPath, strTail))
+            continue;
+        if (nDot == std::string_view::npos && !strRoot.empty() &&
+            CProjectPath::WithNativeSeparators(CProjectPath::FolderOf(strPath)) != strRoot)
+            continue;
+        return nIndex;
     }
     for (int nIndex = 0; nIndex < javaFiles.GetCount(); ++nIndex) {
         if (javaFiles.GetAt(nIndex)->GetFileName() == strFileName)

@@ -39,6 +39,23 @@ TEST(StackFrameMatcher, PackageFolderFirstThenFileName)
     EXPECT_EQ(CStackFrameMatcher::Match(CJavaFileList(), "a.Util", "Util.java"), -1);
 }
 
+TEST(StackFrameMatcher, DefaultPackageClassesAreLookedForInTheRootFolder)
+{
+    CJavaFileList files;
+    AddFiles(files, {"/w/p/shop/Cart.java", "/w/p/Cart.java", "C:\\w\\q\\Main.java", "/w/q/Main.java"});
+    EXPECT_EQ(CStackFrameMatcher::Match(files, "Cart", "Cart.java", "/w/p"), 1);
+    EXPECT_EQ(CStackFrameMatcher::Match(files, "Cart$Line", "Cart.java", "/w/p"), 1);
+    EXPECT_EQ(CStackFrameMatcher::Match(files, "Cart", "Cart.java"), 0);
+    // None there: the first of the name.
+    EXPECT_EQ(CStackFrameMatcher::Match(files, "Cart", "Cart.java", "/w/elsewhere"), 0);
+    EXPECT_EQ(CStackFrameMatcher::Match(files, "Cart", "Cart.java", "/w"), 0);
+    // Either separator, in the list or in the folder.
+    EXPECT_EQ(CStackFrameMatcher::Match(files, "Main", "Main.java", "C:/w/q"), 2);
+    EXPECT_EQ(CStackFrameMatcher::Match(files, "Main", "Main.java", "\\w\\q"), 3);
+    // A package has folders of its own to go by.
+    EXPECT_EQ(CStackFrameMatcher::Match(files, "shop.Cart", "Cart.java", "/w/p"), 0);
+}
+
 TEST(StackFrameMatcher, PathEndsOnlyAtFolders)
 {
     EXPECT_TRUE(CStackFrameMatcher::EndsWithPath("a/Util.java", "a/Util.java"));
@@ -73,4 +90,21 @@ TEST(StackFrameMatcher, ProjectGivesTheFilesPathAndTheFramesLine)
     EXPECT_EQ(location->m_strPath, "/lib/Other.java");
 
     EXPECT_FALSE(project.FindStackFrame("java.lang.Thread", "Thread.java", 840));
+}
+
+TEST(StackFrameMatcher, ProjectLooksForDefaultPackageClassesBesideTheMainFile)
+{
+    CJavaProjectCore project;
+    project.SetPathName("/w/p/Shop.jpr");
+    AddFiles(project.GetJavaFiles(), {"/w/p/shop/Cart.java", "/w/p/Cart.java", "/w/p/Main.java"}, "/w/p/Shop.jpr");
+    auto location = project.FindStackFrame("Cart", "Cart.java", 3);
+    ASSERT_TRUE(location);
+    EXPECT_EQ(location->m_strPath, "/w/p/shop/Cart.java"); // no main file yet: the first of the name
+    project.SetMainFile("Main.java");
+    location = project.FindStackFrame("Cart", "Cart.java", 3);
+    ASSERT_TRUE(location);
+    EXPECT_EQ(location->m_strPath, "/w/p/Cart.java");
+    location = project.FindStackFrame("shop.Cart", "Cart.java", 4);
+    ASSERT_TRUE(location);
+    EXPECT_EQ(location->m_strPath, "/w/p/shop/Cart.java");
 }
