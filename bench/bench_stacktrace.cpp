@@ -43,7 +43,7 @@ void ReadBackDeepChain(benchmark::State& state)
 }
 
 // 200,000 lines of program output, then a "... 5 more" with nothing of a
-// trace above it: the walk up stops after kMostLinesWalked lines.
+// trace above it: the look for its trace stops after kMostMessageLines lines.
 void WalkPastProgramOutput(benchmark::State& state)
 {
     std::vector<std::string> lines;
@@ -59,8 +59,33 @@ void WalkPastProgramOutput(benchmark::State& state)
     if (frame)
         state.SkipWithError("program output led somewhere");
 }
+
+// A program that printed 200,000 lines before it threw: the cause's
+// "... 1 more" is read back to the top trace, whose first line is no head
+// of a cause; the look for one stops within the most lines a message has.
+void ReadBackBelowProgramOutput(benchmark::State& state)
+{
+    std::vector<std::string> lines;
+    for (int nLine = 0; nLine < 200000; ++nLine)
+        lines.push_back("item " + std::to_string(nLine) + " of the order, priced and packed");
+    lines.push_back("Exception in thread \"main\" java.lang.RuntimeException: order failed");
+    lines.push_back("\tat Main.run(Main.java:10)");
+    lines.push_back("\tat Main.main(Main.java:3)");
+    lines.push_back("Caused by: java.lang.IllegalStateException: no total");
+    lines.push_back("\tat shop.Cart.checkout(Cart.java:8)");
+    lines.push_back("\t... 1 more");
+    const CStackTraceJump::LineReader read = [&lines](int nIndex) { return lines[static_cast<std::size_t>(nIndex)]; };
+    std::optional<CStackTraceLine> frame;
+    for (auto _ : state) {
+        frame = CStackTraceJump::FrameToOpen(Count(lines), read, Count(lines) - 1);
+        benchmark::DoNotOptimize(frame);
+    }
+    if (!frame || frame->m_strClass != "Main" || frame->m_nLine != 3)
+        state.SkipWithError("the cause did not lead to Main.main");
+}
 } // namespace
 
 // Target: a double-click answers in well under 50 ms in both cases.
 BENCHMARK(ReadBackDeepChain)->Unit(benchmark::kMillisecond);
 BENCHMARK(WalkPastProgramOutput)->Unit(benchmark::kMillisecond);
+BENCHMARK(ReadBackBelowProgramOutput)->Unit(benchmark::kMillisecond);

@@ -47,7 +47,7 @@ public:
         trace.m_eHeadKind = head.m_eKind;
         trace.m_nFrameDepth = head.m_nDepth + 1;
         int nLine = nHead + 1;
-        const int nEnd = std::min(m_nLineCount, nHead + 1 + CStackTraceJump::kMostLinesWalked);
+        const int nEnd = std::min(m_nLineCount, nHead + 1 + CStackTraceJump::kMostMessageLines);
         std::optional<CStackTraceLine> line;
         while (nLine < nEnd && !(line = ParseAt(nLine)))
             ++nLine;
@@ -65,8 +65,8 @@ public:
         CTrace trace;
         trace.m_nFrameDepth = nDepth;
         // The head, above any further lines of its message; none for the
-        // first head of a printout.
-        for (int nLine = nFirst - 1; nLine >= std::max(0, nFirst - CStackTraceJump::kMostLinesWalked); --nLine) {
+        // first head of a printout, which may follow any amount of output.
+        for (int nLine = nFirst - 1; nLine >= std::max(0, nFirst - CStackTraceJump::kMostMessageLines); --nLine) {
             const std::optional<CStackTraceLine> line = ParseAt(nLine);
             if (!line)
                 continue;
@@ -160,7 +160,7 @@ std::optional<CStackTraceLine> CStackTraceJump::FrameToOpen(int nLineCount, cons
     }
     case EStackLineKind::More: {
         // Its own trace: the frames just above it, or a head that shows none.
-        for (int nLine = nIndex - 1; nLine >= std::max(0, nIndex - kMostLinesWalked); --nLine) {
+        for (int nLine = nIndex - 1; nLine >= std::max(0, nIndex - kMostMessageLines); --nLine) {
             const std::optional<CStackTraceLine> above = reader.ParseAt(nLine);
             if (!above)
                 continue;

@@ -19,9 +19,11 @@ public:
 
     // Frames without a place, lines of no trace and indexes out of range lead
     // nowhere. Each walk is linear and stops after kMostLinesWalked lines,
-    // and the chain after kMostTracesFollowed traces.
+    // one over an exception's message after kMostMessageLines, and the chain
+    // after kMostTracesFollowed traces.
     static std::optional<CStackTraceLine> FrameToOpen(int nLineCount, const LineReader& readLine, int nIndex);
 
     static constexpr int kMostLinesWalked = 100000;
+    static constexpr int kMostMessageLines = 1000;
     static constexpr int kMostTracesFollowed = 64;
 };
