@@ -172,7 +172,6 @@ private slots:
         CSyntaxWindowDoc* pCart = OpenSource(fixture, strShopCart);
         QVERIFY(pCart);
         QCOMPARE(Selection(pCart), QString("12: return java.util.stream.IntStream.of(0).map(n -> 1 / n).sum();"));
-        fixture.App().MainFrame()->grab().save(QDir::temp().filePath("tarnwick-stacktrace-frame.png"));
 
         // A head: the first frame of its own trace.
         DoubleClickLine(pWindow, FindLine(pWindow, "Caused by: java.lang.IllegalStateException"));
@@ -200,8 +199,6 @@ private slots:
         QVERIFY(fixture.Prompts().m_messages.isEmpty());
         QCOMPARE(Selection(pMainSource), QString("2: run();"));
 
-        pWindow->grab().save(QDir::temp().filePath("tarnwick-stacktrace-output.png"));
-        fixture.App().MainFrame()->grab().save(QDir::temp().filePath("tarnwick-stacktrace-app.png"));
 
         // A compiler message still leads to its line.
         bEnded = false;
