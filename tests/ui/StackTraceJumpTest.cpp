@@ -3,7 +3,6 @@
 #include "core/project/JavaProjectCore.h"
 #include "core/settings/JdkLocator.h"
 #include "tests/ui/support/AppFixture.h"
-#include "ui/app/MainFrame.h"
 #include "ui/editor/SyntaxWindowDoc.h"
 #include "ui/editor/SyntaxWindowView.h"
 #include "ui/framework/DocTemplate.h"
