@@ -61,18 +61,21 @@ CJavaProjectDoc* OpenMainProject(CAppFixture& fixture)
     return dynamic_cast<CJavaProjectDoc*>(fixture.App().OpenDocumentFile(strProject));
 }
 
-bool RunAndWait(CAppFixture& fixture, CJavaProjectDoc* pProject, const std::function<void()>& start)
+// Starts a run and waits for the process window to say it is over.
+bool RunAndWait(CJavaProjectDoc* pProject, const std::function<void()>& start)
 {
+    if (!pProject->ProcessWindow()) {
+        // The first run makes the window, which ends the run on its own timer.
+        start();
+        return pProject->ProcessWindow() &&
+               QTest::qWaitFor([&] { return !pProject->ProcessWindow()->IsWatching(); }, 30000);
+    }
     int nEnded = 0;
-    QMetaObject::Connection connection;
-    if (pProject->ProcessWindow())
-        connection = QObject::connect(pProject->ProcessWindow(), &CProcessWindow::RunEnded, [&] { ++nEnded; });
+    const QMetaObject::Connection connection =
+        QObject::connect(pProject->ProcessWindow(), &CProcessWindow::RunEnded, [&] { ++nEnded; });
     start();
-    if (!connection)
-        return QTest::qWaitFor([&] { return !pProject->ProcessWindow()->IsWatching(); }, 30000);
-    bool bEnded = QTest::qWaitFor([&] { return nEnded > 0; }, 30000);
+    const bool bEnded = QTest::qWaitFor([&] { return nEnded > 0; }, 30000);
     QObject::disconnect(connection);
-    (void)fixture;
     return bEnded;
 }
 
@@ -142,7 +145,7 @@ private slots:
         QVERIFY(pView && pSecond);
         QCOMPARE(MarginWidth(pView), 0);
 
-        QVERIFY(RunAndWait(fixture, pProject, [&] { QVERIFY(fixture.App().Router().Execute(kBuild)); }));
+        QVERIFY(RunAndWait(pProject, [&] { QVERIFY(fixture.App().Router().Execute(kBuild)); }));
         QVERIFY(pProject->ProcessWindow()->OutputText().startsWith("Main.java:3: warning: [rawtypes]"));
         QCOMPARE(Marks(pView), (QStringList{"w2", "a2", "e3", "a3"}));
         QCOMPARE(Marks(pSecond), Marks(pView));
@@ -194,7 +197,7 @@ private slots:
         // Fixed on disk and built again: every mark goes.
         pDoc->ReplaceText(QString::fromUtf8(kFixed).replace("\n", "\r\n").toStdString());
         QVERIFY(pDoc->OnSaveDocument(pDoc->GetPathName()));
-        QVERIFY(RunAndWait(fixture, pProject, [&] { QVERIFY(fixture.App().Router().Execute(kBuild)); }));
+        QVERIFY(RunAndWait(pProject, [&] { QVERIFY(fixture.App().Router().Execute(kBuild)); }));
         QCOMPARE(pProject->ProcessWindow()->OutputText(), QString("Exit code: 0\nNo Errors"));
         QCOMPARE(Marks(pView), QStringList());
         QCOMPARE(Marks(pThirdView), QStringList());
@@ -212,32 +215,43 @@ private slots:
         CJavaProjectDoc* pProject = OpenMainProject(fixture);
         QVERIFY(pProject);
         const QString strMain = fixture.TempPath("real/Main.java");
-        const QString strOther = fixture.WriteFile("real/Other.java", "class Other {\n  int f() { return; }\n}\n");
+        // Other uses Helper, which javac then compiles too and names as "./Helper.java".
+        const QString strOther = fixture.WriteFile(
+            "real/Other.java", "class Other {\n  int f() { return; }\n  int g() { return Helper.x(); }\n}\n");
+        const QString strHelper =
+            fixture.WriteFile("real/Helper.java", "class Helper {\n  static int x() { return y; }\n}\n");
         auto* pMain = dynamic_cast<CSyntaxWindowDoc*>(fixture.App().OpenDocumentFile(strMain));
         auto* pOther = dynamic_cast<CSyntaxWindowDoc*>(fixture.App().OpenDocumentFile(strOther));
-        QVERIFY(pMain && pOther);
+        auto* pHelper = dynamic_cast<CSyntaxWindowDoc*>(fixture.App().OpenDocumentFile(strHelper));
+        QVERIFY(pMain && pOther && pHelper);
 
         // A Build gives Main its marks; a run that is not javac's leaves
-        // them; Compile (Ctrl+M) of Other marks Other and leaves Main's.
-        QVERIFY(RunAndWait(fixture, pProject, [&] { QVERIFY(fixture.App().Router().Execute(kBuild)); }));
+        // them; Compile (Ctrl+M) of Other marks Other and Helper, which its
+        // output names, and leaves Main's.
+        QVERIFY(RunAndWait(pProject, [&] { QVERIFY(fixture.App().Router().Execute(kBuild)); }));
         QCOMPARE(Marks(pMain->FirstView()), (QStringList{"w2", "a2", "e3", "a3"}));
         QCOMPARE(Marks(pOther->FirstView()), QStringList());
-        QVERIFY(RunAndWait(fixture, pProject, [&] { QVERIFY(fixture.App().Router().Execute(kRunApplication)); }));
+        QVERIFY(RunAndWait(pProject, [&] { QVERIFY(fixture.App().Router().Execute(kRunApplication)); }));
         QVERIFY(pProject->ProcessWindow()->OutputText().contains("Main"));
         QCOMPARE(Marks(pMain->FirstView()), (QStringList{"w2", "a2", "e3", "a3"}));
-        QVERIFY(RunAndWait(fixture, pProject, [&] { pOther->FirstView()->OnCommand(kCompile); }));
+        QVERIFY(RunAndWait(pProject, [&] { pOther->FirstView()->OnCommand(kCompile); }));
         QCOMPARE(fixture.App().GetProcessTitle(), "Compiling \"" + strOther + "\"");
         QCOMPARE(Marks(pOther->FirstView()), (QStringList{"e1", "a1"}));
         QCOMPARE(pOther->FirstView()->annotation(1), QString("incompatible types: missing return value"));
         QCOMPARE(Squiggles(pOther->FirstView(), CCompilerMarks::kErrorIndicator),
                  QStringList{QString("%1+6").arg(pOther->FirstView()->PositionFromLine(1) + 12)});
+        QCOMPARE(Marks(pHelper->FirstView()), (QStringList{"e1", "a1"}));
+        QCOMPARE(pHelper->FirstView()->annotation(1),
+                 QString("cannot find symbol\n  symbol:   variable y\n  location: class Helper"));
         QCOMPARE(Marks(pMain->FirstView()), (QStringList{"w2", "a2", "e3", "a3"}));
 
-        // Compiling Other clean clears Other only.
-        pOther->ReplaceText("class Other {\r\n  int f() { return 1; }\r\n}\r\n");
+        // Other fixed and Helper's error left: Other is cleared, Helper keeps
+        // its marks, Main keeps its own.
+        pOther->ReplaceText("class Other {\r\n  int f() { return 1; }\r\n  int g() { return Helper.x(); }\r\n}\r\n");
         QVERIFY(pOther->OnSaveDocument(strOther));
-        QVERIFY(RunAndWait(fixture, pProject, [&] { pOther->FirstView()->OnCommand(kCompile); }));
+        QVERIFY(RunAndWait(pProject, [&] { pOther->FirstView()->OnCommand(kCompile); }));
         QCOMPARE(Marks(pOther->FirstView()), QStringList());
+        QCOMPARE(Marks(pHelper->FirstView()), (QStringList{"e1", "a1"}));
         QCOMPARE(Marks(pMain->FirstView()), (QStringList{"w2", "a2", "e3", "a3"}));
 
         // Closed and opened again: no marks.
