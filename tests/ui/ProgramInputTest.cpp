@@ -260,11 +260,14 @@ private slots:
         QVERIFY(fixture.Start());
         CProcessWindow window(&fixture.App());
         window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
         // It closes its input unread and runs on long enough for the window to notice.
         CExternalProcess& runner = StartReadingScript(
             fixture, "while [ ! -e go ]; do sleep 0.02; done; exec 0<&-; echo closed; sleep 2; echo bye",
             fixture.TempPath(""));
         window.Create(runner, nullptr);
+        QTRY_VERIFY(window.InputEdit()->hasFocus());
         const QString strLine(50000, QChar('z'));
         for (int nPaste = 0; nPaste < 3; ++nPaste) {
             window.InputEdit()->setText(strLine);
@@ -276,6 +279,7 @@ private slots:
         // signal, no message, the rest dropped and the line disabled.
         QTRY_VERIFY_WITH_TIMEOUT(window.OutputText().endsWith("closed\n"), 5000);
         QTRY_VERIFY_WITH_TIMEOUT(!window.InputEdit()->isEnabled(), 5000);
+        QVERIFY(window.OutputEdit()->hasFocus());
         QVERIFY(runner.IsRunning());
         QVERIFY(window.TakesInput());
         QCOMPARE(window.PendingInput(), std::size_t(0));

@@ -276,8 +276,8 @@ void CProcessWindow::OnTick()
     if (m_pSender && m_pSender->HoldsInput())
         m_pSender->Flush();
     // The program has gone from its input (or the input was ended): nothing more to type.
-    if (m_pSender && !m_pSender->IsOpen())
-        m_pInput->setEnabled(false);
+    if (m_pSender && !m_pSender->IsOpen() && m_pInput->isEnabled())
+        DisableInputLine();
     SetStatusText(m_bAnimation ? "External process in progress --" : "External process in progress +");
     m_bAnimation = !m_bAnimation;
     int nStep = m_pProgress->value() + 1;
@@ -339,7 +339,7 @@ void CProcessWindow::OnStop()
         return;
     if (m_pSender) {
         m_pSender->Drop();
-        m_pInput->setEnabled(false);
+        DisableInputLine();
     }
     m_pRunner->Terminate(CExternalProcess::kUserStopCode);
 }
@@ -391,6 +391,12 @@ void CProcessWindow::OnEndOfInput()
         return;
     // What waits is still written; then the program reads end of input.
     m_pSender->End();
+    DisableInputLine();
+}
+
+void CProcessWindow::DisableInputLine()
+{
+    // Its focus goes to the output, not to whatever comes next.
     const bool bHadFocus = m_pInput->hasFocus();
     m_pInput->setEnabled(false);
     if (bHadFocus)

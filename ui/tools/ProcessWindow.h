@@ -92,6 +92,7 @@ private:
     void ShowInputLine(bool bShow);
     void OnSendInput();
     void OnEndOfInput();
+    void DisableInputLine();
     // At the run's end: closes its input, dropping what waits, and hides the line.
     void EndInput();
     void LayOut();
