@@ -145,6 +145,10 @@ private slots:
         Save(pMain, "process-window-input-empty");
         QTest::keyClicks(pWindow->findChild<QLineEdit*>("ProgramInput"), "Ann");
         Save(pMain, "process-window-input");
+        // A low docked bar: the output gives way to the input line.
+        pMain->resizeDocks({&bar}, {80}, Qt::Vertical);
+        Save(pMain, "process-window-input-low");
+        pMain->resizeDocks({&bar}, {159}, Qt::Vertical);
         bar.setFloating(true);
         Save(&bar, "process-window-input-floating");
         QTest::keyClick(pWindow->findChild<QLineEdit*>("ProgramInput"), Qt::Key_Return);
