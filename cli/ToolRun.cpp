@@ -2,6 +2,7 @@
 
 #include "core/io/JsonWriter.h"
 #include "core/tools/ExternalProcess.h"
+#include "core/tools/InputSender.h"
 #include "core/tools/JavacDiagnostics.h"
 #include "core/tools/ToolCommand.h"
 #include "core/tools/ToolMessages.h"
@@ -102,41 +103,25 @@ bool WriteAll(CExternalProcess& runner, const char* pData, std::size_t nSize)
 // terminal would be stopped by SIGTTIN. We stay in the foreground and read.
 class CInputFeeder {
 public:
-    explicit CInputFeeder(CExternalProcess& runner) : m_runner(runner) {}
+    explicit CInputFeeder(CExternalProcess& runner) : m_runner(runner), m_sender(runner) {}
 
     // Moves what is ready now; closes the tool's input after our end of input,
-    // or when the tool no longer takes any (the rest is dropped).
+    // or when the tool no longer takes any (the rest is dropped). More is read
+    // only once all read so far is written, so the tool's pace holds ours.
     void Pump()
     {
         constexpr std::size_t kMostPerRead = 65536;
-        const int nFd = m_runner.GetInputFd();
-        while (nFd >= 0) {
-            if (m_nSent < m_strPending.size()) {
-                const ssize_t nWritten = ::write(nFd, m_strPending.data() + m_nSent, m_strPending.size() - m_nSent);
-                if (nWritten > 0) {
-                    m_nSent += static_cast<std::size_t>(nWritten);
-                    continue;
-                }
-                if (nWritten < 0 && errno == EINTR)
-                    continue;
-                if (nWritten < 0 && errno == EAGAIN)
-                    return; // the pipe is full
-                m_runner.CloseInput();
-                return;
-            }
-            if (m_bEnd) {
-                m_runner.CloseInput();
-                return;
-            }
+        // Flush: whether some still waits for room in the pipe.
+        while (m_sender.IsOpen() && !m_sender.Flush() && m_sender.IsOpen()) {
             pollfd poller{STDIN_FILENO, POLLIN, 0};
             if (::poll(&poller, 1, 0) <= 0)
                 return;
-            m_strPending.resize(kMostPerRead);
-            m_nSent = 0;
-            const ssize_t nRead = ::read(STDIN_FILENO, m_strPending.data(), kMostPerRead);
-            m_strPending.resize(nRead > 0 ? static_cast<std::size_t>(nRead) : 0);
-            if (nRead == 0 || (nRead < 0 && errno != EINTR && errno != EAGAIN))
-                m_bEnd = true;
+            m_strRead.resize(kMostPerRead);
+            const ssize_t nRead = ::read(STDIN_FILENO, m_strRead.data(), kMostPerRead);
+            if (nRead > 0)
+                m_sender.Send(std::string_view(m_strRead.data(), static_cast<std::size_t>(nRead)));
+            else if (nRead == 0 || (errno != EINTR && errno != EAGAIN))
+                m_sender.End();
         }
     }
 
@@ -148,15 +133,14 @@ public:
             std::this_thread::sleep_for(std::chrono::milliseconds(nMilliseconds));
             return;
         }
-        pollfd poller = m_nSent < m_strPending.size() ? pollfd{nFd, POLLOUT, 0} : pollfd{STDIN_FILENO, POLLIN, 0};
+        pollfd poller = m_sender.Pending() > 0 ? pollfd{nFd, POLLOUT, 0} : pollfd{STDIN_FILENO, POLLIN, 0};
         ::poll(&poller, 1, nMilliseconds);
     }
 
 private:
     CExternalProcess& m_runner;
-    std::string m_strPending; // read, not all written yet
-    std::size_t m_nSent = 0;
-    bool m_bEnd = false; // our input has ended
+    CInputSender m_sender;
+    std::string m_strRead; // the read buffer
 };
 
 // javac's messages in strOutput as JSON lines, files taken against strFolder.

@@ -152,14 +152,11 @@ int main(int argc, char** argv)
         command.m_bJavacMessages = true;
         CExternalProcess runner;
         CCompilerMessagesRun run;
-        {
-            CCompilerMessagesRun::CStarting starting(run, command);
-            if (!runner.Start(command)) {
-                std::fprintf(stderr, "cat did not start\n");
-                return 1;
-            }
-            run.RunFollowed();
+        if (!runner.Start(command)) {
+            std::fprintf(stderr, "cat did not start\n");
+            return 1;
         }
+        run.RunStarted(command);
         while (runner.IsRunning())
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
         timer.restart();

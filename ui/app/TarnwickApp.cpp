@@ -335,10 +335,8 @@ void CTarnwickApp::OnCompilerMessages()
     // Every open editor at once; new ones start from the setting.
     for (const std::unique_ptr<CDocTemplate>& pTemplate : m_templates)
         for (CDocument* pDocument : pTemplate->Documents())
-            for (CMdiChildFrame* pFrame : pDocument->GetFrames())
-                if (auto* pEditor =
-                        pFrame->GetView() ? dynamic_cast<CJavaEditor*>(pFrame->GetView()->Widget()) : nullptr)
-                    CCompilerMarks::ShowMessages(*pEditor, m_settings.m_bCompilerMessages);
+            for (CJavaEditor* pEditor : CCompilerMarks::EditorsOf(*pDocument))
+                CCompilerMarks::ShowMessages(*pEditor, m_settings.m_bCompilerMessages);
 }
 
 void CTarnwickApp::OnProgramInput()

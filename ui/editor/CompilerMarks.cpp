@@ -151,12 +151,18 @@ void CCompilerMarks::Apply(CJavaEditor& view, const CCompilerMarkPlan& plan)
     UpdateMargin(view);
 }
 
-void CCompilerMarks::ApplyToDocument(CSourceDoc& document, const std::vector<CJavacDiagnostic>& vecDiagnostics)
+std::vector<CJavaEditor*> CCompilerMarks::EditorsOf(const CDocument& document)
 {
     std::vector<CJavaEditor*> vecViews;
     for (CMdiChildFrame* pFrame : document.GetFrames())
         if (auto* pView = pFrame->GetView() ? dynamic_cast<CJavaEditor*>(pFrame->GetView()->Widget()) : nullptr)
             vecViews.push_back(pView);
+    return vecViews;
+}
+
+void CCompilerMarks::ApplyToDocument(CSourceDoc& document, const std::vector<CJavacDiagnostic>& vecDiagnostics)
+{
+    const std::vector<CJavaEditor*> vecViews = EditorsOf(document);
     if (vecViews.empty())
         return;
     // A window showing the messages lays its lines out again for each one

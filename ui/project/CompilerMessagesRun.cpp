@@ -16,21 +16,11 @@
 #include <algorithm>
 #include <vector>
 
-CCompilerMessagesRun::CStarting::CStarting(CCompilerMessagesRun& run, const CToolCommand& command) : m_run(run)
+void CCompilerMessagesRun::RunStarted(const CToolCommand& command)
 {
-    m_run.m_pStarting = &command;
-}
-
-CCompilerMessagesRun::CStarting::~CStarting()
-{
-    m_run.m_pStarting = nullptr;
-}
-
-void CCompilerMessagesRun::RunFollowed()
-{
-    m_bJavac = m_pStarting && m_pStarting->m_bJavacMessages;
-    m_strFolder = m_bJavac ? m_pStarting->m_strFolder : std::string();
-    m_strCompiledFile = m_bJavac ? m_pStarting->m_strCompiledFile : std::string();
+    m_bJavac = command.m_bJavacMessages;
+    m_strFolder = command.m_strFolder;
+    m_strCompiledFile = command.m_strCompiledFile;
 }
 
 void CCompilerMessagesRun::RunEnded(const CExternalProcess& runner, IAppServices& services)

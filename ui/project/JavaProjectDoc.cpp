@@ -283,6 +283,8 @@ void CJavaProjectDoc::RunCaptured(const CToolCommand& command, bool bFeedInput)
         ShowMessage(CToolMessages::kFailedToStart);
         return;
     }
+    // Before the window follows the run: a run already over ends as it does.
+    m_compilerMessages.RunStarted(command);
     ShowProcessWindow(runner);
     Services().Frames().UpdateCommandStates();
 }
@@ -296,7 +298,6 @@ void CJavaProjectDoc::OnBuild()
     }
     SaveAllWhenAsked();
     CWaitCursor wait;
-    CCompilerMessagesRun::CStarting starting(m_compilerMessages, build.m_command);
     RunCaptured(build.m_command);
 }
 
@@ -311,7 +312,6 @@ void CJavaProjectDoc::CompileFile(const std::string& strPath)
     }
     SaveAllWhenAsked();
     CWaitCursor wait;
-    CCompilerMessagesRun::CStarting starting(m_compilerMessages, compile.m_command);
     RunCaptured(compile.m_command);
 }
 
@@ -428,7 +428,6 @@ void CJavaProjectDoc::ShowProcessWindow(CExternalProcess& runner)
         if (pForm)
             pForm->OnProcessLineDoubleClicked(nLineIndex);
     };
-    m_compilerMessages.RunFollowed();
     if (m_pProcessBar) {
         m_pProcessBar->show();
         m_pProcessWindow->SetOutputLimit(OutputLimit());
