@@ -51,6 +51,8 @@ private slots:
         QVERIFY(fixture.Start({}, false));
         CJavaProjectDoc* pProject = StartEndlessRun(fixture, "Loop.jpr");
         QVERIFY(pProject);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            fixture.App().MainFrame()->StatusPaneText().startsWith("External process in progress"), 5000);
 
         fixture.Prompts().m_answers = {CPromptService::kAnswerOk, CPromptService::kAnswerCancel};
         QVERIFY(fixture.App().Router().Execute(kCloseProject));
@@ -70,6 +72,8 @@ private slots:
         QVERIFY(!runner.IsRunning());
         QVERIFY(Gone(m_pidTool));
         QVERIFY(runner.GetOutput().ends_with("Exit code: 11\r\nProcess terminated by user."));
+        // The window that said it was in progress has gone with the project.
+        QCOMPARE(fixture.App().MainFrame()->StatusPaneText(), QString("External process complete"));
         QVERIFY(runner.Start("/bin/sh", {"sh", "-c", "echo again"}, "/tmp"));
         QTRY_VERIFY_WITH_TIMEOUT(!runner.IsRunning(), 5000);
         QCOMPARE(runner.GetOutput(), std::string("again\r\nExit code: 0\r\nNo Errors"));

@@ -31,6 +31,7 @@
 #include "ui/framework/View.h"
 #include "ui/prefs/EditPreferences.h"
 #include "ui/project/ProjectDocumentKind.h"
+#include "ui/tools/ProcessWindow.h"
 #include "settings/QtSettingsStore.h"
 
 #include <QCoreApplication>
@@ -236,9 +237,14 @@ bool CTarnwickApp::AskToStopRunningTool()
 
 void CTarnwickApp::StopRunningTool()
 {
+    if (!m_pToolRunner->IsRunning())
+        return;
     // A tool that ignores the polite stop is killed after a grace period, so
     // this returns within a second or so.
     m_pToolRunner->TerminateAndWait(CExternalProcess::kUserStopCode);
+    // The window that followed the run goes with its project before it can
+    // say so, and the status pane would go on saying it is in progress.
+    m_pMainFrame->SetStatusPaneText(CProcessWindow::kCompleteText);
 }
 
 bool CTarnwickApp::SaveAllModified()

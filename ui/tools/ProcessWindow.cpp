@@ -316,7 +316,7 @@ void CProcessWindow::OnTick()
     if (!bStillRunning) {
         m_pStop->setEnabled(false);
         m_pProgress->setValue(kProgressMaximum);
-        SetStatusText("External process complete");
+        SetStatusText(kCompleteText);
         m_timer.stop();
         EndInput();
         m_pRunner = nullptr;

@@ -67,6 +67,8 @@ public:
     std::size_t PendingInput() const;
 
     static constexpr int kTimerInterval = 200;
+    // The status pane's text once a run is over.
+    static constexpr const char* kCompleteText = "External process complete";
 
 signals:
     // The run it followed is over and all its output is shown.
