@@ -6,6 +6,8 @@
 #include "core/project/ProjectPath.h"
 #include "core/project/ProjectTemplates.h"
 
+#include <sys/stat.h>
+
 std::string CNewProject::CheckClassName(ENewProjectType eType, const std::string& strClass)
 {
     // An empty project never uses the name.
@@ -24,17 +26,11 @@ bool CNewProject::WriteTextFile(const std::string& strPath, const std::string& s
     return CAtomicFile::Replace(strPath, CLineEnds::ToCrLf(strText), strReason);
 }
 
-bool CNewProject::Create(CJavaProjectCore& project, ENewProjectType eType, const std::string& strClass,
-                         const std::string& strProjectPath, const OpenJavaFile& openJavaFile, std::string& strError)
+std::vector<std::string> CNewProject::SourcePaths(ENewProjectType eType, const std::string& strClass,
+                                                  const std::string& strProjectPath)
 {
-    strError = CheckClassName(eType, strClass);
-    if (!strError.empty())
-        return false;
-    if (!project.SaveAs(strProjectPath, strError))
-        return false;
     if (eType == ENewProjectType::Empty)
-        return true;
-
+        return {};
     // A bare project file name has no folder: the sources go beside it, not
     // into the root folder.
     const std::string strFolder = CProjectPath::FolderOf(strProjectPath);
@@ -42,12 +38,53 @@ bool CNewProject::Create(CJavaProjectCore& project, ENewProjectType eType, const
     const auto InFolder = [&strFolder, bHasFolder](const std::string& strName) {
         return !bHasFolder ? strName : strFolder + CProjectPath::kNativeSeparator + strName;
     };
+    std::vector<std::string> paths{InFolder(strClass + ".java")};
+    if (eType == ENewProjectType::Applet)
+        paths.push_back(InFolder(CProjectTemplates::AppletPageName));
+    return paths;
+}
+
+// A file (or a link, dangling too) in the way. A folder there is not asked
+// about: it cannot be replaced, and writing the source fails as before.
+static bool Exists(const std::string& strPath)
+{
+    struct stat info {};
+    return ::lstat(strPath.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+}
+
+std::vector<std::string> CNewProject::ExistingSources(ENewProjectType eType, const std::string& strClass,
+                                                      const std::string& strProjectPath)
+{
+    std::vector<std::string> existing;
+    for (const std::string& strPath : SourcePaths(eType, strClass, strProjectPath))
+        if (Exists(strPath))
+            existing.push_back(strPath);
+    return existing;
+}
+
+bool CNewProject::Create(CJavaProjectCore& project, ENewProjectType eType, const std::string& strClass,
+                         const std::string& strProjectPath, const OpenJavaFile& openJavaFile, std::string& strError,
+                         const ReplaceExisting& replaceExisting)
+{
+    strError = CheckClassName(eType, strClass);
+    if (!strError.empty())
+        return false;
+    // Every question is asked before anything is written.
+    const std::vector<std::string> sources = SourcePaths(eType, strClass, strProjectPath);
+    std::vector<bool> write;
+    for (const std::string& strPath : sources)
+        write.push_back(!Exists(strPath) || (replaceExisting && replaceExisting(strPath)));
+    if (!project.SaveAs(strProjectPath, strError))
+        return false;
+    if (eType == ENewProjectType::Empty)
+        return true;
+
     const std::string strJavaName = strClass + ".java";
-    const std::string strJavaPath = InFolder(strJavaName);
+    const std::string& strJavaPath = sources[0];
     const bool bApplet = eType == ENewProjectType::Applet;
     const std::string strSource =
         bApplet ? CProjectTemplates::MakeAppletClass(strClass) : CProjectTemplates::MakeApplicationClass(strClass);
-    if (!WriteTextFile(strJavaPath, strSource))
+    if (write[0] && !WriteTextFile(strJavaPath, strSource))
         return false;
     project.AddJavaFile(strJavaPath);
     project.SetMainFile(strJavaName);
@@ -55,8 +92,8 @@ bool CNewProject::Create(CJavaProjectCore& project, ENewProjectType eType, const
         openJavaFile(strJavaPath);
 
     if (bApplet) {
-        const std::string strPagePath = InFolder(CProjectTemplates::AppletPageName);
-        if (!WriteTextFile(strPagePath, CProjectTemplates::MakeAppletPage(strClass)))
+        const std::string& strPagePath = sources[1];
+        if (write[1] && !WriteTextFile(strPagePath, CProjectTemplates::MakeAppletPage(strClass)))
             return false;
         project.AddHtmlFile(strPagePath);
         project.SetMainHtmlFile(CProjectTemplates::AppletPageName);

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 class CJavaProjectCore;
 
@@ -26,13 +27,30 @@ public:
     // caller can open it (and its outline scan can fill the classes).
     using OpenJavaFile = std::function<void(const std::string& strPath)>;
 
+    // Asked, for each source that already exists, whether to write the new
+    // one over it. No keeps the file as it is; it is still listed and made
+    // the main file.
+    using ReplaceExisting = std::function<bool(const std::string& strPath)>;
+
+    // The sources Create writes for this type and class beside
+    // strProjectPath, in the order it writes them (none for an empty project).
+    static std::vector<std::string> SourcePaths(ENewProjectType eType, const std::string& strClass,
+                                                const std::string& strProjectPath);
+    // Those of SourcePaths that already exist as files or links (dangling
+    // too); not folders, which cannot be replaced.
+    static std::vector<std::string> ExistingSources(ENewProjectType eType, const std::string& strClass,
+                                                    const std::string& strProjectPath);
+
     // Saves the project to strProjectPath and, for the application and
     // applet types, writes and adds the sources, sets the main files and
-    // saves again. False when the name is refused or the project cannot be
-    // saved (strError says why), or when a source file cannot be written
-    // (strError empty: that failure is silent and leaves what was done).
+    // saves again. Every existing source is put to replaceExisting before
+    // anything is written; without it existing sources are kept. False when
+    // the name is refused or the project cannot be saved (strError says
+    // why), or when a source file cannot be written (strError empty: that
+    // failure is silent and leaves what was done).
     static bool Create(CJavaProjectCore& project, ENewProjectType eType, const std::string& strClass,
-                       const std::string& strProjectPath, const OpenJavaFile& openJavaFile, std::string& strError);
+                       const std::string& strProjectPath, const OpenJavaFile& openJavaFile, std::string& strError,
+                       const ReplaceExisting& replaceExisting = nullptr);
 
     // Writes strText with every line break as CR LF, replacing any file there.
     static bool WriteTextFile(const std::string& strPath, const std::string& strText);

@@ -122,13 +122,105 @@ TEST_F(CNewProjectTest, AppletAddsThePageAsMainHtmlFile)
     EXPECT_EQ(reloaded.GetHtmlFiles().GetCount(), 1);
 }
 
-TEST_F(CNewProjectTest, ExistingSourcesAreOverwritten)
+TEST_F(CNewProjectTest, SourcePathsAreThoseCreateWrites)
+{
+    EXPECT_EQ(CNewProject::SourcePaths(ENewProjectType::Empty, "Hello", Path("P.jpr")), std::vector<std::string>{});
+    EXPECT_EQ(CNewProject::SourcePaths(ENewProjectType::Application, "Hello", Path("P.jpr")),
+              (std::vector<std::string>{Path("Hello.java")}));
+    EXPECT_EQ(CNewProject::SourcePaths(ENewProjectType::Applet, "Hello", Path("P.jpr")),
+              (std::vector<std::string>{Path("Hello.java"), Path("Example1.html")}));
+    EXPECT_EQ(CNewProject::SourcePaths(ENewProjectType::Applet, "Hello", "P.jpr"),
+              (std::vector<std::string>{"Hello.java", "Example1.html"}));
+
+    ASSERT_TRUE(CNewProject::WriteTextFile(Path("Example1.html"), "page"));
+    std::filesystem::create_symlink(Path("nowhere"), Path("Hello.java"));
+    EXPECT_EQ(CNewProject::ExistingSources(ENewProjectType::Application, "Hello", Path("P.jpr")),
+              (std::vector<std::string>{Path("Hello.java")}));
+    EXPECT_EQ(CNewProject::ExistingSources(ENewProjectType::Applet, "Hello", Path("P.jpr")),
+              (std::vector<std::string>{Path("Hello.java"), Path("Example1.html")}));
+    EXPECT_EQ(CNewProject::ExistingSources(ENewProjectType::Applet, "Other", Path("P.jpr")),
+              (std::vector<std::string>{Path("Example1.html")}));
+}
+
+TEST_F(CNewProjectTest, ExistingSourcesAreKeptWhenNobodyIsAsked)
+{
+    std::string strError;
+    ASSERT_TRUE(CNewProject::WriteTextFile(Path("Hello.java"), "class Hello {}\n"));
+    CJavaProjectCore project;
+    std::vector<std::string> opened;
+    ASSERT_TRUE(CNewProject::Create(
+        project, ENewProjectType::Application, "Hello", Path("P.jpr"),
+        [&opened](const std::string& strPath) { opened.push_back(strPath); }, strError));
+    EXPECT_EQ(Read(Path("Hello.java")), "class Hello {}\r\n");
+    // The project is still made around the kept file.
+    EXPECT_EQ(opened, (std::vector<std::string>{Path("Hello.java")}));
+    CJavaProjectCore reloaded;
+    ASSERT_TRUE(reloaded.Open(Path("P.jpr"), strError));
+    ASSERT_EQ(reloaded.GetJavaFiles().GetCount(), 1);
+    EXPECT_EQ(reloaded.GetJavaFiles().GetAt(0)->GetPathName(), Path("Hello.java"));
+    EXPECT_EQ(reloaded.GetMainFile(), "Hello.java");
+}
+
+TEST_F(CNewProjectTest, EachExistingSourceIsAskedAboutBeforeAnythingIsWritten)
+{
+    std::string strError;
+    ASSERT_TRUE(CNewProject::WriteTextFile(Path("Hello.java"), "mine\n"));
+    ASSERT_TRUE(CNewProject::WriteTextFile(Path("Example1.html"), "my page\n"));
+    CJavaProjectCore project;
+    std::vector<std::string> asked;
+    ASSERT_TRUE(CNewProject::Create(project, ENewProjectType::Applet, "Hello", Path("P.jpr"), nullptr, strError,
+                                    [&](const std::string& strPath) {
+                                        asked.push_back(strPath);
+                                        // Nothing is on disk yet when the questions are asked.
+                                        EXPECT_FALSE(std::filesystem::exists(Path("P.jpr")));
+                                        return strPath == Path("Example1.html");
+                                    }));
+    EXPECT_EQ(asked, (std::vector<std::string>{Path("Hello.java"), Path("Example1.html")}));
+    EXPECT_EQ(Read(Path("Hello.java")), "mine\r\n");
+    EXPECT_EQ(Read(Path("Example1.html")).substr(0, 8), "<HTML>\r\n");
+    EXPECT_EQ(project.GetMainFile(), "Hello.java");
+    EXPECT_EQ(project.GetMainHtmlFile(), "Example1.html");
+    EXPECT_EQ(project.GetHtmlFiles().GetCount(), 1);
+
+    // A missing file is written without a question.
+    std::filesystem::remove(Path("Hello.java"));
+    asked.clear();
+    CJavaProjectCore second;
+    ASSERT_TRUE(CNewProject::Create(second, ENewProjectType::Application, "Hello", Path("Q.jpr"), nullptr, strError,
+                                    [&](const std::string& strPath) {
+                                        asked.push_back(strPath);
+                                        return true;
+                                    }));
+    EXPECT_EQ(asked, std::vector<std::string>{});
+    EXPECT_EQ(Read(Path("Hello.java")).substr(0, 20), "import java.awt.*;\r\n");
+}
+
+TEST_F(CNewProjectTest, YesReplacesAnExistingSource)
 {
     std::string strError;
     ASSERT_TRUE(CNewProject::WriteTextFile(Path("Hello.java"), "old text that is longer than the new one\n"));
     CJavaProjectCore project;
-    ASSERT_TRUE(CNewProject::Create(project, ENewProjectType::Application, "Hello", Path("P.jpr"), nullptr, strError));
+    ASSERT_TRUE(CNewProject::Create(project, ENewProjectType::Application, "Hello", Path("P.jpr"), nullptr, strError,
+                                    [](const std::string&) { return true; }));
     EXPECT_EQ(Read(Path("Hello.java")).substr(0, 20), "import java.awt.*;\r\n");
+}
+
+TEST_F(CNewProjectTest, BareProjectNamePutsSourcesInTheWorkingFolder)
+{
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::create_directory(Path("work"));
+    std::filesystem::current_path(Path("work"));
+    CJavaProjectCore project;
+    std::string strError;
+    const bool bDone = CNewProject::Create(project, ENewProjectType::Applet, "Hello", "Hello.jpr", nullptr, strError);
+    std::filesystem::current_path(previous);
+    ASSERT_TRUE(bDone) << strError;
+    EXPECT_EQ(Read(Path("work/Hello.java")).substr(0, 20), "import java.awt.*;\r\n");
+    EXPECT_EQ(Read(Path("work/Example1.html")).substr(0, 8), "<HTML>\r\n");
+    EXPECT_TRUE(std::filesystem::is_regular_file(Path("work/Hello.jpr")));
+    EXPECT_FALSE(std::filesystem::exists("/Hello.java"));
+    EXPECT_EQ(project.GetJavaFiles().GetAt(0)->GetPathName(), "Hello.java");
+    EXPECT_EQ(project.GetMainFile(), "Hello.java");
 }
 
 TEST_F(CNewProjectTest, EmptyProjectIsOnlySaved)
