@@ -6,6 +6,11 @@
 #include <numeric>
 
 namespace {
+// An annotation holds so many messages, then says how many more there are:
+// Scintilla counts an annotation's lines in a short, and past 32,767 lines
+// the whole annotation is lost.
+constexpr std::size_t kMostMessagesShown = 100;
+
 bool IsContinuation(unsigned char ch)
 {
     return (ch & 0xC0) == 0x80;
@@ -80,6 +85,19 @@ CCompilerMarkPlan CCompilerMarkPlan::Make(std::string_view strText, const std::v
     // One walk down the text: each line start is found once.
     std::size_t nLine = 0;
     std::size_t nLineStart = 0;
+    std::size_t nShown = 0;  // messages in the current line's annotation
+    std::size_t nHidden = 0; // and those left out of it
+    const auto countHidden = [&] {
+        if (nHidden == 0)
+            return;
+        CLine& last = plan.m_vecLines.back();
+        const std::string strMore = "\xe2\x80\xa6 and " + std::to_string(nHidden) + " more messages on this line";
+        last.m_strAnnotation += '\n';
+        ++last.m_vecRuns.back().m_nLength;
+        last.m_strAnnotation += strMore;
+        last.m_vecRuns.push_back({strMore.size(), EDiagnosticKind::Note});
+        nHidden = 0;
+    };
     for (std::size_t nIndex : vecOrder) {
         const CJavacDiagnostic& diagnostic = vecDiagnostics[nIndex];
         if (diagnostic.m_nLine <= 0)
@@ -93,16 +111,22 @@ CCompilerMarkPlan CCompilerMarkPlan::Make(std::string_view strText, const std::v
             break;
 
         if (plan.m_vecLines.empty() || plan.m_vecLines.back().m_nLine != nLine) {
+            countHidden();
             plan.m_vecLines.emplace_back();
             plan.m_vecLines.back().m_nLine = nLine;
+            nShown = 0;
         }
         CLine& line = plan.m_vecLines.back();
-        if (!line.m_strAnnotation.empty()) {
-            line.m_strAnnotation += '\n';
-            ++line.m_vecRuns.back().m_nLength;
-        }
-        line.m_strAnnotation += diagnostic.m_strMessage;
-        line.m_vecRuns.push_back({diagnostic.m_strMessage.size(), diagnostic.m_eKind});
+        if (nShown < kMostMessagesShown) {
+            if (!line.m_strAnnotation.empty()) {
+                line.m_strAnnotation += '\n';
+                ++line.m_vecRuns.back().m_nLength;
+            }
+            line.m_strAnnotation += diagnostic.m_strMessage;
+            line.m_vecRuns.push_back({diagnostic.m_strMessage.size(), diagnostic.m_eKind});
+            ++nShown;
+        } else
+            ++nHidden;
         if (diagnostic.m_eKind == EDiagnosticKind::Error) {
             line.m_bMarker = true;
             line.m_eMarker = EDiagnosticKind::Error;
@@ -120,5 +144,7 @@ CCompilerMarkPlan CCompilerMarkPlan::Make(std::string_view strText, const std::v
         if (nLength > 0)
             plan.m_vecSquiggles.push_back({nLineStart + nOffset, nLength, diagnostic.m_eKind});
     }
+    if (!plan.m_vecLines.empty())
+        countHidden();
     return plan;
 }

@@ -23,8 +23,10 @@ public:
         std::size_t m_nLine = 0;                            // 0-based
         bool m_bMarker = false;                             // notes alone get none
         EDiagnosticKind m_eMarker = EDiagnosticKind::Error; // an error when any message is one
-        std::string m_strAnnotation;                        // the messages in javac's order, LF between
-        std::vector<CRun> m_vecRuns;                        // each message with the LF after it, in order
+        // The messages in javac's order, LF between: the first 100, then
+        // "… and N more messages on this line" (its run a note's) for the rest.
+        std::string m_strAnnotation;
+        std::vector<CRun> m_vecRuns; // each message with the LF after it, in order
     };
     struct CSquiggle {
         std::size_t m_nStart = 0; // byte offset in the text

@@ -11,5 +11,7 @@ public:
     // a line break first, so the element starts a line of its own; the start
     // tag over three lines (CODE, then WIDTH and HEIGHT indented by a tab);
     // "Applet " and the class file as content; the end tag and a line break.
+    // The class file is written with &, <, >, " and ' as character
+    // references, so a name cannot end the attribute or add markup.
     static std::string Text(std::string_view strMainJavaFile);
 };

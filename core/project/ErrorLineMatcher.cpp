@@ -4,8 +4,6 @@
 #include "core/project/JavaFileList.h"
 #include "core/project/ProjectPath.h"
 
-#include <climits>
-
 std::optional<std::string_view> CErrorLineMatcher::LineAt(std::string_view strOutput, int nLineIndex)
 {
     if (nLineIndex < 0)
@@ -33,6 +31,9 @@ std::optional<CErrorLocation> CErrorLineMatcher::Match(std::string_view strOutpu
     if (!line || line->empty())
         return std::nullopt;
 
+    // Tools here write '/' between folders; a line that starts with a
+    // Windows path came from there, and '\' separates in it too.
+    const bool bWindowsLine = CProjectPath::IsWindowsPath(*line);
     for (int nIndex = 0; nIndex < javaFiles.GetCount(); ++nIndex) {
         const std::string strName = javaFiles.GetAt(nIndex)->GetFileName();
         // A nameless entry would "occur" at the start of every line.
@@ -43,7 +44,7 @@ std::optional<CErrorLocation> CErrorLineMatcher::Match(std::string_view strOutpu
         const std::size_t nFound = line->find(strName);
         if (nFound == std::string_view::npos)
             continue;
-        if (nFound != 0 && !CProjectPath::IsSeparator((*line)[nFound - 1]))
+        if (nFound != 0 && !CProjectPath::IsSeparator((*line)[nFound - 1], bWindowsLine))
             continue;
 
         CErrorLocation location;
@@ -51,29 +52,23 @@ std::optional<CErrorLocation> CErrorLineMatcher::Match(std::string_view strOutpu
         // One character after the name: the colon javac writes.
         const std::size_t nNumber = nFound + strName.size() + 1;
         if (nNumber < line->size())
-            location.m_nLineNumber = ReadLeadingNumber(line->substr(nNumber));
+            location.m_nLineNumber = ReadLineNumber(line->substr(nNumber));
         return location;
     }
     return std::nullopt;
 }
 
-int CErrorLineMatcher::ReadLeadingNumber(std::string_view strText)
+int CErrorLineMatcher::ReadLineNumber(std::string_view strText)
 {
     std::size_t nPos = 0;
     while (nPos < strText.size() && (strText[nPos] == ' ' || (strText[nPos] >= '\t' && strText[nPos] <= '\r')))
         ++nPos;
-    bool bNegative = false;
-    if (nPos < strText.size() && (strText[nPos] == '+' || strText[nPos] == '-')) {
-        bNegative = strText[nPos] == '-';
-        ++nPos;
-    }
-    long long nValue = 0;
+    int nValue = 0;
     for (; nPos < strText.size() && strText[nPos] >= '0' && strText[nPos] <= '9'; ++nPos) {
-        nValue = nValue * 10 + (strText[nPos] - '0');
-        if (nValue > static_cast<long long>(INT_MAX) + 1)
-            nValue = static_cast<long long>(INT_MAX) + 1;
+        const int nDigit = strText[nPos] - '0';
+        if (nValue > (kMostLineNumber - nDigit) / 10)
+            return kMostLineNumber;
+        nValue = nValue * 10 + nDigit;
     }
-    if (bNegative)
-        return nValue > INT_MAX ? INT_MIN : static_cast<int>(-nValue);
-    return nValue > INT_MAX ? INT_MAX : static_cast<int>(nValue);
+    return nValue;
 }

@@ -2,6 +2,7 @@
 
 #include "core/project/ErrorLocation.h"
 
+#include <climits>
 #include <optional>
 #include <string_view>
 
@@ -17,13 +18,17 @@ public:
     static std::optional<std::string_view> LineAt(std::string_view strOutput, int nLineIndex);
 
     // The first Java file (in list order) whose name occurs in the line at
-    // offset 0 or right after a folder separator, with the number that
-    // follows the name one character later (read as atoi reads it). The
-    // path is left empty: the project resolves it.
+    // offset 0 or right after a folder separator ('\' only in a line that
+    // starts with a Windows path), with the number that follows the name one
+    // character later (see ReadLineNumber). The path is left empty: the
+    // project resolves it.
     static std::optional<CErrorLocation> Match(std::string_view strOutput, int nLineIndex,
                                                const CJavaFileList& javaFiles);
 
-    // atoi's reading: leading blanks, an optional sign, then digits; 0 when
-    // there are none. Saturates instead of overflowing.
-    static int ReadLeadingNumber(std::string_view strText);
+    // A line number: leading blanks, then digits; 0 when there are none
+    // (a sign is no digit). Larger than kMostLineNumber reads as that, so
+    // the number less one, the editor's line, never overflows.
+    static int ReadLineNumber(std::string_view strText);
+
+    static constexpr int kMostLineNumber = INT_MAX;
 };

@@ -47,11 +47,13 @@ bool CStackFrameMatcher::EndsWithPath(std::string_view strPath, std::string_view
     if (strTail.empty() || strTail.size() > strPath.size())
         return false;
     const std::size_t nStart = strPath.size() - strTail.size();
+    const bool bWindowsPath = CProjectPath::IsWindowsPath(strPath);
     for (std::size_t nIndex = 0; nIndex < strTail.size(); ++nIndex) {
         const char chPath = strPath[nStart + nIndex];
         const char chTail = strTail[nIndex];
-        if (chPath != chTail && !(CProjectPath::IsSeparator(chPath) && CProjectPath::IsSeparator(chTail)))
+        if (chPath != chTail &&
+            !(CProjectPath::IsSeparator(chPath, bWindowsPath) && CProjectPath::IsSeparator(chTail, bWindowsPath)))
             return false;
     }
-    return nStart == 0 || CProjectPath::IsSeparator(strPath[nStart - 1]);
+    return nStart == 0 || CProjectPath::IsSeparator(strPath[nStart - 1], bWindowsPath);
 }

@@ -62,14 +62,15 @@ bool CJarCommandBuilder::CreateJar(const std::string& strJdkFolder, const std::s
         strError.clear();
         return false;
     }
-    const std::string strManifest = ManifestPath(strJarPath);
+    const std::string strManifest = CToolPath::ArgumentName(ManifestPath(strJarPath));
+    const std::string strArchive = CToolPath::ArgumentName(strJarPath);
     cmd.m_strFolder = CToolPath::FolderOf(strMainJavaPath);
     cmd.m_strProgram = CToolPath::JdkTool(strJdkFolder, "jar");
-    cmd.m_strCommandLine = "jar cmfv \"" + strManifest + "\" \"" + strJarPath + "\" *.class";
+    cmd.m_strCommandLine = "jar cmfv \"" + strManifest + "\" \"" + strArchive + "\" *.class";
     cmd.AddWord("jar");
     cmd.AddWord("cmfv");
     cmd.AddWord(strManifest);
-    cmd.AddWord(strJarPath);
+    cmd.AddWord(strArchive);
     cmd.AddPattern("*.class");
     cmd.m_strTitle = "Creating jar " + strJarPath;
     cmd.m_bSetsTitle = true;
@@ -81,7 +82,7 @@ bool CJarCommandBuilder::ListArchive(const std::string& strJdkFolder, const std:
     cmd = CToolCommand();
     if (CToolPath::LastSeparator(strJarPath) == std::string::npos)
         return false;
-    const std::string strFileName = CToolPath::FileNameOf(strJarPath);
+    const std::string strFileName = CToolPath::ArgumentName(CToolPath::FileNameOf(strJarPath));
     cmd.m_strFolder = CToolPath::FolderOf(strJarPath);
     cmd.m_strProgram = CToolPath::JdkTool(strJdkFolder, "jar");
     cmd.m_strCommandLine = "jar tvf " + strFileName;

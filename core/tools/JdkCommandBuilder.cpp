@@ -10,9 +10,10 @@ void SetJavacCommand(const std::string& strJdkFolder, const std::string& strFold
 {
     cmd.m_strFolder = strFolder;
     cmd.m_strProgram = CToolPath::JdkTool(strJdkFolder, "javac");
-    cmd.m_strCommandLine = "javac " + strFileName;
+    const std::string strWord = CToolPath::ArgumentName(strFileName);
+    cmd.m_strCommandLine = "javac " + strWord;
     cmd.AddWord("javac");
-    cmd.AddWord(strFileName);
+    cmd.AddWord(strWord);
     if (!strSwitches.empty()) {
         cmd.m_strCommandLine += " " + strSwitches;
         cmd.AddSplitWords(strSwitches);
@@ -54,6 +55,29 @@ bool CJdkCommandBuilder::CompileFile(const std::string& strJdkFolder, const std:
     return true;
 }
 
+bool CJdkCommandBuilder::IsClassName(std::string_view strName)
+{
+    bool bStart = true; // at the start of an identifier
+    for (const char ch : strName) {
+        const auto by = static_cast<unsigned char>(ch);
+        if (ch == '.') {
+            if (bStart)
+                return false;
+            bStart = true;
+            continue;
+        }
+        // Bytes past ASCII are taken as letters: they are parts of UTF-8
+        // characters, none of which starts an option.
+        const bool bLetter =
+            (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || ch == '_' || ch == '$' || by >= 0x80;
+        const bool bDigit = ch >= '0' && ch <= '9';
+        if (!bLetter && !(bDigit && !bStart))
+            return false;
+        bStart = false;
+    }
+    return !bStart;
+}
+
 std::string CJdkCommandBuilder::MainClassName(const std::string& strMainJavaFile)
 {
     const std::size_t nDot = strMainJavaFile.rfind('.');
@@ -81,7 +105,16 @@ bool CJdkCommandBuilder::RunJava(const std::string& strJdkFolder, const std::str
     std::string strClass;
     if (!strMainPackage.empty())
         strClass = strMainPackage + ".";
-    strClass += MainClassName(strMainJavaFile);
+    const std::string strName = MainClassName(strMainJavaFile);
+    strClass += strName;
+    // java reads a word that is no class name as an option or an argument
+    // file. A main file without an extension names no class and runs as
+    // it always has.
+    if ((!strName.empty() && !IsClassName(strName)) || (!strMainPackage.empty() && !IsClassName(strMainPackage))) {
+        cmd = CToolCommand();
+        strError = "Cannot run \"" + strClass + "\": a main class name is Java identifiers separated by dots.";
+        return false;
+    }
     if (!strClass.empty())
         cmd.AddWord(strClass);
 
@@ -110,10 +143,13 @@ bool CJdkCommandBuilder::RunApplet(const std::string& strJdkFolder, const std::s
     cmd.m_strFolder = CToolPath::FolderOf(strHtmlPath);
     cmd.m_strProgram = CToolPath::JdkTool(strJdkFolder, "appletviewer");
     // The text keeps the separator before the page name; the tool itself
-    // gets the bare page name, which it finds in its working folder.
-    cmd.m_strCommandLine = "appletviewer \"" + strHtmlPath.substr(nSeparator) + "\"";
+    // gets the bare page name, which it finds in its working folder. A name
+    // that would pass for an option goes as "./name" in both.
+    const std::string strName = strHtmlPath.substr(nSeparator + 1);
+    const std::string strWord = CToolPath::ArgumentName(strName);
+    cmd.m_strCommandLine = "appletviewer \"" + (strWord == strName ? strHtmlPath.substr(nSeparator) : strWord) + "\"";
     cmd.AddWord("appletviewer");
-    cmd.AddWord(strHtmlPath.substr(nSeparator + 1));
+    cmd.AddWord(strWord);
     cmd.m_strTitle = "AppletViewer: \"" + strHtmlPath + "\"";
     cmd.m_bSetsTitle = true;
     return true;

@@ -3,6 +3,7 @@
 #include "core/tools/ToolCommand.h"
 
 #include <string>
+#include <string_view>
 
 // The javac, java and appletviewer runs of a project. Each builder fills a
 // command or returns false with the message to show (empty: show nothing).
@@ -21,7 +22,8 @@ public:
                             const std::string& strDefaultSwitches, CToolCommand& cmd, std::string& strError);
 
     // Runs the main class with the interpreter switches; the title is the
-    // command line without typed arguments (see AppendRunArguments).
+    // command line without typed arguments (see AppendRunArguments). A
+    // class or package that is not a Java name is refused with a message.
     static bool RunJava(const std::string& strJdkFolder, const std::string& strMainJavaFile,
                         const std::string& strMainJavaPath, const std::string& strJavaSwitches,
                         const std::string& strMainPackage, CToolCommand& cmd, std::string& strError);
@@ -36,4 +38,7 @@ public:
     // The main class of a file name: the name up to its last '.', empty
     // when it has none.
     static std::string MainClassName(const std::string& strMainJavaFile);
+    // Whether strName is Java identifiers separated by dots (letters,
+    // digits, '$' and '_'; no digit first): what java may be given to run.
+    static bool IsClassName(std::string_view strName);
 };

@@ -1,6 +1,7 @@
 #include "core/tools/ToolCommand.h"
 
 #include "core/tools/CommandLineSplitter.h"
+#include "core/tools/ToolPath.h"
 
 #include <algorithm>
 #include <dirent.h>
@@ -58,10 +59,13 @@ std::vector<std::string> CToolCommand::ExpandWords() const
             continue;
         }
         std::vector<std::string> vecMatches = MatchFilesInFolder(m_strFolder, m_vecWords[i]);
-        if (vecMatches.empty())
+        if (vecMatches.empty()) {
             vecWords.push_back(m_vecWords[i]);
-        else
-            vecWords.insert(vecWords.end(), vecMatches.begin(), vecMatches.end());
+            continue;
+        }
+        // A class file named -C.class or @x.class is a file to the tool too.
+        for (const std::string& strMatch : vecMatches)
+            vecWords.push_back(CToolPath::ArgumentName(strMatch));
     }
     return vecWords;
 }

@@ -29,7 +29,8 @@ public:
     // The words as added, patterns unexpanded.
     const std::vector<std::string>& GetWords() const { return m_vecWords; }
     // The words the process gets: each pattern replaced by the matching
-    // file names of the working folder, sorted.
+    // file names of the working folder, sorted; a name that starts with
+    // '-' or '@' as "./name".
     std::vector<std::string> ExpandWords() const;
 
 private:

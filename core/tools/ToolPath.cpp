@@ -1,8 +1,10 @@
 #include "core/tools/ToolPath.h"
 
+#include "core/project/ProjectPath.h"
+
 std::size_t CToolPath::LastSeparator(const std::string& strPath)
 {
-    return strPath.find_last_of("/\\");
+    return CProjectPath::FindLastSeparator(strPath);
 }
 
 std::string CToolPath::FolderOf(const std::string& strPath)
@@ -29,8 +31,14 @@ std::string CToolPath::Join(const std::string& strFolder, const std::string& str
 {
     if (strFolder.empty())
         return strName;
-    const char chLast = strFolder.back();
-    if (chLast == '/' || chLast == '\\')
+    if (CProjectPath::IsSeparator(strFolder.back(), CProjectPath::IsWindowsPath(strFolder)))
         return strFolder + strName;
     return strFolder + kSeparator + strName;
+}
+
+std::string CToolPath::ArgumentName(const std::string& strName)
+{
+    if (strName.starts_with('-') || strName.starts_with('@'))
+        return std::string(".") + kSeparator + strName;
+    return strName;
 }

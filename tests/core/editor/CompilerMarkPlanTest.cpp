@@ -98,6 +98,53 @@ TEST(CompilerMarkPlanLines, MessagesOfOneLineShareItsAnnotationInJavacsOrderAndT
 
     // Notes and messages without a column get no squiggle.
     EXPECT_EQ(Squiggled(strText, plan), (std::vector<std::string>{"w:b", "w:x", "e:1"}));
+
+    // A warning after an error leaves the line's marker an error.
+    const CPlan errorFirst =
+        CPlan::Make(strText,
+                    {Message(1, 1, EDiagnosticKind::Error, "bad"), Message(1, 3, EDiagnosticKind::Warning, "odd"),
+                     Message(1, 0, EDiagnosticKind::Note, "see")},
+                    true);
+    ASSERT_EQ(errorFirst.m_vecLines.size(), 1u);
+    EXPECT_TRUE(errorFirst.m_vecLines[0].m_bMarker);
+    EXPECT_EQ(errorFirst.m_vecLines[0].m_eMarker, EDiagnosticKind::Error);
+    EXPECT_EQ(errorFirst.m_vecLines[0].m_strAnnotation, "bad\nodd\nsee");
+}
+
+TEST(CompilerMarkPlanLines, ALineShowsItsFirstHundredMessagesAndCountsTheRest)
+{
+    const std::string strText = "int a;\r\nint b;\r\n";
+    std::vector<CJavacDiagnostic> vecDiagnostics;
+    // 40,000 on the first line (past what an annotation's styles can hold),
+    // the last of them an error, and exactly 100 on the second.
+    for (int nIndex = 0; nIndex < 40000; ++nIndex)
+        vecDiagnostics.push_back(Message(1, 1, nIndex == 39999 ? EDiagnosticKind::Error : EDiagnosticKind::Warning,
+                                         "w" + std::to_string(nIndex)));
+    for (int nIndex = 0; nIndex < 100; ++nIndex)
+        vecDiagnostics.push_back(Message(2, 0, EDiagnosticKind::Note, "n" + std::to_string(nIndex)));
+    const CPlan plan = CPlan::Make(strText, vecDiagnostics, true);
+    ASSERT_EQ(plan.m_vecLines.size(), 2u);
+
+    const CPlan::CLine& one = plan.m_vecLines[0];
+    std::string strExpected;
+    std::vector<CPlan::CRun> vecRuns;
+    for (int nIndex = 0; nIndex < 100; ++nIndex) {
+        const std::string strMessage = "w" + std::to_string(nIndex);
+        strExpected += strMessage + "\n";
+        vecRuns.push_back({strMessage.size() + 1, EDiagnosticKind::Warning});
+    }
+    strExpected += "\xe2\x80\xa6 and 39900 more messages on this line";
+    vecRuns.push_back({std::string("\xe2\x80\xa6 and 39900 more messages on this line").size(), EDiagnosticKind::Note});
+    EXPECT_EQ(one.m_strAnnotation, strExpected);
+    EXPECT_EQ(one.m_vecRuns, vecRuns);
+    // Messages not shown still count for the marker and keep their squiggles.
+    EXPECT_EQ(one.m_eMarker, EDiagnosticKind::Error);
+    EXPECT_EQ(plan.m_vecSquiggles.size(), 40000u);
+
+    const CPlan::CLine& two = plan.m_vecLines[1];
+    EXPECT_EQ(two.m_vecRuns.size(), 100u);
+    EXPECT_TRUE(two.m_strAnnotation.ends_with("\nn99"));
+    EXPECT_EQ(two.m_strAnnotation.find("more messages"), std::string::npos);
 }
 
 TEST(CompilerMarkPlanTokens, ANameANumberOrOneCharacterAndTheLastCharacterPastTheEnd)

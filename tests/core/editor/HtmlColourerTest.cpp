@@ -104,6 +104,8 @@ TEST(HtmlColourer, LinePassAgreesWithTheWholePassOnOneLine)
     EXPECT_EQ(Line("<p class=\"table\">", 0), "0:TKTTTTTTTSSSSSSST");
     // Unlike the whole pass, a string without its closing quote runs to the line's end.
     EXPECT_EQ(Line("x \"abc\r\ny", 0), "0:PPSSSS");
+    // As in the whole pass, the character after a closing quote opens no string.
+    EXPECT_EQ(Line("\"a\"\"b\" \"c\"", 0), "0:SSSPPSSSPS");
 }
 
 TEST(HtmlColourer, LinePassFollowsCommentsOpenedOnEarlierLines)
@@ -147,8 +149,8 @@ TEST(HtmlColourer, TagNameLookupFindsWhatTheKeywordMatcherFinds)
     const std::vector<std::string> names = CKeywordMatcher::SplitList(CHtmlColourer::TagNameList());
     const CHtmlTagNames lookup(names, CHtmlColourer::WordChars());
     const CKeywordMatcher matcher(names, CHtmlColourer::WordChars());
-    const std::vector<std::string> pieces = {"table", "h1", "h", "1", "b", "a", "$", "@", "_", " ", "=", "tr",
-                                             "td",    "7",  "s", "p", "<", "th", "xmp", "-"};
+    const std::vector<std::string> pieces = {"table", "h1", "h",  "1", "b", "a", "$", "@",  "_",   " ",
+                                             "=",     "tr", "td", "7", "s", "p", "<", "th", "xmp", "-"};
     std::mt19937 random(5);
     for (int nRound = 0; nRound < 2000; ++nRound) {
         std::string strText;

@@ -74,6 +74,20 @@ TEST(ErrorLineMatcherMatch, OccurrenceMustNotFollowALetterOrBlank)
     EXPECT_EQ(location->m_nLineNumber, 7);
 }
 
+#ifndef _WIN32
+TEST(ErrorLineMatcherMatch, ABackslashSeparatesOnlyInAWindowsPath)
+{
+    // Here "x\Hello.java" is a name of its own, not Hello.java in x.
+    const CJavaFileList files = MakeFiles({"/w/Hello.java"});
+    EXPECT_FALSE(CErrorLineMatcher::Match("/w/x\\Hello.java:3: error: e\r\n", 0, files));
+    const CJavaFileList named = MakeFiles({"/w/x\\Hello.java"});
+    const auto location = CErrorLineMatcher::Match("/w/x\\Hello.java:3: error: e\r\n", 0, named);
+    ASSERT_TRUE(location);
+    EXPECT_EQ(location->m_strFileName, "x\\Hello.java");
+    EXPECT_EQ(location->m_nLineNumber, 3);
+}
+#endif
+
 TEST(ErrorLineMatcherMatch, FirstListedFileWinsAndEmptyLinesNeverMatch)
 {
     const CJavaFileList files = MakeFiles({"/a/B.java", "/a/AB.java", "/a/"});
@@ -97,16 +111,28 @@ TEST(ErrorLineMatcherMatch, NumberReadLikeAtoiOneCharacterAfterTheName)
     EXPECT_EQ(CErrorLineMatcher::Match("Foo.java:: 3\r\n", 0, files)->m_nLineNumber, 0);
     EXPECT_EQ(CErrorLineMatcher::Match("Foo.java: 42x\r\n", 0, files)->m_nLineNumber, 42);
     EXPECT_EQ(CErrorLineMatcher::Match("Foo.java:99999999999999:\r\n", 0, files)->m_nLineNumber, INT_MAX);
+    EXPECT_EQ(CErrorLineMatcher::Match("Foo.java:99999999999: x\r\n", 0, files)->m_nLineNumber, INT_MAX);
+    EXPECT_EQ(CErrorLineMatcher::Match("Foo.java:2147483647: x\r\n", 0, files)->m_nLineNumber, INT_MAX);
+    EXPECT_EQ(CErrorLineMatcher::Match("Foo.java:1: x\r\n", 0, files)->m_nLineNumber, 1);
+    // A line number is digits: no sign, so nothing the editor's line (the
+    // number less one) could overflow on.
+    EXPECT_EQ(CErrorLineMatcher::Match("Foo.java:-2147483649: x\r\n", 0, files)->m_nLineNumber, 0);
+    EXPECT_EQ(CErrorLineMatcher::Match("Foo.java:-2147483648: x\r\n", 0, files)->m_nLineNumber, 0);
+    EXPECT_EQ(CErrorLineMatcher::Match("Foo.java:-5: x\r\n", 0, files)->m_nLineNumber, 0);
+    EXPECT_EQ(CErrorLineMatcher::Match("Foo.java:+5: x\r\n", 0, files)->m_nLineNumber, 0);
 }
 
-TEST(ErrorLineMatcherMatch, LeadingNumberReading)
+TEST(ErrorLineMatcherMatch, LineNumberReading)
 {
-    EXPECT_EQ(CErrorLineMatcher::ReadLeadingNumber(""), 0);
-    EXPECT_EQ(CErrorLineMatcher::ReadLeadingNumber("  \t12ab"), 12);
-    EXPECT_EQ(CErrorLineMatcher::ReadLeadingNumber("-7"), -7);
-    EXPECT_EQ(CErrorLineMatcher::ReadLeadingNumber("+8"), 8);
-    EXPECT_EQ(CErrorLineMatcher::ReadLeadingNumber("- 8"), 0);
-    EXPECT_EQ(CErrorLineMatcher::ReadLeadingNumber("-2147483648"), INT_MIN);
-    EXPECT_EQ(CErrorLineMatcher::ReadLeadingNumber("-99999999999"), INT_MIN);
-    EXPECT_EQ(CErrorLineMatcher::ReadLeadingNumber("2147483647"), INT_MAX);
+    EXPECT_EQ(CErrorLineMatcher::ReadLineNumber(""), 0);
+    EXPECT_EQ(CErrorLineMatcher::ReadLineNumber("  \t12ab"), 12);
+    EXPECT_EQ(CErrorLineMatcher::ReadLineNumber("0"), 0);
+    EXPECT_EQ(CErrorLineMatcher::ReadLineNumber("-7"), 0);
+    EXPECT_EQ(CErrorLineMatcher::ReadLineNumber("+8"), 0);
+    EXPECT_EQ(CErrorLineMatcher::ReadLineNumber("-2147483649"), 0);
+    EXPECT_EQ(CErrorLineMatcher::ReadLineNumber("2147483646"), 2147483646);
+    EXPECT_EQ(CErrorLineMatcher::ReadLineNumber("2147483647"), INT_MAX);
+    EXPECT_EQ(CErrorLineMatcher::ReadLineNumber("2147483648"), INT_MAX);
+    EXPECT_EQ(CErrorLineMatcher::ReadLineNumber("99999999999"), INT_MAX);
+    EXPECT_EQ(CErrorLineMatcher::ReadLineNumber("000000000000000000042:"), 42);
 }

@@ -35,6 +35,57 @@ TEST(JavaProjectCoreFiles, AddJavaFileIgnoresSamePathAndRepointsSameName)
     EXPECT_FALSE(project.IsModified());
 }
 
+#ifndef _WIN32
+// A backslash is a character of a name here; only a project written on
+// Windows (drive or backslash first) has backslash folders.
+TEST(JavaProjectCoreFiles, BackslashIsPartOfANameOnPosix)
+{
+    CJavaProjectCore project;
+    project.SetPathName("/home/u/P.jpr");
+    EXPECT_TRUE(project.AddJavaFile("/home/u/x\\Hello.java"));
+    EXPECT_TRUE(project.AddJavaFile("/home/u/a\\b/C.java"));
+    EXPECT_TRUE(project.AddJavaFile("/home/u/Hello.java"));
+    ASSERT_EQ(project.GetJavaFiles().GetCount(), 3);
+    EXPECT_EQ(project.GetJavaFiles().GetAt(0)->GetFileName(), "x\\Hello.java");
+    EXPECT_EQ(project.GetJavaFiles().GetAt(1)->GetFileName(), "C.java");
+    EXPECT_EQ(project.GetJavaFiles().GetAt(2)->GetFileName(), "Hello.java");
+    project.SetMainFile("x\\Hello.java");
+    EXPECT_EQ(project.GetMainFolder(), "/home/u");
+    EXPECT_EQ(project.GetFilePath("x\\Hello.java"), "/home/u/x\\Hello.java");
+    EXPECT_EQ(project.GetFilePath("Hello.java"), "/home/u/Hello.java");
+
+    // Stored and read back, then opened where the project has moved to.
+    CJavaProjectCore loaded;
+    std::string strError;
+    ASSERT_TRUE(loaded.LoadBytes(project.WriteBytes(), strError)) << strError;
+    EXPECT_EQ(loaded.GetJavaFiles().GetAt(0)->GetFileName(), "x\\Hello.java");
+    loaded.SetPathName("/home/v/P.jpr");
+    EXPECT_EQ(loaded.GetFilePath("x\\Hello.java"), "/home/v/x\\Hello.java");
+    EXPECT_EQ(loaded.GetFilePath("C.java"), "/home/v/a\\b/C.java");
+    EXPECT_EQ(loaded.GetMainFolder(), "/home/u");
+}
+
+TEST(JavaProjectCoreFiles, ProjectWrittenOnWindowsStillRebases)
+{
+    CJavaProjectCore windows;
+    windows.SetPathName("C:\\old\\P.jpr");
+    windows.AddJavaFile("C:\\old\\src\\A.java");
+    windows.AddHtmlFile("\\\\server\\old\\Page.html");
+    windows.SetMainFile("A.java");
+    EXPECT_EQ(windows.GetMainFolder(), "C:\\old\\src");
+
+    CJavaProjectCore loaded;
+    std::string strError;
+    ASSERT_TRUE(loaded.LoadBytes(windows.WriteBytes(), strError)) << strError;
+    EXPECT_EQ(loaded.GetJavaFiles().GetAt(0)->GetFileName(), "A.java");
+    EXPECT_EQ(loaded.GetHtmlFiles().GetAt(0)->GetFileName(), "Page.html");
+    loaded.SetPathName("/new/P.jpr");
+    EXPECT_EQ(loaded.GetFilePath("A.java"), "/new/src/A.java");
+    // Outside the old project folder: left as stored.
+    EXPECT_EQ(loaded.GetFilePath("Page.html"), "\\\\server\\old\\Page.html");
+}
+#endif
+
 TEST(JavaProjectCoreFiles, NewEntriesRecordTheProjectPath)
 {
     CJavaProjectCore project;

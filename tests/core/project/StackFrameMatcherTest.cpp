@@ -56,6 +56,18 @@ TEST(StackFrameMatcher, DefaultPackageClassesAreLookedForInTheRootFolder)
     EXPECT_EQ(CStackFrameMatcher::Match(files, "shop.Cart", "Cart.java", "/w/p"), 0);
 }
 
+#ifndef _WIN32
+TEST(StackFrameMatcher, ABackslashIsNoFolderOutsideAWindowsPath)
+{
+    CJavaFileList files;
+    AddFiles(files, {"/w/p/a\\Util.java", "/w/p/b/Util.java", "C:\\w\\p\\a\\Util.java"});
+    // "a\Util.java" is a file of that name, not Util.java in folder a.
+    EXPECT_EQ(CStackFrameMatcher::Match(files, "a.Util", "Util.java"), 2);
+    EXPECT_EQ(CStackFrameMatcher::Match(files, "Util", "Util.java"), 1);
+    EXPECT_EQ(CStackFrameMatcher::Match(files, "Util", "a\\Util.java"), 0);
+}
+#endif
+
 TEST(StackFrameMatcher, PathEndsOnlyAtFolders)
 {
     EXPECT_TRUE(CStackFrameMatcher::EndsWithPath("a/Util.java", "a/Util.java"));

@@ -56,3 +56,22 @@ TEST(ToolsJarCommandBuilder, ManifestIsWrittenOverAnOldOne)
     EXPECT_EQ(folder.Read("manifest.txt"), "Main-Class: Hello\r\n");
     EXPECT_FALSE(CJarCommandBuilder::WriteManifest(folder.File("missing/manifest.txt"), "Hello"));
 }
+
+TEST(ToolsJarCommandBuilder, NamesThatLookLikeOptionsGetTheirFolder)
+{
+    CToolCommand cmd;
+    ASSERT_TRUE(CJarCommandBuilder::ListArchive("/opt/jdk", "/libs/-C.jar", cmd));
+    EXPECT_EQ(cmd.m_strCommandLine, "jar tvf ./-C.jar");
+    EXPECT_EQ(cmd.GetWords(), (CWords{"jar", "tvf", "./-C.jar"}));
+    ASSERT_TRUE(CJarCommandBuilder::ListArchive("/opt/jdk", "/libs/@list", cmd));
+    EXPECT_EQ(cmd.m_strCommandLine, "jar tvf ./@list");
+    EXPECT_EQ(cmd.GetWords(), (CWords{"jar", "tvf", "./@list"}));
+
+    // Paths the archive is named by start with their folder; one that does
+    // not is relative to where jar runs.
+    std::string strError;
+    ASSERT_TRUE(
+        CJarCommandBuilder::CreateJar("/opt/jdk", "Hello.java", "/work/Hello.java", "-out/@a.jar", cmd, strError));
+    EXPECT_EQ(cmd.m_strCommandLine, "jar cmfv \"./-out/manifest.txt\" \"./-out/@a.jar\" *.class");
+    EXPECT_EQ(cmd.GetWords(), (CWords{"jar", "cmfv", "./-out/manifest.txt", "./-out/@a.jar", "*.class"}));
+}

@@ -61,9 +61,9 @@ CJavacDiagnostic Make(const std::string& strFile, int nLine, int nColumn, EDiagn
 // warnings run over three lines, and its lint names differ).
 TEST(JavacDiagnosticsTest, CapturedOutputsParseAsTheirGoldenFiles)
 {
-    for (const std::string strCase : {"syntax", "symbols", "verbose", "lint", "notes", "outside", "tabs", "nofile",
-                                      "25/syntax", "25/symbols", "25/verbose", "25/lint", "25/notes", "25/outside",
-                                      "25/tabs", "25/nofile"}) {
+    for (const std::string strCase :
+         {"syntax", "symbols", "verbose", "lint", "notes", "outside", "tabs", "nofile", "25/syntax", "25/symbols",
+          "25/verbose", "25/lint", "25/notes", "25/outside", "25/tabs", "25/nofile"}) {
         SCOPED_TRACE(strCase);
         const std::string strOutput = ReadGolden(strCase + ".out");
         ASSERT_FALSE(strOutput.empty());
@@ -76,8 +76,7 @@ TEST(JavacDiagnosticsTest, CapturedOutputsParseAsTheirGoldenFiles)
 
 TEST(JavacDiagnosticsTest, SymbolNotFoundKeepsItsSymbolAndLocationLines)
 {
-    const std::vector<CJavacDiagnostic> vecDiagnostics =
-        CJavacDiagnostics::Parse(ReadGolden("symbols.out"), kFolder);
+    const std::vector<CJavacDiagnostic> vecDiagnostics = CJavacDiagnostics::Parse(ReadGolden("symbols.out"), kFolder);
     ASSERT_EQ(vecDiagnostics.size(), 6u);
     EXPECT_EQ(vecDiagnostics[1], Make("/home/dev/proj/Symbols.java", 6, 28, EDiagnosticKind::Error,
                                       "cannot find symbol\n  symbol:   variable missing\n  location: class Symbols"));
@@ -98,8 +97,7 @@ TEST(JavacDiagnosticsTest, TabsBeforeTheCaretCountOneColumnEach)
 
 TEST(JavacDiagnosticsTest, FilesAreMadeAbsoluteAgainstTheFolderJavacRanIn)
 {
-    const std::vector<CJavacDiagnostic> vecOutside =
-        CJavacDiagnostics::Parse(ReadGolden("outside.out"), kFolder);
+    const std::vector<CJavacDiagnostic> vecOutside = CJavacDiagnostics::Parse(ReadGolden("outside.out"), kFolder);
     ASSERT_EQ(vecOutside.size(), 1u);
     EXPECT_EQ(vecOutside[0], Make("/home/dev/lib/util/Other.java", 5, 25, EDiagnosticKind::Error, "';' expected"));
 
@@ -139,6 +137,18 @@ TEST(JavacDiagnosticsTest, ASourceLineThatLooksLikeAHeadLineIsTheSourceLine)
     // A colon in the file name is part of it.
     EXPECT_EQ(vecDiagnostics[1], Make("/p/C:\\x\\D.java", 7, 9, EDiagnosticKind::Warning, "[cast] redundant cast"));
     EXPECT_EQ(vecDiagnostics[2], Make("/p/A.java", 5, 1, EDiagnosticKind::Error, "on an empty line"));
+
+    // A caret with text after it is a line of the message, not javac's caret.
+    const std::vector<CJavacDiagnostic> vecText =
+        CJavacDiagnostics::Parse("A.java:3: error: bad\n  int y;\n  ^ here\n1 error\n", "/p");
+    ASSERT_EQ(vecText.size(), 1u);
+    EXPECT_EQ(vecText[0], Make("/p/A.java", 3, 0, EDiagnosticKind::Error, "bad\n  int y;\n  ^ here"));
+
+    // A message without a file has no column, even under a caret line.
+    const std::vector<CJavacDiagnostic> vecNoFile =
+        CJavacDiagnostics::Parse("error: no source\n  src\n  ^\n1 error\n", "/p");
+    ASSERT_EQ(vecNoFile.size(), 1u);
+    EXPECT_EQ(vecNoFile[0], Make("", 0, 0, EDiagnosticKind::Error, "no source"));
 }
 
 TEST(JavacDiagnosticsTest, TenThousandDiagnosticsAreAllRead)
@@ -156,9 +166,9 @@ TEST(JavacDiagnosticsTest, TenThousandDiagnosticsAreAllRead)
     ASSERT_EQ(vecDiagnostics.size(), 10000u);
     for (int nIndex = 1; nIndex <= 10000; ++nIndex) {
         const CJavacDiagnostic& diagnostic = vecDiagnostics[static_cast<std::size_t>(nIndex - 1)];
-        ASSERT_EQ(diagnostic, Make("/big/F" + std::to_string(nIndex % 7) + ".java", nIndex, 9 + nIndex % 40,
-                                   EDiagnosticKind::Error,
-                                   "cannot find symbol\n  symbol:   variable x" + std::to_string(nIndex) +
-                                       "\n  location: class F"));
+        ASSERT_EQ(
+            diagnostic,
+            Make("/big/F" + std::to_string(nIndex % 7) + ".java", nIndex, 9 + nIndex % 40, EDiagnosticKind::Error,
+                 "cannot find symbol\n  symbol:   variable x" + std::to_string(nIndex) + "\n  location: class F"));
     }
 }

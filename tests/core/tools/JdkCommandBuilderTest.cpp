@@ -133,3 +133,74 @@ TEST(ToolsJdkCommandBuilder, AppletViewerGetsThePageName)
     EXPECT_EQ(strError, "Please save the file (path unreadable).");
     EXPECT_FALSE(cmd.m_bSetsTitle);
 }
+
+TEST(ToolsJdkCommandBuilder, FileNamesThatLookLikeOptionsGetTheirFolder)
+{
+    CToolCommand cmd;
+    std::string strError;
+    ASSERT_TRUE(CJdkCommandBuilder::CompileFile("/jdk", "/w/-version", "", cmd, strError));
+    EXPECT_EQ(cmd.m_strFolder, "/w");
+    EXPECT_EQ(cmd.m_strCommandLine, "javac ./-version");
+    EXPECT_EQ(cmd.GetWords(), (CWords{"javac", "./-version"}));
+
+    ASSERT_TRUE(CJdkCommandBuilder::CompileFile("/jdk", "/w/@opts.txt", "-g", cmd, strError));
+    EXPECT_EQ(cmd.m_strCommandLine, "javac ./@opts.txt -g");
+    EXPECT_EQ(cmd.GetWords(), (CWords{"javac", "./@opts.txt", "-g"}));
+
+    ASSERT_TRUE(CJdkCommandBuilder::BuildProject("/jdk", "-J-version.java", "/w/-J-version.java", "", cmd, strError));
+    EXPECT_EQ(cmd.m_strCommandLine, "javac ./-J-version.java");
+    EXPECT_EQ(cmd.GetWords(), (CWords{"javac", "./-J-version.java"}));
+
+    // Only the first character counts.
+    ASSERT_TRUE(CJdkCommandBuilder::CompileFile("/jdk", "/w/a-b@c.java", "", cmd, strError));
+    EXPECT_EQ(cmd.GetWords(), (CWords{"javac", "a-b@c.java"}));
+
+    ASSERT_TRUE(CJdkCommandBuilder::RunApplet("/jdk", "/w/-Jx.html", cmd, strError));
+    EXPECT_EQ(cmd.m_strCommandLine, "appletviewer \"./-Jx.html\"");
+    EXPECT_EQ(cmd.GetWords(), (CWords{"appletviewer", "./-Jx.html"}));
+    ASSERT_TRUE(CJdkCommandBuilder::RunApplet("/jdk", "/w/@page.html", cmd, strError));
+    EXPECT_EQ(cmd.m_strCommandLine, "appletviewer \"./@page.html\"");
+    EXPECT_EQ(cmd.GetWords(), (CWords{"appletviewer", "./@page.html"}));
+}
+
+TEST(ToolsJdkCommandBuilder, RunRefusesAMainClassThatIsNotAJavaName)
+{
+    CToolCommand cmd;
+    std::string strError;
+    EXPECT_FALSE(CJdkCommandBuilder::RunJava("/jdk", "-J-version.java", "/w/-J-version.java", "", "", cmd, strError));
+    EXPECT_EQ(strError, "Cannot run \"-J-version\": a main class name is Java identifiers separated by dots.");
+    EXPECT_FALSE(cmd.m_bSetsTitle);
+    EXPECT_TRUE(cmd.GetWords().empty());
+
+    EXPECT_FALSE(CJdkCommandBuilder::RunJava("/jdk", "@args.java", "/w/@args.java", "", "", cmd, strError));
+    EXPECT_EQ(strError, "Cannot run \"@args\": a main class name is Java identifiers separated by dots.");
+    EXPECT_FALSE(CJdkCommandBuilder::RunJava("/jdk", "My App.java", "/w/My App.java", "", "", cmd, strError));
+    EXPECT_EQ(strError, "Cannot run \"My App\": a main class name is Java identifiers separated by dots.");
+    EXPECT_FALSE(CJdkCommandBuilder::RunJava("/jdk", "1st.java", "/w/1st.java", "", "", cmd, strError));
+    EXPECT_FALSE(CJdkCommandBuilder::RunJava("/jdk", "a..b.java", "/w/a..b.java", "", "", cmd, strError));
+    EXPECT_FALSE(CJdkCommandBuilder::RunJava("/jdk", "Main.java", "/w/Main.java", "", "-cp", cmd, strError));
+    EXPECT_EQ(strError, "Cannot run \"-cp.Main\": a main class name is Java identifiers separated by dots.");
+
+    // Letters, digits, '$', '_' and letters beyond ASCII make a name.
+    ASSERT_TRUE(CJdkCommandBuilder::RunJava("/jdk", "$_a1.B2.java", "/w/$_a1.B2.java", "", "p_1.q", cmd, strError));
+    EXPECT_EQ(cmd.GetWords(), (CWords{"java", "p_1.q.$_a1.B2"}));
+    ASSERT_TRUE(CJdkCommandBuilder::RunJava("/jdk", "Grüße.java", "/w/Grüße.java", "", "", cmd, strError));
+    EXPECT_EQ(cmd.m_strCommandLine, "java  Grüße");
+    EXPECT_EQ(cmd.GetWords(), (CWords{"java", "Grüße"}));
+}
+
+#ifndef _WIN32
+TEST(ToolsJdkCommandBuilder, ABackslashIsPartOfTheFileName)
+{
+    CToolCommand cmd;
+    std::string strError;
+    ASSERT_TRUE(CJdkCommandBuilder::CompileFile("/jdk", "/home/u/x\\Hello.java", "", cmd, strError));
+    EXPECT_EQ(cmd.m_strFolder, "/home/u");
+    EXPECT_EQ(cmd.m_strCommandLine, "javac x\\Hello.java");
+    EXPECT_EQ(cmd.GetWords(), (CWords{"javac", "x\\Hello.java"}));
+    ASSERT_TRUE(CJdkCommandBuilder::RunApplet("/jdk", "/home/u/w\\Page.html", cmd, strError));
+    EXPECT_EQ(cmd.m_strFolder, "/home/u");
+    EXPECT_EQ(cmd.m_strCommandLine, "appletviewer \"/w\\Page.html\"");
+    EXPECT_EQ(cmd.GetWords(), (CWords{"appletviewer", "w\\Page.html"}));
+}
+#endif

@@ -241,4 +241,28 @@ TEST(StackTraceJumpWalks, BrokenTracesLeadNowhere)
                   1, [&cut](int n) { return cut.at(static_cast<std::size_t>(n)); }, 0)),
               "-");
     EXPECT_EQ(Describe(Open(cut, 0)), "pkg.A.f A.java:1");
+
+    // A head one tab off is not the head of the frames under it, so their
+    // count leads nowhere rather than into the trace above.
+    const std::vector<std::string> offHead = {
+        "Exception in thread \"main\" pkg.Top", // 0
+        "\tat pkg.A.top(A.java:10)",            // 1
+        "\tat pkg.A.main(A.java:30)",           // 2
+        "\tCaused by: pkg.Odd",                 // 3
+        "\tat pkg.B.f(Native Method)",          // 4
+        "\t... 1 more",                         // 5
+    };
+    EXPECT_EQ(Describe(Open(offHead, 5)), "-");
+
+    // A count one tab off is not the trace's: the head has only its own frame.
+    const std::vector<std::string> offCount = {
+        "Exception in thread \"main\" pkg.Top", // 0
+        "\tat pkg.A.top(A.java:10)",            // 1
+        "\tat pkg.A.main(A.java:30)",           // 2
+        "Caused by: pkg.Inner",                 // 3
+        "\tat pkg.B.f(Native Method)",          // 4
+        "\t\t... 1 more",                       // 5
+    };
+    EXPECT_EQ(Describe(Open(offCount, 3)), "-");
+    EXPECT_EQ(Describe(Open(offCount, 5)), "-");
 }

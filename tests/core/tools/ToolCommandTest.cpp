@@ -11,7 +11,17 @@ TEST(ToolsToolPath, CutsAtTheLastSlashOrBackslash)
 {
     EXPECT_EQ(CToolPath::LastSeparator("/home/u/Hello.java"), 7u);
     EXPECT_EQ(CToolPath::LastSeparator("C:\\work\\Hello.java"), 7u);
+#ifdef _WIN32
     EXPECT_EQ(CToolPath::LastSeparator("a/b\\c"), 3u);
+#else
+    // Here a backslash is part of a name, unless the path is a Windows one.
+    EXPECT_EQ(CToolPath::LastSeparator("a/b\\c"), 1u);
+    EXPECT_EQ(CToolPath::LastSeparator("\\\\server\\share\\Hello.java"), 14u);
+    EXPECT_EQ(CToolPath::FileNameOf("/home/u/x\\Hello.java"), "x\\Hello.java");
+    EXPECT_EQ(CToolPath::FolderOf("/home/u/x\\Hello.java"), "/home/u");
+    EXPECT_EQ(CToolPath::Join("/home/u/x\\", "manifest.txt"), "/home/u/x\\/manifest.txt");
+    EXPECT_EQ(CToolPath::Join("C:\\out\\", "manifest.txt"), "C:\\out\\manifest.txt");
+#endif
     EXPECT_EQ(CToolPath::LastSeparator("NOFILE"), std::string::npos);
     EXPECT_EQ(CToolPath::FolderOf("/home/u/Hello.java"), "/home/u");
     EXPECT_EQ(CToolPath::FolderOf("C:\\work\\Hello.java"), "C:\\work");
@@ -63,4 +73,19 @@ TEST(ToolsToolCommand, PatternsExpandSortedInTheWorkingFolder)
     cmdMissing.m_strFolder = folder.File("no such folder");
     cmdMissing.AddPattern("*.class");
     EXPECT_EQ(cmdMissing.ExpandWords(), CWords{"*.class"});
+}
+
+TEST(ToolsToolCommand, PatternMatchesThatLookLikeOptionsGetTheFolder)
+{
+    CScratchFolder folder;
+    ASSERT_FALSE(folder.Path().empty());
+    folder.Write("-C.class", "x");
+    folder.Write("@args.class", "x");
+    folder.Write("A.class", "x");
+
+    CToolCommand cmd;
+    cmd.m_strFolder = folder.Path();
+    cmd.AddWord("jar");
+    cmd.AddPattern("*.class");
+    EXPECT_EQ(cmd.ExpandWords(), (CWords{"jar", "./-C.class", "./@args.class", "A.class"}));
 }
