@@ -82,6 +82,15 @@ bool CCliIo::WriteOutput(std::string_view strText)
     return false;
 }
 
+bool CCliIo::FlushOutput()
+{
+    // ferror: an earlier printf may have failed already and emptied its buffer.
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return true;
+    std::fprintf(stderr, "tarnwick-cli: cannot write the output: %s.\n", std::strerror(errno));
+    return false;
+}
+
 bool CCliIo::ReadEditorText(const std::string& strPath, std::string& strText)
 {
     std::string strBytes;

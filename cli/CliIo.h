@@ -24,5 +24,9 @@ public:
     // so a full disk or a closed pipe never passes for a complete listing.
     static bool WriteOutput(std::string_view strText);
 
+    // Flushes what was printed to stdout; false (reason printed) when any of
+    // it could not be written.
+    static bool FlushOutput();
+
     static void PrintError(const std::string& strPath, const std::string& strReason);
 };

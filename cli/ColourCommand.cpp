@@ -36,7 +36,7 @@ int CColourCommand::Run(const std::vector<std::string>& args)
     for (const std::string& strArg : args) {
         if (strArg == "--help") {
             PrintUsage(true);
-            return 0;
+            return CCliIo::FlushOutput() ? 0 : 1;
         }
         if (strArg == "--codes") {
             bCodes = true;

@@ -35,7 +35,7 @@ constexpr const char* kRunUsage = "Usage: tarnwick-cli run [--print] [--stdin] P
 constexpr const char* kJarUsage = "Usage: tarnwick-cli jar create [--print] PROJECT.jpr OUT.jar\n"
                                   "       tarnwick-cli jar list [--print] FILE.jar\n"
                                   "  create  the IDE's Create Jar: writes manifest.txt (\"Main-Class: \" and the\n"
-                                  "          main class) in OUT.jar's folder, replacing one that is there, then\n"
+                                  "          main class) in a private temporary folder, removed at the end, then\n"
                                   "          runs jar cmfv in the main file's folder, packing its *.class files\n"
                                   "  list    the IDE's Show Archive Contents: jar tvf in the archive's folder\n";
 constexpr const char* kCommonUsage =
@@ -233,7 +233,7 @@ int CJdkCommand::Run(const std::string& strVerb, const std::vector<std::string>&
         return kExitUsage;
     if (parsed.m_bHelp) {
         PrintUsage(strVerb, true);
-        return 0;
+        return CCliIo::FlushOutput() ? 0 : kExitFailed;
     }
     if (strVerb == "build")
         return Build(parsed);

@@ -49,7 +49,7 @@ int COutlineCommand::Run(const std::vector<std::string>& args)
         const std::string& strArg = args[nIndex];
         if (strArg == "--help") {
             PrintUsage(true);
-            return 0;
+            return CCliIo::FlushOutput() ? 0 : 1;
         }
         const char* pszError = nullptr;
         if (strArg == "--project") {

@@ -5,6 +5,7 @@
 
 #include "core/editor/LineEnds.h"
 #include "core/editor/OutlineScanner.h"
+#include "core/io/FileLock.h"
 #include "core/project/JavaFile.h"
 #include "core/project/JavaProjectCore.h"
 #include "core/project/NewProject.h"
@@ -17,7 +18,9 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
+#include <sys/stat.h>
 #include <system_error>
 
 namespace {
@@ -41,6 +44,32 @@ std::string LowerExtension(const std::string& strPath)
 void PrintError(const std::string& strText)
 {
     std::fprintf(stderr, "%s\n", strText.c_str());
+}
+
+// How long to wait for another program's hold on a project file. The
+// environment may shorten it (tests do, to see a held lock refused quickly).
+int LockTimeoutMs()
+{
+    if (const char* pszValue = std::getenv("TARNWICK_LOCK_TIMEOUT_MS")) {
+        char* pszEnd = nullptr;
+        const long nValue = std::strtol(pszValue, &pszEnd, 10);
+        if (pszEnd != pszValue && *pszEnd == '\0' && nValue >= 0 && nValue <= CFileLock::kDefaultTimeoutMs)
+            return static_cast<int>(nValue);
+    }
+    return CFileLock::kDefaultTimeoutMs;
+}
+
+// Takes the project file's lock for a read-modify-write; says why not.
+bool LockProject(CFileLock& lock, const std::string& strTyped)
+{
+    std::string strReason;
+    if (lock.Acquire(AbsolutePath(strTyped), LockTimeoutMs(), strReason))
+        return true;
+    if (strReason == "locked by another program")
+        PrintError(strTyped + " is locked by another program; nothing was written.");
+    else
+        PrintError(strTyped + ": cannot be locked (" + strReason + "); nothing was written.");
+    return false;
 }
 
 int UsageError(const std::string& strText)
@@ -96,7 +125,7 @@ int CProjectCommand::Run(const std::vector<std::string>& args)
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     if (strCommand == "--help" || strCommand == "help") {
         PrintUsage(true);
-        return kExitOk;
+        return CCliIo::FlushOutput() ? kExitOk : kExitFailed;
     }
     if (strCommand == "new")
         return New(rest);
@@ -159,9 +188,21 @@ int CProjectCommand::New(const std::vector<std::string>& args)
         PrintError(strRefusal);
         return kExitFailed;
     }
+    CFileLock lock;
+    if (!LockProject(lock, strPath))
+        return kExitFailed;
+    // Nothing is written while any file in the way would be replaced unasked.
     std::error_code error;
-    if (!bForce && std::filesystem::exists(strPath, error)) {
-        PrintError(strPath + " already exists; use --force to replace it.");
+    std::vector<std::string> inTheWay;
+    if (std::filesystem::exists(std::filesystem::symlink_status(strPath, error)))
+        inTheWay.push_back(strPath);
+    for (const std::string& strSource : CNewProject::SourcePaths(eType, strClass, strPath))
+        if (std::filesystem::exists(std::filesystem::symlink_status(strSource, error)))
+            inTheWay.push_back(strSource);
+    if (!bForce && !inTheWay.empty()) {
+        for (const std::string& strFile : inTheWay)
+            PrintError(strFile + " already exists; use --force to replace it.");
+        PrintError("Nothing was written.");
         return kExitFailed;
     }
 
@@ -171,7 +212,8 @@ int CProjectCommand::New(const std::vector<std::string>& args)
     std::string strError;
     const bool bDone = CNewProject::Create(
         project, eType, strClass, strPath,
-        [&project](const std::string& strJavaPath) { ScanJavaFile(project, strJavaPath); }, strError);
+        [&project](const std::string& strJavaPath) { ScanJavaFile(project, strJavaPath); }, strError,
+        [bForce](const std::string&) { return bForce; });
     PrintMessages(project);
     if (!bDone) {
         PrintError(strError.empty() ? "Could not write the project's source files beside " + strPath : strError);
@@ -185,60 +227,80 @@ int CProjectCommand::Add(const std::vector<std::string>& args)
 {
     if (args.size() < 2)
         return UsageError("add needs a project path and at least one file");
-    CJavaProjectCore project;
-    if (!OpenProject(args[0], project))
-        return kExitFailed;
-
-    int nExit = kExitOk;
+    // All or nothing: every file is looked at before the project changes.
+    std::vector<std::string> paths;
+    bool bRefused = false;
     for (std::size_t nIndex = 1; nIndex < args.size(); ++nIndex) {
         const std::string strPath = AbsolutePath(args[nIndex]);
         const std::string strExt = LowerExtension(strPath);
-        const bool bJava = strExt == ".java" || strExt == ".jav";
-        const bool bHtml = strExt == ".html" || strExt == ".htm";
         std::error_code error;
-        if (!bJava && !bHtml) {
+        if (strExt != ".java" && strExt != ".jav" && strExt != ".html" && strExt != ".htm") {
             PrintError(args[nIndex] + ": not a Java (.java, .jav) or HTML (.htm, .html) file.");
-            nExit = kExitFailed;
+            bRefused = true;
         } else if (!std::filesystem::is_regular_file(strPath, error)) {
             const bool bExists = std::filesystem::exists(strPath, error);
             PrintError(args[nIndex] + (bExists ? ": not a regular file." : ": no such file."));
-            nExit = kExitFailed;
-        } else if (bHtml) {
+            bRefused = true;
+        } else
+            paths.push_back(strPath);
+    }
+    if (bRefused) {
+        PrintError("Nothing was added to " + args[0] + ".");
+        return kExitFailed;
+    }
+
+    CFileLock lock;
+    CJavaProjectCore project;
+    if (!OpenProjectLocked(args[0], lock, project))
+        return kExitFailed;
+
+    // Told only once the project is saved: a refusal below leaves it as it was.
+    std::vector<std::string> notes;
+    for (const std::string& strPath : paths) {
+        const std::string strExt = LowerExtension(strPath);
+        if (strExt == ".html" || strExt == ".htm") {
             std::string strMessage;
             if (!project.AddHtmlFileChecked(strPath, strMessage)) {
                 PrintError(strPath + ": " + strMessage);
-                nExit = kExitFailed;
+                bRefused = true;
             }
         } else if (project.GetJavaFiles().FindByPathName(strPath))
-            std::printf("%s is already listed.\n", strPath.c_str());
+            notes.push_back(strPath + " is already listed.");
         else if (project.GetJavaFiles().HasFileName(CProjectPath::FileNameOf(strPath))) {
             // One entry per file name: the listed one now points here.
             project.AddJavaFile(strPath);
             project.SetModifiedFlag();
             ScanJavaFile(project, strPath);
-            std::printf("%s now points to %s\n", CProjectPath::FileNameOf(strPath).c_str(), strPath.c_str());
+            notes.push_back(CProjectPath::FileNameOf(strPath) + " now points to " + strPath);
         } else if (!project.AddJavaFile(strPath))
-            std::printf("%s is already listed.\n", strPath.c_str());
+            notes.push_back(strPath + " is already listed.");
         else if (project.GetJavaFiles().FindByPathName(strPath) == nullptr) {
             PrintError(strPath + ": the project already holds 255 Java files.");
-            nExit = kExitFailed;
+            bRefused = true;
         } else {
             project.SetModifiedFlag();
             ScanJavaFile(project, strPath);
         }
     }
+    if (bRefused) {
+        PrintError("Nothing was added to " + args[0] + ".");
+        return kExitFailed;
+    }
     PrintMessages(project);
     if (project.IsModified() && SaveProject(project) != kExitOk)
         return kExitFailed;
-    return nExit;
+    for (const std::string& strNote : notes)
+        std::printf("%s\n", strNote.c_str());
+    return kExitOk;
 }
 
 int CProjectCommand::Remove(const std::vector<std::string>& args)
 {
     if (args.size() != 2)
         return UsageError("remove needs a project path and one file");
+    CFileLock lock;
     CJavaProjectCore project;
-    if (!OpenProject(args[0], project))
+    if (!OpenProjectLocked(args[0], lock, project))
         return kExitFailed;
     // The path as listed, or as the absolute form of what was typed.
     std::string strPath = args[1];
@@ -260,8 +322,9 @@ int CProjectCommand::SetMain(const std::vector<std::string>& args, bool bHtml)
 {
     if (args.size() != 2)
         return UsageError(std::string(bHtml ? "html-main" : "main") + " needs a project path and a file name");
+    CFileLock lock;
     CJavaProjectCore project;
-    if (!OpenProject(args[0], project))
+    if (!OpenProjectLocked(args[0], lock, project))
         return kExitFailed;
     const std::string& strName = args[1];
     const bool bListed =
@@ -296,6 +359,16 @@ bool CProjectCommand::OpenProject(const std::string& strPath, CJavaProjectCore& 
         return true;
     PrintError(strError);
     return false;
+}
+
+bool CProjectCommand::OpenProjectLocked(const std::string& strPath, CFileLock& lock, CJavaProjectCore& project)
+{
+    // A project that is not there is only reported: nothing is written then,
+    // and no lock file is left beside a name that was mistyped.
+    struct stat info {};
+    if (::lstat(strPath.c_str(), &info) != 0)
+        return OpenProject(strPath, project);
+    return LockProject(lock, strPath) && OpenProject(strPath, project);
 }
 
 int CProjectCommand::SaveProject(CJavaProjectCore& project)

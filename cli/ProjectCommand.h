@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+class CFileLock;
 class CJavaProjectCore;
 
 // `tarnwick-cli project ...`: creates, edits and lists .jpr project files
@@ -28,6 +29,9 @@ private:
 
     // Opens the project at strPath (made absolute); prints the reason on failure.
     static bool OpenProject(const std::string& strPath, CJavaProjectCore& project);
+    // Takes the project file's lock, then opens it; a missing file is only
+    // reported. False (reason printed) when either fails.
+    static bool OpenProjectLocked(const std::string& strPath, CFileLock& lock, CJavaProjectCore& project);
     static int SaveProject(CJavaProjectCore& project);
     // Reads a Java file's classes into the project, as the editor's outline
     // scan does when the file is opened.

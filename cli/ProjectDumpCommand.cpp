@@ -16,7 +16,7 @@ int CProjectDumpCommand::Run(const std::vector<std::string>& args)
     for (const std::string& strArg : args) {
         if (strArg == "--help") {
             CProjectCommand::PrintUsage(true);
-            return CProjectCommand::kExitOk;
+            return CCliIo::FlushOutput() ? CProjectCommand::kExitOk : CProjectCommand::kExitFailed;
         }
         if (strArg == "--text")
             bText = true;

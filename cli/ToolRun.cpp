@@ -4,6 +4,7 @@
 #include "core/tools/ExternalProcess.h"
 #include "core/tools/InputSender.h"
 #include "core/tools/JavacDiagnostics.h"
+#include "core/tools/OutputBuffer.h"
 #include "core/tools/ToolCommand.h"
 #include "core/tools/ToolMessages.h"
 
@@ -143,9 +144,20 @@ private:
     std::string m_strRead; // the read buffer
 };
 
-// javac's messages in strOutput as JSON lines, files taken against strFolder.
-std::string DiagnosticLines(const std::string& strOutput, const std::string& strFolder)
+// javac's messages in the kept output as JSON lines, files taken against
+// strFolder. Once the oldest output was dropped, the kept text starts with
+// the rest of a cut line, which is left out too: read alone it could pass
+// for a message of another file. nLeftOut: the bytes not read.
+std::string DiagnosticLines(const COutputBuffer& output, const std::string& strFolder, std::size_t& nLeftOut)
 {
+    std::string strOutput = output.Copy();
+    nLeftOut = output.DroppedLength();
+    if (nLeftOut > 0) {
+        const std::size_t nLineEnd = strOutput.find('\n');
+        const std::size_t nCut = nLineEnd == std::string::npos ? strOutput.size() : nLineEnd + 1;
+        strOutput.erase(0, nCut);
+        nLeftOut += nCut;
+    }
     std::string strLines;
     for (const CJavacDiagnostic& diagnostic : CJavacDiagnostics::Parse(strOutput, strFolder)) {
         CJsonWriter writer(false);
@@ -207,7 +219,9 @@ int CCliToolRun::Run(const CToolCommand& cmd, std::size_t nOutputLimit, const CO
         return kExitNotStarted;
     }
     CInputFeeder feeder(runner);
-    std::string strToolOutput; // kept for the diagnostics only
+    // Kept for the diagnostics only, no more of it than the process window
+    // keeps: a compiler that never stops must not take all our memory.
+    COutputBuffer toolOutput(nOutputLimit);
 
     std::size_t nFrom = 0;
     std::size_t nDropped = 0;
@@ -228,7 +242,7 @@ int CCliToolRun::Run(const CToolCommand& cmd, std::size_t nOutputLimit, const CO
         if (nToolEnd != std::string::npos)
             nUsable = nToolEnd > nStart ? std::min(nUsable, nToolEnd - nStart) : 0;
         if (options.m_bDiagnostics)
-            strToolOutput.append(strChunk, 0, nUsable);
+            toolOutput.AppendText(std::string_view(strChunk.data(), nUsable));
         if (nUsable > 0 && !bOutputFailed) {
             chLast = strChunk[nUsable - 1];
             if (!WriteAll(runner, strChunk.data(), nUsable)) {
@@ -253,8 +267,15 @@ int CCliToolRun::Run(const CToolCommand& cmd, std::size_t nOutputLimit, const CO
     if (!bOutputFailed) {
         // The closing lines start a line of their own even after output without a final LF.
         std::string strClosing = std::string(chLast == '\n' ? "" : "\n") + ClosingLines(strFooter);
-        if (options.m_bDiagnostics)
-            strClosing += DiagnosticLines(strToolOutput, cmd.m_strFolder);
+        if (options.m_bDiagnostics) {
+            std::size_t nLeftOut = 0;
+            strClosing += DiagnosticLines(toolOutput, cmd.m_strFolder, nLeftOut);
+            if (nLeftOut > 0)
+                std::fprintf(stderr,
+                             "tarnwick-cli: the diagnostics leave out the first %zu bytes of the tool's output (the "
+                             "OUTPUTLIMITMB setting).\n",
+                             nLeftOut);
+        }
         bOutputFailed = !WriteAll(runner, strClosing.data(), strClosing.size());
         nWriteError = errno;
     }

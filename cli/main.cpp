@@ -1,3 +1,4 @@
+#include "cli/CliIo.h"
 #include "cli/ColourCommand.h"
 #include "cli/JdkCommand.h"
 #include "cli/OutlineCommand.h"
@@ -48,11 +49,11 @@ int main(int argc, char* argv[])
 {
     if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
         std::printf("tarnwick-cli %s\n", TarnwickVersion());
-        return 0;
+        return CCliIo::FlushOutput() ? 0 : 1;
     }
     if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
         PrintUsage(stdout);
-        return 0;
+        return CCliIo::FlushOutput() ? 0 : 1;
     }
     if (argc >= 2 && std::strcmp(argv[1], "project") == 0)
         return CProjectCommand::Run(std::vector<std::string>(argv + 2, argv + argc));

@@ -196,7 +196,8 @@ TEST_F(CProjectCliE2e, AddRemoveAndMainFilesFollowTheProjectRules)
     result = Cli({"project", "add", "P.jpr", "a/Page.html", "b/Page.html"});
     EXPECT_EQ(result.m_nExit, 1);
     EXPECT_EQ(result.m_strOutput, m_strDir + "/a/Page.html: File is already in project.\n" + m_strDir +
-                                      "/b/Page.html: You cannot add two HTML files with the same name to a project.\n");
+                                      "/b/Page.html: You cannot add two HTML files with the same name to a project.\n"
+                                      "Nothing was added to P.jpr.\n");
 
     EXPECT_EQ(Cli({"project", "main", "P.jpr", "Foo.java"}).m_nExit, 0);
     EXPECT_EQ(Cli({"project", "html-main", "P.jpr", "Page.html"}).m_nExit, 0);

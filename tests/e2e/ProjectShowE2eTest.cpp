@@ -93,8 +93,9 @@ TEST_F(CProjectShowE2e, FifosAndFoldersAreRefusedWithoutWaiting)
     ASSERT_EQ(Cli({"project", "new", "--type", "empty", "E.jpr"}).m_nExit, 0);
     const CShowResult added = Cli({"project", "add", "E.jpr", "F.java"});
     EXPECT_EQ(added.m_nExit, 1);
-    EXPECT_EQ(added.m_strErr, "F.java: not a regular file.\n");
-    EXPECT_EQ(Cli({"project", "add", "E.jpr", "Nope.java"}).m_strErr, "Nope.java: no such file.\n");
+    EXPECT_EQ(added.m_strErr, "F.java: not a regular file.\nNothing was added to E.jpr.\n");
+    EXPECT_EQ(Cli({"project", "add", "E.jpr", "Nope.java"}).m_strErr,
+              "Nope.java: no such file.\nNothing was added to E.jpr.\n");
 
     const CShowResult folder = Cli({"project", "show", "D.jpr"});
     EXPECT_EQ(folder.m_nExit, 1);
