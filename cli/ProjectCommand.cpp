@@ -47,13 +47,15 @@ void PrintError(const std::string& strText)
 }
 
 // How long to wait for another program's hold on a project file. The
-// environment may shorten it (tests do, to see a held lock refused quickly).
+// environment may change it (tests do: shorter to see a held lock refused
+// quickly, longer so that many runs on a slow machine never time out).
 int LockTimeoutMs()
 {
+    constexpr long kMostLockTimeoutMs = 3600L * 1000;
     if (const char* pszValue = std::getenv("TARNWICK_LOCK_TIMEOUT_MS")) {
         char* pszEnd = nullptr;
         const long nValue = std::strtol(pszValue, &pszEnd, 10);
-        if (pszEnd != pszValue && *pszEnd == '\0' && nValue >= 0 && nValue <= CFileLock::kDefaultTimeoutMs)
+        if (pszEnd != pszValue && *pszEnd == '\0' && nValue >= 0 && nValue <= kMostLockTimeoutMs)
             return static_cast<int>(nValue);
     }
     return CFileLock::kDefaultTimeoutMs;

@@ -89,6 +89,8 @@ TEST_F(CProjectSafetyE2e, FortyAddsAtOnceAllLand)
 {
     ASSERT_EQ(Cli({"project", "new", "--type", "empty", "P.jpr"}).m_nExit, 0);
     constexpr int kRuns = 40;
+    // Each run waits its turn; however slow the machine, none gives up.
+    ::setenv("TARNWICK_LOCK_TIMEOUT_MS", "600000", 1);
     for (int nIndex = 0; nIndex < kRuns; ++nIndex)
         Write("F" + std::to_string(nIndex) + ".java", "class F" + std::to_string(nIndex) + " {}\n");
     std::vector<CCliProcess> runs(kRuns);
@@ -139,6 +141,15 @@ TEST_F(CProjectSafetyE2e, AHeldLockRefusesEveryEditAndWritesNothing)
         EXPECT_EQ(result.m_strOut, "") << edit[1];
         EXPECT_EQ(Read("P.jpr"), strBefore) << edit[1];
     }
+    // Unless told otherwise a run waits ten seconds before it gives up.
+    ::unsetenv("TARNWICK_LOCK_TIMEOUT_MS");
+    const auto tpStart = std::chrono::steady_clock::now();
+    const CResult waited = Cli({"project", "main", "P.jpr", "Hello.java"});
+    EXPECT_GE(std::chrono::steady_clock::now() - tpStart, std::chrono::milliseconds(CFileLock::kDefaultTimeoutMs));
+    EXPECT_EQ(waited.m_nExit, 1);
+    EXPECT_EQ(waited.m_strErr, "P.jpr is locked by another program; nothing was written.\n");
+    EXPECT_EQ(Read("P.jpr"), strBefore);
+
     // Reading needs no lock.
     EXPECT_EQ(Cli({"project", "show", "P.jpr"}).m_nExit, 0);
 
