@@ -1,5 +1,6 @@
 #include "core/project/JavaProjectCore.h"
 
+#include "core/io/FileLock.h"
 #include "core/project/ErrorLineMatcher.h"
 #include "core/project/JavaClass.h"
 #include "core/project/JavaFile.h"
@@ -196,15 +197,20 @@ bool CJavaProjectCore::LoadBytes(std::string_view bytes, std::string& strError)
     if (!CJprFormat::ReadBytes(bytes, m_record, strError))
         return false;
     m_bModified = false;
+    m_strSavedBytes = WriteBytes();
     return true;
 }
 
 bool CJavaProjectCore::Open(const std::string& strPath, std::string& strError)
 {
+    // Stamped before the read: a change in between is seen as one later.
+    const CFileStamp stamp = CFileStamp::Of(strPath);
     if (!CJprFormat::ReadFile(strPath, m_record, strError))
         return false;
     m_strPathName = strPath;
     m_bModified = false;
+    m_strSavedBytes = WriteBytes();
+    m_savedStamp = stamp;
     return true;
 }
 
@@ -214,7 +220,36 @@ bool CJavaProjectCore::SaveAs(const std::string& strPath, std::string& strError)
         return false;
     m_strPathName = strPath;
     m_bModified = false;
+    m_strSavedBytes = WriteBytes();
+    m_savedStamp = CFileStamp::Of(strPath);
     return true;
+}
+
+bool CJavaProjectCore::HasChanges() const
+{
+    return WriteBytes() != m_strSavedBytes;
+}
+
+CJavaProjectCore::ESaveBack CJavaProjectCore::SaveBack(CFileStamp& seen, bool bOverwriteSeen, std::string& strError)
+{
+    if (!HasChanges()) {
+        m_bModified = false;
+        return ESaveBack::Unchanged;
+    }
+    // Held from the look at the disk to the replace, so that another
+    // Tarnwick's read-modify-write cannot slip in between.
+    CFileLock lock;
+    std::string strReason;
+    if (!lock.Acquire(m_strPathName, CFileLock::kDefaultTimeoutMs, strReason)) {
+        strError = CJprFormat::SaveFailedMessage(m_strPathName, strReason);
+        return ESaveBack::Failed;
+    }
+    const CFileStamp now = CFileStamp::Of(m_strPathName);
+    if (now.Exists() && now.ChangedSince(m_savedStamp) && !(bOverwriteSeen && now == seen)) {
+        seen = now;
+        return ESaveBack::ChangedOutside;
+    }
+    return SaveAs(m_strPathName, strError) ? ESaveBack::Saved : ESaveBack::Failed;
 }
 
 bool CJavaProjectCore::Save(std::string& strError)

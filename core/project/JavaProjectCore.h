@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/editor/ClassInfoSink.h"
+#include "core/io/FileStamp.h"
 #include "core/project/ErrorLocation.h"
 #include "core/project/ProjectRecord.h"
 #include "core/project/ProjectTarget.h"
@@ -112,6 +113,21 @@ public:
     bool SaveAs(const std::string& strPath, std::string& strError);
     bool Save(std::string& strError);
 
+    // Whether the bytes the project would write differ from those it last
+    // read or wrote: class lists refreshed by a scan to what they were, or
+    // switches set to their old text, are no change.
+    bool HasChanges() const;
+    // What SaveBack did.
+    enum class ESaveBack { Unchanged, Saved, ChangedOutside, Failed };
+    // Writes the project back to its own file when it HasChanges. A file that
+    // another program changed since it was read or written is left alone:
+    // ChangedOutside, with the file's stamp now in seen. Called again with
+    // bOverwriteSeen, it writes over exactly that file, and only that one (a
+    // further change comes back as ChangedOutside again). A missing file is
+    // simply written. The file's lock (CFileLock) is held from the look at
+    // the disk to the replace; when it cannot be had: Failed, nothing written.
+    ESaveBack SaveBack(CFileStamp& seen, bool bOverwriteSeen, std::string& strError);
+
     // Closing: the project joins the recent list (front, unless empty or
     // listed) and the list and last-open project are written.
     void RecordClose(std::vector<std::string>& recentProjects, ISettingsStore& store) const;
@@ -136,6 +152,8 @@ private:
     CProjectRecord m_record;
     std::string m_strPathName;
     bool m_bModified = false;
+    std::string m_strSavedBytes; // what the writer made of the project last read or written
+    CFileStamp m_savedStamp;     // the file as it was then
     std::function<void()> m_updateViews;
     std::vector<std::string> m_messages;
 };

@@ -8,6 +8,7 @@
 #include "ui/framework/DocTemplate.h"
 
 #include <QFile>
+#include <cstdio>
 #include <QMdiArea>
 #include <QtTest>
 
@@ -18,6 +19,26 @@ void TypeText(QWidget* pWidget, const QString& strText)
 {
     QTest::keyClicks(pWidget, strText);
 }
+
+// Another program writing the file: truncated and rewritten in place.
+void WriteOutside(const QString& strPath, const QByteArray& bytes)
+{
+    QFile file(strPath);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+int CaretLine(CSyntaxWindowView* pView)
+{
+    int nLine = -1, nIndex = -1;
+    pView->getCursorPosition(&nLine, &nIndex);
+    return nLine;
+}
+
+const QByteArray kHello = "class Hello {\n  int a;\n  int b;\n  int c;\n}\n";
+const QByteArray kHelloOutside = "class Hello {\n  int a;\n  int b;\n  int c;\n  void run() {}\n}\n";
+const QString kReloadHello = "Hello.java was changed outside Tarnwick. Reload it and lose the changes made here?";
+const QString kOverwriteHello = "Hello.java was changed outside Tarnwick. Overwrite it?";
 } // namespace
 
 class JavaEditorFileTest : public QObject {
@@ -78,6 +99,146 @@ private slots:
         QCOMPARE(ReadAll(strPath), QByteArray("int a;\nint b;"));
         QCOMPARE(pDoc->GetPathName(), strPath);
         QVERIFY(!pDoc->IsModified());
+    }
+
+    void changedOutsideReloadsQuietlyKeepingTheCaretLine()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start({}, false));
+        CSyntaxWindowDoc* pDoc = OpenJava(fixture, "Hello.java", kHello);
+        CSyntaxWindowView* pView = pDoc->FirstView();
+        pView->setCursorPosition(3, 2);
+        WriteOutside(pDoc->GetPathName(), kHelloOutside);
+        QTRY_COMPARE_WITH_TIMEOUT(QByteArray::fromStdString(pView->TextBytes()),
+                                  QByteArray(kHelloOutside).replace("\n", "\r\n"), 20000);
+        QCOMPARE(CaretLine(pView), 3);
+        QVERIFY(!pDoc->IsModified());
+        QCOMPARE(fixture.Prompts().m_messages, QStringList());
+        // The outline is the new text's.
+        QVERIFY(pDoc->FindFunction("Hello.run()") >= 0);
+        // The caret is at the start of its line; saving asks nothing.
+        QTest::keyClicks(pView, "x");
+        QVERIFY(fixture.App().Router().Execute(kFileSave));
+        QCOMPARE(fixture.Prompts().m_messages, QStringList());
+        QCOMPARE(ReadAll(pDoc->GetPathName()),
+                 QByteArray(kHelloOutside).insert(kHelloOutside.indexOf("  int c;"), 'x'));
+    }
+
+    void changedOutsideWithUnsavedChangesAsks()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start({}, false));
+        CSyntaxWindowDoc* pDoc = OpenJava(fixture, "Hello.java", kHello);
+        CSyntaxWindowView* pView = pDoc->FirstView();
+        QTest::keyClicks(pView, "x");
+        fixture.Prompts().m_answers = {CPromptService::kAnswerNo};
+        WriteOutside(pDoc->GetPathName(), kHelloOutside);
+        QTRY_COMPARE_WITH_TIMEOUT(fixture.Prompts().m_messages, QStringList{kReloadHello}, 20000);
+        QCOMPARE(QByteArray::fromStdString(pView->TextBytes()), "x" + QByteArray(kHello).replace("\n", "\r\n"));
+        QVERIFY(pDoc->IsModified());
+
+        // Save asks before writing over the other program's file: No keeps it.
+        fixture.Prompts().m_answers = {CPromptService::kAnswerNo};
+        QVERIFY(fixture.App().Router().Execute(kFileSave));
+        QCOMPARE(fixture.Prompts().m_messages, (QStringList{kReloadHello, kOverwriteHello}));
+        QCOMPARE(ReadAll(pDoc->GetPathName()), kHelloOutside);
+        QVERIFY(pDoc->IsModified());
+        // Yes writes the text here.
+        fixture.Prompts().m_answers = {CPromptService::kAnswerYes};
+        QVERIFY(fixture.App().Router().Execute(kFileSave));
+        QCOMPARE(fixture.Prompts().m_messages, (QStringList{kReloadHello, kOverwriteHello, kOverwriteHello}));
+        QCOMPARE(ReadAll(pDoc->GetPathName()), "x" + kHello);
+        QVERIFY(!pDoc->IsModified());
+    }
+
+    void reloadAnsweredYesLoadsTheFile()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start({}, false));
+        CSyntaxWindowDoc* pDoc = OpenJava(fixture, "Hello.java", kHello);
+        CSyntaxWindowView* pView = pDoc->FirstView();
+        QTest::keyClicks(pView, "x");
+        fixture.Prompts().m_answers = {CPromptService::kAnswerYes};
+        WriteOutside(pDoc->GetPathName(), kHelloOutside);
+        QTRY_COMPARE_WITH_TIMEOUT(QByteArray::fromStdString(pView->TextBytes()),
+                                  QByteArray(kHelloOutside).replace("\n", "\r\n"), 20000);
+        QCOMPARE(fixture.Prompts().m_messages, QStringList{kReloadHello});
+        QVERIFY(!pDoc->IsModified());
+    }
+
+    // A change the watch has not reported yet is still caught by the save.
+    void saveChecksTheFileItself()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start({}, false));
+        CSyntaxWindowDoc* pDoc = OpenJava(fixture, "Hello.java", kHello);
+        QTest::keyClicks(pDoc->FirstView(), "x");
+        WriteOutside(pDoc->GetPathName(), kHelloOutside);
+        fixture.Prompts().m_answers = {CPromptService::kAnswerNo};
+        QVERIFY(fixture.App().Router().Execute(kFileSave));
+        QCOMPARE(fixture.Prompts().m_messages, QStringList{kOverwriteHello});
+        QCOMPARE(ReadAll(pDoc->GetPathName()), kHelloOutside);
+        QVERIFY(pDoc->IsModified());
+    }
+
+    void deletedOutsideKeepsTheText()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start({}, false));
+        CSyntaxWindowDoc* pDoc = OpenJava(fixture, "Hello.java", kHello);
+        QVERIFY(QFile::remove(pDoc->GetPathName()));
+        QTRY_VERIFY_WITH_TIMEOUT(pDoc->IsModified(), 20000);
+        QCOMPARE(QByteArray::fromStdString(pDoc->FirstView()->TextBytes()), QByteArray(kHello).replace("\n", "\r\n"));
+        QVERIFY(fixture.App().Router().Execute(kFileSave));
+        QCOMPARE(fixture.Prompts().m_messages, QStringList());
+        QCOMPARE(ReadAll(pDoc->GetPathName()), kHello);
+        QVERIFY(!pDoc->IsModified());
+    }
+
+    // Editors that save by renaming a new file over the old one drop the
+    // watch on it; later changes are still seen.
+    void replacedByRenameStaysWatched()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start({}, false));
+        CSyntaxWindowDoc* pDoc = OpenJava(fixture, "Hello.java", kHello);
+        CSyntaxWindowView* pView = pDoc->FirstView();
+        const QString strNew = fixture.WriteFile("Hello.java.new", kHelloOutside);
+        QVERIFY(::rename(QFile::encodeName(strNew).constData(), QFile::encodeName(pDoc->GetPathName()).constData()) ==
+                0);
+        QTRY_COMPARE_WITH_TIMEOUT(QByteArray::fromStdString(pView->TextBytes()),
+                                  QByteArray(kHelloOutside).replace("\n", "\r\n"), 20000);
+        WriteOutside(pDoc->GetPathName(), "class Hello {}\n");
+        QTRY_COMPARE_WITH_TIMEOUT(QByteArray::fromStdString(pView->TextBytes()), QByteArray("class Hello {}\r\n"),
+                                  20000);
+        QCOMPARE(fixture.Prompts().m_messages, QStringList());
+    }
+
+    // A name the watch cannot take (not UTF-8) is looked at when its window
+    // becomes active.
+    void activatingTheWindowLooksAtTheFile()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start({}, false));
+        const std::string strPathBytes = QFile::encodeName(fixture.TempPath("")).toStdString() + "/Caf\xe9.java";
+        {
+            FILE* pFile = ::fopen(strPathBytes.c_str(), "wb");
+            QVERIFY(pFile);
+            QCOMPARE(::fwrite(kHello.constData(), 1, kHello.size(), pFile), static_cast<size_t>(kHello.size()));
+            ::fclose(pFile);
+        }
+        auto* pDoc = dynamic_cast<CSyntaxWindowDoc*>(fixture.App().OpenDocumentPath(strPathBytes));
+        QVERIFY(pDoc);
+        CSyntaxWindowDoc* pOther = OpenJava(fixture, "Other.java", "class Other {}\n");
+        QVERIFY(pOther);
+        FILE* pFile = ::fopen(strPathBytes.c_str(), "wb");
+        QVERIFY(pFile);
+        ::fwrite(kHelloOutside.constData(), 1, kHelloOutside.size(), pFile);
+        ::fclose(pFile);
+        pDoc->FirstFrame()->ActivateFrame();
+        QTRY_COMPARE_WITH_TIMEOUT(QByteArray::fromStdString(pDoc->FirstView()->TextBytes()),
+                                  QByteArray(kHelloOutside).replace("\n", "\r\n"), 20000);
+        QCOMPARE(fixture.Prompts().m_messages, QStringList());
     }
 
     void failedSaveSaysSoAndStaysModified()

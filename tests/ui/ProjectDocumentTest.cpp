@@ -2,6 +2,7 @@
 #include "core/project/JavaProjectCore.h"
 #include "core/settings/JdkLocator.h"
 #include "core/tools/ExternalProcess.h"
+#include "core/tools/JarCommandBuilder.h"
 #include "tests/ui/support/AppFixture.h"
 #include "ui/app/MainFrame.h"
 #include "ui/bars/ProcessBar.h"
@@ -15,10 +16,12 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
+#include <filesystem>
 
 using namespace CommandIds;
 
@@ -65,6 +68,29 @@ void UseTheRealJdk(CAppFixture& fixture)
     fixture.PresetSettings().setValue(
         "PATHS/JAVABIN", QString::fromStdString(CJdkLocator::FromEnvironment(&CJdkLocator::ReadProcessEnvironment)));
 }
+
+// What another program (tarnwick-cli project add) does to the project file
+// while the IDE has it open; the bytes it leaves there.
+QByteArray AddOutside(const QString& strProject, const QString& strJava)
+{
+    CJavaProjectCore outside;
+    std::string strError;
+    if (!outside.Open(QFile::encodeName(strProject).toStdString(), strError))
+        return QByteArray();
+    outside.AddJavaFile(QFile::encodeName(strJava).toStdString());
+    if (!outside.Save(strError))
+        return QByteArray();
+    return QByteArray::fromStdString(outside.WriteBytes());
+}
+
+QByteArray FileBytes(const QString& strPath)
+{
+    QFile file(strPath);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+const QString kDemoChangedOutside = "Demo.jpr was changed outside Tarnwick. Overwrite it with the open project, or "
+                                    "Reload it and lose the changes made here?";
 } // namespace
 
 class ProjectDocumentTest : public QObject {
@@ -187,8 +213,7 @@ private slots:
         QCOMPARE(pProject->Core().GetJavaFiles().GetCount(), 2);
         QCOMPARE(pProject->GetFilePath("Foo.java"), strMoved);
         QCOMPARE(Items(FormOf(pProject)->MainJavaList()), (QStringList{"Bar.java", "Foo.java"}));
-        QCOMPARE(fixture.Prompts().m_fileFilters.front(),
-                 QString("Java Source Files (*.jav *.java);;All Files (*)"));
+        QCOMPARE(fixture.Prompts().m_fileFilters.front(), QString("Java Source Files (*.jav *.java);;All Files (*)"));
     }
 
     void closingSavesWithoutAskingAndRecordsTheProject()
@@ -304,6 +329,152 @@ private slots:
         fixture.Close();
         QCOMPARE(fixture.Prompts().m_messages, QStringList{strFailed});
         QVERIFY(!fixture.App().MainFrame()->isVisible());
+    }
+
+    // Scanning a source file refreshes the project's class lists and marks it
+    // modified though its bytes stay the same: closing must not write it over
+    // what another program added meanwhile.
+    void projectNotChangedHereIsNotWrittenOverAnOutsideChange()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start({}, false));
+        const QString strPath = WriteProject(fixture, "Demo.jpr", {"A.java"}, {});
+        // Once saved with the classes the editor finds, a scan changes nothing.
+        QVERIFY(OpenProject(fixture, strPath));
+        CDocument* pSource = fixture.App().OpenDocumentFile(fixture.TempPath("A.java"));
+        QVERIFY(pSource);
+        QVERIFY(fixture.App().Router().Execute(kCloseProject));
+        pSource->OnCloseDocument();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        fixture.Prompts().m_messages.clear();
+        CJavaProjectDoc* pProject = OpenProject(fixture, strPath);
+        QVERIFY(pProject);
+        QVERIFY(!pProject->IsModified());
+        QVERIFY(fixture.App().OpenDocumentFile(fixture.TempPath("A.java")));
+        const QByteArray outside = AddOutside(strPath, fixture.WriteFile("B.java", "class B {}\n"));
+        QVERIFY(!outside.isEmpty());
+        QVERIFY(fixture.App().Router().Execute(kAppExit));
+        QVERIFY(!fixture.App().MainFrame()->isVisible());
+        QCOMPARE(fixture.Prompts().m_messages, QStringList());
+        QCOMPARE(FileBytes(strPath), outside);
+    }
+
+    void projectChangedHereAndOutsideAsksBeforeClosing()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start({}, false));
+        const QString strPath = WriteProject(fixture, "Demo.jpr", {"A.java"}, {});
+        CJavaProjectDoc* pProject = OpenProject(fixture, strPath);
+        QVERIFY(pProject);
+        pProject->SetMainFile("A.java");
+        const QByteArray outside = AddOutside(strPath, fixture.WriteFile("B.java", "class B {}\n"));
+
+        // Cancel keeps the program open and the file as the other program left it.
+        fixture.Prompts().m_answers = {CPromptService::kAnswerCancel};
+        QVERIFY(fixture.App().Router().Execute(kAppExit));
+        QCOMPARE(fixture.Prompts().m_messages, QStringList{kDemoChangedOutside});
+        QVERIFY(fixture.App().MainFrame()->isVisible());
+        QCOMPARE(FileBytes(strPath), outside);
+
+        // Reload takes the file's project and closes without writing.
+        fixture.Prompts().m_messages.clear();
+        fixture.Prompts().m_answers = {CPromptService::kAnswerReload};
+        QVERIFY(fixture.App().Router().Execute(kAppExit));
+        QCOMPARE(fixture.Prompts().m_messages, QStringList{kDemoChangedOutside});
+        QVERIFY(!fixture.App().MainFrame()->isVisible());
+        QCOMPARE(FileBytes(strPath), outside);
+    }
+
+    void overwriteWritesTheOpenProject()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start({}, false));
+        const QString strPath = WriteProject(fixture, "Demo.jpr", {"A.java"}, {});
+        CJavaProjectDoc* pProject = OpenProject(fixture, strPath);
+        pProject->SetMainFile("A.java");
+        AddOutside(strPath, fixture.WriteFile("B.java", "class B {}\n"));
+        const QByteArray mine = QByteArray::fromStdString(pProject->Core().WriteBytes());
+        fixture.Prompts().m_answers = {CPromptService::kAnswerOverwrite};
+        QVERIFY(fixture.App().Router().Execute(kAppExit));
+        QCOMPARE(fixture.Prompts().m_messages, QStringList{kDemoChangedOutside});
+        QVERIFY(!fixture.App().MainFrame()->isVisible());
+        QCOMPARE(FileBytes(strPath), mine);
+    }
+
+    void reloadOnSaveAllShowsTheFilesProject()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start({}, false));
+        const QString strPath = WriteProject(fixture, "Demo.jpr", {"A.java"}, {});
+        CJavaProjectDoc* pProject = OpenProject(fixture, strPath);
+        pProject->SetMainFile("A.java");
+        const QByteArray outside = AddOutside(strPath, fixture.WriteFile("B.java", "class B {}\n"));
+        fixture.Prompts().m_answers = {CPromptService::kAnswerReload};
+        QVERIFY(fixture.App().Router().Execute(kSaveAll));
+        QCOMPARE(fixture.Prompts().m_messages, QStringList{kDemoChangedOutside});
+        QCOMPARE(fixture.App().GetProjectDoc(), static_cast<IOpenProject*>(pProject));
+        QCOMPARE(Items(FormOf(pProject)->MainJavaList()), (QStringList{"A.java", "B.java"}));
+        QCOMPARE(pProject->Core().GetMainFile(), std::string());
+        QVERIFY(!pProject->IsModified());
+        // Nothing is left to write, and nothing is asked again.
+        fixture.Prompts().m_messages.clear();
+        fixture.Close();
+        QCOMPARE(fixture.Prompts().m_messages, QStringList());
+        QCOMPARE(FileBytes(strPath), outside);
+    }
+
+    // Another program's change after the IDE's own save is still seen.
+    void aChangeAfterASaveIsStillSeen()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start({}, false));
+        const QString strPath = WriteProject(fixture, "Demo.jpr", {"A.java"}, {});
+        CJavaProjectDoc* pProject = OpenProject(fixture, strPath);
+        pProject->SetMainFile("A.java");
+        QVERIFY(fixture.App().Router().Execute(kSaveAll));
+        QCOMPARE(fixture.Prompts().m_messages, QStringList());
+        pProject->SetMainFile("Other.java");
+        const QByteArray outside = AddOutside(strPath, fixture.WriteFile("B.java", "class B {}\n"));
+        fixture.Prompts().m_answers = {CPromptService::kAnswerCancel};
+        fixture.Close();
+        QCOMPARE(fixture.Prompts().m_messages, QStringList{kDemoChangedOutside});
+        QCOMPARE(FileBytes(strPath), outside);
+    }
+
+    // A name that is not UTF-8 (Latin-1 e acute) is opened, listed and saved by its bytes.
+    void projectNamedWithBytesThatAreNotUtf8()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start({}, false));
+        const std::string strPathBytes = QFile::encodeName(fixture.TempPath("")).toStdString() + "/Caf\xe9.jpr";
+        {
+            CJavaProjectCore core;
+            core.AddJavaFile(fixture.WriteFile("A.java", "class A {}\n").toStdString());
+            core.AddJavaFile(fixture.WriteFile("B.java", "class B {}\n").toStdString());
+            std::string strError;
+            QVERIFY(core.SaveAs(strPathBytes, strError));
+        }
+        auto* pProject = dynamic_cast<CJavaProjectDoc*>(fixture.App().OpenDocumentPath(strPathBytes));
+        QVERIFY(pProject);
+        QCOMPARE(fixture.Prompts().m_messages, QStringList());
+        QCOMPARE(pProject->GetPathBytes(), strPathBytes);
+        QCOMPARE(Items(FormOf(pProject)->MainJavaList()), (QStringList{"A.java", "B.java"}));
+        pProject->SetMainFile("B.java");
+        const std::string strExpected = pProject->Core().WriteBytes();
+        QVERIFY(fixture.App().Router().Execute(kAppExit));
+        QCOMPARE(fixture.Prompts().m_messages, QStringList());
+        std::string strError;
+        CJavaProjectCore reread;
+        QVERIFY(reread.Open(strPathBytes, strError));
+        QCOMPARE(reread.GetMainFile(), std::string("B.java"));
+        QCOMPARE(reread.WriteBytes(), strExpected);
+        // Only the one file: nothing was written under a mangled name.
+        // (QDir cannot list a name that is not UTF-8; the system can.)
+        int nProjects = 0;
+        for (const auto& entry :
+             std::filesystem::directory_iterator(QFile::encodeName(fixture.TempPath("")).toStdString()))
+            nProjects += entry.path().extension() == ".jpr" ? 1 : 0;
+        QCOMPARE(nProjects, 1);
     }
 
     void buildWithoutMainFileSaysSo()
@@ -461,7 +632,10 @@ private slots:
         QVERIFY(fixture.App().Router().Execute(kCreateJar));
         QCOMPARE(fixture.Prompts().m_saveDefaults, QStringList{fixture.TempPath("Hello.jar")});
         QCOMPARE(fixture.App().GetProcessTitle(), "Creating jar " + strJar);
-        QFile manifest(fixture.TempPath("out/manifest.txt"));
+        // The manifest is in a private folder, not beside the archive.
+        QVERIFY(!QFile::exists(fixture.TempPath("out/manifest.txt")));
+        QFile manifest(
+            QFile::decodeName(CJarCommandBuilder::ManifestPath(QFile::encodeName(strJar).toStdString()).c_str()));
         QVERIFY(manifest.open(QIODevice::ReadOnly));
         QCOMPARE(manifest.readAll(), QByteArray("Main-Class: Hello\r\n"));
         QTRY_VERIFY_WITH_TIMEOUT(!pProject->ProcessWindow()->IsWatching(), 30000);

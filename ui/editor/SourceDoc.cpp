@@ -6,10 +6,13 @@
 #include "core/io/FileBytes.h"
 #include "ui/framework/DocTemplate.h"
 #include "ui/framework/FrameHost.h"
+#include "ui/framework/MdiChildFrame.h"
 #include "ui/framework/PromptService.h"
+#include "ui/editor/SourceView.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QStringDecoder>
 #include <algorithm>
 
@@ -57,6 +60,18 @@ CSourceDoc::CSourceDoc(CDocTemplate& docTemplate) : CDocument(docTemplate), m_li
         if (!bModified && m_text.IsModified())
             m_text.SetSavePoint();
     });
+    // Queued: a question must not come up in the middle of a file event or
+    // an activation.
+    connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, &CSourceDoc::CheckFileOnDisk, Qt::QueuedConnection);
+    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &CSourceDoc::CheckFileOnDisk,
+            Qt::QueuedConnection);
+    connect(
+        qGuiApp, &QGuiApplication::applicationStateChanged, this,
+        [this](Qt::ApplicationState eState) {
+            if (eState == Qt::ApplicationActive)
+                CheckFileOnDisk();
+        },
+        Qt::QueuedConnection);
 }
 
 bool CSourceDoc::OnNewDocument()
@@ -75,6 +90,13 @@ bool CSourceDoc::OnOpenDocument(const QString& strPathName)
 
 bool CSourceDoc::OnOpenDocumentBytes(const std::string& strPathBytes)
 {
+    return LoadFile(strPathBytes, false);
+}
+
+bool CSourceDoc::LoadFile(const std::string& strPathBytes, bool bReload)
+{
+    // Stamped before the read: a change in between shows up as one later.
+    const CFileStamp stamp = CFileStamp::Of(strPathBytes);
     std::string strBytes;
     CFileBytes::EReadFailure eFailure = CFileBytes::EReadFailure::None;
     std::string strReason;
@@ -89,6 +111,18 @@ bool CSourceDoc::OnOpenDocumentBytes(const std::string& strPathBytes)
         }
         return false;
     }
+    // Each window goes back to the line its caret was on.
+    std::vector<std::pair<CSourceView*, std::pair<int, int>>> carets;
+    if (bReload) {
+        for (CMdiChildFrame* pFrame : GetFrames()) {
+            if (auto* pView = dynamic_cast<CSourceView*>(pFrame->GetView())) {
+                int nLine = 0, nIndex = 0;
+                pView->getCursorPosition(&nLine, &nIndex);
+                carets.push_back({pView, {nLine, pView->firstVisibleLine()}});
+            }
+        }
+    }
+    const ETextKind eOldKind = m_eKind;
     m_eKind = CTextEncoding::Classify(strBytes);
     if (m_eKind == ETextKind::Editable) {
         m_lineEnds.Load(strBytes, CLineEnds::PlatformDefault());
@@ -98,13 +132,99 @@ bool CSourceDoc::OnOpenDocumentBytes(const std::string& strPathBytes)
         // the file on disk, which is never written.
         m_lineEnds.UseEverywhere(CLineEnds::PlatformDefault());
         m_text.Load(DisplayText(strBytes, m_eKind));
-        Warn(QStringLiteral("%1 is opened read-only: Tarnwick edits only 8-bit and UTF-8 text, and this file looks "
-                            "like %2.")
-                 .arg(FileNameOf(strPathBytes), QString::fromLatin1(CTextEncoding::KindName(m_eKind))));
+        if (!bReload || eOldKind != m_eKind)
+            Warn(QStringLiteral("%1 is opened read-only: Tarnwick edits only 8-bit and UTF-8 text, and this file "
+                                "looks like %2.")
+                     .arg(FileNameOf(strPathBytes), QString::fromLatin1(CTextEncoding::KindName(m_eKind))));
     }
     m_text.SetReadOnly(IsReadOnly());
     SetModifiedFlag(false);
+    m_strStampPath = strPathBytes;
+    m_stamp = stamp;
+    m_declined = CFileStamp();
+    if (bReload) {
+        for (const auto& [pView, lines] : carets) {
+            pView->OnInitialUpdate();
+            const int nLastLine = std::max(0, pView->lines() - 1);
+            pView->setCursorPosition(std::min(lines.first, nLastLine), 0);
+            pView->setFirstVisibleLine(std::min(lines.second, nLastLine));
+        }
+        OnReloaded();
+    }
     return true;
+}
+
+void CSourceDoc::CheckFileOnDisk()
+{
+    if (m_bChecking || GetPathBytes().empty() || m_strStampPath != GetPathBytes())
+        return;
+    m_bChecking = true;
+    WatchFile();
+    const CFileStamp now = CFileStamp::Of(m_strStampPath);
+    if (!now.ChangedSince(m_stamp) || (m_declined.Exists() && now == m_declined)) {
+        m_bChecking = false;
+        return;
+    }
+    if (!now.Exists()) {
+        // The text here is all that is left of the file: keep it, and make
+        // closing offer to save it.
+        m_stamp = now;
+        if (!IsReadOnly())
+            SetModifiedFlag(true);
+    } else if (!IsModified()) {
+        LoadFile(m_strStampPath, true);
+    } else {
+        const QString strText =
+            QStringLiteral("%1 was changed outside Tarnwick. Reload it and lose the changes made here?")
+                .arg(GetTitle());
+        if (Prompts().MessageBox(GetDocTemplate().Host().MainWidget(), strText, CPromptService::kYesNo,
+                                 CPromptService::kIconWarning) == CPromptService::kAnswerYes)
+            LoadFile(m_strStampPath, true);
+        else
+            m_declined = now;
+    }
+    m_bChecking = false;
+}
+
+void CSourceDoc::WatchFile()
+{
+    const QString strPath = QFile::decodeName(QByteArray::fromStdString(GetPathBytes()));
+    // A name that is not UTF-8 does not survive the watcher's QString; such a
+    // file is still looked at on activation and before saving.
+    if (GetPathBytes().empty() || QFile::encodeName(strPath).toStdString() != GetPathBytes()) {
+        if (!m_watcher.files().isEmpty())
+            m_watcher.removePaths(m_watcher.files());
+        if (!m_watcher.directories().isEmpty())
+            m_watcher.removePaths(m_watcher.directories());
+        return;
+    }
+    const QString strFolder = QFileInfo(strPath).absolutePath();
+    for (const QString& strWatched : m_watcher.files())
+        if (strWatched != strPath)
+            m_watcher.removePath(strWatched);
+    for (const QString& strWatched : m_watcher.directories())
+        if (strWatched != strFolder)
+            m_watcher.removePath(strWatched);
+    if (!m_watcher.files().contains(strPath) && QFileInfo::exists(strPath))
+        m_watcher.addPath(strPath);
+    if (!m_watcher.directories().contains(strFolder))
+        m_watcher.addPath(strFolder);
+}
+
+void CSourceDoc::OnPathChanged()
+{
+    if (GetPathBytes() != m_strStampPath) {
+        // Saved under a new name: the stamp is the one the save took.
+        m_strStampPath = GetPathBytes();
+        m_stamp = m_strWrittenPath == m_strStampPath ? m_writtenStamp : CFileStamp::Of(m_strStampPath);
+        m_declined = CFileStamp();
+    }
+    WatchFile();
+}
+
+void CSourceDoc::OnFrameActivated()
+{
+    CheckFileOnDisk();
 }
 
 bool CSourceDoc::OnSaveDocument(const QString& strPathName)
@@ -119,6 +239,18 @@ bool CSourceDoc::OnSaveDocumentBytes(const std::string& strPathBytes)
                  .arg(FileNameOf(GetPathBytes()), QString::fromLatin1(CTextEncoding::KindName(m_eKind))));
         return false;
     }
+    if (!strPathBytes.empty() && strPathBytes == m_strStampPath) {
+        // A deleted file is simply written again; a changed one only when
+        // the user says so.
+        const CFileStamp now = CFileStamp::Of(strPathBytes);
+        if (now.Exists() && now.ChangedSince(m_stamp)) {
+            const QString strText =
+                QStringLiteral("%1 was changed outside Tarnwick. Overwrite it?").arg(FileNameOf(strPathBytes));
+            if (Prompts().MessageBox(GetDocTemplate().Host().MainWidget(), strText, CPromptService::kYesNo,
+                                     CPromptService::kIconWarning) != CPromptService::kAnswerYes)
+                return false;
+        }
+    }
     OnBeforeSave();
     const std::string strBytes = m_lineEnds.BytesFor(m_text.View());
 
@@ -131,6 +263,13 @@ bool CSourceDoc::OnSaveDocumentBytes(const std::string& strPathBytes)
     }
     // The next save keeps the breaks of what is on disk now.
     m_lineEnds.Load(strBytes, m_lineEnds.Majority());
+    m_strWrittenPath = strPathBytes;
+    m_writtenStamp = CFileStamp::Of(strPathBytes);
+    if (strPathBytes == m_strStampPath) {
+        m_stamp = m_writtenStamp;
+        m_declined = CFileStamp();
+        WatchFile();
+    }
     SetModifiedFlag(false);
     return true;
 }

@@ -22,6 +22,14 @@ void CSyntaxWindowDoc::OnBeforeSave()
         ScanClasses();
 }
 
+void CSyntaxWindowDoc::OnReloaded()
+{
+    if (CSyntaxWindowView* pView = FirstView())
+        pView->RefreshFunctionList();
+    else
+        ScanClasses();
+}
+
 void CSyntaxWindowDoc::ScanClasses()
 {
     IOpenProject* pProject = Services().GetProjectDoc();

@@ -30,6 +30,8 @@ public:
 protected:
     // A save refreshes the outline first.
     void OnBeforeSave() override;
+    // So does a reload of the file.
+    void OnReloaded() override;
 
 private:
     COutlineScanner m_outline;

@@ -37,18 +37,25 @@ void CDocument::SetPathName(const QString& strPathName, bool bAddToMru)
     SetTitle(QFileInfo(m_strPathName).fileName());
     if (bAddToMru)
         m_docTemplate.Host().AddToRecentFileList(m_strPathName);
+    OnPathChanged();
 }
 
 void CDocument::SetPathBytes(const std::string& strPathBytes, bool bAddToMru)
 {
-    std::string strAbsolute = strPathBytes;
-    if (!strAbsolute.empty() && strAbsolute.front() != '/')
-        strAbsolute = QFile::encodeName(QDir::currentPath()).toStdString() + "/" + strAbsolute;
+    const std::string strAbsolute = AbsolutePathBytes(strPathBytes);
     m_strPathName = QFileInfo(QFile::decodeName(QByteArray::fromStdString(strAbsolute))).absoluteFilePath();
     m_strPathBytes = strAbsolute;
     SetTitle(QFileInfo(m_strPathName).fileName());
     if (bAddToMru)
         m_docTemplate.Host().AddToRecentFileList(m_strPathName);
+    OnPathChanged();
+}
+
+std::string CDocument::AbsolutePathBytes(const std::string& strPathBytes)
+{
+    if (strPathBytes.empty() || strPathBytes.front() == '/')
+        return strPathBytes;
+    return QFile::encodeName(QDir::currentPath()).toStdString() + "/" + strPathBytes;
 }
 
 void CDocument::SetModifiedFlag(bool bModified)
@@ -157,6 +164,7 @@ bool CDocument::DoSave(const QString& strPathName, bool bReplace)
 void CDocument::AddFrame(CMdiChildFrame* pFrame)
 {
     m_frames.push_back(pFrame);
+    connect(pFrame, &QMdiSubWindow::aboutToActivate, this, &CDocument::OnFrameActivated, Qt::QueuedConnection);
     for (CMdiChildFrame* pEach : m_frames)
         pEach->UpdateTitle();
 }

@@ -33,6 +33,8 @@ public:
     virtual void SetPathName(const QString& strPathName, bool bAddToMru = true);
     // The same for a path given as the system's bytes.
     void SetPathBytes(const std::string& strPathBytes, bool bAddToMru = true);
+    // A relative path made absolute against the current folder, as bytes.
+    static std::string AbsolutePathBytes(const std::string& strPathBytes);
 
     bool IsModified() const { return m_bModified; }
     void SetModifiedFlag(bool bModified = true);
@@ -66,6 +68,13 @@ public:
 signals:
     void TitleChanged();
     void ModifiedChanged(bool bModified);
+
+protected:
+    // Called after the path was set or changed.
+    virtual void OnPathChanged() {}
+    // Called (from the event loop) when one of the document's windows becomes
+    // the active one.
+    virtual void OnFrameActivated() {}
 
 private:
     CDocTemplate& m_docTemplate;

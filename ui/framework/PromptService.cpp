@@ -1,5 +1,6 @@
 #include "ui/framework/PromptService.h"
 
+#include <QPushButton>
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QDialog>
@@ -38,6 +39,15 @@ int CPromptService::ShowMessageBox(QWidget* pParent, const QString& strText, EBu
     case kOkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
     case kYesNoCancel: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel); break;
     case kYesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case kOverwriteReloadCancel: {
+        QAbstractButton* pOverwrite = box.addButton(QStringLiteral("Overwrite"), QMessageBox::AcceptRole);
+        QAbstractButton* pReload = box.addButton(QStringLiteral("Reload"), QMessageBox::DestructiveRole);
+        box.setDefaultButton(box.addButton(QMessageBox::Cancel));
+        box.exec();
+        if (box.clickedButton() == pOverwrite)
+            return kAnswerOverwrite;
+        return box.clickedButton() == pReload ? kAnswerReload : kAnswerCancel;
+    }
     }
     switch (box.exec()) {
     case QMessageBox::Ok: return kAnswerOk;

@@ -11,8 +11,17 @@ class QWidget;
 // what the program asked and answer it.
 class CPromptService {
 public:
-    enum EButtons { kOk, kOkCancel, kYesNoCancel, kYesNo };
-    enum EAnswer { kAnswerOk = 1, kAnswerCancel = 2, kAnswerYes = 6, kAnswerNo = 7 };
+    // kOverwriteReloadCancel: a file changed both here and on disk; its
+    // answers are kAnswerOverwrite, kAnswerReload and kAnswerCancel.
+    enum EButtons { kOk, kOkCancel, kYesNoCancel, kYesNo, kOverwriteReloadCancel };
+    enum EAnswer {
+        kAnswerOk = 1,
+        kAnswerCancel = 2,
+        kAnswerYes = 6,
+        kAnswerNo = 7,
+        kAnswerOverwrite = 101,
+        kAnswerReload = 102
+    };
     enum EIcon { kIconNone, kIconInformation, kIconQuestion, kIconWarning, kIconError };
 
     virtual ~CPromptService() = default;

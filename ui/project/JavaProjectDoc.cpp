@@ -22,6 +22,7 @@
 #include "ui/framework/SourceNavigator.h"
 #include "ui/tools/ProcessWindow.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 
@@ -57,8 +58,13 @@ bool CJavaProjectDoc::OnNewDocument()
 
 bool CJavaProjectDoc::OnOpenDocument(const QString& strPathName)
 {
+    return OnOpenDocumentBytes(QFile::encodeName(QFileInfo(strPathName).absoluteFilePath()).toStdString());
+}
+
+bool CJavaProjectDoc::OnOpenDocumentBytes(const std::string& strPathBytes)
+{
     std::string strError;
-    if (!m_core.Open(QFileInfo(strPathName).absoluteFilePath().toStdString(), strError)) {
+    if (!m_core.Open(AbsolutePathBytes(strPathBytes), strError)) {
         ShowMessage(strError);
         return false;
     }
@@ -68,8 +74,20 @@ bool CJavaProjectDoc::OnOpenDocument(const QString& strPathName)
 
 bool CJavaProjectDoc::OnSaveDocument(const QString& strPathName)
 {
+    return OnSaveDocumentBytes(QFile::encodeName(QFileInfo(strPathName).absoluteFilePath()).toStdString());
+}
+
+bool CJavaProjectDoc::OnSaveDocumentBytes(const std::string& strPathBytes)
+{
+    const std::string strPath = AbsolutePathBytes(strPathBytes);
     std::string strError;
-    if (!m_core.SaveAs(QFileInfo(strPathName).absoluteFilePath().toStdString(), strError)) {
+    if (strPath == m_core.GetPathName()) {
+        const ESaveOutcome eOutcome = SaveBack(strError);
+        if (eOutcome == ESaveOutcome::Failed)
+            ShowMessage(strError);
+        return eOutcome == ESaveOutcome::Saved || eOutcome == ESaveOutcome::Reloaded;
+    }
+    if (!m_core.SaveAs(strPath, strError)) {
         ShowMessage(strError);
         return false;
     }
@@ -77,16 +95,55 @@ bool CJavaProjectDoc::OnSaveDocument(const QString& strPathName)
     return true;
 }
 
+CJavaProjectDoc::ESaveOutcome CJavaProjectDoc::SaveBack(std::string& strError)
+{
+    CFileStamp seen;
+    bool bOverwrite = false;
+    for (;;) {
+        switch (m_core.SaveBack(seen, bOverwrite, strError)) {
+        case CJavaProjectCore::ESaveBack::Unchanged:
+        case CJavaProjectCore::ESaveBack::Saved: SetModifiedFlag(false); return ESaveOutcome::Saved;
+        case CJavaProjectCore::ESaveBack::Failed: return ESaveOutcome::Failed;
+        case CJavaProjectCore::ESaveBack::ChangedOutside: break;
+        }
+        const QString strText = QStringLiteral("%1 was changed outside Tarnwick. Overwrite it with the open project, "
+                                               "or Reload it and lose the changes made here?")
+                                    .arg(GetTitle());
+        const int nAnswer = Prompts().MessageBox(Services().Frames().MainWidget(), strText,
+                                                 CPromptService::kOverwriteReloadCancel, CPromptService::kIconWarning);
+        if (nAnswer == CPromptService::kAnswerReload)
+            return Reload() ? ESaveOutcome::Reloaded : ESaveOutcome::Cancelled;
+        if (nAnswer != CPromptService::kAnswerOverwrite)
+            return ESaveOutcome::Cancelled;
+        // Written only over the file the user was asked about.
+        bOverwrite = true;
+    }
+}
+
+bool CJavaProjectDoc::Reload()
+{
+    std::string strError;
+    if (!m_core.Open(m_core.GetPathName(), strError)) {
+        // Nothing is lost: the project stays as it was here.
+        ShowMessage(strError);
+        return false;
+    }
+    UpdateProjectViews();
+    return true;
+}
+
 bool CJavaProjectDoc::SaveModified()
 {
     // A project with a name is saved on close without a question (an
     // unchanged one is not written at all).
-    if (GetPathName().isEmpty())
+    if (GetPathBytes().empty())
         return CDocument::SaveModified();
     std::string strError;
-    if (m_core.SaveAs(QFileInfo(GetPathName()).absoluteFilePath().toStdString(), strError)) {
-        SetModifiedFlag(false);
-        return true;
+    switch (SaveBack(strError)) {
+    case ESaveOutcome::Saved:
+    case ESaveOutcome::Reloaded: return true;
+    case ESaveOutcome::Cancelled: return false;
+    case ESaveOutcome::Failed: break;
     }
     // A project that cannot be saved (read-only, its folder gone, the disk
     // full) must not keep the user from closing it or the program.
@@ -167,9 +224,8 @@ bool CJavaProjectDoc::AddJavaFile(const QString& strPath)
 
 void CJavaProjectDoc::OnAddJavaFiles()
 {
-    QStringList paths =
-        Prompts().GetOpenFileNames(Services().Frames().MainWidget(), QStringLiteral("Open"),
-                                   "Java Source Files (*.jav *.java);;All Files (*)");
+    QStringList paths = Prompts().GetOpenFileNames(Services().Frames().MainWidget(), QStringLiteral("Open"),
+                                                   "Java Source Files (*.jav *.java);;All Files (*)");
     if (paths.isEmpty())
         return;
     if (paths.size() == 1) {
@@ -378,8 +434,8 @@ void CJavaProjectDoc::OnCreateJar()
 
 void CJavaProjectDoc::OnShowArchiveContents()
 {
-    QString strJarPath = Prompts().GetOpenFileName(Services().Frames().MainWidget(), QStringLiteral("Open"),
-                                                   "Java Archives (*.jar)");
+    QString strJarPath =
+        Prompts().GetOpenFileName(Services().Frames().MainWidget(), QStringLiteral("Open"), "Java Archives (*.jar)");
     if (strJarPath.isEmpty())
         return;
     const CProjectCommands::CResult list =

@@ -30,6 +30,12 @@ public:
     bool OnNewDocument() override;
     bool OnOpenDocument(const QString& strPathName) override;
     bool OnSaveDocument(const QString& strPathName) override;
+    // By the path's bytes, so a project whose name is not UTF-8 opens and
+    // saves under its own name.
+    bool OnOpenDocumentBytes(const std::string& strPathBytes) override;
+    bool OnSaveDocumentBytes(const std::string& strPathBytes) override;
+    // Writes the project back only when its bytes changed, and asks before
+    // writing over a file another program changed meanwhile.
     bool SaveModified() override;
     void OnCloseDocument() override;
     // The project's last window asks to stop a running tool first.
@@ -77,6 +83,12 @@ public:
     CProjectTreeDlg* ProjectTree() const;
 
 private:
+    enum class ESaveOutcome { Saved, Reloaded, Cancelled, Failed };
+    // Saves to the project's own file, asking Overwrite / Reload / Cancel
+    // when another program changed it; strError tells why it Failed.
+    ESaveOutcome SaveBack(std::string& strError);
+    // Reopens the project from its file, dropping the changes made here.
+    bool Reload();
     CProjectFormView* FirstFormView() const;
     void SaveAllWhenAsked();
     // RunCaptured, the run's input a pipe the process window feeds when bFeedInput.
