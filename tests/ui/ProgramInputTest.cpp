@@ -10,6 +10,7 @@
 #include "ui/tools/ProcessWindow.h"
 #include "ui/tools/ProgramInputEdit.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
@@ -255,6 +256,59 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!window.IsWatching(), 20000);
         QCOMPARE(window.OutputText(), strExpected + "80000\nExit code: 0\nNo Errors");
         QCOMPARE(fixture.Prompts().m_messages, QStringList());
+    }
+
+    void pastedLineBreaksSendLinesAndTheRestStaysTyped()
+    {
+        CDefaultPipeSignal defaultPipe;
+        CAppFixture fixture;
+        QVERIFY(fixture.Start());
+        CProcessWindow window(&fixture.App());
+        window.resize(600, 150);
+        window.show();
+        CExternalProcess& runner =
+            StartReadingScript(fixture, "while [ ! -e go ]; do sleep 0.02; done; tr a-z A-Z", fixture.TempPath(""));
+        window.Create(runner, nullptr);
+        CProgramInputEdit* pInput = window.InputEdit();
+        QTest::keyClicks(pInput, "first [] end");
+        pInput->setSelection(6, 2); // "[]" is replaced by what is pasted
+        QGuiApplication::clipboard()->setText("one\r\ntwo\rthree ");
+        QTest::keyClick(pInput, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(pInput->text(), QString("three  end"));
+        QCOMPARE(pInput->cursorPosition(), 6);
+        QTest::keyClick(pInput, Qt::Key_Return);
+        QTest::keyClick(pInput, Qt::Key_D, Qt::ControlModifier);
+        fixture.WriteFile("go", "");
+        QTRY_VERIFY_WITH_TIMEOUT(!window.IsWatching(), 20000);
+        QCOMPARE(window.OutputText(), QString("first one\ntwo\nthree  end\nFIRST ONE\nTWO\nTHREE  END\n"
+                                              "Exit code: 0\nNo Errors"));
+    }
+
+    void tenMegabytePasteIsSentWholeAndTheLineKeepsItsLimit()
+    {
+        CDefaultPipeSignal defaultPipe;
+        CAppFixture fixture;
+        QVERIFY(fixture.Start());
+        CProcessWindow window(&fixture.App());
+        window.resize(600, 150);
+        window.show();
+        CExternalProcess& runner = StartReadingScript(fixture, "wc -c", fixture.TempPath(""));
+        window.Create(runner, nullptr);
+        QString strLines;
+        const QString strLine = QString(99, 'x') + '\n';
+        for (int nLine = 0; nLine < 100000; ++nLine)
+            strLines += strLine;
+        QGuiApplication::clipboard()->setText(strLines + QString(100000, 'y'));
+        QTest::keyClick(window.InputEdit(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(window.InputEdit()->text(), QString(CProgramInputEdit::kMaxLineLength, 'y'));
+        // Ended with the unfinished line unsent: the program read the lines only.
+        QTest::keyClick(window.InputEdit(), Qt::Key_D, Qt::ControlModifier);
+        QTRY_VERIFY_WITH_TIMEOUT(!window.IsWatching(), 60000);
+        const QString strOutput = window.OutputText();
+        // The echo is more than the window keeps: its oldest whole lines went.
+        QVERIFY2(strOutput.startsWith("[Earlier output was dropped: only the last 8 MB are kept.]\n" + strLine),
+                 qPrintable(strOutput.left(200)));
+        QVERIFY2(strOutput.endsWith(strLine + "10000000\nExit code: 0\nNo Errors"), qPrintable(strOutput.right(200)));
     }
 
     void programThatStopsReadingDropsWhatWaits()

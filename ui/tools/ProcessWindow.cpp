@@ -50,6 +50,7 @@ CProcessWindow::CProcessWindow(IAppServices* pServices, QWidget* pParent)
     connect(m_pStop, &QPushButton::clicked, this, &CProcessWindow::OnStop);
     connect(m_pInput, &QLineEdit::returnPressed, this, &CProcessWindow::OnSendInput);
     connect(m_pInput, &CProgramInputEdit::EndOfInput, this, &CProcessWindow::OnEndOfInput);
+    connect(m_pInput, &CProgramInputEdit::LinesPasted, this, &CProcessWindow::SendInput);
     connect(m_pOutput, &CProcessOutputEdit::LineDoubleClicked, this, [this](int nLineIndex) {
         if (m_notify)
             m_notify(nLineIndex);
@@ -376,12 +377,19 @@ void CProcessWindow::OnSendInput()
 {
     if (!m_pRunner || !m_pSender || !m_pSender->IsOpen())
         return;
-    const QByteArray line = (m_pInput->text() + '\n').toUtf8();
-    const std::string_view strLine(line.constData(), static_cast<std::size_t>(line.size()));
-    // Echoed when typed, as a console shows it, whether the program has read it yet or not.
-    m_pRunner->EchoInput(strLine);
-    m_pSender->Send(strLine);
+    SendInput(m_pInput->text() + '\n');
     m_pInput->clear();
+}
+
+void CProcessWindow::SendInput(const QString& strLines)
+{
+    if (!m_pRunner || !m_pSender || !m_pSender->IsOpen())
+        return;
+    const QByteArray lines = strLines.toUtf8();
+    const std::string_view strBytes(lines.constData(), static_cast<std::size_t>(lines.size()));
+    // Echoed when typed, as a console shows it, whether the program has read it yet or not.
+    m_pRunner->EchoInput(strBytes);
+    m_pSender->Send(strBytes);
     m_timer.start(0); // the echo shows now, not on the next tick
 }
 

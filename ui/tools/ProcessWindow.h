@@ -93,6 +93,8 @@ private:
     // The input line, shown for a run with an input pipe, hidden otherwise.
     void ShowInputLine(bool bShow);
     void OnSendInput();
+    // Sends complete lines (each ending in '\n') to the program, echoed in the output.
+    void SendInput(const QString& strLines);
     void OnEndOfInput();
     void DisableInputLine();
     // At the run's end: closes its input, dropping what waits, and hides the line.
