@@ -1,6 +1,7 @@
 #include "ui/tools/ProcessOutputEdit.h"
 
 #include <QKeyEvent>
+#include <QScrollBar>
 #include <QTextBlock>
 
 CProcessOutputEdit::CProcessOutputEdit(QWidget* pParent) : QPlainTextEdit(pParent)
@@ -19,6 +20,12 @@ CProcessOutputEdit::CProcessOutputEdit(QWidget* pParent) : QPlainTextEdit(pParen
     QPalette colours = palette();
     colours.setColor(QPalette::Base, colours.color(QPalette::Active, QPalette::Base));
     setPalette(colours);
+    // The layout may grow after the text went in (a busy machine lays it out
+    // later): a view that follows the output keeps following it.
+    connect(verticalScrollBar(), &QScrollBar::rangeChanged, this, [this](int, int nMaximum) {
+        if (m_bFollowEnd && CaretAtEnd())
+            verticalScrollBar()->setValue(nMaximum);
+    });
 }
 
 bool CProcessOutputEdit::CaretAtEnd() const

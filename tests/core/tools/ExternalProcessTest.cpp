@@ -510,14 +510,16 @@ TEST_F(ToolsExternalProcessLeftovers, TerminateForcesToolsThatIgnoreTheRequest)
 TEST_F(ToolsExternalProcessLeftovers, StopEndsTheRunThoughADaemonHoldsTheOutput)
 {
     // The daemon leads a session of its own, out of reach of the group stop,
-    // and keeps the write end of the pipe.
-    ASSERT_TRUE(m_runner.Start("/bin/sh",
-                               {"sh", "-c", "setsid sleep 600 & echo $!; echo ready; while :; do sleep 1; done"}, ""));
+    // and keeps the write end of the pipe. It names itself once it has left
+    // the group, so the stop cannot reach it on its way out.
+    ASSERT_TRUE(m_runner.Start(
+        "/bin/sh", {"sh", "-c", "setsid sh -c 'echo $$; echo ready; exec sleep 600' & while :; do sleep 1; done"}, ""));
     ASSERT_TRUE(WaitForOutputContaining(m_runner, "ready\r\n"));
     const pid_t pidDaemon = KillAtEnd();
     ASSERT_GT(pidDaemon, 0);
     m_runner.Terminate(CExternalProcess::kUserStopCode);
-    ASSERT_TRUE(WaitForCapturedRun(m_runner, std::chrono::seconds(1)));
+    // Far sooner than the daemon's ten minutes, however busy the machine.
+    ASSERT_TRUE(WaitForCapturedRun(m_runner, std::chrono::seconds(10)));
     EXPECT_EQ(m_runner.GetOutput(),
               std::to_string(pidDaemon) + "\r\nready\r\nExit code: 11\r\nProcess terminated by user.");
     EXPECT_EQ(kill(pidDaemon, 0), 0); // not ours to stop
