@@ -94,8 +94,10 @@ void CProjectCommand::PrintUsage(bool bToStdout)
                  "       tarnwick-cli project dump [--text] PATH.jpr\n"
                  "  new        create a project; application and applet projects get a source\n"
                  "             file (and applets an Example1.html page) beside the project file\n"
-                 "             (type defaults to application, class to MyApp)\n"
-                 "  add        add Java (.java, .jav) and HTML (.htm, .html) files\n"
+                 "             (type defaults to application, class to MyApp); a project file\n"
+                 "             or source already there is only replaced with --force\n"
+                 "  add        add Java (.java, .jav) and HTML (.htm, .html) files; when one\n"
+                 "             is refused none is added\n"
                  "  remove     remove a file, given by the path the project lists\n"
                  "  main       set the main Java file, by file name\n"
                  "  html-main  set the main HTML file, by file name\n"
@@ -116,7 +118,9 @@ void CProjectCommand::PrintUsage(bool bToStdout)
                  "             (classes: m_members, m_nestedClasses, m_strName), then the six\n"
                  "             texts by name, double-quoted with C escapes; bytes outside\n"
                  "             printable ASCII appear as three-digit octal escapes.\n"
-                 "New projects take their switches from the IDE's settings (JAVAC, JAVAOPTIONS).\n");
+                 "New projects take their switches from the IDE's settings (JAVAC, JAVAOPTIONS).\n"
+                 "Commands that change a project file lock it (PATH.jpr.lock beside it); one\n"
+                 "that cannot get the lock within 10 seconds changes nothing and exits with 1.\n");
 }
 
 int CProjectCommand::Run(const std::vector<std::string>& args)

@@ -403,6 +403,50 @@ private slots:
         QCOMPARE(fixture.FrameCount(), 1);
     }
 
+    void anExistingSourceIsReplacedOnlyWhenTheUserSaysYes()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start({}, false));
+        QVERIFY(QDir().mkpath(fixture.TempPath("no")));
+        QVERIFY(QDir().mkpath(fixture.TempPath("yes")));
+        for (const char* pszFolder : {"no", "yes"}) {
+            QFile file(fixture.TempPath(QString(pszFolder) + "/Hello.java"));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("class Hello {} // mine\n");
+        }
+        fixture.Prompts().m_onDialog = [](QDialog& dialog) {
+            return Answer(dialog, 0, "Hello", ENewProjectType::Application);
+        };
+
+        // No: the file stays as it is, and the project is made around it.
+        fixture.Prompts().m_fileNames = {fixture.TempPath("no/Hello.jpr")};
+        fixture.Prompts().m_answers = {CPromptService::kAnswerNo};
+        QVERIFY(fixture.App().ExecuteCommand(kNewProject));
+        QCOMPARE(fixture.Prompts().m_messages, QStringList{"Hello.java already exists. Replace it?"});
+        QCOMPARE(ReadBytes(fixture.TempPath("no/Hello.java")), QByteArray("class Hello {} // mine\n"));
+        CJavaProjectDoc* pProject = OpenProject(fixture);
+        QVERIFY(pProject);
+        QCOMPARE(pProject->GetPathName(), fixture.TempPath("no/Hello.jpr"));
+        QCOMPARE(pProject->Core().GetMainFile(), std::string("Hello.java"));
+        QCOMPARE(pProject->Core().GetJavaFiles().GetCount(), 1);
+        QVERIFY(!pProject->IsModified());
+        QVERIFY(OpenPaths(fixture).contains(fixture.TempPath("no/Hello.java")));
+        CJavaProjectCore saved("", "");
+        std::string strError;
+        QVERIFY(saved.Open(fixture.TempPath("no/Hello.jpr").toStdString(), strError));
+        QCOMPARE(saved.GetFilePath("Hello.java"), fixture.TempPath("no/Hello.java").toStdString());
+
+        // Yes: the new source replaces it.
+        fixture.Prompts().m_messages.clear();
+        fixture.Prompts().m_fileNames = {fixture.TempPath("yes/Hello.jpr")};
+        fixture.Prompts().m_answers = {CPromptService::kAnswerOk, CPromptService::kAnswerYes};
+        QVERIFY(fixture.App().ExecuteCommand(kNewProject));
+        QCOMPARE(fixture.Prompts().m_messages,
+                 (QStringList{"Do you want to close the current project?", "Hello.java already exists. Replace it?"}));
+        QCOMPARE(ReadBytes(fixture.TempPath("yes/Hello.java")), CrLf(CProjectTemplates::MakeApplicationClass("Hello")));
+        QCOMPARE(OpenProject(fixture)->GetPathName(), fixture.TempPath("yes/Hello.jpr"));
+    }
+
     void aProjectFileThatCannotBeSavedIsReported()
     {
         CAppFixture fixture;

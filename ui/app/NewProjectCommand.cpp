@@ -42,7 +42,13 @@ void FillProject(CTarnwickApp& app, CJavaProjectDoc& project, ENewProjectType eT
             TakePath();
             app.OpenDocumentFile(QFile::decodeName(QByteArray::fromStdString(strJavaPath)));
         },
-        strError);
+        strError,
+        [&app](const std::string& strSourcePath) {
+            // No keeps the user's file; the project is still made around it.
+            const QString strName = QFileInfo(QFile::decodeName(QByteArray::fromStdString(strSourcePath))).fileName();
+            return Prompts().MessageBox(app.MainFrame(), strName + " already exists. Replace it?",
+                                        CPromptService::kYesNo) == CPromptService::kAnswerYes;
+        });
     TakePath();
     project.SetModifiedFlag(project.Core().IsModified());
     // A source that cannot be written ends the command without a word.
