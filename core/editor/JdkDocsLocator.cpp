@@ -1,8 +1,9 @@
 #include "core/editor/JdkDocsLocator.h"
 
+#include "core/io/FileBytes.h"
+
 #include <cctype>
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 
 namespace {
@@ -16,14 +17,13 @@ bool IsFile(const std::filesystem::path& path)
     return std::filesystem::is_regular_file(path, error);
 }
 
+// A FIFO, a device or an oversized file gives no text.
 std::string ReadSmallFile(const std::filesystem::path& path)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return {};
-    std::string strText(kMaxReleaseBytes, '\0');
-    file.read(strText.data(), static_cast<std::streamsize>(strText.size()));
-    strText.resize(static_cast<std::size_t>(file.gcount()));
+    std::string strText;
+    CFileBytes::EReadFailure eFailure = CFileBytes::EReadFailure::None;
+    std::string strReason;
+    CFileBytes::ReadRegular(path.string(), strText, eFailure, strReason, kMaxReleaseBytes);
     return strText;
 }
 

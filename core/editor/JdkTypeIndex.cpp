@@ -1,21 +1,19 @@
 #include "core/editor/JdkTypeIndex.h"
 
+#include "core/io/FileBytes.h"
+
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 
 namespace {
 
+// A FIFO, a device or an oversized index gives no text.
 std::string ReadIndex(const std::filesystem::path& path)
 {
-    std::error_code error;
-    const auto nSize = std::filesystem::file_size(path, error);
-    if (error || nSize > CJdkTypeIndex::kMaxIndexBytes)
-        return {};
-    std::ifstream file(path, std::ios::binary);
-    std::string strText(static_cast<std::size_t>(nSize), '\0');
-    file.read(strText.data(), static_cast<std::streamsize>(strText.size()));
-    strText.resize(static_cast<std::size_t>(file.gcount()));
+    std::string strText;
+    CFileBytes::EReadFailure eFailure = CFileBytes::EReadFailure::None;
+    std::string strReason;
+    CFileBytes::ReadRegular(path.string(), strText, eFailure, strReason, CJdkTypeIndex::kMaxIndexBytes);
     return strText;
 }
 

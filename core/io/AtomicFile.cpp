@@ -3,8 +3,10 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -137,15 +139,23 @@ static void SyncFolder(const std::string& strFolder)
     ::close(fd);
 }
 
+// The temporary file's name is short and fixed in length, whatever the
+// target's: a name of NAME_MAX bytes plus a suffix would not fit.
 static int CreateTemporary(const std::string& strTarget, std::string& strTemp)
 {
     static std::atomic<unsigned> s_nSerial{0};
+    const std::string strFolder = FolderOf(strTarget);
     for (int nTry = 0; nTry < 100; ++nTry) {
-        strTemp = strTarget + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(s_nSerial++);
+        unsigned nRandom = 0;
+        if (::getrandom(&nRandom, sizeof nRandom, 0) != sizeof nRandom)
+            nRandom = static_cast<unsigned>(::getpid()) * 2654435761u + s_nSerial;
+        char szName[32];
+        std::snprintf(szName, sizeof szName, ".tarnwick-%08x-%u", nRandom, s_nSerial++ % 10000u);
+        strTemp = (strFolder == "/" ? "" : strFolder) + "/" + szName;
         if (Injected(EAtomicFileStep::OpenTemp))
             return -1;
         // 0666 less the umask, as for any newly created file.
-        const int fd = ::open(strTemp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int fd = ::open(strTemp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }

@@ -1,7 +1,9 @@
 #include "core/io/FileBytes.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
+#include <limits>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -21,6 +23,12 @@ CFileBytes::EReadFailure FailureOf(int nError)
 
 bool CFileBytes::ReadRegular(const std::string& strPath, std::string& strBytes, EReadFailure& eFailure,
                              std::string& strReason)
+{
+    return ReadRegular(strPath, strBytes, eFailure, strReason, std::numeric_limits<std::size_t>::max());
+}
+
+bool CFileBytes::ReadRegular(const std::string& strPath, std::string& strBytes, EReadFailure& eFailure,
+                             std::string& strReason, std::size_t nMaxBytes)
 {
     strBytes.clear();
     eFailure = EReadFailure::None;
@@ -44,13 +52,25 @@ bool CFileBytes::ReadRegular(const std::string& strPath, std::string& strBytes, 
         ::close(nFd);
         return false;
     }
+    const auto TooLarge = [&] {
+        eFailure = EReadFailure::TooLarge;
+        strReason = "larger than " + std::to_string(nMaxBytes) + " bytes";
+        strBytes.clear();
+        ::close(nFd);
+        return false;
+    };
+    if (info.st_size > 0 && static_cast<std::uintmax_t>(info.st_size) > nMaxBytes)
+        return TooLarge();
     // Back to blocking reads for the regular file itself.
     ::fcntl(nFd, F_SETFL, ::fcntl(nFd, F_GETFL) & ~O_NONBLOCK);
     if (info.st_size > 0)
         strBytes.reserve(static_cast<std::size_t>(info.st_size));
     char buffer[64 * 1024];
     while (true) {
-        const ssize_t nRead = ::read(nFd, buffer, sizeof buffer);
+        // A file that grew since fstat is still cut off one byte past the bound.
+        const std::size_t nRoom = nMaxBytes - strBytes.size();
+        const std::size_t nWant = nRoom < sizeof buffer ? nRoom + 1 : sizeof buffer;
+        const ssize_t nRead = ::read(nFd, buffer, nWant);
         if (nRead < 0 && errno == EINTR)
             continue;
         if (nRead < 0) {
@@ -62,6 +82,8 @@ bool CFileBytes::ReadRegular(const std::string& strPath, std::string& strBytes, 
         }
         if (nRead == 0)
             break;
+        if (static_cast<std::size_t>(nRead) > nRoom)
+            return TooLarge();
         strBytes.append(buffer, static_cast<std::size_t>(nRead));
     }
     ::close(nFd);

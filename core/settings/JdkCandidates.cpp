@@ -1,8 +1,9 @@
 #include "core/settings/JdkCandidates.h"
 
+#include "core/io/FileBytes.h"
+
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <set>
 #include <system_error>
 
@@ -13,14 +14,13 @@ namespace {
 // A release file is a few hundred bytes; never read more than this.
 constexpr std::size_t kMaxReleaseBytes = 64 * 1024;
 
+// A FIFO, a device or an oversized file gives no text.
 std::string ReadSmallFile(const fs::path& path)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return {};
-    std::string strText(kMaxReleaseBytes, '\0');
-    file.read(strText.data(), static_cast<std::streamsize>(strText.size()));
-    strText.resize(static_cast<std::size_t>(file.gcount()));
+    std::string strText;
+    CFileBytes::EReadFailure eFailure = CFileBytes::EReadFailure::None;
+    std::string strReason;
+    CFileBytes::ReadRegular(path.string(), strText, eFailure, strReason, kMaxReleaseBytes);
     return strText;
 }
 
@@ -61,7 +61,7 @@ std::vector<CJdkCandidate> CJdkCandidates::Find(const CJdkLocator::EnvironmentRe
 {
     std::vector<std::string> folders;
     if (auto javaHome = readEnvironment("JAVA_HOME"); javaHome && !javaHome->empty())
-        folders.push_back(StripTrailingSeparators(*javaHome));
+        folders.push_back(CJdkLocator::AbsoluteFolder(StripTrailingSeparators(*javaHome)));
     if (auto path = readEnvironment("PATH"); path) {
         std::string strJdk = JdkOfJavacOnPath(*path);
         if (!strJdk.empty())

@@ -57,7 +57,7 @@ std::optional<std::string> JdkOfJavacOnPath(const std::string& strPath)
 std::string CJdkLocator::FromEnvironment(const EnvironmentReader& readEnvironment, const std::string& strDefaultJdk)
 {
     if (auto javaHome = readEnvironment("JAVA_HOME"); javaHome && !javaHome->empty()) {
-        std::string strHome = StripTrailingSeparators(*javaHome);
+        std::string strHome = AbsoluteFolder(StripTrailingSeparators(*javaHome));
         if (IsExecutableFile(fs::path(strHome) / "bin" / "javac"))
             return strHome;
     }
@@ -66,6 +66,17 @@ std::string CJdkLocator::FromEnvironment(const EnvironmentReader& readEnvironmen
             return *jdk;
     }
     return strDefaultJdk;
+}
+
+std::string CJdkLocator::AbsoluteFolder(const std::string& strFolder)
+{
+    if (strFolder.empty() || strFolder.front() == '/')
+        return strFolder;
+    std::error_code error;
+    const fs::path absolute = fs::absolute(strFolder, error);
+    // Without a current folder there is nothing to anchor it to; a folder
+    // that cannot be found stays relative and is not found later either.
+    return error ? strFolder : absolute.string();
 }
 
 std::optional<std::string> CJdkLocator::ReadProcessEnvironment(const std::string& strName)

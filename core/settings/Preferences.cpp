@@ -1,5 +1,6 @@
 #include "core/settings/Preferences.h"
 
+#include "core/settings/JdkLocator.h"
 #include "core/settings/SettingNames.h"
 #include "core/settings/SettingsLoader.h"
 
@@ -42,7 +43,7 @@ void ApplyPreferences(const CPreferencesValues& values, CSettings& settings, ISe
     settings.m_bLoadLast = values.m_bLoadLast;
     settings.m_bSaveComp = values.m_bSaveComp;
     settings.m_bShowDrops = values.m_bShowDrops;
-    settings.m_strJavaBin = values.m_strJavaBin;
+    settings.m_strJavaBin = CJdkLocator::AbsoluteFolder(values.m_strJavaBin);
     settings.m_bShowArgs = values.m_bShowArgs;
     settings.m_strHelpPath = LimitHelpPath(values.m_strHelpPath);
     settings.m_strDlgFontName = values.m_strDlgFontName;

@@ -49,7 +49,7 @@ struct CSettings {
     bool m_bProgramInput = false;
 };
 
-// The help path lives in a buffer of 260 characters with its terminator.
-inline constexpr std::size_t kMaxHelpPathLength = 259;
+// The longest help path kept, in bytes: PATH_MAX on Linux.
+inline constexpr std::size_t kMaxHelpPathLength = 4096;
 // At most this many recent projects are read and written.
 inline constexpr int kMaxStoredRecentProjects = 10;

@@ -36,13 +36,24 @@ CSettingsDefaults DetectSettingsDefaults()
 
 std::string LimitHelpPath(const std::string& strHelpPath)
 {
-    return strHelpPath.substr(0, kMaxHelpPathLength);
+    if (strHelpPath.size() <= kMaxHelpPathLength)
+        return strHelpPath;
+    // Never half a UTF-8 character: a character the cut would split goes whole.
+    std::size_t nLead = kMaxHelpPathLength;
+    while (nLead > 0 && kMaxHelpPathLength - nLead < 3 &&
+           (static_cast<unsigned char>(strHelpPath[nLead]) & 0xC0) == 0x80)
+        --nLead;
+    const unsigned char cLead = static_cast<unsigned char>(strHelpPath[nLead]);
+    const std::size_t nCharLength = cLead >= 0xF0 ? 4 : cLead >= 0xE0 ? 3 : cLead >= 0xC0 ? 2 : 1;
+    const std::size_t nLength = nLead + nCharLength > kMaxHelpPathLength ? nLead : kMaxHelpPathLength;
+    return strHelpPath.substr(0, nLength);
 }
 
 CSettings LoadSettings(ISettingsStore& store, const CSettingsDefaults& defaults)
 {
     CSettings settings;
-    settings.m_strJavaBin = store.GetProfileString(kPaths, kJavaBin, defaults.m_strJdkFolder);
+    settings.m_strJavaBin =
+        CJdkLocator::AbsoluteFolder(store.GetProfileString(kPaths, kJavaBin, defaults.m_strJdkFolder));
     settings.m_strJavac = store.GetProfileString(kOptions, kJavac, "");
     settings.m_strJavaOptions = store.GetProfileString(kOptions, kJavaOptions, "");
     settings.m_bSaveComp = store.GetProfileInt(kOptions, kSaveComp, 1) != 0;

@@ -19,5 +19,6 @@ CSettingsDefaults DetectSettingsDefaults();
 // used, recent projects last.
 CSettings LoadSettings(ISettingsStore& store, const CSettingsDefaults& defaults);
 
-// The help path as the program holds it: cut to the length its buffer allows.
+// The help path as the program holds it: cut to at most kMaxHelpPathLength
+// bytes, and never inside a UTF-8 character.
 std::string LimitHelpPath(const std::string& strHelpPath);

@@ -1,7 +1,9 @@
 #include "core/settings/TipsWalk.h"
 
+#include "core/io/FileBytes.h"
 #include "core/settings/SettingNames.h"
 
+#include <algorithm>
 #include <climits>
 #include <ctime>
 #include <sys/stat.h>
@@ -11,45 +13,53 @@ using namespace SettingNames;
 CTipsWalk::CTipsWalk(ISettingsStore& store, const std::string& strPath) : m_store(store)
 {
     int nPos = m_store.GetProfileInt(kTip, kTipFilePos, 0);
-    m_pFile = std::fopen(strPath.c_str(), "r");
-    if (!m_pFile) {
-        m_strTip = MissingFileText;
+    CFileBytes::EReadFailure eFailure = CFileBytes::EReadFailure::None;
+    std::string strReason;
+    if (!CFileBytes::ReadRegular(strPath, m_strBytes, eFailure, strReason, kMaxFileBytes)) {
+        // A FIFO, a device or a huge file is there but no tips file.
+        m_strTip = eFailure == CFileBytes::EReadFailure::Missing ? MissingFileText : TroubleReadingText;
         return;
     }
+    m_bOpen = true;
     // A file with another time is a new file: its first tip comes first.
-    const std::string strStamp = FileTimeStamp(m_pFile);
+    const std::string strStamp = FileTimeStamp(strPath);
     if (strStamp.empty() || strStamp != m_store.GetProfileString(kTip, kTipTimeStamp, std::string())) {
         nPos = 0;
         m_store.WriteProfileString(kTip, kTipTimeStamp, strStamp);
     }
-    if (nPos < 0 || std::fseek(m_pFile, nPos, SEEK_SET) != 0) {
+    if (nPos < 0) {
         m_messages.emplace_back(TroubleReadingText);
         return;
     }
+    // Past the end reads nothing and wraps to the top.
+    m_nPos = std::min(static_cast<std::size_t>(nPos), m_strBytes.size());
     NextTip();
 }
 
 CTipsWalk::~CTipsWalk()
 {
-    if (!m_pFile)
+    if (!m_bOpen)
         return;
-    const long nPos = std::ftell(m_pFile);
-    if (nPos >= 0)
-        m_store.WriteProfileInt(kTip, kTipFilePos, nPos > INT_MAX ? INT_MAX : static_cast<int>(nPos));
-    std::fclose(m_pFile);
+    m_store.WriteProfileInt(kTip, kTipFilePos, m_nPos > INT_MAX ? INT_MAX : static_cast<int>(m_nPos));
 }
 
 bool CTipsWalk::NextTip()
 {
-    if (!m_pFile)
+    if (!m_bOpen)
         return false;
-    char buffer[kMaxRead + 1];
     // The first end wraps to the top; a second one means a whole pass over
     // the file found nothing, and going round again would never end.
     int nEnds = 0;
     for (;;) {
-        if (std::fgets(buffer, sizeof buffer, m_pFile)) {
-            std::string_view strLine(buffer);
+        if (m_nPos < m_strBytes.size()) {
+            // A line, or its next kMaxRead bytes; like fgets, what follows a
+            // NUL byte is no part of the text.
+            const std::size_t nBreak = m_strBytes.find('\n', m_nPos);
+            const std::size_t nLength =
+                std::min(nBreak == std::string::npos ? m_strBytes.size() - m_nPos : nBreak + 1 - m_nPos, kMaxRead);
+            std::string_view strLine(m_strBytes.data() + m_nPos, nLength);
+            m_nPos += nLength;
+            strLine = strLine.substr(0, strLine.find('\0'));
             if (IsTipLine(strLine)) {
                 m_strTip.assign(strLine);
                 return true;
@@ -60,11 +70,7 @@ bool CTipsWalk::NextTip()
             m_strTip = NoTipsText;
             return false;
         }
-        std::clearerr(m_pFile);
-        if (std::fseek(m_pFile, 0, SEEK_SET) != 0) {
-            m_messages.emplace_back(TroubleReadingText);
-            return false;
-        }
+        m_nPos = 0;
     }
 }
 
@@ -99,10 +105,10 @@ bool CTipsWalk::IsTipLine(std::string_view strLine)
     }
 }
 
-std::string CTipsWalk::FileTimeStamp(std::FILE* pFile)
+std::string CTipsWalk::FileTimeStamp(const std::string& strPath)
 {
     struct stat info {};
-    if (::fstat(::fileno(pFile), &info) != 0)
+    if (::stat(strPath.c_str(), &info) != 0)
         return std::string();
     // Linux keeps no creation time everywhere; the change time is new for a
     // replaced or rewritten file, which is what the walk needs to know.

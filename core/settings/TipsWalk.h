@@ -2,7 +2,7 @@
 
 #include "core/settings/SettingsStore.h"
 
-#include <cstdio>
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,8 +10,9 @@
 // Walks the tips file one tip at a time. Where the walk stands survives
 // between runs in the "Tip" settings: "FilePos" is the byte offset after the
 // last tip read, and "TimeStamp" the file's time, so a replaced file starts
-// again from its first tip. The file stays open for the walk's life; the
-// position is written when the walk ends.
+// again from its first tip. The file is read whole when the walk starts (it
+// is small, and anything but a regular file is refused); the position is
+// written when the walk ends.
 class CTipsWalk {
 public:
     static constexpr const char* MissingFileText = "The tips file is missing from the Tarnwick application folder.";
@@ -21,17 +22,20 @@ public:
     // Lines are read at most this many bytes at a time; the rest of a longer
     // line is judged as a line of its own.
     static constexpr std::size_t kMaxRead = 999;
+    // A tips file is a few kilobytes; a larger one is not read at all.
+    static constexpr std::size_t kMaxFileBytes = 4 << 20;
 
-    // Opens strPath, restarts the walk when the file's time differs from the
+    // Reads strPath, restarts the walk when the file's time differs from the
     // stored one, and reads the first tip from the stored position.
     CTipsWalk(ISettingsStore& store, const std::string& strPath);
     ~CTipsWalk();
     CTipsWalk(const CTipsWalk&) = delete;
     CTipsWalk& operator=(const CTipsWalk&) = delete;
 
-    bool IsOpen() const { return m_pFile != nullptr; }
+    bool IsOpen() const { return m_bOpen; }
     // The tip read last, as read (its line break included); the missing-file
-    // text when there is no file.
+    // text when there is no file, the trouble text when it cannot be read
+    // (not a regular file, or too large).
     const std::string& Tip() const { return m_strTip; }
     // Reads the tip after the current one, wrapping to the top at the end.
     // False, with NoTipsText as the tip, when one full pass found none, or
@@ -48,11 +52,14 @@ public:
     static bool IsTipLine(std::string_view strLine);
     // The file's creation time as ctime() writes it, without the trailing
     // line break; "" when it cannot be read.
-    static std::string FileTimeStamp(std::FILE* pFile);
+    static std::string FileTimeStamp(const std::string& strPath);
 
 private:
     ISettingsStore& m_store;
-    std::FILE* m_pFile = nullptr;
+    bool m_bOpen = false;
+    std::string m_strBytes;
+    // Where the next read starts, as the byte offset in m_strBytes.
+    std::size_t m_nPos = 0;
     std::string m_strTip;
     std::vector<std::string> m_messages;
 };

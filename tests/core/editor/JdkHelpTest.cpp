@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -183,4 +184,25 @@ TEST(JdkHelpUrl, TextsWhenHelpCannotBeShown)
     EXPECT_EQ(CJdkHelp::kNoDocsText,
               std::string_view("No JDK documentation is set.\nInstall the JDK's API documentation, or give its folder "
                                "or address as the help path (HELPPATH) in the settings."));
+}
+
+// Nobody writes to these FIFOs: opening one to read would wait for ever, and
+// /dev/zero would be read for ever. Both are taken as missing files.
+TEST_F(JdkHelpFolder, FifosAndDevicesInTheJdkAreNotRead)
+{
+    const fs::path jdk = m_root / "temurin-21-jdk";
+    fs::create_directories(jdk);
+    ASSERT_EQ(::mkfifo((jdk / "release").c_str(), 0600), 0);
+    EXPECT_EQ(CJdkDocsLocator::MajorVersionOfJdk(jdk.string()), 21);
+    const fs::path zero = m_root / "jdk-zero-11";
+    fs::create_directories(zero);
+    fs::create_symlink("/dev/zero", zero / "release");
+    EXPECT_EQ(CJdkDocsLocator::MajorVersionOfJdk(zero.string()), 11);
+
+    const fs::path api = m_root / "api";
+    Write(api / "index.html", "<html>");
+    Write(api / "java.base" / "java" / "util" / "List.html", "<html>");
+    ASSERT_EQ(::mkfifo((api / "type-search-index.js").c_str(), 0600), 0);
+    fs::create_symlink("/dev/zero", api / "package-search-index.js");
+    EXPECT_EQ(CJdkHelp::HelpTarget(api.string(), "List"), Url(api / "index.html"));
 }

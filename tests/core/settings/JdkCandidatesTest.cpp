@@ -6,6 +6,7 @@
 #include <fstream>
 #include <map>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -114,9 +115,15 @@ TEST_F(JdkCandidatesOnDisk, FoldersWithoutAnExecutableJavacAreLeftOut)
     std::ofstream(m_root / "jvm" / "not-executable" / "bin" / "javac") << "text\n";
     fs::permissions(m_root / "jvm" / "not-executable" / "bin" / "javac", fs::perms::owner_read);
     std::ofstream(m_root / "jvm" / ".java-17-openjdk-amd64.jinfo") << "name=x\n";
+    // A javac on PATH outside any bin folder: the folder above its own is no JDK,
+    // even when that folder happens to hold a bin/javac.
+    MakeJdk(m_root, "");
+    fs::create_directories(m_root / "tools");
+    std::ofstream(m_root / "tools" / "javac") << "#!/bin/sh\n";
+    fs::permissions(m_root / "tools" / "javac", fs::perms::owner_all);
 
-    const auto candidates =
-        CJdkCandidates::Find(Environment({{"JAVA_HOME", At("jvm/jre-only")}, {"PATH", At("jvm/jre-only/bin")}}), Jvm());
+    const auto candidates = CJdkCandidates::Find(
+        Environment({{"JAVA_HOME", At("jvm/jre-only")}, {"PATH", At("jvm/jre-only/bin") + ":" + At("tools")}}), Jvm());
     ASSERT_EQ(candidates.size(), 1u);
     EXPECT_EQ(candidates[0].m_strFolder, At("jvm/good"));
     EXPECT_EQ(candidates[0].m_strVersion, "");
@@ -142,6 +149,21 @@ TEST_F(JdkCandidatesOnDisk, TheFolderCheckWantsAnExecutableJavac)
     EXPECT_FALSE(CJdkCandidates::HasJavac(""));
     EXPECT_EQ(CJdkCandidates::FullVersionOfJdk(At("jdk")), "17");
     EXPECT_EQ(CJdkCandidates::FullVersionOfJdk(At("jre")), "");
+}
+
+TEST_F(JdkCandidatesOnDisk, AReleaseFileThatIsAFifoOrADeviceGivesNoVersion)
+{
+    // Nobody writes to the FIFO: opening it to read would wait for ever.
+    MakeJdk(m_root / "jvm" / "fifo", "");
+    ASSERT_EQ(::mkfifo((m_root / "jvm" / "fifo" / "release").c_str(), 0600), 0);
+    MakeJdk(m_root / "jvm" / "zero", "");
+    fs::create_symlink("/dev/zero", m_root / "jvm" / "zero" / "release");
+    EXPECT_EQ(CJdkCandidates::FullVersionOfJdk(At("jvm/fifo")), "");
+    EXPECT_EQ(CJdkCandidates::FullVersionOfJdk(At("jvm/zero")), "");
+    const auto candidates = CJdkCandidates::Find(Environment({}), Jvm());
+    ASSERT_EQ(candidates.size(), 2u);
+    EXPECT_EQ(candidates[0].m_strFolder, At("jvm/fifo"));
+    EXPECT_EQ(candidates[0].m_strVersion, "");
 }
 
 TEST(JdkFolderWarning, NamesTheFolderAndOffersToKeepIt)

@@ -1,5 +1,7 @@
+#include "core/settings/JdkCandidates.h"
 #include "core/settings/JdkLocator.h"
 #include "core/settings/MemorySettingsStore.h"
+#include "core/settings/Preferences.h"
 #include "core/settings/SettingsLoader.h"
 
 #include <gtest/gtest.h>
@@ -91,4 +93,37 @@ TEST_F(JdkOnPosix, JavacOutsideABinFolderIsNotTaken)
     EXPECT_EQ(CJdkLocator::FromEnvironment(Environment({{"PATH", strLoose + ":" + (m_root / "usr-bin").string()}}),
                                            "/fallback"),
               fs::canonical(m_root / "jvm" / "jdk-17").string());
+}
+
+// A relative JDK folder names the one beside where Tarnwick started, not one
+// a project folder (where tools run) brings along.
+TEST_F(JdkOnPosix, ARelativeJdkFolderIsMadeAbsoluteWhereTarnwickStarted)
+{
+    MakeJdk(m_root / "project" / "jdk-home");
+    const fs::path started = fs::current_path();
+    fs::current_path(m_root);
+    const std::string strHome = (m_root / "jdk-home").string();
+    const std::string strFound = CJdkLocator::FromEnvironment(Environment({{"JAVA_HOME", "jdk-home/"}}), "/fallback");
+    const auto candidates = CJdkCandidates::Find(Environment({{"JAVA_HOME", "jdk-home"}}), "");
+    CMemorySettingsStore store;
+    store.WriteProfileString("PATHS", "JAVABIN", "jdk-home");
+    CSettings settings = LoadSettings(store, {"/usr/lib/jvm/jdk-17", ""});
+    CMemorySettingsStore relativeDefault;
+    const std::string strFromDefault = LoadSettings(relativeDefault, {"./jdk-home", ""}).m_strJavaBin;
+    CPreferencesValues values = CopyToPreferences(settings);
+    values.m_strJavaBin = "jdk-home";
+    CSettings applied = settings;
+    CMemorySettingsStore written;
+    ApplyPreferences(values, applied, written);
+    fs::current_path(started);
+
+    EXPECT_EQ(strFound, strHome);
+    ASSERT_EQ(candidates.size(), 1u);
+    EXPECT_EQ(candidates[0].m_strFolder, strHome);
+    EXPECT_EQ(settings.m_strJavaBin, strHome);
+    EXPECT_EQ(strFromDefault, (m_root / "./jdk-home").string());
+    EXPECT_EQ(applied.m_strJavaBin, strHome);
+    EXPECT_EQ(std::get<std::string>(*written.Find("PATHS", "JAVABIN")), strHome);
+    EXPECT_EQ(CJdkLocator::AbsoluteFolder(""), "");
+    EXPECT_EQ(CJdkLocator::AbsoluteFolder("/opt/jdk"), "/opt/jdk");
 }

@@ -41,14 +41,15 @@ TEST(LoadSettings, ReadsInTheFixedOrder)
     CMemorySettingsStore store;
     store.WriteProfileInt("OPTIONS", "RECENTSIZE", 2);
     LoadSettings(store, {});
-    std::vector<std::string> expected = {
-        "PATHS/JAVABIN",      "OPTIONS/JAVAC",        "OPTIONS/JAVAOPTIONS", "OPTIONS/SAVECOMP",
-        "OPTIONS/LOADLAST",   "OPTIONS/SHOWDROPS",    "OPTIONS/FONTNAME",    "OPTIONS/FONTSIZE",
-        "OPTIONS/LASTOPEN",   "OPTIONS/DLGFONTNAME",  "OPTIONS/DLGFONTSIZE", "PATHS/HELPPATH",
-        "OPTIONS/KEYCOLOR",   "OPTIONS/COMMENTCOLOR", "OPTIONS/STRINGCOLOR", "OPTIONS/TAGCOLOR",
-        "OPTIONS/SHOWARGS",   "OPTIONS/TABWIDTH",     "OPTIONS/SPACETABS",   "OPTIONS/OUTPUTLIMITMB",
-        "OPTIONS/COMPILERMESSAGES", "OPTIONS/PROGRAMINPUT", "OPTIONS/RECENTSIZE", "OPTIONS/RECENT0",
-        "OPTIONS/RECENT1"};
+    std::vector<std::string> expected = {"PATHS/JAVABIN",        "OPTIONS/JAVAC",         "OPTIONS/JAVAOPTIONS",
+                                         "OPTIONS/SAVECOMP",     "OPTIONS/LOADLAST",      "OPTIONS/SHOWDROPS",
+                                         "OPTIONS/FONTNAME",     "OPTIONS/FONTSIZE",      "OPTIONS/LASTOPEN",
+                                         "OPTIONS/DLGFONTNAME",  "OPTIONS/DLGFONTSIZE",   "PATHS/HELPPATH",
+                                         "OPTIONS/KEYCOLOR",     "OPTIONS/COMMENTCOLOR",  "OPTIONS/STRINGCOLOR",
+                                         "OPTIONS/TAGCOLOR",     "OPTIONS/SHOWARGS",      "OPTIONS/TABWIDTH",
+                                         "OPTIONS/SPACETABS",    "OPTIONS/OUTPUTLIMITMB", "OPTIONS/COMPILERMESSAGES",
+                                         "OPTIONS/PROGRAMINPUT", "OPTIONS/RECENTSIZE",    "OPTIONS/RECENT0",
+                                         "OPTIONS/RECENT1"};
     EXPECT_EQ(store.ReadLog(), expected);
 }
 
@@ -81,13 +82,31 @@ TEST(LoadSettings, RecentListIsCappedAtTenAndSkipsEmptyValues)
     EXPECT_EQ(s.m_recentProjects, expected);
 }
 
-TEST(LoadSettings, HelpPathIsCutToItsBuffer)
+TEST(LoadSettings, HelpPathIsCutToThePathLimitAndNeverInsideACharacter)
 {
     CMemorySettingsStore store;
-    std::string strLong(300, 'h');
+    // As long as a Linux path may be: kept whole.
+    const std::string strLong = "/home/" + std::string(4090, 'h');
     store.WriteProfileString("PATHS", "HELPPATH", strLong);
-    EXPECT_EQ(LoadSettings(store, {}).m_strHelpPath, std::string(259, 'h'));
-    EXPECT_EQ(LoadSettings(store, {}).m_strHelpPath.size(), 259u);
+    EXPECT_EQ(LoadSettings(store, {}).m_strHelpPath, strLong);
+    store.WriteProfileString("PATHS", "HELPPATH", strLong + "/index.html");
+    EXPECT_EQ(LoadSettings(store, {}).m_strHelpPath, strLong);
+
+    // A character the cut would split (two, three and four bytes) goes whole.
+    EXPECT_EQ(LimitHelpPath(std::string(4094, 'a') + "\xc3\xa9"), std::string(4094, 'a') + "\xc3\xa9");
+    EXPECT_EQ(LimitHelpPath(std::string(4095, 'a') + "\xc3\xa9"), std::string(4095, 'a'));
+    EXPECT_EQ(LimitHelpPath(std::string(4094, 'a') + "\xe2\x82\xac"), std::string(4094, 'a'));
+    EXPECT_EQ(LimitHelpPath(std::string(4095, 'a') + "\xe2\x82\xac"), std::string(4095, 'a'));
+    EXPECT_EQ(LimitHelpPath(std::string(4093, 'a') + "\xf0\x9f\x98\x80"
+                                                     "b"),
+              std::string(4093, 'a'));
+    EXPECT_EQ(LimitHelpPath(std::string(4092, 'a') + "\xf0\x9f\x98\x80"
+                                                     "b"),
+              std::string(4092, 'a') + "\xf0\x9f\x98\x80");
+    // Bytes that are no UTF-8 are cut where the limit falls.
+    EXPECT_EQ(LimitHelpPath(std::string(4095, 'a') + "\xe9\xe9"), std::string(4095, 'a') + "\xe9");
+    EXPECT_EQ(LimitHelpPath(std::string(4090, 'a') + std::string(10, '\x80')),
+              std::string(4090, 'a') + std::string(6, '\x80'));
 }
 
 TEST(Preferences, ConfirmingUnchangedRewritesAllEighteenValuesInOrder)
@@ -129,12 +148,12 @@ TEST(Preferences, ChangedValuesReachRecordAndStore)
     values.m_bSpaceTabs = true;
     values.m_strJavac = "-g";
     values.m_crTag = 0x00FF00;
-    values.m_strHelpPath = std::string(270, 'x');
+    values.m_strHelpPath = std::string(5000, 'x');
     ApplyPreferences(values, s, store);
     EXPECT_TRUE(s.m_bSpaceTabs);
     EXPECT_EQ(s.m_strJavac, "-g");
     EXPECT_EQ(s.m_crTag, 0x00FF00u);
-    EXPECT_EQ(s.m_strHelpPath.size(), 259u);
+    EXPECT_EQ(s.m_strHelpPath, std::string(4096, 'x'));
     EXPECT_EQ(std::get<int>(*store.Find("OPTIONS", "SPACETABS")), 1);
     EXPECT_EQ(std::get<std::string>(*store.Find("OPTIONS", "JAVAC")), "-g");
     EXPECT_EQ(std::get<int>(*store.Find("OPTIONS", "TAGCOLOR")), 0x00FF00);

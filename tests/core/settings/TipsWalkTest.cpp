@@ -206,3 +206,28 @@ TEST_F(CTipsWalkTest, StartUpSetting)
     m_store.WriteProfileInt("Tip", "StartUp", 5);
     EXPECT_FALSE(CTipsWalk::ShowsAtStartUp(m_store));
 }
+
+TEST_F(CTipsWalkTest, AFifoOrADeviceIsNoTipsFileAndIsNotWaitedOn)
+{
+    // Nobody writes to the FIFO: opening it to read would wait for ever, and
+    // /dev/zero would be read for ever.
+    ASSERT_EQ(::mkfifo(m_strPath.c_str(), 0600), 0);
+    m_store.WriteProfileInt("Tip", "FilePos", 7);
+    m_store.ClearLogs();
+    for (const std::string& strPath : {m_strPath, std::string("/dev/zero")}) {
+        CTipsWalk walk(m_store, strPath);
+        EXPECT_FALSE(walk.IsOpen()) << strPath;
+        EXPECT_EQ(walk.Tip(), "Trouble reading the tips file") << strPath;
+        EXPECT_FALSE(walk.NextTip());
+    }
+    EXPECT_TRUE(m_store.WriteLog().empty());
+    EXPECT_EQ(Stored("FilePos"), 7);
+}
+
+TEST_F(CTipsWalkTest, AFileLargerThanATipsFileIsNotRead)
+{
+    Write(m_strPath, "A tip.\n" + std::string(CTipsWalk::kMaxFileBytes, 'x'));
+    CTipsWalk walk(m_store, m_strPath);
+    EXPECT_FALSE(walk.IsOpen());
+    EXPECT_EQ(walk.Tip(), CTipsWalk::TroubleReadingText);
+}
