@@ -127,7 +127,8 @@ std::string FullKey(const std::string& strSection, const std::string& strEntry)
 }
 
 // What a value's text holds: QSettings marks a string that starts with "@"
-// by another "@", an absent value by "@Invalid()", and bytes by @ByteArray(...).
+// by another "@", an absent value by "@Invalid()", bytes by @ByteArray(...)
+// and a string holding a NUL by @String(...).
 std::optional<std::string> ValueOfText(std::string_view strText)
 {
     std::string strValue = CIniSettingsStore::UnescapeValue(strText);
@@ -139,6 +140,9 @@ std::optional<std::string> ValueOfText(std::string_view strText)
         return std::nullopt;
     if (strValue.starts_with("@ByteArray(") && strValue.back() == ')')
         return strValue.substr(11, strValue.size() - 12);
+    // A string with a NUL in it.
+    if (strValue.starts_with("@String(") && strValue.back() == ')')
+        return strValue.substr(8, strValue.size() - 9);
     return strValue;
 }
 

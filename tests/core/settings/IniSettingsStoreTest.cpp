@@ -54,6 +54,7 @@ const std::string kWritten = "[OPTIONS]\n"
                              "\n"
                              "[PATHS]\n"
                              "HELPPATH=\"https://x/?a=1;b=2\"\n"
+                             "JAVAOPTIONS=@String(-Da=\\0\\x31)\n"
                              "JAVABIN=/usr/lib/jvm/default-java\n"
                              "; a comment someone wrote\n"
                              "\n"
@@ -76,6 +77,9 @@ TEST_F(IniSettingsStoreTest, ReadsWhatQSettingsWroteWithEveryByteKept)
     EXPECT_EQ(store.GetProfileString("OPTIONS", "RECENT1", ""), "/home/u/x\\y \"z\"");
     EXPECT_EQ(store.GetProfileString("OPTIONS", "RECENT2", ""), "  padded  ");
     EXPECT_EQ(store.GetProfileString("PATHS", "HELPPATH", ""), "https://x/?a=1;b=2");
+    EXPECT_EQ(store.GetProfileString("PATHS", "JAVAOPTIONS", ""), std::string("-Da=\0"
+                                                                              "1",
+                                                                              6));
     EXPECT_EQ(store.GetProfileInt("Tip", "FilePos", -1), 42);
     EXPECT_EQ(store.GetProfileString("Tip", "TimeStamp", ""), "Mon Jan  1 00:00:00 2001");
     EXPECT_EQ(store.GetProfileString("OPTIONS", "NONE", "dflt"), "dflt");
@@ -127,6 +131,7 @@ TEST_F(IniSettingsStoreTest, OnlyTheChangedLinesChangeAndNewValuesJoinTheirSecti
                        "\n"
                        "[PATHS]\n"
                        "HELPPATH=\"https://x/?a=1;b=2\"\n"
+                       "JAVAOPTIONS=@String(-Da=\\0\\x31)\n"
                        "JAVABIN=/opt/j\xf6k\n"
                        "; a comment someone wrote\n"
                        "\n"
