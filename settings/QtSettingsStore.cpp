@@ -1,40 +1,41 @@
 #include "settings/QtSettingsStore.h"
 
-namespace {
-QString Key(const std::string& strSection, const std::string& strEntry)
-{
-    return QString::fromStdString(strSection) + '/' + QString::fromStdString(strEntry);
-}
-} // namespace
+#include "core/settings/JdkLocator.h"
 
-CQtSettingsStore::CQtSettingsStore() : m_pSettings(std::make_unique<QSettings>("Vellorand", "Tarnwick")) {}
+#include <QFile>
+
+CQtSettingsStore::CQtSettingsStore()
+    : m_pStore(
+          std::make_unique<CIniSettingsStore>(CIniSettingsStore::DefaultPath(&CJdkLocator::ReadProcessEnvironment)))
+{}
 
 CQtSettingsStore::CQtSettingsStore(const QString& strIniPath)
-    : m_pSettings(std::make_unique<QSettings>(strIniPath, QSettings::IniFormat))
+    : m_pStore(std::make_unique<CIniSettingsStore>(QFile::encodeName(strIniPath).toStdString()))
 {}
 
 int CQtSettingsStore::GetProfileInt(const std::string& strSection, const std::string& strEntry, int nDefault)
 {
-    QVariant value = m_pSettings->value(Key(strSection, strEntry));
-    bool bOk = false;
-    int nValue = value.toInt(&bOk);
-    return value.isValid() && bOk ? nValue : nDefault;
+    return m_pStore->GetProfileInt(strSection, strEntry, nDefault);
 }
 
 std::string CQtSettingsStore::GetProfileString(const std::string& strSection, const std::string& strEntry,
                                                const std::string& strDefault)
 {
-    QVariant value = m_pSettings->value(Key(strSection, strEntry));
-    return value.isValid() ? value.toString().toStdString() : strDefault;
+    return m_pStore->GetProfileString(strSection, strEntry, strDefault);
 }
 
 void CQtSettingsStore::WriteProfileInt(const std::string& strSection, const std::string& strEntry, int nValue)
 {
-    m_pSettings->setValue(Key(strSection, strEntry), nValue);
+    m_pStore->WriteProfileInt(strSection, strEntry, nValue);
 }
 
 void CQtSettingsStore::WriteProfileString(const std::string& strSection, const std::string& strEntry,
                                           const std::string& strValue)
 {
-    m_pSettings->setValue(Key(strSection, strEntry), QString::fromStdString(strValue));
+    m_pStore->WriteProfileString(strSection, strEntry, strValue);
+}
+
+bool CQtSettingsStore::Sync()
+{
+    return m_pStore->Flush();
 }

@@ -1,11 +1,13 @@
 #pragma once
 
-#include "core/settings/SettingsStore.h"
+#include "core/settings/IniSettingsStore.h"
 
-#include <QSettings>
+#include <QString>
 #include <memory>
 
-// Settings kept by QSettings under "Vellorand"/"Tarnwick", one group per section.
+// Settings in the file QSettings("Vellorand", "Tarnwick") keeps on Linux, one
+// section per group. Read and written by CIniSettingsStore: values keep their
+// bytes, and the file is only written when a value changed.
 class CQtSettingsStore : public ISettingsStore {
 public:
     // The user's own settings.
@@ -20,8 +22,10 @@ public:
     void WriteProfileString(const std::string& strSection, const std::string& strEntry,
                             const std::string& strValue) override;
 
-    QSettings& Settings() { return *m_pSettings; }
+    // Writes what changed now (it is written at the end anyway); false when
+    // the file could not be written.
+    bool Sync();
 
 private:
-    std::unique_ptr<QSettings> m_pSettings;
+    std::unique_ptr<CIniSettingsStore> m_pStore;
 };

@@ -72,9 +72,9 @@ IFrameHost& CTarnwickApp::Frames()
 {
     return *m_pMainFrame;
 }
-QSettings& CTarnwickApp::QtSettings()
+bool CTarnwickApp::SyncSettings()
 {
-    return m_pStore->Settings();
+    return m_pStore->Sync();
 }
 
 QPrinter& CTarnwickApp::Printer()

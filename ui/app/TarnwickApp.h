@@ -19,7 +19,6 @@ class CQtSettingsStore;
 class IOpenProject;
 class ISettingsStore;
 class QPrinter;
-class QSettings;
 
 // The application object: settings, document kinds, the main frame, the
 // open project, and the commands that belong to the program as a whole.
@@ -53,7 +52,8 @@ public:
     std::vector<std::string>& RecentProjects() override { return m_settings.m_recentProjects; }
     IFrameHost& Frames() override;
     bool ExecuteCommand(int nId) override { return m_router.Execute(nId); }
-    QSettings& QtSettings();
+    // Writes the settings changed so far to their file now.
+    bool SyncSettings();
     CMainFrame* MainFrame() const { return m_pMainFrame.get(); }
     CCommandRouter& Router() { return m_router; }
     const QString& ApplicationFolder() const { return m_strApplicationFolder; }

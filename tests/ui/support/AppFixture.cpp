@@ -2,6 +2,7 @@
 
 #include "tests/ui/support/TextTestDocument.h"
 #include "ui/app/MainFrame.h"
+#include "core/settings/IniSettingsStore.h"
 #include "settings/QtSettingsStore.h"
 
 #include <QCoreApplication>
@@ -53,9 +54,11 @@ void CAppFixture::Close()
 
 QVariant CAppFixture::Stored(const QString& strKey)
 {
-    m_pApp->QtSettings().sync();
-    QSettings settings(m_strIni, QSettings::IniFormat);
-    return settings.value(strKey);
+    m_pApp->SyncSettings();
+    // Read afresh from the file, as the next start would.
+    const CIniSettingsStore stored(QFile::encodeName(m_strIni).toStdString());
+    const auto value = stored.Find(strKey.section('/', 0, 0).toStdString(), strKey.section('/', 1).toStdString());
+    return value ? QVariant(QString::fromStdString(*value)) : QVariant();
 }
 
 QString CAppFixture::WriteFile(const QString& strName, const QByteArray& bytes)
