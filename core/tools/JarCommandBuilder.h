@@ -13,11 +13,15 @@ public:
     static std::string JarClassName(const std::string& strMainJavaFile);
     // The archive name offered in the save dialog: class name + ".jar".
     static std::string DefaultJarName(const std::string& strMainJavaFile);
-    // Where the manifest goes: the archive's folder + "/manifest.txt".
+    // Where the manifest goes: "manifest.txt" in a private folder made for
+    // this archive path on first use ($TMPDIR or /tmp, "tarnwick-jar-XXXXXX"),
+    // the same folder for the same path, removed when the process ends.
+    // Empty when no folder can be made.
     static std::string ManifestPath(const std::string& strJarPath);
     // The manifest's bytes: "Main-Class: " + class name + CR LF.
     static std::string ManifestText(const std::string& strClassName);
-    // Creates or truncates the manifest file; false when it cannot be written.
+    // Writes the manifest anew (never through a link); false when it cannot
+    // be written or the path is not one ManifestPath gave.
     static bool WriteManifest(const std::string& strManifestPath, const std::string& strClassName);
 
     // jar cmfv with the manifest and the archive, packing the *.class files

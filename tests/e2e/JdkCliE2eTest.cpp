@@ -99,7 +99,8 @@ TEST_F(CJdkCliE2e, NewApplicationBuildsThenRunsWithItsArgumentsThenPacksAndLists
     const CResult packed = Cli({"jar", "create", "Hello.jpr", "out/Hello.jar"});
     EXPECT_EQ(packed.m_nExit, 0) << packed.m_strOut;
     EXPECT_NE(packed.m_strOut.find("adding: Hello.class"), std::string::npos) << packed.m_strOut;
-    EXPECT_EQ(Read("out/manifest.txt"), "Main-Class: Hello\r\n");
+    // The manifest went into a private folder of the run's own, not beside the archive.
+    EXPECT_FALSE(std::filesystem::exists(Path("out/manifest.txt")));
 
     const CResult listed = Cli({"jar", "list", "out/Hello.jar"});
     EXPECT_EQ(listed.m_nExit, 0);
@@ -160,9 +161,18 @@ TEST_F(CJdkCliE2e, PrintShowsTheCommandsAndRunsNothing)
 
     Write("src/Old.class", "");
     const CResult jar = Cli({"jar", "create", "--print", "P.jpr", "App.jar"});
-    EXPECT_EQ(jar.m_strOut, strJdk + "/bin/jar\n" + strSrc + "\njar cmfv \"" + Path("manifest.txt") + "\" \"" +
-                                Path("App.jar") + "\" *.class\njar\ncmfv\n" + Path("manifest.txt") + "\n" +
-                                Path("App.jar") + "\nOld.class\n");
+    // The manifest's place is a private folder of the run's own, gone when it ends.
+    const std::string strPrefix = strJdk + "/bin/jar\n" + strSrc + "\njar cmfv \"";
+    ASSERT_EQ(jar.m_strOut.substr(0, strPrefix.size()), strPrefix) << jar.m_strOut;
+    const std::string strManifest =
+        jar.m_strOut.substr(strPrefix.size(), jar.m_strOut.find('"', strPrefix.size()) - strPrefix.size());
+    const std::string strTempFolder = std::filesystem::temp_directory_path().string() + "/tarnwick-jar-";
+    EXPECT_EQ(strManifest.substr(0, strTempFolder.size()), strTempFolder);
+    EXPECT_EQ(strManifest.size(), strTempFolder.size() + 6 + 13) << strManifest;
+    EXPECT_EQ(jar.m_strOut, strPrefix + strManifest + "\" \"" + Path("App.jar") + "\" *.class\njar\ncmfv\n" +
+                                strManifest + "\n" + Path("App.jar") + "\nOld.class\n");
+    EXPECT_FALSE(std::filesystem::exists(strManifest));
+    EXPECT_FALSE(std::filesystem::exists(strManifest.substr(0, strManifest.size() - 13)));
 
     const CResult list = Cli({"jar", "list", "--print", "Some Archive.jar"});
     EXPECT_EQ(list.m_strOut,

@@ -4,6 +4,7 @@
 #include "core/project/JprFormat.h"
 #include "core/project/ProjectRecord.h"
 #include "core/settings/Settings.h"
+#include "core/tools/JarCommandBuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -170,9 +171,9 @@ TEST(ProjectCommandsJar, CreateJarPacksTheMainFolderClassesAndListArchiveShowsOn
     ASSERT_TRUE(jar.m_bReady);
     EXPECT_EQ(jar.m_command.m_strProgram, "/opt/jdk/bin/jar");
     EXPECT_EQ(jar.m_command.m_strFolder, "/work/demo/src");
-    EXPECT_EQ(jar.m_command.m_strCommandLine, "jar cmfv \"/out dir/manifest.txt\" \"/out dir/Hello.jar\" *.class");
-    EXPECT_EQ(jar.m_command.GetWords(),
-              (CWords{"jar", "cmfv", "/out dir/manifest.txt", "/out dir/Hello.jar", "*.class"}));
+    const std::string strManifest = CJarCommandBuilder::ManifestPath("/out dir/Hello.jar");
+    EXPECT_EQ(jar.m_command.m_strCommandLine, "jar cmfv \"" + strManifest + "\" \"/out dir/Hello.jar\" *.class");
+    EXPECT_EQ(jar.m_command.GetWords(), (CWords{"jar", "cmfv", strManifest, "/out dir/Hello.jar", "*.class"}));
     EXPECT_EQ(jar.m_command.m_strTitle, "Creating jar /out dir/Hello.jar");
 
     const CProjectCommands::CResult bare = CProjectCommands::CreateJar(project, JdkSettings(), "Hello.jar");
