@@ -7,8 +7,11 @@
 #include "ui/editor/SyntaxWindowView.h"
 #include "ui/framework/DocTemplate.h"
 
+#include <QDir>
 #include <QFile>
 #include <cstdio>
+#include <cstring>
+#include <unistd.h>
 #include <QMdiArea>
 #include <QtTest>
 
@@ -26,6 +29,20 @@ void WriteOutside(const QString& strPath, const QByteArray& bytes)
     QFile file(strPath);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// The inotify instances this process holds: each is a file descriptor.
+int InotifyInstances()
+{
+    int nCount = 0;
+    for (const QString& strFd : QDir("/proc/self/fd").entryList(QDir::System | QDir::NoDotAndDotDot)) {
+        char target[64] = {};
+        const QByteArray path = ("/proc/self/fd/" + strFd).toLocal8Bit();
+        if (::readlink(path.constData(), target, sizeof target - 1) > 0 &&
+            std::strcmp(target, "anon_inode:inotify") == 0)
+            ++nCount;
+    }
+    return nCount;
 }
 
 int CaretLine(CSyntaxWindowView* pView)
@@ -216,6 +233,30 @@ private slots:
 
     // A name the watch cannot take (not UTF-8) is looked at when its window
     // becomes active.
+    void editorsShareOneWatcherAndEachHearsOfItsOwnFile()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start({}, false));
+        const int nBefore = InotifyInstances();
+        QList<CSyntaxWindowDoc*> docs;
+        for (int nFile = 0; nFile < 40; ++nFile)
+            docs.push_back(OpenJava(fixture, QString("F%1.java").arg(nFile), kHello));
+        // Users have a few inotify instances (128 on many systems), not one
+        // per open file.
+        QVERIFY2(InotifyInstances() <= nBefore + 1, qPrintable(QString::number(InotifyInstances() - nBefore)));
+
+        // The first closes; the others in its folder keep hearing of changes.
+        docs.takeFirst()->OnCloseDocument();
+        WriteOutside(docs[4]->GetPathName(), kHelloOutside);
+        WriteOutside(docs[30]->GetPathName(), kHelloOutside);
+        const QByteArray outside = QByteArray(kHelloOutside).replace("\n", "\r\n");
+        QTRY_COMPARE_WITH_TIMEOUT(QByteArray::fromStdString(docs[4]->FirstView()->TextBytes()), outside, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(QByteArray::fromStdString(docs[30]->FirstView()->TextBytes()), outside, 20000);
+        QCOMPARE(QByteArray::fromStdString(docs[5]->FirstView()->TextBytes()),
+                 QByteArray(kHello).replace("\n", "\r\n"));
+        QCOMPARE(fixture.Prompts().m_messages, QStringList());
+    }
+
     void activatingTheWindowLooksAtTheFile()
     {
         CAppFixture fixture;

@@ -62,9 +62,7 @@ CSourceDoc::CSourceDoc(CDocTemplate& docTemplate) : CDocument(docTemplate), m_li
     });
     // Queued: a question must not come up in the middle of a file event or
     // an activation.
-    connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, &CSourceDoc::CheckFileOnDisk, Qt::QueuedConnection);
-    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &CSourceDoc::CheckFileOnDisk,
-            Qt::QueuedConnection);
+    connect(&m_watch, &CFileWatch::Changed, this, &CSourceDoc::CheckFileOnDisk, Qt::QueuedConnection);
     connect(
         qGuiApp, &QGuiApplication::applicationStateChanged, this,
         [this](Qt::ApplicationState eState) {
@@ -192,23 +190,10 @@ void CSourceDoc::WatchFile()
     // A name that is not UTF-8 does not survive the watcher's QString; such a
     // file is still looked at on activation and before saving.
     if (GetPathBytes().empty() || QFile::encodeName(strPath).toStdString() != GetPathBytes()) {
-        if (!m_watcher.files().isEmpty())
-            m_watcher.removePaths(m_watcher.files());
-        if (!m_watcher.directories().isEmpty())
-            m_watcher.removePaths(m_watcher.directories());
+        m_watch.Watch(QString(), QString());
         return;
     }
-    const QString strFolder = QFileInfo(strPath).absolutePath();
-    for (const QString& strWatched : m_watcher.files())
-        if (strWatched != strPath)
-            m_watcher.removePath(strWatched);
-    for (const QString& strWatched : m_watcher.directories())
-        if (strWatched != strFolder)
-            m_watcher.removePath(strWatched);
-    if (!m_watcher.files().contains(strPath) && QFileInfo::exists(strPath))
-        m_watcher.addPath(strPath);
-    if (!m_watcher.directories().contains(strFolder))
-        m_watcher.addPath(strFolder);
+    m_watch.Watch(strPath, QFileInfo(strPath).absolutePath());
 }
 
 void CSourceDoc::OnPathChanged()

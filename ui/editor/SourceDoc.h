@@ -3,10 +3,10 @@
 #include "core/editor/LineEndKeeper.h"
 #include "core/editor/TextEncoding.h"
 #include "core/io/FileStamp.h"
+#include "ui/editor/FileWatch.h"
 #include "ui/editor/SourceText.h"
 #include "ui/framework/Document.h"
 
-#include <QFileSystemWatcher>
 #include <string>
 #include <string_view>
 
@@ -71,7 +71,7 @@ private:
     // its watch, so this is done again after every look at the file.
     void WatchFile();
 
-    QFileSystemWatcher m_watcher;
+    CFileWatch m_watch;
     std::string m_strStampPath; // the file m_stamp describes
     CFileStamp m_stamp;         // that file as last read or written here
     CFileStamp m_declined;      // an outside change the user chose not to load
