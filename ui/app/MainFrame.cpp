@@ -506,5 +506,8 @@ void CMainFrame::closeEvent(QCloseEvent* pEvent)
     m_app.CloseAllDocuments();
     // The window is going: windows closing after this must not rebuild menus.
     m_bShuttingDown = true;
+    // On disk as the window goes, not only when the program ends: a program
+    // started now reads them.
+    m_app.SyncSettings();
     pEvent->accept();
 }
