@@ -206,7 +206,7 @@ int Jar(const CParsedArgs& parsed)
     if (jar.m_bReady && !parsed.m_bPrint) {
         // A manifest that cannot be written shows up as jar's own complaint.
         CJarCommandBuilder::WriteManifest(CJarCommandBuilder::ManifestPath(strJarPath),
-                                          CJarCommandBuilder::JarClassName(project.GetMainFile()));
+                                          CProjectCommands::JarMainClass(project));
     }
     return PrintOrRun(jar, settings, parsed);
 }

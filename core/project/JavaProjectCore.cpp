@@ -5,6 +5,7 @@
 #include "core/project/JavaClass.h"
 #include "core/project/JavaFile.h"
 #include "core/project/JprFormat.h"
+#include "core/project/PackageDeclaration.h"
 #include "core/project/ProjectPath.h"
 #include "core/project/StackFrameMatcher.h"
 #include "core/settings/RecentProjects.h"
@@ -84,7 +85,11 @@ void CJavaProjectCore::SetMainFile(const std::string& strName)
     m_record.m_strMainJavaFile = strName;
     // Follows the main file every time; "NOFILE" has no folder, so an
     // unlisted name leaves it empty.
-    m_record.m_strMainFolder = CProjectPath::FolderOf(GetFilePath(strName));
+    const std::string strPath = GetFilePath(strName);
+    m_record.m_strMainFolder = CProjectPath::FolderOf(strPath);
+    // The package the main class runs in is the one its file declares now.
+    m_record.m_strMainPackage =
+        m_record.m_strMainFolder.empty() ? std::string() : CPackageDeclaration::ReadFile(strPath);
     SetModifiedFlag();
     UpdateProjectViews();
 }
@@ -161,8 +166,32 @@ bool CJavaProjectCore::MoveToProjectFolder(const std::string& strFileName)
     return true;
 }
 
-std::optional<CErrorLocation> CJavaProjectCore::FindErrorLine(std::string_view strOutput, int nLineIndex)
+std::optional<CErrorLocation> CJavaProjectCore::FindErrorLine(std::string_view strOutput, int nLineIndex,
+                                                              const std::string& strRunFolder)
 {
+    // javac names a file of a package by its path from the folder it ran in,
+    // which tells apart files of one name in two packages.
+    const std::optional<std::string_view> line = CErrorLineMatcher::LineAt(strOutput, nLineIndex);
+    const std::size_t nEnd = line ? line->find(".java:") : std::string_view::npos;
+    if (!strRunFolder.empty() && nEnd != std::string_view::npos && line->substr(0, nEnd).find('/') != std::string_view::npos) {
+        std::string_view strFile = line->substr(0, nEnd + 5);
+        // A file javac found on its own is named from "./".
+        while (strFile.starts_with("./"))
+            strFile.remove_prefix(2);
+        std::string strPath(strFile);
+        if (strFile[0] != '/')
+            strPath = strRunFolder + (strRunFolder.back() == '/' ? "" : "/") + strPath;
+        for (int nIndex = 0; nIndex < m_record.m_javaFiles.GetCount(); ++nIndex) {
+            CJavaFile* pFile = m_record.m_javaFiles.GetAt(nIndex);
+            if (pFile->GetRelocatedPathName(m_strPathName) != strPath)
+                continue;
+            CErrorLocation location;
+            location.m_strFileName = pFile->GetFileName();
+            location.m_strPath = strPath;
+            location.m_nLineNumber = CErrorLineMatcher::ReadLineNumber(line->substr(nEnd + 6));
+            return location;
+        }
+    }
     std::optional<CErrorLocation> location = CErrorLineMatcher::Match(strOutput, nLineIndex, m_record.m_javaFiles);
     if (location)
         location->m_strPath = GetFilePath(location->m_strFileName);

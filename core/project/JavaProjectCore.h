@@ -56,6 +56,8 @@ public:
     // main file names stay as they are.
     void RemoveFile(const std::string& strPath);
 
+    // Also takes the main package from the package the file declares (none
+    // when it cannot be read).
     void SetMainFile(const std::string& strName);
     void SetMainHtmlFile(const std::string& strName);
     std::string GetMainFile() const { return m_record.m_strMainJavaFile; }
@@ -96,8 +98,12 @@ public:
     bool MoveToProjectFolder(const std::string& strFileName);
 
     // The file and line a double-clicked output line names, with the path
-    // resolved through GetFilePath.
-    std::optional<CErrorLocation> FindErrorLine(std::string_view strOutput, int nLineIndex);
+    // resolved through GetFilePath. A line that starts with a path with
+    // folders (javac's "com/example/App.java:3: error: ...") names the entry
+    // at that path from strRunFolder, the folder the tool ran in, when one
+    // is listed there.
+    std::optional<CErrorLocation> FindErrorLine(std::string_view strOutput, int nLineIndex,
+                                                const std::string& strRunFolder = {});
     // The listed Java file a stack frame points into (see CStackFrameMatcher),
     // with its path resolved as GetFilePath does; none when not listed.
     std::optional<CErrorLocation> FindStackFrame(std::string_view strClass, std::string_view strFileName, int nLine);

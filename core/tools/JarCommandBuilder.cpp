@@ -1,5 +1,6 @@
 #include "core/tools/JarCommandBuilder.h"
 
+#include "core/tools/SourceRoot.h"
 #include "core/tools/ToolMessages.h"
 #include "core/tools/ToolPath.h"
 
@@ -131,8 +132,8 @@ bool CJarCommandBuilder::WriteManifest(const std::string& strManifestPath, const
 }
 
 bool CJarCommandBuilder::CreateJar(const std::string& strJdkFolder, const std::string& strMainJavaFile,
-                                   const std::string& strMainJavaPath, const std::string& strJarPath, CToolCommand& cmd,
-                                   std::string& strError)
+                                   const std::string& strMainJavaPath, const std::string& strMainPackage,
+                                   const std::string& strJarPath, CToolCommand& cmd, std::string& strError)
 {
     cmd = CToolCommand();
     if (strMainJavaFile.empty()) {
@@ -145,16 +146,22 @@ bool CJarCommandBuilder::CreateJar(const std::string& strJdkFolder, const std::s
         strError.clear();
         return false;
     }
+    // A package's classes go in under their folders, and with them those of
+    // every other package below the source root that the main class uses.
+    CSourceRoot root;
+    if (!CSourceRoot::Find(strMainJavaPath, strMainPackage, root, strError))
+        return false;
+    const std::string strClasses = strMainPackage.empty() ? "*.class" : "**/*.class";
     const std::string strManifest = CToolPath::ArgumentName(ManifestPath(strJarPath));
     const std::string strArchive = CToolPath::ArgumentName(strJarPath);
-    cmd.m_strFolder = CToolPath::FolderOf(strMainJavaPath);
+    cmd.m_strFolder = root.m_strFolder;
     cmd.m_strProgram = CToolPath::JdkTool(strJdkFolder, "jar");
-    cmd.m_strCommandLine = "jar cmfv \"" + strManifest + "\" \"" + strArchive + "\" *.class";
+    cmd.m_strCommandLine = "jar cmfv \"" + strManifest + "\" \"" + strArchive + "\" " + strClasses;
     cmd.AddWord("jar");
     cmd.AddWord("cmfv");
     cmd.AddWord(strManifest);
     cmd.AddWord(strArchive);
-    cmd.AddPattern("*.class");
+    cmd.AddPattern(strClasses);
     cmd.m_strTitle = "Creating jar " + strJarPath;
     cmd.m_bSetsTitle = true;
     return true;

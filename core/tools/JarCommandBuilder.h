@@ -25,11 +25,13 @@ public:
     static bool WriteManifest(const std::string& strManifestPath, const std::string& strClassName);
 
     // jar cmfv with the manifest and the archive, packing the *.class files
-    // of the main file's folder, where jar runs. strMainJavaPath is the main
-    // file's resolved path. Writes nothing; see WriteManifest.
+    // of the main file's folder, where jar runs; for a main class of a
+    // package, every class file below its source root (**/*.class), where
+    // jar then runs. strMainJavaPath is the main file's resolved path.
+    // Writes nothing; see WriteManifest.
     static bool CreateJar(const std::string& strJdkFolder, const std::string& strMainJavaFile,
-                          const std::string& strMainJavaPath, const std::string& strJarPath, CToolCommand& cmd,
-                          std::string& strError);
+                          const std::string& strMainJavaPath, const std::string& strMainPackage,
+                          const std::string& strJarPath, CToolCommand& cmd, std::string& strError);
 
     // jar tvf on an archive, run in the archive's folder; sets no title.
     static bool ListArchive(const std::string& strJdkFolder, const std::string& strJarPath, CToolCommand& cmd);

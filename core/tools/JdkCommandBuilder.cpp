@@ -1,5 +1,6 @@
 #include "core/tools/JdkCommandBuilder.h"
 
+#include "core/tools/SourceRoot.h"
 #include "core/tools/ToolMessages.h"
 #include "core/tools/ToolPath.h"
 
@@ -22,8 +23,8 @@ void SetJavacCommand(const std::string& strJdkFolder, const std::string& strFold
 } // namespace
 
 bool CJdkCommandBuilder::BuildProject(const std::string& strJdkFolder, const std::string& strMainJavaFile,
-                                      const std::string& strMainJavaPath, const std::string& strJavacSwitches,
-                                      CToolCommand& cmd, std::string& strError)
+                                      const std::string& strMainJavaPath, const std::string& strMainPackage,
+                                      const std::string& strJavacSwitches, CToolCommand& cmd, std::string& strError)
 {
     cmd = CToolCommand();
     if (strMainJavaFile.empty()) {
@@ -34,14 +35,26 @@ bool CJdkCommandBuilder::BuildProject(const std::string& strJdkFolder, const std
         strError = CToolMessages::kUnholyError;
         return false;
     }
+    // The default package compiles the main file under its project name, as
+    // it always has; a package's file by its path from the source root.
+    std::string strFolder = CToolPath::FolderOf(strMainJavaPath);
+    std::string strFile = strMainJavaFile;
+    if (!strMainPackage.empty()) {
+        CSourceRoot root;
+        if (!CSourceRoot::Find(strMainJavaPath, strMainPackage, root, strError))
+            return false;
+        strFolder = root.m_strFolder;
+        strFile = root.m_strRelativeFile;
+    }
     cmd.m_strTitle = "Building \"" + strMainJavaPath + "\"";
     cmd.m_bSetsTitle = true;
-    SetJavacCommand(strJdkFolder, CToolPath::FolderOf(strMainJavaPath), strMainJavaFile, strJavacSwitches, cmd);
+    SetJavacCommand(strJdkFolder, strFolder, strFile, strJavacSwitches, cmd);
     return true;
 }
 
 bool CJdkCommandBuilder::CompileFile(const std::string& strJdkFolder, const std::string& strPath,
-                                     const std::string& strDefaultSwitches, CToolCommand& cmd, std::string& strError)
+                                     const std::string& strPackage, const std::string& strDefaultSwitches,
+                                     CToolCommand& cmd, std::string& strError)
 {
     cmd = CToolCommand();
     cmd.m_strTitle = "Compiling \"" + strPath + "\"";
@@ -50,8 +63,10 @@ bool CJdkCommandBuilder::CompileFile(const std::string& strJdkFolder, const std:
         strError = CToolMessages::kUnholyError;
         return false;
     }
-    SetJavacCommand(strJdkFolder, CToolPath::FolderOf(strPath), CToolPath::FileNameOf(strPath), strDefaultSwitches,
-                    cmd);
+    CSourceRoot root;
+    if (!CSourceRoot::Find(strPath, strPackage, root, strError))
+        return false;
+    SetJavacCommand(strJdkFolder, root.m_strFolder, root.m_strRelativeFile, strDefaultSwitches, cmd);
     return true;
 }
 
@@ -97,11 +112,6 @@ bool CJdkCommandBuilder::RunJava(const std::string& strJdkFolder, const std::str
         strError = CToolMessages::kUnholyError;
         return false;
     }
-    cmd.m_strFolder = CToolPath::FolderOf(strMainJavaPath);
-    cmd.m_strProgram = CToolPath::JdkTool(strJdkFolder, "java");
-    cmd.AddWord("java");
-    cmd.AddSplitWords(strJavaSwitches);
-
     std::string strClass;
     if (!strMainPackage.empty())
         strClass = strMainPackage + ".";
@@ -111,10 +121,17 @@ bool CJdkCommandBuilder::RunJava(const std::string& strJdkFolder, const std::str
     // file. A main file without an extension names no class and runs as
     // it always has.
     if ((!strName.empty() && !IsClassName(strName)) || (!strMainPackage.empty() && !IsClassName(strMainPackage))) {
-        cmd = CToolCommand();
         strError = "Cannot run \"" + strClass + "\": a main class name is Java identifiers separated by dots.";
         return false;
     }
+    // A package's class runs from its source root, where its folders start.
+    CSourceRoot root;
+    if (!CSourceRoot::Find(strMainJavaPath, strMainPackage, root, strError))
+        return false;
+    cmd.m_strFolder = root.m_strFolder;
+    cmd.m_strProgram = CToolPath::JdkTool(strJdkFolder, "java");
+    cmd.AddWord("java");
+    cmd.AddSplitWords(strJavaSwitches);
     if (!strClass.empty())
         cmd.AddWord(strClass);
 

@@ -23,7 +23,9 @@ public:
     // Switch strings and typed arguments, split with the Windows rules.
     void AddSplitWords(const std::string& strText);
     // A file pattern such as *.class, matched in the working folder when the
-    // tool starts; left as it is when nothing matches.
+    // tool starts; left as it is when nothing matches. "**/" before it
+    // matches in the folders below too, giving paths from the working folder
+    // ("com/example/App.class"); folders reached through links are skipped.
     void AddPattern(const std::string& strPattern);
 
     // The words as added, patterns unexpanded.

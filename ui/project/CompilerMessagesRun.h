@@ -18,6 +18,8 @@ public:
     // messages, in the folder javac ran in, and hands each open Java
     // document those for its file.
     void RunEnded(const CExternalProcess& runner, IAppServices& services);
+    // The folder the last run started in, which its relative names are from.
+    const std::string& RunFolder() const { return m_strFolder; }
 
 private:
     bool m_bJavac = false;

@@ -302,7 +302,7 @@ void CJavaProjectDoc::GotoErrorLine(int nLineIndex)
     if (!m_pProcessWindow)
         return;
     const std::string strLine = m_pProcessWindow->LineText(nLineIndex).toStdString() + "\r\n";
-    auto location = m_core.FindErrorLine(strLine, 0);
+    auto location = m_core.FindErrorLine(strLine, 0, m_compilerMessages.RunFolder());
     if (!location)
         location = CStackTraceTarget::Find(*m_pProcessWindow, m_core, nLineIndex);
     if (!location)
@@ -353,8 +353,14 @@ void CJavaProjectDoc::OnBuild()
         return;
     }
     SaveAllWhenAsked();
+    // The main file's package line is read from the disk, as just saved.
+    const CProjectCommands::CResult saved = CProjectCommands::Build(m_core, Services().Settings());
+    if (!saved.m_bReady) {
+        ShowMessage(saved.m_strError);
+        return;
+    }
     CWaitCursor wait;
-    RunCaptured(build.m_command);
+    RunCaptured(saved.m_command);
 }
 
 void CJavaProjectDoc::CompileFile(const std::string& strPath)
@@ -367,8 +373,14 @@ void CJavaProjectDoc::CompileFile(const std::string& strPath)
         return;
     }
     SaveAllWhenAsked();
+    // The file's package line is read from the disk, as just saved.
+    const CProjectCommands::CResult saved = CProjectCommands::Compile(Services().Settings(), strPath);
+    if (!saved.m_bReady) {
+        ShowMessage(saved.m_strError);
+        return;
+    }
     CWaitCursor wait;
-    RunCaptured(compile.m_command);
+    RunCaptured(saved.m_command);
 }
 
 void CJavaProjectDoc::RunJava(bool bCaptured)
@@ -427,7 +439,7 @@ void CJavaProjectDoc::OnCreateJar()
     }
     // A manifest that cannot be written shows up as jar's own complaint.
     CJarCommandBuilder::WriteManifest(CJarCommandBuilder::ManifestPath(strJarPath.toStdString()),
-                                      CJarCommandBuilder::JarClassName(m_core.GetMainFile()));
+                                      CProjectCommands::JarMainClass(m_core));
     CWaitCursor wait;
     RunCaptured(jar.m_command);
 }

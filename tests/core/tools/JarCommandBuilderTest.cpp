@@ -21,7 +21,7 @@ TEST(ToolsJarCommandBuilder, CreateJarPacksTheClassesOfTheMainFolder)
 {
     CToolCommand cmd;
     std::string strError;
-    ASSERT_TRUE(CJarCommandBuilder::CreateJar("/opt/jdk", "Hello.java", "/work/Hello.java", "/out dir/Hello.jar", cmd,
+    ASSERT_TRUE(CJarCommandBuilder::CreateJar("/opt/jdk", "Hello.java", "/work/Hello.java", "", "/out dir/Hello.jar", cmd,
                                               strError));
     EXPECT_EQ(cmd.m_strProgram, "/opt/jdk/bin/jar");
     EXPECT_EQ(cmd.m_strFolder, "/work");
@@ -31,7 +31,7 @@ TEST(ToolsJarCommandBuilder, CreateJarPacksTheClassesOfTheMainFolder)
     EXPECT_EQ(cmd.m_strTitle, "Creating jar /out dir/Hello.jar");
     EXPECT_EQ(cmd.GetWords(), (CWords{"jar", "cmfv", strManifest, "/out dir/Hello.jar", "*.class"}));
 
-    EXPECT_FALSE(CJarCommandBuilder::CreateJar("/opt/jdk", "", "", "/out/x.jar", cmd, strError));
+    EXPECT_FALSE(CJarCommandBuilder::CreateJar("/opt/jdk", "", "", "", "/out/x.jar", cmd, strError));
     EXPECT_EQ(strError, "Please specify a main Java file first");
 }
 
@@ -59,7 +59,7 @@ TEST(ToolsJarCommandBuilder, NamesThatLookLikeOptionsGetTheirFolder)
     // not is relative to where jar runs.
     std::string strError;
     ASSERT_TRUE(
-        CJarCommandBuilder::CreateJar("/opt/jdk", "Hello.java", "/work/Hello.java", "-out/@a.jar", cmd, strError));
+        CJarCommandBuilder::CreateJar("/opt/jdk", "Hello.java", "/work/Hello.java", "", "-out/@a.jar", cmd, strError));
     const std::string strManifest = CJarCommandBuilder::ManifestPath("-out/@a.jar");
     EXPECT_EQ(cmd.m_strCommandLine, "jar cmfv \"" + strManifest + "\" \"./-out/@a.jar\" *.class");
     EXPECT_EQ(cmd.GetWords(), (CWords{"jar", "cmfv", strManifest, "./-out/@a.jar", "*.class"}));

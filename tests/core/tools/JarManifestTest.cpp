@@ -45,7 +45,7 @@ TEST(JarManifest, GoesIntoAPrivateFolderOfItsOwnPerArchive)
     // The command line names it.
     CToolCommand cmd;
     std::string strError;
-    ASSERT_TRUE(CJarCommandBuilder::CreateJar("/opt/jdk", "Hello.java", "/work/Hello.java", folder.File("Hello.jar"),
+    ASSERT_TRUE(CJarCommandBuilder::CreateJar("/opt/jdk", "Hello.java", "/work/Hello.java", "", folder.File("Hello.jar"),
                                               cmd, strError));
     EXPECT_EQ(cmd.m_strCommandLine, "jar cmfv \"" + strPath + "\" \"" + folder.File("Hello.jar") + "\" *.class");
 

@@ -8,7 +8,7 @@ TEST(ToolsJdkCommandBuilder, BuildCompilesTheMainFileWithTheProjectSwitches)
 {
     CToolCommand cmd;
     std::string strError;
-    ASSERT_TRUE(CJdkCommandBuilder::BuildProject("/opt/jdk", "Hello.java", "/work/Hello.java", "-g", cmd, strError));
+    ASSERT_TRUE(CJdkCommandBuilder::BuildProject("/opt/jdk", "Hello.java", "/work/Hello.java", "", "-g", cmd, strError));
     EXPECT_EQ(cmd.m_strProgram, "/opt/jdk/bin/javac");
     EXPECT_EQ(cmd.m_strFolder, "/work");
     EXPECT_EQ(cmd.m_strCommandLine, "javac Hello.java -g");
@@ -18,14 +18,14 @@ TEST(ToolsJdkCommandBuilder, BuildCompilesTheMainFileWithTheProjectSwitches)
 
     // No switches: no trailing blank, and file names keep their blanks.
     ASSERT_TRUE(
-        CJdkCommandBuilder::BuildProject("C:\\jdk", "My App.java", "C:\\my work\\My App.java", "", cmd, strError));
+        CJdkCommandBuilder::BuildProject("C:\\jdk", "My App.java", "C:\\my work\\My App.java", "", "", cmd, strError));
     EXPECT_EQ(cmd.m_strCommandLine, "javac My App.java");
     EXPECT_EQ(cmd.m_strFolder, "C:\\my work");
     EXPECT_EQ(cmd.m_strTitle, "Building \"C:\\my work\\My App.java\"");
     EXPECT_EQ(cmd.GetWords(), (CWords{"javac", "My App.java"}));
 
     ASSERT_TRUE(
-        CJdkCommandBuilder::BuildProject("/jdk", "A.java", "/p/A.java", "-d \"out dir\"  -Xlint", cmd, strError));
+        CJdkCommandBuilder::BuildProject("/jdk", "A.java", "/p/A.java", "", "-d \"out dir\"  -Xlint", cmd, strError));
     EXPECT_EQ(cmd.m_strCommandLine, "javac A.java -d \"out dir\"  -Xlint");
     EXPECT_EQ(cmd.GetWords(), (CWords{"javac", "A.java", "-d", "out dir", "-Xlint"}));
 }
@@ -34,10 +34,10 @@ TEST(ToolsJdkCommandBuilder, BuildAndRunRefuseAMissingOrUnresolvedMainFile)
 {
     CToolCommand cmd;
     std::string strError;
-    EXPECT_FALSE(CJdkCommandBuilder::BuildProject("/jdk", "", "", "", cmd, strError));
+    EXPECT_FALSE(CJdkCommandBuilder::BuildProject("/jdk", "", "", "", "", cmd, strError));
     EXPECT_EQ(strError, "Please specify a main Java file first");
     EXPECT_FALSE(cmd.m_bSetsTitle);
-    EXPECT_FALSE(CJdkCommandBuilder::BuildProject("/jdk", "Gone.java", "NOFILE", "", cmd, strError));
+    EXPECT_FALSE(CJdkCommandBuilder::BuildProject("/jdk", "Gone.java", "NOFILE", "", "", cmd, strError));
     EXPECT_EQ(strError, "Unholy Error");
     EXPECT_FALSE(cmd.m_bSetsTitle);
 
@@ -53,17 +53,17 @@ TEST(ToolsJdkCommandBuilder, CompileUsesTheDefaultSwitchesAndSetsTheTitleFirst)
 {
     CToolCommand cmd;
     std::string strError;
-    ASSERT_TRUE(CJdkCommandBuilder::CompileFile("/opt/jdk", "/src/app/Util.java", "-deprecation", cmd, strError));
+    ASSERT_TRUE(CJdkCommandBuilder::CompileFile("/opt/jdk", "/src/app/Util.java", "", "-deprecation", cmd, strError));
     EXPECT_EQ(cmd.m_strProgram, "/opt/jdk/bin/javac");
     EXPECT_EQ(cmd.m_strFolder, "/src/app");
     EXPECT_EQ(cmd.m_strCommandLine, "javac Util.java -deprecation");
     EXPECT_EQ(cmd.m_strTitle, "Compiling \"/src/app/Util.java\"");
     EXPECT_EQ(cmd.GetWords(), (CWords{"javac", "Util.java", "-deprecation"}));
 
-    ASSERT_TRUE(CJdkCommandBuilder::CompileFile("/opt/jdk", "/src/Util.java", "", cmd, strError));
+    ASSERT_TRUE(CJdkCommandBuilder::CompileFile("/opt/jdk", "/src/Util.java", "", "", cmd, strError));
     EXPECT_EQ(cmd.m_strCommandLine, "javac Util.java");
 
-    EXPECT_FALSE(CJdkCommandBuilder::CompileFile("/opt/jdk", "Untitled", "", cmd, strError));
+    EXPECT_FALSE(CJdkCommandBuilder::CompileFile("/opt/jdk", "Untitled", "", "", cmd, strError));
     EXPECT_EQ(strError, "Unholy Error");
     EXPECT_TRUE(cmd.m_bSetsTitle);
     EXPECT_EQ(cmd.m_strTitle, "Compiling \"Untitled\"");
@@ -86,7 +86,8 @@ TEST(ToolsJdkCommandBuilder, RunJavaCommandLineAndTitle)
     EXPECT_EQ(cmd.GetWords(), (CWords{"java", "Hello", "x", "y"}));
 
     ASSERT_TRUE(
-        CJdkCommandBuilder::RunJava("/jdk", "Main.java", "/w/Main.java", "-Xmx64m -ea", "com.acme", cmd, strError));
+        CJdkCommandBuilder::RunJava("/jdk", "Main.java", "/w/com/acme/Main.java", "-Xmx64m -ea", "com.acme", cmd, strError));
+    EXPECT_EQ(cmd.m_strFolder, "/w");
     EXPECT_EQ(cmd.m_strCommandLine, "java -Xmx64m -ea com.acme.Main");
     EXPECT_EQ(cmd.GetWords(), (CWords{"java", "-Xmx64m", "-ea", "com.acme.Main"}));
     CJdkCommandBuilder::AppendRunArguments(cmd, "");
@@ -99,7 +100,7 @@ TEST(ToolsJdkCommandBuilder, RunJavaCommandLineAndTitle)
     ASSERT_TRUE(CJdkCommandBuilder::RunJava("/jdk", "Hello", "/w/Hello", "", "", cmd, strError));
     EXPECT_EQ(cmd.m_strCommandLine, "java  ");
     EXPECT_EQ(cmd.GetWords(), (CWords{"java"}));
-    ASSERT_TRUE(CJdkCommandBuilder::RunJava("/jdk", "Hello", "/w/Hello", "", "pkg", cmd, strError));
+    ASSERT_TRUE(CJdkCommandBuilder::RunJava("/jdk", "Hello", "/w/pkg/Hello", "", "pkg", cmd, strError));
     EXPECT_EQ(cmd.m_strCommandLine, "java  pkg.");
     EXPECT_EQ(cmd.GetWords(), (CWords{"java", "pkg."}));
 }
@@ -138,21 +139,21 @@ TEST(ToolsJdkCommandBuilder, FileNamesThatLookLikeOptionsGetTheirFolder)
 {
     CToolCommand cmd;
     std::string strError;
-    ASSERT_TRUE(CJdkCommandBuilder::CompileFile("/jdk", "/w/-version", "", cmd, strError));
+    ASSERT_TRUE(CJdkCommandBuilder::CompileFile("/jdk", "/w/-version", "", "", cmd, strError));
     EXPECT_EQ(cmd.m_strFolder, "/w");
     EXPECT_EQ(cmd.m_strCommandLine, "javac ./-version");
     EXPECT_EQ(cmd.GetWords(), (CWords{"javac", "./-version"}));
 
-    ASSERT_TRUE(CJdkCommandBuilder::CompileFile("/jdk", "/w/@opts.txt", "-g", cmd, strError));
+    ASSERT_TRUE(CJdkCommandBuilder::CompileFile("/jdk", "/w/@opts.txt", "", "-g", cmd, strError));
     EXPECT_EQ(cmd.m_strCommandLine, "javac ./@opts.txt -g");
     EXPECT_EQ(cmd.GetWords(), (CWords{"javac", "./@opts.txt", "-g"}));
 
-    ASSERT_TRUE(CJdkCommandBuilder::BuildProject("/jdk", "-J-version.java", "/w/-J-version.java", "", cmd, strError));
+    ASSERT_TRUE(CJdkCommandBuilder::BuildProject("/jdk", "-J-version.java", "/w/-J-version.java", "", "", cmd, strError));
     EXPECT_EQ(cmd.m_strCommandLine, "javac ./-J-version.java");
     EXPECT_EQ(cmd.GetWords(), (CWords{"javac", "./-J-version.java"}));
 
     // Only the first character counts.
-    ASSERT_TRUE(CJdkCommandBuilder::CompileFile("/jdk", "/w/a-b@c.java", "", cmd, strError));
+    ASSERT_TRUE(CJdkCommandBuilder::CompileFile("/jdk", "/w/a-b@c.java", "", "", cmd, strError));
     EXPECT_EQ(cmd.GetWords(), (CWords{"javac", "a-b@c.java"}));
 
     ASSERT_TRUE(CJdkCommandBuilder::RunApplet("/jdk", "/w/-Jx.html", cmd, strError));
@@ -182,7 +183,7 @@ TEST(ToolsJdkCommandBuilder, RunRefusesAMainClassThatIsNotAJavaName)
     EXPECT_EQ(strError, "Cannot run \"-cp.Main\": a main class name is Java identifiers separated by dots.");
 
     // Letters, digits, '$', '_' and letters beyond ASCII make a name.
-    ASSERT_TRUE(CJdkCommandBuilder::RunJava("/jdk", "$_a1.B2.java", "/w/$_a1.B2.java", "", "p_1.q", cmd, strError));
+    ASSERT_TRUE(CJdkCommandBuilder::RunJava("/jdk", "$_a1.B2.java", "/w/p_1/q/$_a1.B2.java", "", "p_1.q", cmd, strError));
     EXPECT_EQ(cmd.GetWords(), (CWords{"java", "p_1.q.$_a1.B2"}));
     ASSERT_TRUE(CJdkCommandBuilder::RunJava("/jdk", "Grüße.java", "/w/Grüße.java", "", "", cmd, strError));
     EXPECT_EQ(cmd.m_strCommandLine, "java  Grüße");
@@ -194,7 +195,7 @@ TEST(ToolsJdkCommandBuilder, ABackslashIsPartOfTheFileName)
 {
     CToolCommand cmd;
     std::string strError;
-    ASSERT_TRUE(CJdkCommandBuilder::CompileFile("/jdk", "/home/u/x\\Hello.java", "", cmd, strError));
+    ASSERT_TRUE(CJdkCommandBuilder::CompileFile("/jdk", "/home/u/x\\Hello.java", "", "", cmd, strError));
     EXPECT_EQ(cmd.m_strFolder, "/home/u");
     EXPECT_EQ(cmd.m_strCommandLine, "javac x\\Hello.java");
     EXPECT_EQ(cmd.GetWords(), (CWords{"javac", "x\\Hello.java"}));

@@ -30,16 +30,6 @@ static std::string FindJdkFolder()
     return std::string();
 }
 
-static std::string RunCaptured(const CToolCommand& cmd)
-{
-    CExternalProcess runner;
-    if (!runner.Start(cmd))
-        return "<not started>";
-    if (!WaitForCapturedRun(runner, std::chrono::seconds(60)))
-        return "<timed out>";
-    return runner.GetOutput();
-}
-
 static bool EndsWith(const std::string& strText, const std::string& strEnd)
 {
     return strText.size() >= strEnd.size() &&
@@ -65,7 +55,7 @@ TEST(ToolsJdkToolRun, BuildRunAndPackAProject)
 
     CToolCommand cmd;
     std::string strError;
-    ASSERT_TRUE(CJdkCommandBuilder::BuildProject(strJdk, "Hello.java", strMain, "-g", cmd, strError));
+    ASSERT_TRUE(CJdkCommandBuilder::BuildProject(strJdk, "Hello.java", strMain, "", "-g", cmd, strError));
     EXPECT_EQ(RunCaptured(cmd), "Exit code: 0\r\nNo Errors");
     EXPECT_TRUE(std::filesystem::exists(scratch.File("my app/Hello.class")));
 
@@ -74,7 +64,7 @@ TEST(ToolsJdkToolRun, BuildRunAndPackAProject)
     EXPECT_EQ(RunCaptured(cmd), "Hello 2 x|y z\r\nExit code: 0\r\nNo Errors");
 
     const std::string strJar = scratch.File("out dir/Hello.jar");
-    ASSERT_TRUE(CJarCommandBuilder::CreateJar(strJdk, "Hello.java", strMain, strJar, cmd, strError));
+    ASSERT_TRUE(CJarCommandBuilder::CreateJar(strJdk, "Hello.java", strMain, "", strJar, cmd, strError));
     ASSERT_TRUE(CJarCommandBuilder::WriteManifest(CJarCommandBuilder::ManifestPath(strJar), "Hello"));
     const std::string strPacked = RunCaptured(cmd);
     EXPECT_NE(strPacked.find("Hello.class"), std::string::npos) << strPacked;
@@ -98,7 +88,7 @@ TEST(ToolsJdkToolRun, CompilerErrorsNameTheFileAndLine)
 
     CToolCommand cmd;
     std::string strError;
-    ASSERT_TRUE(CJdkCommandBuilder::CompileFile(strJdk, scratch.File("Bad.java"), "", cmd, strError));
+    ASSERT_TRUE(CJdkCommandBuilder::CompileFile(strJdk, scratch.File("Bad.java"), "", "", cmd, strError));
     const std::string strOutput = RunCaptured(cmd);
     EXPECT_EQ(strOutput.rfind("Bad.java:3: error:", 0), 0u) << strOutput;
     EXPECT_TRUE(EndsWith(strOutput, "1 error\r\nExit code: 1\r\nThere were errors")) << strOutput;

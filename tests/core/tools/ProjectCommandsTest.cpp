@@ -115,7 +115,8 @@ TEST(ProjectCommandsRun, RunsTheMainClassOfItsPackageWithTheProjectSwitches)
     EXPECT_EQ(run.m_command.m_strCommandLine, "java  Hello");
     EXPECT_EQ(run.m_command.GetWords(), (CWords{"java", "Hello"}));
 
-    // The main package comes from the project file.
+    // The main package comes from the project file, and its folders must be
+    // the main file's.
     CProjectRecord record;
     std::string strError;
     ASSERT_TRUE(CJprFormat::ReadBytes(HelloProject().WriteBytes(), record, strError)) << strError;
@@ -124,9 +125,8 @@ TEST(ProjectCommandsRun, RunsTheMainClassOfItsPackageWithTheProjectSwitches)
     ASSERT_TRUE(packaged.LoadBytes(CJprFormat::WriteBytes(record), strError)) << strError;
     packaged.SetPathName("/work/demo/Demo.jpr");
     run = CProjectCommands::Run(packaged, JdkSettings());
-    ASSERT_TRUE(run.m_bReady);
-    EXPECT_EQ(run.m_command.m_strCommandLine, "java -Xmx64m com.example.Hello");
-    EXPECT_EQ(run.m_command.GetWords(), (CWords{"java", "-Xmx64m", "com.example.Hello"}));
+    EXPECT_FALSE(run.m_bReady);
+    EXPECT_EQ(run.m_strError, "Hello.java declares package com.example but is not in a folder com/example.");
 }
 
 TEST(ProjectCommandsRun, AppletRunsInThePageFolder)

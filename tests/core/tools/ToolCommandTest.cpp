@@ -89,3 +89,26 @@ TEST(ToolsToolCommand, PatternMatchesThatLookLikeOptionsGetTheFolder)
     cmd.AddPattern("*.class");
     EXPECT_EQ(cmd.ExpandWords(), (CWords{"jar", "./-C.class", "./@args.class", "A.class"}));
 }
+
+TEST(ToolsToolCommand, PatternBelowFoldersGivesPathsAndSkipsLinkedFolders)
+{
+    CScratchFolder folder;
+    ASSERT_FALSE(folder.Path().empty());
+    std::filesystem::create_directories(folder.File("com/example/model"));
+    std::filesystem::create_directories(folder.File("-opt"));
+    folder.Write("Top.class", "x");
+    folder.Write("com/example/App.class", "x");
+    folder.Write("com/example/App$1.class", "x");
+    folder.Write("com/example/App.java", "x");
+    folder.Write("com/example/model/Item.class", "x");
+    folder.Write("-opt/X.class", "x");
+    // A link back up would make the walk endless; a linked folder is not ours.
+    std::filesystem::create_directory_symlink(folder.Path(), folder.File("com/loop"));
+
+    CToolCommand cmd;
+    cmd.m_strFolder = folder.Path();
+    cmd.AddWord("jar");
+    cmd.AddPattern("**/*.class");
+    EXPECT_EQ(cmd.ExpandWords(), (CWords{"jar", "./-opt/X.class", "Top.class", "com/example/App$1.class",
+                                         "com/example/App.class", "com/example/model/Item.class"}));
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/tools/ExternalProcess.h"
+#include "core/tools/ToolCommand.h"
 
 #include <chrono>
 #include <cstdlib>
@@ -75,6 +76,18 @@ inline bool WaitForOutputContaining(const CExternalProcess& runner, const std::s
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
     return true;
+}
+
+// Runs a tool command to its end and returns the whole output text, or
+// "<not started>" / "<timed out>".
+inline std::string RunCaptured(const CToolCommand& cmd)
+{
+    CExternalProcess runner;
+    if (!runner.Start(cmd))
+        return "<not started>";
+    if (!WaitForCapturedRun(runner, std::chrono::seconds(60)))
+        return "<timed out>";
+    return runner.GetOutput();
 }
 
 // Runs a /bin/sh script on the runner and returns the whole output text, or
