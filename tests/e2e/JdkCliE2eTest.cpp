@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -182,6 +183,55 @@ TEST_F(CJdkCliE2e, PrintShowsTheCommandsAndRunsNothing)
     EXPECT_FALSE(std::filesystem::exists(Path("src/App.class")));
     EXPECT_FALSE(std::filesystem::exists(Path("manifest.txt")));
     EXPECT_FALSE(std::filesystem::exists(Path("App.jar")));
+}
+
+TEST_F(CJdkCliE2e, APackagedProjectBuildsRunsAndPacksFromItsSourceRoot)
+{
+    if (!HasJdk())
+        GTEST_SKIP() << "no JDK at " << m_strJdk;
+    Write("src/com/example/model/Item.java", "package com.example.model;\n"
+                                             "public class Item { public String toString() { return \"item\"; } }\n");
+    MakeProject("src/com/example/App.java", "package com.example;\n"
+                                            "import com.example.model.Item;\n"
+                                            "public class App {\n"
+                                            "    public static void main(String[] args) {\n"
+                                            "        System.out.println(new Item() + \" \" + args.length);\n"
+                                            "    }\n"
+                                            "}\n");
+    EXPECT_NE(Cli({"project", "show", "P.jpr"}).m_strOut.find("Main package: \"com.example\"\n"), std::string::npos);
+
+    const CResult print = Cli({"build", "--print", "P.jpr"});
+    EXPECT_EQ(print.m_strOut,
+              m_strJdk + "/bin/javac\n" + Path("src") + "\njavac com/example/App.java\njavac\ncom/example/App.java\n");
+    const CResult built = Cli({"build", "P.jpr"});
+    EXPECT_EQ(built.m_strOut, "Exit code: 0\nNo Errors\n");
+    const CResult ran = Cli({"run", "P.jpr", "--", "x"});
+    EXPECT_EQ(ran.m_strOut, "item 1\nExit code: 0\nNo Errors\n");
+
+    const CResult packed = Cli({"jar", "create", "P.jpr", "App.jar"});
+    EXPECT_NE(packed.m_strOut.find("adding: com/example/model/Item.class"), std::string::npos) << packed.m_strOut;
+    EXPECT_EQ(packed.m_nExit, 0) << packed.m_strOut;
+    // The manifest names the class with its package: java -jar runs it.
+    const std::string strOut = Path("jar-run.txt");
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        const int fd = ::open(strOut.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        if (fd >= 0 && ::dup2(fd, 1) == 1 && ::chdir("/") == 0)
+            ::execl((m_strJdk + "/bin/java").c_str(), "java", "-jar", Path("App.jar").c_str(), "a", "b",
+                    static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    int nStatus = 0;
+    ASSERT_EQ(::waitpid(pid, &nStatus, 0), pid);
+    EXPECT_EQ(WEXITSTATUS(nStatus), 0);
+    EXPECT_EQ(Read("jar-run.txt"), "item 2\n");
+
+    // A file whose package the folders do not match goes no further.
+    Write("src/Stray.java", "package com.example;\nclass Stray {}\n");
+    const CResult stray = Cli({"compile", "src/Stray.java"});
+    EXPECT_EQ(stray.m_nExit, 2);
+    EXPECT_EQ(stray.m_strErr, "Stray.java declares package com.example but is not in a folder com/example.\n");
+    EXPECT_FALSE(std::filesystem::exists(Path("src/Stray.class")));
 }
 
 TEST_F(CJdkCliE2e, NothingToRunGivesTheIdesMessageAndExitTwo)

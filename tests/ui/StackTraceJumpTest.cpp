@@ -3,6 +3,7 @@
 #include "core/project/JavaProjectCore.h"
 #include "core/settings/JdkLocator.h"
 #include "tests/ui/support/AppFixture.h"
+#include "ui/editor/CompilerMarks.h"
 #include "ui/editor/SyntaxWindowDoc.h"
 #include "ui/editor/SyntaxWindowView.h"
 #include "ui/framework/DocTemplate.h"
@@ -209,6 +210,68 @@ private slots:
         CSyntaxWindowDoc* pBroken = OpenSource(fixture, fixture.TempPath("Broken.java"));
         QVERIFY(pBroken);
         QCOMPARE(Selection(pBroken), QString("1: int x = ;"));
+    }
+
+    void packagedProjectBuildsFromItsRootAndItsMessagesFindTheirFiles()
+    {
+        CAppFixture fixture;
+        fixture.PresetSettings().setValue("PATHS/JAVABIN", QString::fromStdString(CJdkLocator::FromEnvironment(
+                                                               &CJdkLocator::ReadProcessEnvironment)));
+        fixture.PresetSettings().setValue("OPTIONS/SAVECOMP", 0);
+        QVERIFY(fixture.Start({}, false));
+        QDir(fixture.TempPath("")).mkpath("src/com/example/model");
+        QDir(fixture.TempPath("")).mkpath("src/com/example/other");
+        const QString strOther =
+            fixture.WriteFile("src/com/example/other/Item.java", "package com.example.other;\npublic class Item {}\n");
+        const QString strApp = fixture.WriteFile("src/com/example/App.java",
+                                                 "package com.example;\n"
+                                                 "import com.example.model.Item;\n"
+                                                 "public class App {\n"
+                                                 "    public static void main(String[] args) { new Item(); }\n"
+                                                 "}\n");
+        const QString strItem = fixture.WriteFile("src/com/example/model/Item.java",
+                                                  "package com.example.model;\n"
+                                                  "public class Item {\n"
+                                                  "    int count = \"none\";\n"
+                                                  "}\n");
+        const QString strPath = fixture.TempPath("Shop.jpr");
+        {
+            CJavaProjectCore core("", "");
+            core.SetPathName(strPath.toStdString());
+            for (const QString& strFile : {strOther, strApp, strItem}) {
+                auto pFile = std::make_unique<CJavaFile>(strPath.toStdString());
+                pFile->SetPathName(strFile.toStdString());
+                core.GetJavaFiles().Add(std::move(pFile));
+            }
+            std::string strError;
+            QVERIFY(core.SaveAs(strPath.toStdString(), strError));
+        }
+        auto* pProject = dynamic_cast<CJavaProjectDoc*>(fixture.App().OpenDocumentFile(strPath));
+        QVERIFY(pProject);
+        pProject->SetMainFile("App.java");
+        QCOMPARE(QString::fromStdString(pProject->Core().GetMainPackage()), QString("com.example"));
+        CSyntaxWindowDoc* pOther = dynamic_cast<CSyntaxWindowDoc*>(fixture.App().OpenDocumentFile(strOther));
+        CSyntaxWindowDoc* pItem = dynamic_cast<CSyntaxWindowDoc*>(fixture.App().OpenDocumentFile(strItem));
+        QVERIFY(pOther && pItem);
+
+        QVERIFY(fixture.App().Router().Execute(kBuild));
+        CProcessWindow* pWindow = pProject->ProcessWindow();
+        QVERIFY(pWindow);
+        QTRY_VERIFY_WITH_TIMEOUT(!pWindow->IsWatching(), 30000);
+        QVERIFY2(pWindow->LineText(0).startsWith("./com/example/model/Item.java:3: error: incompatible types"),
+                 qPrintable(pWindow->OutputText()));
+        QVERIFY(fixture.Prompts().m_messages.isEmpty());
+        // The error's mark on the file javac named, on no other Item.java.
+        const unsigned nError = 1u << CCompilerMarks::kErrorMarker;
+        QTRY_COMPARE(pItem->FirstView()->markersAtLine(2) & nError, nError);
+        for (int nLine = 0; nLine < 3; ++nLine)
+            QCOMPARE(pOther->FirstView()->markersAtLine(nLine) & nError, 0u);
+
+        // The double-click goes to the file javac named, not to the first
+        // Item.java of the list.
+        DoubleClickLine(pWindow, 0);
+        QCOMPARE(SourceCount(fixture), std::size_t(2));
+        QCOMPARE(Selection(pItem), QString("2: int count = \"none\";"));
     }
 };
 
