@@ -17,7 +17,7 @@ void COutlineCommand::PrintUsage(bool bToStdout)
                  "list shows them after opening it, one line per entry in scan order:\n"
                  "  POSITION<TAB>ENTRY\n"
                  "POSITION is the entry's offset in the text with every line break counted as\n"
-                 "CR LF, or - for an entry listed without a position (past the 255th).\n"
+                 "CR LF.\n"
                  "  --project PATH.jpr  also record the classes in that project, as the IDE\n"
                  "                      does for a file of the open project, and list them\n"
                  "                      after the entries as `project show` does, under the\n"

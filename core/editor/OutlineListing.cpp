@@ -7,8 +7,7 @@ std::string COutlineListing::Write(const COutlineScanner& scanner)
     std::string strOut;
     const std::vector<std::string>& functions = scanner.GetFunctions();
     for (std::size_t nIndex = 0; nIndex < functions.size(); ++nIndex) {
-        const int nPosition = scanner.GetPosition(static_cast<int>(nIndex));
-        strOut += nPosition == COutlineScanner::kNoPosition ? std::string("-") : std::to_string(nPosition);
+        strOut += std::to_string(scanner.GetPosition(static_cast<int>(nIndex)));
         strOut += '\t';
         strOut += functions[nIndex];
         strOut += '\n';

@@ -19,6 +19,7 @@ void COutlineScanner::ScanClasses(std::string_view strText, IClassInfoSink* pSin
     int nDepth = 0;
     m_nScanOffset = 0;
     m_functions.clear();
+    m_positions.clear();
     m_bInNestedClass = false;
 
     // Offsets are ints, as the editor's are; a larger text is not scanned.
@@ -178,16 +179,13 @@ void COutlineScanner::AddOutlineEntry(std::string strDecl, int nDepth)
         }
     }
 
-    const std::size_t nIndex = m_functions.size();
     m_functions.push_back(std::move(strEntry));
-    // Entries past the table are listed without a position.
-    if (nIndex < m_positions.size())
-        m_positions[nIndex] = m_nDeclPos;
+    m_positions.push_back(m_nDeclPos);
 }
 
 int COutlineScanner::GetPosition(int nIndex) const
 {
-    if (nIndex < 0 || static_cast<std::size_t>(nIndex) >= m_functions.size() || nIndex >= kPositionSlots)
+    if (nIndex < 0 || static_cast<std::size_t>(nIndex) >= m_positions.size())
         return kNoPosition;
     return m_positions[static_cast<std::size_t>(nIndex)];
 }

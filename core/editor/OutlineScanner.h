@@ -2,7 +2,6 @@
 
 #include "core/editor/OutlineLine.h"
 
-#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -20,7 +19,6 @@ class IClassInfoSink;
 // "Class.Nested.member(args)". Positions are offsets in the CR LF text.
 class COutlineScanner {
 public:
-    static constexpr int kPositionSlots = 255;
     static constexpr int kNoPosition = -1;
 
     // Rebuilds the outline from strText (CR LF line breaks). With a sink (a
@@ -32,14 +30,14 @@ public:
     const std::vector<std::string>& GetFunctions() const { return m_functions; }
 
     // The offset recorded for entry nIndex; kNoPosition when there is no such
-    // entry or it came after the position table was full.
+    // entry. Every entry has one, however many the file lists.
     int GetPosition(int nIndex) const;
 
     // Position of the first entry equal to strEntry (case-sensitive), or -1.
     int FindFunction(const std::string& strEntry) const;
 
-    // The line to select when entry nIndex is chosen; none when the entry has
-    // no position (choosing it does nothing).
+    // The line to select when entry nIndex is chosen; none when there is no
+    // such entry.
     std::optional<COutlineLine> GetEntryLine(std::string_view strText, int nIndex) const;
 
 private:
@@ -49,7 +47,7 @@ private:
     bool m_bInNestedClass = false;
     std::string m_strNestedClass;
     int m_nDeclPos = 0;
-    std::array<int, kPositionSlots> m_positions{};
+    std::vector<int> m_positions; // by entry index, as long as m_functions
     std::string m_strCurrentClass;
     std::vector<std::string> m_functions;
     int m_nScanOffset = 0;

@@ -177,7 +177,7 @@ TEST_F(CInspectCliE2e, OutlineListsEntriesWithCrLfOffsets)
     EXPECT_EQ(Cli({"outline", "A.java"}).m_strOut, kNestedOutline);
 }
 
-TEST_F(CInspectCliE2e, OutlineEntriesPastThe255thHaveNoPosition)
+TEST_F(CInspectCliE2e, OutlineEntriesPastThe255thHaveTheirPositions)
 {
     std::string strSource = "class Many {\n";
     for (int nIndex = 0; nIndex < 300; ++nIndex)
@@ -195,8 +195,9 @@ TEST_F(CInspectCliE2e, OutlineEntriesPastThe255thHaveNoPosition)
     EXPECT_EQ(lines[1], "14\tMany.m0()");
     // 14 + 10 lines of 14 bytes + 90 of 15 + 153 of 16 (m100..m252).
     EXPECT_EQ(lines[254], "3952\tMany.m253()");
-    EXPECT_EQ(lines[255], "-\tMany.m254()");
-    EXPECT_EQ(lines[300], "-\tMany.m299()");
+    EXPECT_EQ(lines[255], "3968\tMany.m254()");
+    // 3968 + 45 lines of 16 bytes (m254..m298).
+    EXPECT_EQ(lines[300], "4688\tMany.m299()");
 }
 
 TEST_F(CInspectCliE2e, OutlineWithProjectRecordsClassesButSavesNothing)

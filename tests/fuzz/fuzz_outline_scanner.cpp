@@ -56,10 +56,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
     const int nCount = static_cast<int>(functions.size());
     for (int nIndex = 0; nIndex < nCount; ++nIndex) {
         const int nPosition = scanner.GetPosition(nIndex);
-        if (nIndex >= COutlineScanner::kPositionSlots) {
-            Check(nPosition == COutlineScanner::kNoPosition && !scanner.GetEntryLine(strText, nIndex));
-            continue;
-        }
         Check(nPosition >= 0 && static_cast<std::size_t>(nPosition) < nSize);
         const auto line = scanner.GetEntryLine(strText, nIndex);
         Check(line && line->m_nStart <= nPosition && nPosition <= line->m_nEnd);

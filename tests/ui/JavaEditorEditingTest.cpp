@@ -296,6 +296,31 @@ private slots:
         QCOMPARE(pHiddenFrame->FunctionList()->itemText(0), QString("B"));
     }
 
+    void functionEntriesPastThe255thAreChosenByKeys()
+    {
+        CJavaWindow window;
+        QByteArray source = "class A {\n";
+        for (int i = 0; i < 300; ++i)
+            source += "  void m" + QByteArray::number(i) + "() {\n  }\n";
+        source += "}\n";
+        QVERIFY(window.Open(source));
+        auto* pFrame = dynamic_cast<CChildFrame*>(window.m_pDoc->FirstFrame());
+        CFunctionCombo* pList = pFrame->FunctionList();
+        QCOMPARE(pList->count(), 301);
+        window.m_fixture.App().MainFrame()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.m_fixture.App().MainFrame()));
+        pList->setFocus();
+        // End picks the last entry, Up the one before: both far past the 255th.
+        QTest::keyClick(pList, Qt::Key_End);
+        QCOMPARE(pList->currentText(), QString("A.m299()"));
+        QCOMPARE(window.m_pView->LineFromPosition(window.m_pView->SelStart()), std::size_t(1 + 2 * 299));
+        QCOMPARE(QByteArray::fromStdString(window.m_pView->SelectedBytes()).trimmed(), QByteArray("void m299() {"));
+        QTest::keyClick(pList, Qt::Key_Up);
+        QCOMPARE(pList->currentText(), QString("A.m298()"));
+        QCOMPARE(window.m_pView->LineFromPosition(window.m_pView->SelStart()), std::size_t(1 + 2 * 298));
+        QCOMPARE(window.LinePane(), QString("Line: %1").arg(2 + 2 * 298));
+    }
+
     void addWindowToProjectAsksForASavedFile()
     {
         CJavaWindow window;

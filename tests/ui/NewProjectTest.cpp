@@ -101,7 +101,7 @@ void DoubleClick(QWidget* pWidget, const QPoint& point)
 class NewProjectTest : public QObject {
     Q_OBJECT
 private slots:
-    void newDocumentDialogOffersThreeKindsAndWaitsForAChoice()
+    void newDocumentDialogOffersThreeKindsTheFirstChosen()
     {
         CNewDocumentDlg dialog;
         QCOMPARE(dialog.windowTitle(), QString("New Tarnwick Document"));
@@ -117,9 +117,12 @@ private slots:
         QVERIFY(pList->item(0)->icon().pixmap(32).toImage() != pList->item(1)->icon().pixmap(32).toImage());
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        QVERIFY(pList->selectedItems().isEmpty());
+        QCOMPARE(pList->selectedItems(), QList<QListWidgetItem*>{pList->item(0)});
+        QCOMPARE(pList->currentRow(), 0);
+        QCOMPARE(dialog.Kind(), -1);
 
-        // OK with nothing chosen keeps the dialog open.
+        // With nothing chosen OK keeps the dialog open.
+        pList->clearSelection();
         dialog.OkButton()->click();
         QVERIFY(dialog.isVisible());
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
@@ -170,6 +173,29 @@ private slots:
         QCOMPARE(fixture.App().MainFrame()->ActiveKind(), EWindowKind::HtmlPage);
         QVERIFY(pPage->GetPathName().isEmpty());
         QVERIFY(fixture.Prompts().m_messages.isEmpty());
+    }
+
+    void fileNewWithEnterOpensAJavaSource()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start({}, false));
+        bool bShown = false;
+        fixture.Prompts().m_onDialog = [&bShown](QDialog& dialog) {
+            dialog.show();
+            bShown = QTest::qWaitForWindowExposed(&dialog);
+            auto* pNew = qobject_cast<CNewDocumentDlg*>(&dialog);
+            if (!pNew || !pNew->KindList()->hasFocus())
+                return int(QDialog::Rejected);
+            QTest::keyClick(pNew->KindList(), Qt::Key_Return);
+            return dialog.result();
+        };
+        QVERIFY(fixture.App().ExecuteCommand(kFileNew));
+        QVERIFY(bShown);
+        QCOMPARE(fixture.Prompts().m_dialogTitles, QStringList{"New Tarnwick Document"});
+        QCOMPARE(fixture.FrameCount(), 1);
+        CDocument* pJava = fixture.App().MainFrame()->ActiveChildFrame()->GetDocument();
+        QCOMPARE(pJava->GetDocTemplate().GetDocString(EDocStringField::DocName), QString("JavaDocument"));
+        QVERIFY(pJava->GetPathName().isEmpty());
     }
 
     void fileNewCancelledDoesNothing()
@@ -371,6 +397,30 @@ private slots:
         QVERIFY(pProject->GetPathName().isEmpty());
         QCOMPARE(pProject->Core().GetJavaFiles().GetCount(), 0);
         QCOMPARE(QDir(fixture.TempPath("")).entryList({"*.java", "*.jpr"}, QDir::Files), QStringList());
+    }
+
+    void anEmptyProjectsWindowTakesTheNameItIsSavedUnder()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start({}, false));
+        fixture.Prompts().m_onDialog = [](QDialog& dialog) {
+            return Answer(dialog, 0, "Hello", ENewProjectType::Empty);
+        };
+        QVERIFY(fixture.App().ExecuteCommand(kNewProject));
+        CJavaProjectDoc* pProject = OpenProject(fixture);
+        QVERIFY(pProject && pProject->ProjectBar());
+        QVERIFY(pProject->GetPathName().isEmpty());
+        QCOMPARE(pProject->ProjectBar()->windowTitle(), pProject->GetTitle());
+        QVERIFY(pProject->GetTitle().startsWith("JavaProject"));
+
+        fixture.Prompts().m_fileNames = {fixture.TempPath("Pkg.jpr")};
+        QVERIFY(fixture.App().ExecuteCommand(kFileSaveAs));
+        QCOMPARE(pProject->GetPathName(), fixture.TempPath("Pkg.jpr"));
+        QCOMPARE(pProject->ProjectBar()->windowTitle(), QString("Pkg.jpr"));
+        // And again under another name.
+        fixture.Prompts().m_fileNames = {fixture.TempPath("Shop.jpr")};
+        QVERIFY(fixture.App().ExecuteCommand(kFileSaveAs));
+        QCOMPARE(pProject->ProjectBar()->windowTitle(), QString("Shop.jpr"));
     }
 
     void cancellingTheDialogMakesNoProject()

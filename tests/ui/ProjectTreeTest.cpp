@@ -429,6 +429,7 @@ private slots:
         choose("B.java", "Set as Main");
         QCOMPARE(pProject->Core().GetMainFile(), std::string("B.java"));
         QCOMPARE(fixture.Dump(), (QStringList{"A.java 0/1 +", "B.java 2/3 +", "page.html 4/5"}));
+        QCOMPARE(fixture.Tree()->currentItem(), fixture.Item({"B.java"}));
 
         choose("page.html", "Open in Web Browser");
         QCOMPARE(fixture.Prompts().m_openedUrls, QStringList{fixture.TempPath("page.html")});
@@ -506,6 +507,9 @@ private slots:
         pTree->setCurrentItem(fixture.Item({"B.java"}));
         QTest::keyClick(pTree, Qt::Key_F8);
         QCOMPARE(pProject->Core().GetMainFile(), std::string("B.java"));
+        // The selection stays on the file set, its item made anew with the main file's pictures.
+        QCOMPARE(pTree->currentItem(), fixture.Item({"B.java"}));
+        QCOMPARE(pTree->selectedItems(), QList<QTreeWidgetItem*>{fixture.Item({"B.java"})});
         pTree->setCurrentItem(fixture.Item({"A.java"}));
         QTest::keyClick(pTree, Qt::Key_Menu);
         QCOMPARE(fixture.m_menus, QList<QStringList>{kJavaMenu});

@@ -25,9 +25,8 @@ CNewDocumentDlg::CNewDocumentDlg(QWidget* pParent) : QDialog(pParent)
     const char* const kNames[] = {"Java Source File", "Tarnwick Project", "HTML Page"};
     for (int i = 0; i < 3; ++i)
         m_pList->addItem(new QListWidgetItem(QIcon(NewDocumentImage(i)), kNames[i]));
-    // Nothing is chosen until the user chooses.
-    m_pList->setCurrentRow(-1);
-    m_pList->clearSelection();
+    // The first kind is chosen at the start, so Enter or OK makes a Java source.
+    m_pList->setCurrentRow(kJavaSource);
 
     auto* pButtons = new QDialogButtonBox(Qt::Vertical, this);
     m_pOk = pButtons->addButton(QDialogButtonBox::Ok);

@@ -6,8 +6,8 @@ class QListWidget;
 class QListWidgetItem;
 class QPushButton;
 
-// "New Tarnwick Document": which kind of document File New makes. Nothing
-// is chosen at first, and OK does nothing until something is.
+// "New Tarnwick Document": which kind of document File New makes. The first
+// kind is chosen at first; OK does nothing while none is.
 class CNewDocumentDlg : public QDialog {
     Q_OBJECT
 public:

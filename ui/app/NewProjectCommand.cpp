@@ -29,9 +29,6 @@ void FillProject(CTarnwickApp& app, CJavaProjectDoc& project, ENewProjectType eT
     const auto TakePath = [&] {
         if (!bNamed && project.Core().GetPathName() == strPathBytes) {
             project.SetPathName(strPath, true);
-            // The project window was made while the project had no name.
-            if (CProjectBar* pBar = project.ProjectBar())
-                pBar->setWindowTitle(project.GetTitle());
             bNamed = true;
         }
     };

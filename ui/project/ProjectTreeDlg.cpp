@@ -5,6 +5,7 @@
 #include "core/project/ProjectTreeMenu.h"
 #include "core/project/ProjectTreeMerger.h"
 #include "core/project/ProjectTreeTarget.h"
+#include "ui/bars/ProjectBar.h"
 #include "ui/framework/AppServices.h"
 #include "ui/framework/PromptService.h"
 #include "ui/project/FilePropertiesDlg.h"
@@ -38,6 +39,21 @@ CProjectTreeDlg::CProjectTreeDlg(QWidget* pParent) : QWidget(pParent), m_pTree(n
     connect(m_pTree, &CProjectTreeCtrl::ContextMenuKeyPressed, this, &CProjectTreeDlg::OnContextMenuKey);
     connect(m_pTree, &CProjectTreeCtrl::CommandRequested, this, &CProjectTreeDlg::OnCommand);
     setFocusProxy(m_pTree);
+}
+
+void CProjectTreeDlg::SetDocument(CJavaProjectDoc* pDocument)
+{
+    if (m_pDocument)
+        disconnect(m_pDocument, &CDocument::TitleChanged, this, nullptr);
+    m_pDocument = pDocument;
+    if (!m_pDocument)
+        return;
+    // An untitled project gets its name when first saved, and Save As gives
+    // it another: the project window's heading shows the name it has now.
+    connect(m_pDocument, &CDocument::TitleChanged, this, [this] {
+        if (CProjectBar* pBar = m_pDocument->ProjectBar())
+            pBar->setWindowTitle(m_pDocument->GetTitle());
+    });
 }
 
 void CProjectTreeDlg::resizeEvent(QResizeEvent* pEvent)
@@ -205,9 +221,13 @@ void CProjectTreeDlg::OnSetAsMain()
         Message("Only Java files can be set as main");
         return;
     }
-    // The rebuild that follows inserts the file again with its new pictures.
+    // The rebuild that follows inserts the file again with its new pictures;
+    // the selection goes with it rather than to a neighbour.
     delete pItem;
     m_pDocument->SetMainFile(strText);
+    const QList<QTreeWidgetItem*> found = m_pTree->findItems(strText, Qt::MatchExactly);
+    if (!found.isEmpty())
+        m_pTree->setCurrentItem(found.front());
 }
 
 void CProjectTreeDlg::OnRemove()

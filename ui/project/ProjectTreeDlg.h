@@ -21,7 +21,8 @@ public:
 
     explicit CProjectTreeDlg(QWidget* pParent = nullptr);
 
-    void SetDocument(CJavaProjectDoc* pDocument) { m_pDocument = pDocument; }
+    // The project shown; the window's heading follows its name from now on.
+    void SetDocument(CJavaProjectDoc* pDocument);
     CProjectTreeCtrl* Tree() const { return m_pTree; }
     void SetMenuRunner(MenuRunner runner) { m_runMenu = std::move(runner); }
 

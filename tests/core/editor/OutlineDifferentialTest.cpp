@@ -173,7 +173,7 @@ private:
             }
         }
         m_functions.push_back(entry);
-        m_positions.push_back(m_functions.size() <= 255 ? m_nDeclPos : -1);
+        m_positions.push_back(m_nDeclPos);
     }
 };
 

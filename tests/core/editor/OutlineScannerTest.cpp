@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -192,7 +193,7 @@ TEST(OutlineScanner, EachScanStartsFromNothing)
     EXPECT_EQ(scanner.FindFunction("A"), -1);
 }
 
-TEST(OutlineScanner, EntriesPastThePositionTableHaveNoPosition)
+TEST(OutlineScanner, EveryEntryKeepsItsPositionHoweverMany)
 {
     std::string text = "class A {\r\n";
     for (int i = 0; i < 300; ++i)
@@ -204,12 +205,15 @@ TEST(OutlineScanner, EntriesPastThePositionTableHaveNoPosition)
     EXPECT_EQ(scanner.GetFunctions()[254], "A.m253()");
     EXPECT_EQ(scanner.GetPosition(254), static_cast<int>(text.find("  void m253()")));
     EXPECT_EQ(scanner.GetFunctions()[255], "A.m254()");
-    EXPECT_EQ(scanner.GetPosition(255), COutlineScanner::kNoPosition);
-    EXPECT_EQ(scanner.GetPosition(301), COutlineScanner::kNoPosition);
+    EXPECT_EQ(scanner.GetPosition(255), static_cast<int>(text.find("  void m254()")));
+    EXPECT_EQ(scanner.GetPosition(300), static_cast<int>(text.find("  void m299()")));
+    EXPECT_EQ(scanner.GetPosition(301), static_cast<int>(text.rfind("  void m0()")));
     EXPECT_EQ(scanner.GetPosition(302), COutlineScanner::kNoPosition);
     EXPECT_EQ(scanner.GetPosition(-1), COutlineScanner::kNoPosition);
-    EXPECT_FALSE(scanner.GetEntryLine(text, 255).has_value());
-    EXPECT_EQ(scanner.FindFunction("A.m299()"), -1);
+    const std::optional<COutlineLine> line = scanner.GetEntryLine(text, 300);
+    ASSERT_TRUE(line.has_value());
+    EXPECT_EQ(text.substr(line->m_nStart, line->m_nEnd - line->m_nStart), "  void m299() {\r");
+    EXPECT_EQ(scanner.FindFunction("A.m299()"), static_cast<int>(text.find("  void m299()")));
     // The first of two equal entries wins.
     EXPECT_EQ(scanner.FindFunction("A.m0()"), 11);
 }
