@@ -13,6 +13,8 @@
 #include "settings/QtSettingsStore.h"
 
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 
 namespace {
 constexpr int kExitFailed = 1;
@@ -183,6 +185,20 @@ int RunProgram(const CParsedArgs& parsed)
     return PrintOrRun(run, settings, parsed);
 }
 
+// False (reason printed) when the archive's folder is missing or not a folder.
+bool ArchiveFolderExists(const std::string& strJarPath)
+{
+    const std::string strFolder = CToolPath::FolderOf(strJarPath);
+    std::error_code error;
+    if (std::filesystem::is_directory(strFolder, error))
+        return true;
+    if (std::filesystem::exists(strFolder, error))
+        CCliIo::PrintError(strJarPath, strFolder + " is not a folder.");
+    else
+        CCliIo::PrintError(strJarPath, "the folder " + strFolder + " does not exist.");
+    return false;
+}
+
 int Jar(const CParsedArgs& parsed)
 {
     const std::vector<std::string>& words = parsed.m_vecPositional;
@@ -203,6 +219,9 @@ int Jar(const CParsedArgs& parsed)
         return kExitFailed;
     const std::string strJarPath = CCliIo::AbsolutePath(words[2]);
     const CProjectCommands::CResult jar = CProjectCommands::CreateJar(project, settings, strJarPath);
+    // jar itself would pack everything and then fail with a Java stack trace.
+    if (jar.m_bReady && !parsed.m_bPrint && !ArchiveFolderExists(strJarPath))
+        return kExitUsage;
     if (jar.m_bReady && !parsed.m_bPrint) {
         // A manifest that cannot be written shows up as jar's own complaint.
         CJarCommandBuilder::WriteManifest(CJarCommandBuilder::ManifestPath(strJarPath),
