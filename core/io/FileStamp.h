@@ -22,6 +22,14 @@ public:
     // rename keeps neither), or whether it exists at all.
     bool ChangedSince(const CFileStamp& earlier) const;
 
+    // Whether this file was last written after the other one (both exist).
+    bool ModifiedAfter(const CFileStamp& other) const
+    {
+        return m_bExists && other.m_bExists &&
+               (m_nModifiedSeconds != other.m_nModifiedSeconds ? m_nModifiedSeconds > other.m_nModifiedSeconds
+                                                               : m_nModifiedNanoseconds > other.m_nModifiedNanoseconds);
+    }
+
     bool operator==(const CFileStamp& other) const = default;
 
 private:

@@ -22,6 +22,7 @@ CPreferencesValues CopyToPreferences(const CSettings& settings)
     values.m_bShowDrops = settings.m_bShowDrops;
     values.m_strJavaBin = settings.m_strJavaBin;
     values.m_bShowArgs = settings.m_bShowArgs;
+    values.m_bBuildBeforeRun = settings.m_bBuildBeforeRun;
     values.m_strHelpPath = settings.m_strHelpPath;
     values.m_strDlgFontName = settings.m_strDlgFontName;
     values.m_nDlgFontPoints = settings.m_nDlgFontSize / 10;
@@ -45,6 +46,7 @@ void ApplyPreferences(const CPreferencesValues& values, CSettings& settings, ISe
     settings.m_bShowDrops = values.m_bShowDrops;
     settings.m_strJavaBin = CJdkLocator::AbsoluteFolder(values.m_strJavaBin);
     settings.m_bShowArgs = values.m_bShowArgs;
+    settings.m_bBuildBeforeRun = values.m_bBuildBeforeRun;
     settings.m_strHelpPath = LimitHelpPath(values.m_strHelpPath);
     settings.m_strDlgFontName = values.m_strDlgFontName;
     settings.m_nDlgFontSize = values.m_nDlgFontPoints * 10;
@@ -69,4 +71,5 @@ void ApplyPreferences(const CPreferencesValues& values, CSettings& settings, ISe
     store.WriteProfileString(kOptions, kDlgFontName, settings.m_strDlgFontName);
     store.WriteProfileInt(kOptions, kDlgFontSize, settings.m_nDlgFontSize);
     store.WriteProfileString(kOptions, kJavaOptions, settings.m_strJavaOptions);
+    store.WriteProfileInt(kOptions, kBuildBeforeRun, settings.m_bBuildBeforeRun ? 1 : 0);
 }

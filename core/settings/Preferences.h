@@ -23,6 +23,7 @@ struct CPreferencesValues {
     bool m_bShowDrops = true;
     std::string m_strJavaBin;
     bool m_bShowArgs = false;
+    bool m_bBuildBeforeRun = true;
     std::string m_strHelpPath;
     // "Process Window"
     std::string m_strDlgFontName;
@@ -35,5 +36,6 @@ struct CPreferencesValues {
 CPreferencesValues CopyToPreferences(const CSettings& settings);
 
 // Takes the confirmed sheet's values into the record and writes all eighteen
-// values, changed or not, in the program's fixed order.
+// values, changed or not, in the program's fixed order, then
+// "BUILDBEFORERUN".
 void ApplyPreferences(const CPreferencesValues& values, CSettings& settings, ISettingsStore& store);

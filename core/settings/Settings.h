@@ -47,6 +47,8 @@ struct CSettings {
     bool m_bCompilerMessages = true;
     // Captured runs read their standard input from the process window.
     bool m_bProgramInput = false;
+    // Run Application builds first when a source is newer than its classes.
+    bool m_bBuildBeforeRun = true;
 };
 
 // The longest help path kept, in bytes: PATH_MAX on Linux.

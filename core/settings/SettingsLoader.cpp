@@ -76,6 +76,7 @@ CSettings LoadSettings(ISettingsStore& store, const CSettingsDefaults& defaults)
         GetClampedInt(store, kOptions, kOutputLimitMB, kDefaultOutputLimitMB, kMinOutputLimitMB, kMaxOutputLimitMB);
     settings.m_bCompilerMessages = store.GetProfileInt(kOptions, kCompilerMessages, 1) != 0;
     settings.m_bProgramInput = store.GetProfileInt(kOptions, kProgramInput, 0) != 0;
+    settings.m_bBuildBeforeRun = store.GetProfileInt(kOptions, kBuildBeforeRun, 1) != 0;
 
     int nRecent = GetClampedInt(store, kOptions, kRecentSize, 0, 0, kMaxStoredRecentProjects);
     for (int i = 0; i < nRecent; ++i) {

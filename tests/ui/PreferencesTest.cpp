@@ -88,7 +88,7 @@ const std::vector<std::string> kWriteOrder = {
     "OPTIONS/TABWIDTH",    "OPTIONS/FONTNAME",    "OPTIONS/FONTSIZE",   "OPTIONS/KEYCOLOR",  "OPTIONS/COMMENTCOLOR",
     "OPTIONS/STRINGCOLOR", "OPTIONS/TAGCOLOR",    "OPTIONS/SPACETABS",  "PATHS/JAVABIN",     "OPTIONS/JAVAC",
     "OPTIONS/SAVECOMP",    "OPTIONS/LOADLAST",    "OPTIONS/SHOWARGS",   "OPTIONS/SHOWDROPS", "PATHS/HELPPATH",
-    "OPTIONS/DLGFONTNAME", "OPTIONS/DLGFONTSIZE", "OPTIONS/JAVAOPTIONS"};
+    "OPTIONS/DLGFONTNAME", "OPTIONS/DLGFONTSIZE", "OPTIONS/JAVAOPTIONS", "OPTIONS/BUILDBEFORERUN"};
 } // namespace
 
 class PreferencesTest : public QObject {
@@ -124,7 +124,7 @@ private slots:
         QCOMPARE(sheet.CancelButton()->text(), QString("Cancel"));
         QCOMPARE(Texts(sheet.IDEPage()),
                  (QStringList{"button: ...", "button: ...", "check: Ask for input before running Applications",
-                              "check: Load last open project on startup", "check: Save all files before compiling",
+                              "check: Build before running", "check: Load last open project on startup", "check: Save all files before compiling",
                               "check: Show function drop-downs in source windows", "group: Help path",
                               "group: JDK Location", "label: Enter the full path to the JDK folder on your hard drive:",
                               "label: Path to JDK help files in WinHelp format"}));
@@ -667,6 +667,9 @@ private slots:
             auto& sheet = static_cast<CPrefsSheet&>(dialog);
             sheet.IDEPage()->findChild<QCheckBox*>("SaveComp")->setChecked(false);
             sheet.IDEPage()->findChild<QCheckBox*>("ShowArgs")->setChecked(true);
+            // On unless switched off: it starts checked.
+            if (sheet.IDEPage()->findChild<QCheckBox*>("BuildBeforeRun")->isChecked())
+                sheet.IDEPage()->findChild<QCheckBox*>("BuildBeforeRun")->setChecked(false);
             sheet.IDEPage()->JdkEdit()->setText(strJdk);
             sheet.IDEPage()->HelpEdit()->setText("/docs/api");
             sheet.Tabs()->setCurrentIndex(CPrefsSheet::kFormatPage);
@@ -685,6 +688,7 @@ private slots:
         const CSettings& settings = fixture.App().Settings();
         QCOMPARE(settings.m_bSaveComp, false);
         QCOMPARE(settings.m_bShowArgs, true);
+        QCOMPARE(settings.m_bBuildBeforeRun, false);
         QCOMPARE(settings.m_strJavaBin, strJdk.toStdString());
         QCOMPARE(settings.m_strHelpPath, std::string("/docs/api"));
         QCOMPARE(settings.m_bSpaceTabs, true);
@@ -694,6 +698,7 @@ private slots:
         QCOMPARE(settings.m_strJavac, std::string("-Xlint"));
         QCOMPARE(fixture.Stored("OPTIONS/SAVECOMP").toInt(), 0);
         QCOMPARE(fixture.Stored("OPTIONS/SHOWARGS").toInt(), 1);
+        QCOMPARE(fixture.Stored("OPTIONS/BUILDBEFORERUN").toInt(), 0);
         QCOMPARE(fixture.Stored("PATHS/JAVABIN").toString(), strJdk);
         QCOMPARE(fixture.Stored("PATHS/HELPPATH").toString(), QString("/docs/api"));
         QCOMPARE(fixture.Stored("OPTIONS/JAVAOPTIONS").toString(), QString("-ea"));

@@ -53,6 +53,8 @@ CIDEPage::CIDEPage(CPreferencesValues& values, std::vector<CJdkCandidate> jdks, 
 
     m_pShowArgs = new QCheckBox("Ask for input before running Applications", this);
     m_pShowArgs->setObjectName("ShowArgs");
+    m_pBuildBeforeRun = new QCheckBox("Build before running", this);
+    m_pBuildBeforeRun->setObjectName("BuildBeforeRun");
 
     auto* pHelpGroup = new QGroupBox("Help path", this);
     m_pHelpEdit = new QLineEdit(pHelpGroup);
@@ -71,6 +73,7 @@ CIDEPage::CIDEPage(CPreferencesValues& values, std::vector<CJdkCandidate> jdks, 
     pLayout->addWidget(m_pLoadLast);
     pLayout->addWidget(pJdkGroup);
     pLayout->addWidget(m_pShowArgs);
+    pLayout->addWidget(m_pBuildBeforeRun);
     pLayout->addWidget(pHelpGroup);
     pLayout->addWidget(m_pShowDrops);
     pLayout->addStretch(1);
@@ -88,6 +91,7 @@ void CIDEPage::LoadControls()
     // The list shows which found JDK is in use, when one is.
     m_pJdkList->setCurrentIndex(m_pJdkList->findData(QString::fromStdString(m_values.m_strJavaBin)));
     m_pShowArgs->setChecked(m_values.m_bShowArgs);
+    m_pBuildBeforeRun->setChecked(m_values.m_bBuildBeforeRun);
     m_pHelpEdit->setText(QString::fromStdString(m_values.m_strHelpPath));
     m_pShowDrops->setChecked(m_values.m_bShowDrops);
 }
@@ -98,6 +102,7 @@ bool CIDEPage::SaveControls()
     m_values.m_bLoadLast = m_pLoadLast->isChecked();
     m_values.m_strJavaBin = m_pJdkEdit->text().toStdString();
     m_values.m_bShowArgs = m_pShowArgs->isChecked();
+    m_values.m_bBuildBeforeRun = m_pBuildBeforeRun->isChecked();
     m_values.m_strHelpPath = m_pHelpEdit->text().toStdString();
     m_values.m_bShowDrops = m_pShowDrops->isChecked();
     return true;

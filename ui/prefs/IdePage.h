@@ -43,6 +43,7 @@ private:
     QPushButton* m_pJdkBrowse;
     QComboBox* m_pJdkList;
     QCheckBox* m_pShowArgs;
+    QCheckBox* m_pBuildBeforeRun;
     QLineEdit* m_pHelpEdit;
     QPushButton* m_pHelpBrowse;
     QCheckBox* m_pShowDrops;

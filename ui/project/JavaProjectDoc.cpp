@@ -5,6 +5,7 @@
 #include "core/tools/JarCommandBuilder.h"
 #include "core/tools/JdkCommandBuilder.h"
 #include "core/tools/ProjectCommands.h"
+#include "core/tools/StaleClasses.h"
 #include "core/tools/ToolLauncher.h"
 #include "core/tools/ToolMessages.h"
 #include "core/settings/Settings.h"
@@ -23,6 +24,8 @@
 #include "ui/tools/ProcessWindow.h"
 
 #include <QFile>
+#include <QTimer>
+#include <utility>
 #include <QFileInfo>
 #include <QGuiApplication>
 
@@ -328,39 +331,46 @@ void CJavaProjectDoc::RunCaptured(const CToolCommand& command)
     RunCaptured(command, false);
 }
 
-void CJavaProjectDoc::RunCaptured(const CToolCommand& command, bool bFeedInput)
+bool CJavaProjectDoc::RunCaptured(const CToolCommand& command, bool bFeedInput)
 {
     if (command.m_bSetsTitle)
         Services().SetProcessTitle(QString::fromStdString(command.m_strTitle));
     CExternalProcess& runner = Services().ToolRunner();
     // Only a program run may wait for input; every other tool reads /dev/null.
     runner.FeedInput(bFeedInput);
-    if (!CToolLauncher::StartToolProcess(runner, command, OutputLimit())) {
-        ShowMessage(CToolMessages::kFailedToStart);
-        return;
+    const CToolLauncher::EStart eStart = CToolLauncher::StartToolProcess(runner, command, OutputLimit());
+    if (eStart != CToolLauncher::EStart::Started) {
+        ShowMessage(CToolLauncher::StartFailureText(eStart, command));
+        return false;
     }
     // Before the window follows the run: a run already over ends as it does.
     m_compilerMessages.RunStarted(command);
     ShowProcessWindow(runner);
     Services().Frames().UpdateCommandStates();
+    return true;
 }
 
 void CJavaProjectDoc::OnBuild()
 {
+    StartBuild();
+}
+
+bool CJavaProjectDoc::StartBuild()
+{
     const CProjectCommands::CResult build = CProjectCommands::Build(m_core, Services().Settings());
     if (!build.m_bReady) {
         ShowMessage(build.m_strError);
-        return;
+        return false;
     }
     SaveAllWhenAsked();
     // The main file's package line is read from the disk, as just saved.
     const CProjectCommands::CResult saved = CProjectCommands::Build(m_core, Services().Settings());
     if (!saved.m_bReady) {
         ShowMessage(saved.m_strError);
-        return;
+        return false;
     }
     CWaitCursor wait;
-    RunCaptured(saved.m_command);
+    return RunCaptured(saved.m_command, false);
 }
 
 void CJavaProjectDoc::CompileFile(const std::string& strPath)
@@ -400,11 +410,21 @@ void CJavaProjectDoc::RunJava(bool bCaptured)
     }
     if (bCaptured) {
         CToolCommand titled = command;
-        titled.m_bSetsTitle = false; // the title is the command line before the arguments
+        titled.m_bSetsTitle = true; // the command line before the arguments
+        titled.m_strTitle = run.m_command.m_strCommandLine;
+        if (Services().Settings().m_bBuildBeforeRun &&
+            !CStaleClasses::FirstStaleSource(m_core, UnsavedJavaPaths()).empty()) {
+            // The run waits for the build's end and starts only when it succeeded.
+            m_pendingRun = titled;
+            if (!StartBuild())
+                m_pendingRun.reset();
+            return;
+        }
         RunCaptured(titled, Services().Settings().m_bProgramInput);
-    } else if (!CToolLauncher::LaunchInConsole(command)) {
+    } else if (const auto eLaunch = CToolLauncher::LaunchInConsole(command);
+               eLaunch != CConsoleLauncher::ELaunch::Launched) {
         ShowMessage(CToolMessages::kFailedToLaunch);
-        ShowMessage(CToolMessages::kCouldNotLocateJava);
+        ShowMessage(CToolLauncher::ConsoleFailureText(eLaunch));
     }
 }
 
@@ -499,17 +519,47 @@ void CJavaProjectDoc::ShowProcessWindow(CExternalProcess& runner)
     if (m_pProcessBar) {
         m_pProcessBar->show();
         m_pProcessWindow->SetOutputLimit(OutputLimit());
-        m_pProcessWindow->Attach(runner, notify);
+        m_pProcessWindow->Attach(runner, notify, std::exchange(m_bRunAfterBuild, false));
         return;
     }
     m_pProcessBar = new CProcessBar(Services().Frames().DockHost());
     m_pProcessWindow = new CProcessWindow(&Services());
     // Before Create: a run already over ends inside it.
-    connect(m_pProcessWindow, &CProcessWindow::RunEnded, this,
-            [this, &runner] { m_compilerMessages.RunEnded(runner, Services()); });
+    connect(m_pProcessWindow, &CProcessWindow::RunEnded, this, [this, &runner] {
+        m_compilerMessages.RunEnded(runner, Services());
+        StartPendingRun(runner);
+    });
     m_pProcessWindow->SetOutputLimit(OutputLimit());
     m_pProcessWindow->Create(runner, notify);
     m_pProcessBar->Create(m_pProcessWindow);
+}
+
+void CJavaProjectDoc::StartPendingRun(const CExternalProcess& build)
+{
+    if (!m_pendingRun)
+        return;
+    CToolCommand run = std::move(*m_pendingRun);
+    m_pendingRun.reset();
+    // A build that failed or was stopped leaves its output to read.
+    if (build.GetExitCode() != 0)
+        return;
+    // Not from inside the window's own end of the build.
+    QTimer::singleShot(0, this, [this, run] {
+        m_bRunAfterBuild = true;
+        if (!RunCaptured(run, Services().Settings().m_bProgramInput))
+            m_bRunAfterBuild = false;
+    });
+}
+
+std::vector<std::string> CJavaProjectDoc::UnsavedJavaPaths() const
+{
+    std::vector<std::string> vecPaths;
+    for (CMdiChildFrame* pFrame : Services().Frames().MainWidget()->findChildren<CMdiChildFrame*>()) {
+        const CDocument* pDocument = pFrame->GetDocument();
+        if (pDocument && pDocument != this && pDocument->IsModified() && !pDocument->GetPathName().isEmpty())
+            vecPaths.push_back(QFile::encodeName(pDocument->GetPathName()).toStdString());
+    }
+    return vecPaths;
 }
 
 bool CJavaProjectDoc::HandlesCommand(int nId) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/project/JavaProjectCore.h"
+#include "core/tools/ToolCommand.h"
 #include "ui/framework/OpenProject.h"
 #include "ui/bars/ProcessBar.h"
 #include "ui/bars/ProjectBar.h"
@@ -9,12 +10,14 @@
 
 #include <QPointer>
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 class CExternalProcess;
 class CProcessWindow;
 class CProjectFormView;
 class CProjectTreeDlg;
-class CToolCommand;
 
 // The open project: its model (in core), the commands that build, run and
 // pack it, and the process window that shows their output.
@@ -71,6 +74,12 @@ public:
     void UpdateProjectViews();
 
     void OnBuild();
+    // Build: false when it did not start (a message said why).
+    bool StartBuild();
+    // After a build that Run started: the run, when the build succeeded.
+    void StartPendingRun(const CExternalProcess& build);
+    // The paths of open documents changed and not saved.
+    std::vector<std::string> UnsavedJavaPaths() const;
     void RunJava(bool bCaptured);
     void OnCreateJar();
     void OnShowArchiveContents();
@@ -91,8 +100,9 @@ private:
     bool Reload();
     CProjectFormView* FirstFormView() const;
     void SaveAllWhenAsked();
-    // RunCaptured, the run's input a pipe the process window feeds when bFeedInput.
-    void RunCaptured(const CToolCommand& command, bool bFeedInput);
+    // RunCaptured, the run's input a pipe the process window feeds when
+    // bFeedInput; false when it did not start.
+    bool RunCaptured(const CToolCommand& command, bool bFeedInput);
     // Most bytes of a run's output kept, from the settings.
     std::size_t OutputLimit() const;
     void ShowMessage(const std::string& strText);
@@ -104,4 +114,6 @@ private:
     QPointer<CProjectBar> m_pProjectBar;        // made when the project window is first shown
     QPointer<CProjectTreeDlg> m_pProjectTree;   // hosted by the project bar
     CCompilerMessagesRun m_compilerMessages;    // puts javac's messages on the editors
+    std::optional<CToolCommand> m_pendingRun;   // Run waiting for the build it started
+    bool m_bRunAfterBuild = false;              // the next run shows after the build's output
 };

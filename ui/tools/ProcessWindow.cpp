@@ -100,7 +100,7 @@ void CProcessWindow::Create(CExternalProcess& runner, LineNotify notify)
         m_pTitle->setText(m_pServices->GetProcessTitle());
 }
 
-bool CProcessWindow::Attach(CExternalProcess& runner, LineNotify notify)
+bool CProcessWindow::Attach(CExternalProcess& runner, LineNotify notify, bool bAfterShown)
 {
     show();
     if (m_pServices)
@@ -108,7 +108,7 @@ bool CProcessWindow::Attach(CExternalProcess& runner, LineNotify notify)
     m_pProgress->setValue(0);
     m_pRunner = &runner;
     m_notify = std::move(notify);
-    const bool bRunning = ShowWholeOutput();
+    const bool bRunning = ShowWholeOutput(bAfterShown);
     m_pStop->setEnabled(bRunning);
     // The last run's input is gone with it: the runner closes it on a new start.
     m_pSender.reset();
@@ -152,9 +152,14 @@ void CProcessWindow::ClearOutput()
     m_nNoteChars = 0;
 }
 
-bool CProcessWindow::ShowWholeOutput()
+bool CProcessWindow::ShowWholeOutput(bool bAfterShown)
 {
-    ClearOutput();
+    if (bAfterShown && !m_pOutput->document()->isEmpty()) {
+        m_decoder = QStringDecoder(QStringDecoder::Utf8);
+        AppendOutput("\n");
+    } else {
+        ClearOutput();
+    }
     bool bStillRunning = false;
     std::size_t nStart = 0;
     std::string strOutput = m_pRunner->GetOutputTail(0, bStillRunning, std::string::npos, nStart);

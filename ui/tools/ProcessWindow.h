@@ -41,8 +41,9 @@ public:
     // stops, and the receiver of double-clicks. The window follows the
     // runner until its run is over, so the runner must last that long.
     void Create(CExternalProcess& runner, LineNotify notify);
-    // A new run in the existing window.
-    bool Attach(CExternalProcess& runner, LineNotify notify);
+    // A new run in the existing window, in place of the last one's output
+    // or, with bAfterShown, on the lines after it.
+    bool Attach(CExternalProcess& runner, LineNotify notify, bool bAfterShown = false);
 
     bool IsWatching() const { return m_timer.isActive(); }
     // Whether it still follows a run; it lets go of the runner once the run is over.
@@ -100,8 +101,9 @@ private:
     // At the run's end: closes its input, dropping what waits, and hides the line.
     void EndInput();
     void LayOut();
-    // Shows all the run has kept; whether it was still running when read.
-    bool ShowWholeOutput();
+    // Shows all the run has kept, in place of what is shown or after it;
+    // whether it was still running when read.
+    bool ShowWholeOutput(bool bAfterShown = false);
     void ClearOutput();
     static std::size_t SkipToNextLine(std::string& strText);
     void AppendOutput(const std::string& strTail);

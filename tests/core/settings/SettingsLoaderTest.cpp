@@ -20,6 +20,7 @@ TEST(LoadSettings, EmptyStoreGivesEveryDefault)
     EXPECT_TRUE(s.m_bLoadLast);
     EXPECT_TRUE(s.m_bShowDrops);
     EXPECT_FALSE(s.m_bShowArgs);
+    EXPECT_TRUE(s.m_bBuildBeforeRun);
     EXPECT_EQ(s.m_strFontName, "Courier New");
     EXPECT_EQ(s.m_nFontSize, 100);
     EXPECT_EQ(s.m_nTabWidth, 3);
@@ -48,7 +49,7 @@ TEST(LoadSettings, ReadsInTheFixedOrder)
                                          "OPTIONS/KEYCOLOR",     "OPTIONS/COMMENTCOLOR",  "OPTIONS/STRINGCOLOR",
                                          "OPTIONS/TAGCOLOR",     "OPTIONS/SHOWARGS",      "OPTIONS/TABWIDTH",
                                          "OPTIONS/SPACETABS",    "OPTIONS/OUTPUTLIMITMB", "OPTIONS/COMPILERMESSAGES",
-                                         "OPTIONS/PROGRAMINPUT", "OPTIONS/RECENTSIZE",    "OPTIONS/RECENT0",
+                                         "OPTIONS/PROGRAMINPUT", "OPTIONS/BUILDBEFORERUN", "OPTIONS/RECENTSIZE",    "OPTIONS/RECENT0",
                                          "OPTIONS/RECENT1"};
     EXPECT_EQ(store.ReadLog(), expected);
 }
@@ -109,7 +110,7 @@ TEST(LoadSettings, HelpPathIsCutToThePathLimitAndNeverInsideACharacter)
               std::string(4090, 'a') + std::string(6, '\x80'));
 }
 
-TEST(Preferences, ConfirmingUnchangedRewritesAllEighteenValuesInOrder)
+TEST(Preferences, ConfirmingUnchangedRewritesAllEighteenValuesInOrderThenBuildBeforeRun)
 {
     CMemorySettingsStore store;
     CSettings s = LoadSettings(store, {"/jdk", "/help"});
@@ -118,7 +119,8 @@ TEST(Preferences, ConfirmingUnchangedRewritesAllEighteenValuesInOrder)
         "OPTIONS/TABWIDTH",    "OPTIONS/FONTNAME",    "OPTIONS/FONTSIZE",   "OPTIONS/KEYCOLOR",  "OPTIONS/COMMENTCOLOR",
         "OPTIONS/STRINGCOLOR", "OPTIONS/TAGCOLOR",    "OPTIONS/SPACETABS",  "PATHS/JAVABIN",     "OPTIONS/JAVAC",
         "OPTIONS/SAVECOMP",    "OPTIONS/LOADLAST",    "OPTIONS/SHOWARGS",   "OPTIONS/SHOWDROPS", "PATHS/HELPPATH",
-        "OPTIONS/DLGFONTNAME", "OPTIONS/DLGFONTSIZE", "OPTIONS/JAVAOPTIONS"};
+        "OPTIONS/DLGFONTNAME", "OPTIONS/DLGFONTSIZE", "OPTIONS/JAVAOPTIONS",
+        "OPTIONS/BUILDBEFORERUN"};
     EXPECT_EQ(store.WriteLog(), expected);
     EXPECT_EQ(std::get<std::string>(*store.Find("PATHS", "JAVABIN")), "/jdk");
     EXPECT_EQ(std::get<int>(*store.Find("OPTIONS", "FONTSIZE")), 100);
@@ -217,7 +219,7 @@ CSettings LoadWithEveryNumberAt(int nValue)
 {
     CMemorySettingsStore store;
     for (const char* pszEntry :
-         {"SAVECOMP", "LOADLAST", "SHOWDROPS", "SHOWARGS", "SPACETABS", "FONTSIZE", "DLGFONTSIZE", "TABWIDTH",
+         {"SAVECOMP", "LOADLAST", "SHOWDROPS", "SHOWARGS", "BUILDBEFORERUN", "SPACETABS", "FONTSIZE", "DLGFONTSIZE", "TABWIDTH",
           "KEYCOLOR", "COMMENTCOLOR", "STRINGCOLOR", "TAGCOLOR", "RECENTSIZE", "OUTPUTLIMITMB"})
         store.WriteProfileInt("OPTIONS", pszEntry, nValue);
     for (int i = 0; i < 11; ++i)
@@ -232,6 +234,7 @@ void ExpectNumbers(const CSettings& s, bool bFlags, int nFontSize, int nTabWidth
     EXPECT_EQ(s.m_bLoadLast, bFlags);
     EXPECT_EQ(s.m_bShowDrops, bFlags);
     EXPECT_EQ(s.m_bShowArgs, bFlags);
+    EXPECT_EQ(s.m_bBuildBeforeRun, bFlags);
     EXPECT_EQ(s.m_bSpaceTabs, bFlags);
     EXPECT_EQ(s.m_nFontSize, nFontSize);
     EXPECT_EQ(s.m_nDlgFontSize, nFontSize);
