@@ -4,20 +4,12 @@
 #include "core/tools/ToolPath.h"
 
 #include <cstdlib>
-#include <sys/stat.h>
-#include <unistd.h>
-
-static bool IsExecutableFile(const std::string& strPath)
-{
-    struct stat info {};
-    return stat(strPath.c_str(), &info) == 0 && S_ISREG(info.st_mode) && access(strPath.c_str(), X_OK) == 0;
-}
 
 // A name with a slash is a path; otherwise the first executable match on PATH.
 static std::string ResolveExecutable(const std::string& strName)
 {
     if (strName.find('/') != std::string::npos)
-        return IsExecutableFile(strName) ? strName : std::string();
+        return CProcessSpawner::IsExecutableFile(strName) ? strName : std::string();
     const char* szPath = std::getenv("PATH");
     const std::string strPath = szPath != nullptr ? szPath : "/usr/local/bin:/usr/bin:/bin";
     std::size_t nFrom = 0;
@@ -29,7 +21,7 @@ static std::string ResolveExecutable(const std::string& strName)
             strCandidate.push_back('.'); // an empty PATH entry is the current folder
         strCandidate += '/';
         strCandidate += strName;
-        if (IsExecutableFile(strCandidate))
+        if (CProcessSpawner::IsExecutableFile(strCandidate))
             return strCandidate;
         if (nColon == std::string::npos)
             return std::string();
@@ -45,12 +37,28 @@ std::string CConsoleLauncher::FindTerminal()
         if (!strFound.empty())
             return strFound;
     }
-    for (const char* szName : {"x-terminal-emulator", "gnome-terminal", "konsole", "xfce4-terminal", "xterm"}) {
+    for (const char* szName : kKnownTerminals) {
         std::string strFound = ResolveExecutable(szName);
         if (!strFound.empty())
             return strFound;
     }
     return std::string();
+}
+
+std::string CConsoleLauncher::NoTerminalText()
+{
+    std::string strText = "No terminal program was found: Tarnwick ";
+    const char* szTerminal = std::getenv("TERMINAL");
+    if (szTerminal != nullptr && *szTerminal != '\0')
+        strText += std::string("tried TERMINAL (") + szTerminal + "), then ";
+    strText += "looked on PATH for ";
+    for (std::size_t nIndex = 0; nIndex < kKnownTerminals.size(); ++nIndex) {
+        if (nIndex > 0)
+            strText += nIndex + 1 == kKnownTerminals.size() ? " and " : ", ";
+        strText += kKnownTerminals[nIndex];
+    }
+    return strText + ". Install one of them, or set the environment variable TERMINAL to your terminal program "
+                     "(for example TERMINAL=xterm) before starting Tarnwick.";
 }
 
 std::vector<std::string> CConsoleLauncher::BuildTerminalArgs(const std::string& strTerminal,
@@ -74,20 +82,20 @@ std::vector<std::string> CConsoleLauncher::BuildTerminalArgs(const std::string& 
     return vecArgs;
 }
 
-bool CConsoleLauncher::Launch(const CToolCommand& cmd)
+CConsoleLauncher::ELaunch CConsoleLauncher::Launch(const CToolCommand& cmd)
 {
     // The terminal would start even for a missing tool; refuse here so the
     // caller can say the tool was not found.
-    if (!IsExecutableFile(cmd.m_strProgram))
-        return false;
+    if (!CProcessSpawner::IsExecutableFile(cmd.m_strProgram))
+        return ELaunch::NoProgram;
     const std::string strTerminal = FindTerminal();
     if (strTerminal.empty())
-        return false;
+        return ELaunch::NoTerminal;
     const std::vector<std::string> vecArgs =
         BuildTerminalArgs(strTerminal, cmd.m_strProgram, cmd.ExpandWords(), cmd.m_strFolder);
     pid_t pid = 0;
     if (!CProcessSpawner::Spawn(strTerminal, vecArgs, cmd.m_strFolder, -1, true, pid))
-        return false;
+        return ELaunch::NotStarted;
     CProcessSpawner::ReapInBackground(pid);
-    return true;
+    return ELaunch::Launched;
 }

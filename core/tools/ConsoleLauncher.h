@@ -2,6 +2,7 @@
 
 #include "core/tools/ToolCommand.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -9,10 +10,24 @@
 // terminal shows the tool and waits for Enter before it closes.
 class CConsoleLauncher {
 public:
-    // The terminal to use: $TERMINAL, then x-terminal-emulator,
-    // gnome-terminal, konsole, xfce4-terminal, xterm; names are looked up on
-    // PATH. Empty when none is found.
+    enum class ELaunch {
+        Launched,
+        NoProgram,  // the tool is not an executable file
+        NoTerminal, // no terminal program was found
+        NotStarted, // the terminal could not be started
+    };
+
+    // Looked for on PATH, in this order, after $TERMINAL.
+    static constexpr std::array<const char*, 5> kKnownTerminals{"x-terminal-emulator", "gnome-terminal", "konsole",
+                                                                "xfce4-terminal", "xterm"};
+
+    // The terminal to use: $TERMINAL, then kKnownTerminals; names are looked
+    // up on PATH. Empty when none is found.
     static std::string FindTerminal();
+
+    // For the user when FindTerminal found nothing: what was tried, and how
+    // to name a terminal.
+    static std::string NoTerminalText();
 
     // The terminal's argv: its option for running a command ("--" for
     // gnome-terminal, "-x" for xfce4-terminal, "-e" otherwise), then a fixed
@@ -23,9 +38,7 @@ public:
                                                       const std::vector<std::string>& vecWords,
                                                       const std::string& strFolder);
 
-    // False when the program is not executable, no terminal is found or the
-    // terminal cannot be started.
-    static bool Launch(const CToolCommand& cmd);
+    static ELaunch Launch(const CToolCommand& cmd);
 
     static constexpr const char* kWaitScript =
         "cd -- \"$1\" || exit 1; shift; \"$@\"; printf '\\n%s' 'Press Enter to close this window.'; read tarnwick_key";

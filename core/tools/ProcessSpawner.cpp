@@ -4,6 +4,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <system_error>
 #include <thread>
@@ -94,4 +95,10 @@ void CProcessSpawner::ReapInBackground(pid_t pid)
     } catch (const std::system_error&) {
         // No thread to spare: the child stays a zombie until the IDE exits.
     }
+}
+
+bool CProcessSpawner::IsExecutableFile(const std::string& strPath)
+{
+    struct stat info {};
+    return stat(strPath.c_str(), &info) == 0 && S_ISREG(info.st_mode) && access(strPath.c_str(), X_OK) == 0;
 }

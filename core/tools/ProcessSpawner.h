@@ -21,6 +21,9 @@ public:
                       const std::string& strFolder, int nOutputFd, bool bNewSession, pid_t& pid,
                       int nInputFd = -1);
 
+    // Whether strPath is a regular file we may execute.
+    static bool IsExecutableFile(const std::string& strPath);
+
     // Reaps pid on a thread of its own, for children nobody waits for.
     static void ReapInBackground(pid_t pid);
 };

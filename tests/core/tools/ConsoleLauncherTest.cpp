@@ -111,15 +111,16 @@ TEST(ToolsConsoleLauncher, LaunchRunsTheToolInItsFolderThroughTheTerminal)
     cmd.AddWord("pwd > out.tmp; printf '[%s]' \"$@\" >> out.tmp; mv out.tmp out.txt");
     cmd.AddWord("sh");
     cmd.AddSplitWords("\"a b\" c;d");
-    ASSERT_TRUE(CToolLauncher::LaunchInConsole(cmd));
+    ASSERT_EQ(CToolLauncher::LaunchInConsole(cmd), CConsoleLauncher::ELaunch::Launched);
     ASSERT_TRUE(WaitForFile(folder.File("out.txt")));
     const std::string strFolder = std::filesystem::canonical(folder.Path()).string();
     EXPECT_EQ(folder.Read("out.txt"), strFolder + "\n[a b][c;d]");
     EXPECT_EQ(folder.Read("term-args.txt"), "-e\n/bin/sh\ntarnwick\n");
 }
 
-TEST(ToolsConsoleLauncher, LaunchFailsWithoutToolOrTerminal)
+TEST(ToolsConsoleLauncher, LaunchFailsWithoutToolOrTerminalAndSaysWhich)
 {
+    using ELaunch = CConsoleLauncher::ELaunch;
     CScratchFolder folder;
     ASSERT_FALSE(folder.Path().empty());
     folder.Write("fake-term", "#!/bin/sh\nexit 0\n", true);
@@ -128,13 +129,30 @@ TEST(ToolsConsoleLauncher, LaunchFailsWithoutToolOrTerminal)
     cmd.AddWord("java");
     {
         CScopedEnv terminal("TERMINAL", folder.File("fake-term").c_str());
-        EXPECT_FALSE(CToolLauncher::LaunchInConsole(cmd));
+        EXPECT_EQ(CToolLauncher::LaunchInConsole(cmd), ELaunch::NoProgram);
         cmd.m_strProgram = "/bin/true";
         cmd.m_strFolder = folder.File("no such folder");
-        EXPECT_FALSE(CToolLauncher::LaunchInConsole(cmd));
+        EXPECT_EQ(CToolLauncher::LaunchInConsole(cmd), ELaunch::NotStarted);
     }
+    EXPECT_EQ(CToolLauncher::ConsoleFailureText(ELaunch::NoProgram), "Couldn't locate Java.");
+    EXPECT_EQ(CToolLauncher::ConsoleFailureText(ELaunch::NotStarted), "Couldn't locate Java.");
+
     cmd.m_strFolder = folder.Path();
-    CScopedEnv terminal("TERMINAL", nullptr);
     CScopedEnv path("PATH", folder.File("empty").c_str());
-    EXPECT_FALSE(CToolLauncher::LaunchInConsole(cmd));
+    const std::string strHowTo = " Install one of them, or set the environment variable TERMINAL to your terminal "
+                                 "program (for example TERMINAL=xterm) before starting Tarnwick.";
+    {
+        CScopedEnv terminal("TERMINAL", nullptr);
+        EXPECT_EQ(CToolLauncher::LaunchInConsole(cmd), ELaunch::NoTerminal);
+        EXPECT_EQ(CToolLauncher::ConsoleFailureText(ELaunch::NoTerminal),
+                  "No terminal program was found: Tarnwick looked on PATH for x-terminal-emulator, gnome-terminal, "
+                  "konsole, xfce4-terminal and xterm." +
+                      strHowTo);
+    }
+    CScopedEnv terminal("TERMINAL", "/opt/my term");
+    EXPECT_EQ(CToolLauncher::LaunchInConsole(cmd), ELaunch::NoTerminal);
+    EXPECT_EQ(CToolLauncher::ConsoleFailureText(ELaunch::NoTerminal),
+              "No terminal program was found: Tarnwick tried TERMINAL (/opt/my term), then looked on PATH for "
+              "x-terminal-emulator, gnome-terminal, konsole, xfce4-terminal and xterm." +
+                  strHowTo);
 }

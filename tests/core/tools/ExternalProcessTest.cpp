@@ -214,7 +214,7 @@ TEST(ToolsExternalProcess, OneCapturedRunAtATime)
     EXPECT_FALSE(runner.Start("/bin/sh", {"sh", "-c", "printf second"}, ""));
     CToolCommand cmdTrue;
     cmdTrue.m_strProgram = "/bin/true";
-    EXPECT_FALSE(CToolLauncher::StartToolProcess(runner, cmdTrue));
+    EXPECT_EQ(CToolLauncher::StartToolProcess(runner, cmdTrue), CToolLauncher::EStart::StillRunning);
     EXPECT_TRUE(runner.IsRunning());
     bool bStillRunning = false;
     EXPECT_EQ(runner.GetOutputTail(0, bStillRunning), "first");
@@ -280,9 +280,9 @@ TEST(ToolsExternalProcess, ToolsThatCannotStartAreRefused)
 
     CToolCommand cmd;
     cmd.m_strProgram = "/no/such/tool";
-    EXPECT_FALSE(CToolLauncher::StartToolProcess(runner, cmd));
+    EXPECT_EQ(CToolLauncher::StartToolProcess(runner, cmd), CToolLauncher::EStart::Failed);
     cmd.m_strProgram = "/bin/true";
-    EXPECT_TRUE(CToolLauncher::StartToolProcess(runner, cmd));
+    EXPECT_EQ(CToolLauncher::StartToolProcess(runner, cmd), CToolLauncher::EStart::Started);
     ASSERT_TRUE(WaitForCapturedRun(runner));
     EXPECT_EQ(runner.GetOutput(), "Exit code: 0\r\nNo Errors");
     EXPECT_EQ(CountOpenFds(), nFds); // no pipe end is left behind
