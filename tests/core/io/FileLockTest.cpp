@@ -61,8 +61,10 @@ TEST_F(FileLockTest, DestructorReleases)
 TEST_F(FileLockTest, WaiterGetsTheLockOnceAnotherProcessLetsGo)
 {
     std::string strReason;
-    int aPipe[2];
-    ASSERT_EQ(::pipe(aPipe), 0);
+    int aHeld[2];  // child to parent: whether it holds the lock
+    int aGoOn[2];  // parent to child: let go now
+    ASSERT_EQ(::pipe(aHeld), 0);
+    ASSERT_EQ(::pipe(aGoOn), 0);
     const pid_t pid = ::fork();
     ASSERT_GE(pid, 0);
     if (pid == 0) {
@@ -70,17 +72,21 @@ TEST_F(FileLockTest, WaiterGetsTheLockOnceAnotherProcessLetsGo)
         std::string strChildReason;
         const bool bHeld = child.Acquire(Path("P.jpr"), 0, strChildReason);
         char c = bHeld ? 'y' : 'n';
-        (void)!::write(aPipe[1], &c, 1);
-        ::usleep(300 * 1000);
+        (void)!::write(aHeld[1], &c, 1);
+        (void)!::read(aGoOn[0], &c, 1);
         ::_exit(bHeld ? 0 : 1);
     }
-    ::close(aPipe[1]);
+    ::close(aHeld[1]);
+    ::close(aGoOn[0]);
     char c = 0;
-    ASSERT_EQ(::read(aPipe[0], &c, 1), 1);
-    ::close(aPipe[0]);
+    ASSERT_EQ(::read(aHeld[0], &c, 1), 1);
+    ::close(aHeld[0]);
     ASSERT_EQ(c, 'y');
     CFileLock parent;
     EXPECT_FALSE(parent.Acquire(Path("P.jpr"), 0, strReason));
+    // The child lets go while the parent waits.
+    ASSERT_EQ(::write(aGoOn[1], "x", 1), 1);
+    ::close(aGoOn[1]);
     EXPECT_TRUE(parent.Acquire(Path("P.jpr"), 60000, strReason)) << strReason;
     int nStatus = 0;
     ASSERT_EQ(::waitpid(pid, &nStatus, 0), pid);
