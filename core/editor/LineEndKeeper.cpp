@@ -3,6 +3,7 @@
 #include "core/editor/LineMatch.h"
 
 #include <unordered_map>
+#include <utility>
 
 CLineEndKeeper::CLineEndKeeper(ELineEnd eDefault) : m_eMajority(eDefault) {}
 
@@ -26,39 +27,40 @@ std::vector<CLineEndKeeper::CLine> CLineEndKeeper::SplitLines(std::string_view s
     return lines;
 }
 
-void CLineEndKeeper::Load(std::string_view strBytes, ELineEnd eDefault)
+void CLineEndKeeper::Load(std::string strBytes, ELineEnd eDefault)
 {
-    m_strLoaded.assign(strBytes);
-    m_lines = SplitLines(m_strLoaded);
+    m_strLoaded = std::move(strBytes);
     m_eMajority = CLineEnds::Detect(m_strLoaded, eDefault);
 }
 
 void CLineEndKeeper::UseEverywhere(ELineEnd eLineEnd)
 {
     m_strLoaded.clear();
-    m_lines.clear();
     m_eMajority = eLineEnd;
 }
 
 std::string CLineEndKeeper::BytesFor(std::string_view strText) const
 {
+    // The file's lines are split only now: a file opened and never saved
+    // costs no more than its bytes.
+    const std::vector<CLine> oldLines = SplitLines(m_strLoaded);
     const std::vector<CLine> lines = SplitLines(strText);
 
     // The break each new line gets: its matched old line's, else the majority.
     const std::string_view strMajority = CLineEnds::Sequence(m_eMajority);
     std::vector<std::string_view> breaks(lines.size(), strMajority);
     auto keepBreak = [&](std::size_t nOld, std::size_t nNew) {
-        if (m_lines[nOld].m_nBreak != kNoBreak)
-            breaks[nNew] = CLineEnds::Sequence(static_cast<ELineEnd>(m_lines[nOld].m_nBreak));
+        if (oldLines[nOld].m_nBreak != kNoBreak)
+            breaks[nNew] = CLineEnds::Sequence(static_cast<ELineEnd>(oldLines[nOld].m_nBreak));
     };
     const std::string_view strLoaded = m_strLoaded;
-    auto oldLine = [&](std::size_t i) { return strLoaded.substr(m_lines[i].m_nStart, m_lines[i].m_nLength); };
+    auto oldLine = [&](std::size_t i) { return strLoaded.substr(oldLines[i].m_nStart, oldLines[i].m_nLength); };
     auto newLine = [&](std::size_t i) { return strText.substr(lines[i].m_nStart, lines[i].m_nLength); };
 
     // The unchanged start and end are compared as they are; only the lines
     // in between are hashed and diffed, so a small edit costs little more
     // than a plain conversion.
-    const std::size_t nOld = m_lines.size();
+    const std::size_t nOld = oldLines.size();
     const std::size_t nNew = lines.size();
     std::size_t nPrefix = 0;
     while (nPrefix < nOld && nPrefix < nNew && oldLine(nPrefix) == newLine(nPrefix)) {

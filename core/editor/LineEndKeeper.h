@@ -20,9 +20,11 @@ public:
 
     explicit CLineEndKeeper(ELineEnd eDefault = CLineEnds::PlatformDefault());
 
-    // Remembers the lines and breaks of bytes as on disk; the majority is
-    // CLineEnds::Detect's, eDefault when there is no break.
-    void Load(std::string_view strBytes, ELineEnd eDefault);
+    // Keeps the bytes as on disk, for their lines and breaks; the majority is
+    // CLineEnds::Detect's, eDefault when there is no break. Pass the bytes
+    // with std::move when they are not needed elsewhere: a file's bytes are
+    // large.
+    void Load(std::string strBytes, ELineEnd eDefault);
     // Forgets the file's breaks: every line is saved with eLineEnd.
     void UseEverywhere(ELineEnd eLineEnd);
 
@@ -42,6 +44,5 @@ private:
     static std::vector<CLine> SplitLines(std::string_view strText);
 
     std::string m_strLoaded;
-    std::vector<CLine> m_lines;
     ELineEnd m_eMajority;
 };

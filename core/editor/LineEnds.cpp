@@ -1,6 +1,8 @@
 #include "core/editor/LineEnds.h"
 
+#include <algorithm>
 #include <cstddef>
+#include <cstring>
 
 namespace {
 
@@ -25,6 +27,22 @@ void WalkLineBreaks(std::string_view strBytes, TText onText, TBreak onBreak)
         nRunStart = i + 1;
     }
     onText(nRunStart, nLength - nRunStart);
+}
+
+// Calls onFound(offset) for every ch in strBytes; memchr finds them far faster
+// than a look at every byte.
+template <typename TFound>
+void FindEach(std::string_view strBytes, char ch, TFound onFound)
+{
+    std::size_t nFrom = 0;
+    while (nFrom < strBytes.size()) {
+        const void* pFound = std::memchr(strBytes.data() + nFrom, ch, strBytes.size() - nFrom);
+        if (!pFound)
+            return;
+        const auto nAt = static_cast<std::size_t>(static_cast<const char*>(pFound) - strBytes.data());
+        onFound(nAt);
+        nFrom = nAt + 1;
+    }
 }
 
 std::string Convert(std::string_view strBytes, std::string_view strBreak)
@@ -73,6 +91,52 @@ ELineEnd CLineEnds::Detect(std::string_view strBytes, ELineEnd eDefault)
 std::string CLineEnds::ToCrLf(std::string_view strBytes)
 {
     return Convert(strBytes, "\r\n");
+}
+
+void CLineEnds::ToCrLfInPieces(std::string_view strBytes, std::size_t nPieceBytes,
+                               const std::function<void(std::string_view)>& onPiece)
+{
+    nPieceBytes = std::max<std::size_t>(nPieceBytes, 2);
+    std::string strPiece;
+    strPiece.reserve(nPieceBytes);
+    const auto Flush = [&] {
+        if (!strPiece.empty())
+            onPiece(strPiece);
+        strPiece.clear();
+    };
+    WalkLineBreaks(
+        strBytes,
+        [&](std::size_t nFrom, std::size_t nCount) {
+            while (nCount > 0) {
+                if (strPiece.size() == nPieceBytes)
+                    Flush();
+                const std::size_t nTake = std::min(nCount, nPieceBytes - strPiece.size());
+                strPiece.append(strBytes.substr(nFrom, nTake));
+                nFrom += nTake;
+                nCount -= nTake;
+            }
+        },
+        [&](ELineEnd) {
+            if (strPiece.size() + 2 > nPieceBytes)
+                Flush();
+            strPiece.append("\r\n");
+        });
+    Flush();
+}
+
+std::size_t CLineEnds::CrLfLength(std::string_view strBytes)
+{
+    // Every lone LF and every lone CR gains a byte.
+    std::size_t nLength = strBytes.size();
+    FindEach(strBytes, '\n', [&](std::size_t i) {
+        if (i == 0 || strBytes[i - 1] != '\r')
+            ++nLength;
+    });
+    FindEach(strBytes, '\r', [&](std::size_t i) {
+        if (i + 1 == strBytes.size() || strBytes[i + 1] != '\n')
+            ++nLength;
+    });
+    return nLength;
 }
 
 std::string CLineEnds::FromCrLf(std::string_view strText, ELineEnd eLineEnd)

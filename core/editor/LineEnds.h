@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -22,6 +24,13 @@ public:
 
     // Every CR LF, lone CR and lone LF becomes CR LF.
     static std::string ToCrLf(std::string_view strBytes);
+    // The same text handed to onPiece in order, in pieces of at most
+    // nPieceBytes (2 or more) that never split a CR LF: a large file reaches
+    // the editor without a whole converted copy of it.
+    static void ToCrLfInPieces(std::string_view strBytes, std::size_t nPieceBytes,
+                               const std::function<void(std::string_view)>& onPiece);
+    // The length of ToCrLf(strBytes), without making it.
+    static std::size_t CrLfLength(std::string_view strBytes);
 
     // Every line break of editor text (CR LF, and also a lone CR or LF) becomes
     // the break of eLineEnd, so the saved file is consistent.

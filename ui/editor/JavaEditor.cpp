@@ -1,5 +1,7 @@
 #include "ui/editor/JavaEditor.h"
 
+#include "core/editor/LineEnds.h"
+
 #include <Qsci/qscicommand.h>
 #include <Qsci/qscicommandset.h>
 #include <QAccessible>
@@ -8,6 +10,15 @@
 #include <algorithm>
 
 namespace {
+// A text is loaded in pieces this large: the converted copy of a large file
+// never exists whole, and a piece stays in the processor's cache.
+constexpr std::size_t kLoadPieceBytes = 64 * 1024;
+// Scintilla grows its buffer, moving the whole text, as soon as an insertion
+// or a look at the whole text (TextView) would leave it full: a loaded text
+// gets this much room besides, so neither loading it nor reading it nor the
+// first keys typed move it.
+constexpr std::size_t kLoadSpareBytes = 4096;
+
 // The editor widget's own accessibility support counts the characters from
 // the start of the text up to the caret each time the window is painted:
 // typing near the end of a 5 MB file took 16 ms a key. Without a screen
@@ -82,15 +93,24 @@ void CJavaEditor::SetStyleColour(int nStyle, std::uint32_t crColour)
     SendScintilla(SCI_STYLESETFORE, static_cast<unsigned long>(nStyle), static_cast<long>(crColour & 0xFFFFFF));
 }
 
-void CJavaEditor::LoadText(const std::string& strCrLfBytes)
+void CJavaEditor::LoadText(std::string_view strBytes)
 {
     // Valid UTF-8 is shown as such; anything else byte for byte (Latin-1). The
-    // bytes themselves are never converted either way.
-    bool bUtf8 = QUtf8StringView(strCrLfBytes).isValidUtf8();
+    // bytes themselves are never converted either way, and CR LF breaks
+    // leave a text as valid or invalid as they found it.
+    const bool bUtf8 = QUtf8StringView(strBytes.data(), static_cast<qsizetype>(strBytes.size())).isValidUtf8();
     SendScintilla(SCI_SETCODEPAGE, static_cast<unsigned long>(bUtf8 ? SC_CP_UTF8 : 0));
-    // With its length: a zero byte in the text is a character, not the end.
+    // A loaded text has nothing to undo: the undo history need not keep a
+    // copy of it.
+    SendScintilla(SCI_SETUNDOCOLLECTION, 0UL);
     SendScintilla(SCI_CLEARALL);
-    SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(strCrLfBytes.size()), strCrLfBytes.data());
+    // Room for all of it first, so the pieces never make the buffer grow and
+    // move; with their lengths, as a zero byte is a character, not the end.
+    SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(CLineEnds::CrLfLength(strBytes) + kLoadSpareBytes));
+    CLineEnds::ToCrLfInPieces(strBytes, kLoadPieceBytes, [this](std::string_view strPiece) {
+        SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(strPiece.size()), strPiece.data());
+    });
+    SendScintilla(SCI_SETUNDOCOLLECTION, 1UL);
     SendScintilla(SCI_EMPTYUNDOBUFFER);
     SendScintilla(SCI_SETSAVEPOINT);
     SendScintilla(SCI_GOTOPOS, 0UL);

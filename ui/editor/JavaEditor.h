@@ -34,10 +34,10 @@ public:
     // Gives a style its text colour (0x00BBGGRR).
     void SetStyleColour(int nStyle, std::uint32_t crColour);
 
-    // Replaces everything with already normalised CR LF bytes, as a freshly
-    // loaded text: no undo history, not modified, caret at the start. Every
-    // byte counts, zero bytes included.
-    void LoadText(const std::string& strCrLfBytes);
+    // Replaces everything with strBytes, every line break (CR LF, a lone CR
+    // or LF) as CR LF, as a freshly loaded text: no undo history, not
+    // modified, caret at the start. Every byte counts, zero bytes included.
+    void LoadText(std::string_view strBytes);
     // The text without copying; valid until the next change of the text.
     std::string_view TextView() const;
     std::string TextBytes() const { return std::string(TextView()); }

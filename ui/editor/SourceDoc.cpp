@@ -22,12 +22,9 @@ QString FileNameOf(const std::string& strPathBytes)
     return QFileInfo(QFile::decodeName(QByteArray::fromStdString(strPathBytes))).fileName();
 }
 
-// What a read-only file shows: UTF-16 and UTF-32 decoded to UTF-8, anything
-// else as it is; CR LF breaks either way, as the editor holds them.
-std::string DisplayText(const std::string& strBytes, ETextKind eKind)
+// What a read-only UTF-16 or UTF-32 file shows: its text as UTF-8.
+std::string DecodedText(const std::string& strBytes, ETextKind eKind)
 {
-    if (eKind == ETextKind::Binary)
-        return CLineEnds::ToCrLf(strBytes);
     QStringDecoder::Encoding eEncoding = QStringDecoder::Utf32;
     if (eKind == ETextKind::Utf16) {
         eEncoding = QStringDecoder::Utf16LE;
@@ -47,7 +44,7 @@ std::string DisplayText(const std::string& strBytes, ETextKind eKind)
     QString strText = decoder(QByteArrayView(strBytes.data(), static_cast<qsizetype>(strBytes.size())));
     if (!strText.isEmpty() && strText.front() == QChar(0xFEFF))
         strText.remove(0, 1);
-    return CLineEnds::ToCrLf(strText.toUtf8().toStdString());
+    return strText.toUtf8().toStdString();
 }
 } // namespace
 
@@ -123,13 +120,19 @@ bool CSourceDoc::LoadFile(const std::string& strPathBytes, bool bReload)
     const ETextKind eOldKind = m_eKind;
     m_eKind = CTextEncoding::Classify(strBytes);
     if (m_eKind == ETextKind::Editable) {
-        m_lineEnds.Load(strBytes, CLineEnds::PlatformDefault());
-        m_text.Load(CLineEnds::ToCrLf(strBytes));
+        // The editor takes the text first; the bytes themselves then go to
+        // the keeper of the breaks, not a copy of them.
+        m_text.Load(strBytes);
+        m_lineEnds.Load(std::move(strBytes), CLineEnds::PlatformDefault());
     } else {
         // Breaks and text as bytes mean nothing here: nothing is kept but
-        // the file on disk, which is never written.
+        // the file on disk, which is never written. Binary data is shown
+        // as it is.
         m_lineEnds.UseEverywhere(CLineEnds::PlatformDefault());
-        m_text.Load(DisplayText(strBytes, m_eKind));
+        if (m_eKind == ETextKind::Binary)
+            m_text.Load(strBytes);
+        else
+            m_text.Load(DecodedText(strBytes, m_eKind));
         if (!bReload || eOldKind != m_eKind)
             Warn(QStringLiteral("%1 is opened read-only: Tarnwick edits only 8-bit and UTF-8 text, and this file "
                                 "looks like %2.")
@@ -237,7 +240,7 @@ bool CSourceDoc::OnSaveDocumentBytes(const std::string& strPathBytes)
         }
     }
     OnBeforeSave();
-    const std::string strBytes = m_lineEnds.BytesFor(m_text.View());
+    std::string strBytes = m_lineEnds.BytesFor(m_text.View());
 
     // Written next to the file and renamed over it, so a failure never leaves
     // a half-written file behind.
@@ -247,7 +250,8 @@ bool CSourceDoc::OnSaveDocumentBytes(const std::string& strPathBytes)
         return false;
     }
     // The next save keeps the breaks of what is on disk now.
-    m_lineEnds.Load(strBytes, m_lineEnds.Majority());
+    const ELineEnd eMajority = m_lineEnds.Majority();
+    m_lineEnds.Load(std::move(strBytes), eMajority);
     m_strWrittenPath = strPathBytes;
     m_writtenStamp = CFileStamp::Of(strPathBytes);
     if (strPathBytes == m_strStampPath) {

@@ -16,10 +16,10 @@ CSourceText::~CSourceText()
     m_pHolder->disconnect(this);
 }
 
-void CSourceText::Load(const std::string& strCrLfBytes)
+void CSourceText::Load(std::string_view strBytes)
 {
     m_pHolder->setReadOnly(false);
-    m_pHolder->LoadText(strCrLfBytes);
+    m_pHolder->LoadText(strBytes);
     m_bUncoloured = true;
 }
 

@@ -19,9 +19,9 @@ public:
     CSourceText();
     ~CSourceText() override;
 
-    // Replaces everything with already normalised CR LF bytes: no undo
-    // history, not modified, not coloured yet.
-    void Load(const std::string& strCrLfBytes);
+    // Replaces everything with strBytes, their line breaks made CR LF: no
+    // undo history, not modified, not coloured yet.
+    void Load(std::string_view strBytes);
     // The bytes without copying; valid until the next change of the text.
     std::string_view View() const;
     std::string Bytes() const { return std::string(View()); }

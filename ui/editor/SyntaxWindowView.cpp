@@ -52,8 +52,10 @@ void CSyntaxWindowView::RefreshFunctionList()
     if (!m_pFrame)
         return;
     m_document.ScanClasses();
+    const std::vector<std::string>& functions = m_document.Outline().GetFunctions();
     QStringList entries;
-    for (const std::string& strEntry : m_document.Outline().GetFunctions())
+    entries.reserve(static_cast<qsizetype>(functions.size()));
+    for (const std::string& strEntry : functions)
         entries << QString::fromStdString(strEntry);
     m_pFrame->SetFunctions(entries);
 }

@@ -54,3 +54,34 @@ TEST(LineEndsConvert, PureFilesRoundTripByteForByte)
         }
     }
 }
+
+// The editor takes a file's text in pieces: together they must be exactly the
+// converted text, whatever the piece size, with no CR LF split between two
+// pieces and no piece over the size; CrLfLength sizes the editor's buffer.
+TEST(LineEndsConvert, PiecesMakeTheConvertedTextAndItsLength)
+{
+    const std::string texts[] = {""s,
+                                 "no break"s,
+                                 "a\r\nb\nc\rd"s,
+                                 "\r\n\r\n\n\n\r\r"s,
+                                 "ends in CR\r"s,
+                                 "\nstarts with LF"s,
+                                 "x\r\r\ny\n\rz"s,
+                                 std::string("zero\0byte\n", 10),
+                                 std::string(100, 'a') + "\n" + std::string(7, 'b') + "\r\n"};
+    for (const std::string& strText : texts) {
+        const std::string strExpected = CLineEnds::ToCrLf(strText);
+        EXPECT_EQ(CLineEnds::CrLfLength(strText), strExpected.size()) << strText;
+        for (std::size_t nPieceBytes : {2, 3, 5, 64 * 1024}) {
+            std::string strJoined;
+            CLineEnds::ToCrLfInPieces(strText, nPieceBytes, [&](std::string_view strPiece) {
+                EXPECT_FALSE(strPiece.empty());
+                EXPECT_LE(strPiece.size(), nPieceBytes);
+                EXPECT_FALSE(strPiece.back() == '\r' && strExpected[strJoined.size() + strPiece.size()] == '\n')
+                    << "a CR LF was split";
+                strJoined.append(strPiece);
+            });
+            EXPECT_EQ(strJoined, strExpected) << nPieceBytes;
+        }
+    }
+}
