@@ -45,6 +45,8 @@ private slots:
         QVERIFY(fixture.App().GetProjectDoc());
         QCOMPARE(fixture.App().GetProjectDoc()->ProjectDocument().GetPathName(), strProject);
         QVERIFY(fixture.Prompts().m_messages.isEmpty());
+        // The file asked for is the one in front.
+        QCOMPARE(fixture.App().MainFrame()->ActiveChildFrame()->GetDocument()->GetPathName(), strJava);
     }
 
     void lastProjectIsNotOpenedWhenLoadLastIsOff()
@@ -57,29 +59,19 @@ private slots:
         QVERIFY(!fixture.App().GetProjectDoc());
     }
 
-    void namedProjectThenAnotherLastProjectAsks()
+    // The project named on the command line is the one the user wants: the
+    // last one is neither opened nor offered.
+    void namedProjectWinsOverTheLastProject()
     {
         CAppFixture fixture;
         QString strNamed = fixture.WriteFile("Named.jpr", "n");
         QString strLast = fixture.WriteFile("Last.jpr", "l");
         fixture.PresetSettings().setValue("OPTIONS/LASTOPEN", strLast);
-        fixture.Prompts().m_answers = {CPromptService::kAnswerCancel};
-        QVERIFY(fixture.Start({strNamed}));
-        QCOMPARE(fixture.Prompts().m_messages, QStringList{"Do you want to close the current project?"});
-        QCOMPARE(fixture.App().GetProjectDoc()->ProjectDocument().GetPathName(), strNamed);
-    }
-
-    void namedProjectThenOkReplacesItByTheLastProject()
-    {
-        CAppFixture fixture;
-        QString strNamed = fixture.WriteFile("Named.jpr", "n");
-        QString strLast = fixture.WriteFile("Last.jpr", "l");
-        fixture.PresetSettings().setValue("OPTIONS/LASTOPEN", strLast);
-        fixture.Prompts().m_answers = {CPromptService::kAnswerOk};
         QVERIFY(fixture.Start({strNamed}));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(fixture.App().GetProjectDoc()->ProjectDocument().GetPathName(), strLast);
-        QCOMPARE(CFakeProjectDocument::s_nClosed, 1);
+        QCOMPARE(fixture.Prompts().m_messages, QStringList{});
+        QCOMPARE(fixture.App().GetProjectDoc()->ProjectDocument().GetPathName(), strNamed);
+        QCOMPARE(CFakeProjectDocument::s_nClosed, 0);
         QCOMPARE(fixture.FrameCount(), 1);
     }
 

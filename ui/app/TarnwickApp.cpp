@@ -120,7 +120,8 @@ bool CTarnwickApp::InitInstance(const CStartOptions& options)
     if (!strFileToOpen.empty() && strFileToOpen.front() != '/')
         strFileToOpen = QFile::encodeName(QDir::currentPath()).toStdString() + "/" + strFileToOpen;
 
-    if (!strFileToOpen.empty() && !OpenDocumentPath(strFileToOpen))
+    CDocument* pNamed = strFileToOpen.empty() ? nullptr : OpenDocumentPath(strFileToOpen);
+    if (!strFileToOpen.empty() && !pNamed)
         return false;
 
     // 10. The window state of the last run.
@@ -131,9 +132,14 @@ bool CTarnwickApp::InitInstance(const CStartOptions& options)
             m_pMainFrame->show();
     }
 
-    // 11. The last project.
-    if (m_settings.m_bLoadLast && !m_settings.m_strLastOpen.empty())
+    // 11. The last project, unless the command line named one: the project
+    // asked for wins, and nothing asks whether to swap it for the last one.
+    // A file named stays in front of the project.
+    if (m_settings.m_bLoadLast && !m_settings.m_strLastOpen.empty() && !IsProjectPath(strFileToOpen)) {
         OpenDocumentFile(QString::fromStdString(m_settings.m_strLastOpen));
+        if (CMdiChildFrame* pFrame = pNamed ? pNamed->FirstFrame() : nullptr)
+            pFrame->ActivateFrame();
+    }
 
     m_pMainFrame->UpdateCommandStates();
 
