@@ -1,4 +1,5 @@
 #include "core/app/CommandIds.h"
+#include "core/app/WindowTiling.h"
 #include "core/project/JavaProjectCore.h"
 #include "tests/ui/support/AppFixture.h"
 #include "tests/ui/support/JavaFiles.h"
@@ -22,9 +23,7 @@ public:
     CMdiFixture()
     {
         Start({}, false);
-        Frame().show();
-        QApplication::setActiveWindow(&Frame());
-        if (!QTest::qWaitForWindowActive(&Frame()))
+        if (!ShowActive())
             qWarning("the main window did not become active");
     }
     CMainFrame& Frame() { return *App().MainFrame(); }
@@ -239,6 +238,45 @@ private slots:
         }
         QCOMPARE(stack.front()->pos(), QPoint(0, 0));
         QCOMPARE(fixture.Frame().ActiveChildFrame(), frames.front());
+    }
+
+    // Tiling shares out the area the main window has; it never makes the
+    // main window bigger, however many windows there are.
+    void tileKeepsTheMainWindowsSize()
+    {
+        for (int nCount : {8, 4}) {
+            CMdiFixture fixture;
+            fixture.Frame().resize(1000, 700);
+            if (nCount == 4) {
+                // A tall process window leaves the area little height.
+                CJavaProjectDoc* pProject = fixture.OpenProject({"A.java"});
+                QVERIFY(pProject);
+                pProject->ShowProcessWindow(fixture.App().ToolRunner());
+                fixture.Settle();
+                fixture.Frame().resizeDocks({pProject->ProcessBar()}, {400}, Qt::Vertical);
+            }
+            fixture.Settle();
+            for (int i = 0; i < nCount; ++i)
+                fixture.Open(QStringLiteral("T%1.java").arg(i));
+            fixture.Settle();
+            const QSize mainSize = fixture.Frame().size();
+            const QRect area = fixture.AreaRect();
+            // Window > Tile from the keyboard.
+            fixture.PressKey(Qt::Key_W, Qt::AltModifier);
+            QVERIFY(QApplication::activePopupWidget());
+            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_T);
+            fixture.Settle();
+            QCOMPARE(fixture.Frame().size(), mainSize);
+            QCOMPARE(fixture.AreaRect(), area);
+            // Every window in its place of the grid, the active one first.
+            QList<QMdiSubWindow*> windows = fixture.Area().subWindowList(QMdiArea::StackingOrder);
+            std::reverse(windows.begin(), windows.end());
+            const std::vector<CTileRect> tiles = TileWindows(int(windows.size()), area.width(), area.height());
+            QCOMPARE(int(tiles.size()), windows.size());
+            for (std::size_t i = 0; i < tiles.size(); ++i)
+                QCOMPARE(windows[qsizetype(i)]->geometry(),
+                         QRect(tiles[i].m_nX, tiles[i].m_nY, tiles[i].m_nWidth, tiles[i].m_nHeight));
+        }
     }
 
     void cascadeKeepsAUsableMinimumInASmallArea()

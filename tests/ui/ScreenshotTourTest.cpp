@@ -92,7 +92,7 @@ private slots:
         pProject->Core().SetJavacSwitches("-g");
         fixture.App().OpenDocumentFile(strOther);
         fixture.App().OpenDocumentFile(strMain);
-        pMain->MdiArea()->tileSubWindows();
+        QVERIFY(fixture.App().Router().Execute(kWindowTile));
         CProjectTreeCtrl* pTree = pProject->ProjectTree()->Tree();
         pTree->expandAll();
         QVERIFY(fixture.App().Router().Execute(kBuild));

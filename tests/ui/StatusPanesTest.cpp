@@ -1,7 +1,16 @@
+#include "core/app/CommandIds.h"
 #include "tests/ui/support/AppFixture.h"
+#include "tests/ui/support/JavaFiles.h"
 #include "ui/app/MainFrame.h"
+#include "ui/editor/SyntaxWindowDoc.h"
+#include "ui/editor/SyntaxWindowView.h"
+#include "ui/framework/MdiChildFrame.h"
 
 #include <QLabel>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QtTest>
 
@@ -21,6 +30,21 @@ QList<QLabel*> ShownPanes(CMainFrame& frame)
             panes << pPane;
     std::sort(panes.begin(), panes.end(), [](QLabel* pA, QLabel* pB) { return pA->x() < pB->x(); });
     return panes;
+}
+
+// The line and column panes as one text.
+QString LineAndColumn(CMainFrame& frame)
+{
+    return frame.LinePaneText() + " " + frame.ColumnPaneText();
+}
+
+// Twelve lines; "needle" on the eighth, columns 9 to 14.
+QByteArray TwelveLines()
+{
+    QByteArray source;
+    for (int i = 1; i <= 12; ++i)
+        source += i == 8 ? "    int needle = 8;\n" : "    // line\n";
+    return source;
 }
 } // namespace
 
@@ -79,6 +103,60 @@ private slots:
             QVERIFY2(!pPane->text().isEmpty(), qPrintable(pPane->objectName()));
         }
         QCOMPARE(names, (QStringList{"MessagePane", "LinePane", "ColumnPane"}));
+    }
+
+    // However the caret of the active editor moves, the panes say where it
+    // is now: Find, opening a file, switching windows, keys.
+    void panesFollowTheActiveEditorsCaret()
+    {
+        CAppFixture fixture;
+        QVERIFY(fixture.Start({}, false));
+        QVERIFY(fixture.ShowActive());
+        CMainFrame& frame = *fixture.App().MainFrame();
+        CSyntaxWindowView* pA = OpenJava(fixture, "A.java", TwelveLines())->FirstView();
+        QTRY_COMPARE(LineAndColumn(frame), QString("Line: 1 Col: 1"));
+        fixture.PressKey(Qt::Key_Down);
+        fixture.PressKey(Qt::Key_End);
+        QCOMPARE(LineAndColumn(frame), QString("Line: 2 Col: 12"));
+
+        // Find selects the match on line 8: the panes give the match's end.
+        // Ctrl+F goes down in the editor and up in the dialog it opened; the
+        // match is chosen and the dialog closed with the mouse.
+        fixture.Prompts().m_onDialog = [](QDialog& dialog) {
+            dialog.show();
+            QTest::keyRelease(&dialog, Qt::Key_F, Qt::ControlModifier);
+            dialog.findChild<QLineEdit*>("findWhat")->setText("needle");
+            QTest::mouseClick(dialog.findChild<QPushButton*>("findNext"), Qt::LeftButton);
+            return int(QDialog::Rejected);
+        };
+        QTest::keyPress(pA, Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(fixture.Prompts().m_dialogTitles, QStringList{"Find"});
+        QCOMPARE(QByteArray::fromStdString(pA->SelectedBytes()), QByteArray("needle"));
+        QTRY_COMPARE(LineAndColumn(frame), QString("Line: 8 Col: 15"));
+        // The window system hands the activation back when the dialog goes.
+        QVERIFY(fixture.ShowActive());
+
+        // A file opened now shows its own caret, not the last window's.
+        QVERIFY(OpenJava(fixture, "B.java", "class B {\n}\n"));
+        QTRY_COMPARE(LineAndColumn(frame), QString("Line: 1 Col: 1"));
+        fixture.PressKey(Qt::Key_End);
+        QCOMPARE(LineAndColumn(frame), QString("Line: 1 Col: 10"));
+
+        // Switching windows shows the caret of the window switched to: by a
+        // click on its caption, and by Ctrl+F6.
+        CMdiChildFrame* pFrameA = pA->GetDocument()->FirstFrame();
+        QTest::mouseClick(pFrameA, Qt::LeftButton, {}, QPoint(pFrameA->width() / 2, 4));
+        QTRY_COMPARE(frame.ActiveChildFrame(), pFrameA);
+        QTRY_COMPARE(LineAndColumn(frame), QString("Line: 8 Col: 15"));
+        fixture.PressKey(Qt::Key_F6, Qt::ControlModifier);
+        QTRY_COMPARE(LineAndColumn(frame), QString("Line: 1 Col: 10"));
+
+        // With no editor left there is no caret to tell of.
+        for (int nLeft : {1, 0}) {
+            QVERIFY(fixture.App().Router().Execute(CommandIds::kFileClose));
+            QTRY_COMPARE(fixture.FrameCount(), nLeft);
+        }
+        QTRY_COMPARE(LineAndColumn(frame), QString(" "));
     }
 };
 

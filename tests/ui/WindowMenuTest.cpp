@@ -21,9 +21,7 @@ public:
     CWindowFixture()
     {
         Start({}, false);
-        Frame().show();
-        QApplication::setActiveWindow(&Frame());
-        if (!QTest::qWaitForWindowActive(&Frame()))
+        if (!ShowActive())
             qWarning("the main window did not become active");
     }
     CMainFrame& Frame() { return *App().MainFrame(); }
@@ -72,13 +70,6 @@ public:
             if (pAction->text() == strText)
                 return pAction;
         return nullptr;
-    }
-
-    void PressKey(int nKey, Qt::KeyboardModifiers modifiers)
-    {
-        QWidget* pTarget = QApplication::focusWidget() ? QApplication::focusWidget() : &Frame();
-        QTest::keyClick(pTarget, static_cast<Qt::Key>(nKey), modifiers);
-        QCoreApplication::processEvents();
     }
 };
 

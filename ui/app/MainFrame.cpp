@@ -2,6 +2,7 @@
 
 #include "core/app/CommandIds.h"
 #include "core/app/CommandTable.h"
+#include "core/app/WindowTiling.h"
 #include "core/settings/RecentFileList.h"
 #include "core/settings/SettingNames.h"
 #include "core/settings/SettingsStore.h"
@@ -11,6 +12,7 @@
 #include "ui/app/WindowListDlg.h"
 #include "ui/framework/MdiChildFrame.h"
 #include "ui/framework/PromptService.h"
+#include "ui/framework/View.h"
 
 #include <QAction>
 #include <QApplication>
@@ -165,7 +167,14 @@ CMdiChildFrame* CMainFrame::ActiveChildFrame() const
 {
     // The current one stays the active child while another program has the
     // focus, as it does for the window system's MDI.
-    return qobject_cast<CMdiChildFrame*>(m_pMdiArea->currentSubWindow());
+    if (auto* pCurrent = qobject_cast<CMdiChildFrame*>(m_pMdiArea->currentSubWindow()))
+        return pCurrent;
+    // The area also lets go of it while another window of this program has
+    // been active, until a child is clicked: the child stays active for the
+    // menus, keys and panes all the same, while it is there.
+    if (m_pActiveChild && m_pActiveChild->isVisible() && m_pMdiArea->subWindowList().contains(m_pActiveChild))
+        return m_pActiveChild;
+    return nullptr;
 }
 
 EWindowKind CMainFrame::ActiveKind() const
@@ -221,6 +230,14 @@ void CMainFrame::OnActiveFrameChanged()
         return;
     if (ActiveKind() != m_pCommands->ShownKind())
         m_pCommands->ShowKind(ActiveKind());
+    if (ActiveChildFrame() != m_pActiveChild) {
+        m_pActiveChild = ActiveChildFrame();
+        // The panes are the active editor's; other windows have no caret.
+        SetLinePaneText(QString());
+        SetColumnPaneText(QString());
+        if (m_pActiveChild && m_pActiveChild->GetView())
+            m_pActiveChild->GetView()->OnActivateView();
+    }
     KeepChildMaximized();
     UpdateTitle();
     UpdateCommandStates();
@@ -250,7 +267,7 @@ void CMainFrame::OnChildGone()
 
 void CMainFrame::KeepChildMaximized()
 {
-    QMdiSubWindow* pWindow = m_pMdiArea->currentSubWindow();
+    QMdiSubWindow* pWindow = ActiveChildFrame();
     if (m_bChildrenMaximized && pWindow && pWindow->isVisible() && !pWindow->isMaximized())
         pWindow->showMaximized();
 }
@@ -258,7 +275,7 @@ void CMainFrame::KeepChildMaximized()
 QString CMainFrame::FrameTitle() const
 {
     // One form whether the child is maximized or not.
-    QMdiSubWindow* pWindow = m_pMdiArea->currentSubWindow();
+    QMdiSubWindow* pWindow = ActiveChildFrame();
     return pWindow && !pWindow->windowTitle().isEmpty() ? QStringLiteral("Tarnwick - %1").arg(pWindow->windowTitle())
                                                         : QStringLiteral("Tarnwick");
 }
@@ -302,7 +319,7 @@ bool CMainFrame::eventFilter(QObject* pWatched, QEvent* pEvent)
         // other child. The active child takes it back first.
         auto* pDock = qobject_cast<QDockWidget*>(pWatched);
         QWidget* pFocus = QApplication::focusWidget();
-        QMdiSubWindow* pActive = m_pMdiArea->currentSubWindow();
+        QMdiSubWindow* pActive = ActiveChildFrame();
         if (pDock && pDock->isHidden() && pFocus && pDock->isAncestorOf(pFocus) && pActive && pActive->widget()) {
             QWidget* pTarget = pActive->widget()->focusWidget() ? pActive->widget()->focusWidget() : pActive->widget();
             pTarget->setFocus(Qt::OtherFocusReason);
@@ -382,6 +399,30 @@ void CMainFrame::CascadeWindows()
     UpdateTitle();
 }
 
+void CMainFrame::TileWindows()
+{
+    // The area's own tiling grows the main window until every window has its
+    // minimum size; this shares out the area as it is.
+    QList<QMdiSubWindow*> windows;
+    const QList<QMdiSubWindow*> stack = m_pMdiArea->subWindowList(QMdiArea::StackingOrder);
+    for (auto it = stack.rbegin(); it != stack.rend(); ++it)
+        if ((*it)->isVisible() && !(*it)->isMinimized())
+            windows << *it;
+    const QRect area = m_pMdiArea->viewport()->rect();
+    const std::vector<CTileRect> tiles = ::TileWindows(static_cast<int>(windows.size()), area.width(), area.height());
+    if (tiles.empty())
+        return;
+    m_bChildrenMaximized = false;
+    // The window on top takes the first place.
+    for (std::size_t i = 0; i < tiles.size(); ++i) {
+        QMdiSubWindow* pWindow = windows[static_cast<qsizetype>(i)];
+        if (pWindow->isMaximized())
+            pWindow->showNormal();
+        pWindow->setGeometry(tiles[i].m_nX, tiles[i].m_nY, tiles[i].m_nWidth, tiles[i].m_nHeight);
+    }
+    UpdateTitle();
+}
+
 void CMainFrame::ActivateChild(QMdiSubWindow* pWindow)
 {
     if (auto* pFrame = qobject_cast<CMdiChildFrame*>(pWindow))
@@ -399,7 +440,7 @@ void CMainFrame::ActivateNeighbour(int nDirection)
     if (windows.isEmpty())
         return;
     const int nCount = static_cast<int>(windows.size());
-    const int nCurrent = static_cast<int>(windows.indexOf(m_pMdiArea->currentSubWindow()));
+    const int nCurrent = static_cast<int>(windows.indexOf(ActiveChildFrame()));
     ActivateChild(windows[((nCurrent < 0 ? 0 : nCurrent + nDirection) % nCount + nCount) % nCount]);
 }
 
@@ -415,7 +456,7 @@ void CMainFrame::FillWindowList(QMenu& menu)
     for (QMdiSubWindow* pWindow : windows)
         titles.push_back(pWindow->windowTitle().replace('&', "&&").toStdString());
     m_windowListActions.emplace_back(menu.addSeparator());
-    QMdiSubWindow* pCurrent = m_pMdiArea->currentSubWindow();
+    QMdiSubWindow* pCurrent = ActiveChildFrame();
     for (const CMenuItem& item : WindowListItems(titles)) {
         QAction* pAction = menu.addAction(QString::fromStdString(item.m_strText));
         pAction->setObjectName(QStringLiteral("window_list_%1").arg(item.m_nId - kFirstWindowListId + 1));
@@ -438,7 +479,7 @@ void CMainFrame::ChooseFromWindowList()
     QStringList titles;
     for (QMdiSubWindow* pWindow : windows)
         titles << pWindow->windowTitle();
-    CWindowListDlg dialog(titles, static_cast<int>(windows.indexOf(m_pMdiArea->currentSubWindow())), this);
+    CWindowListDlg dialog(titles, static_cast<int>(windows.indexOf(ActiveChildFrame())), this);
     if (Prompts().RunDialog(dialog) != QDialog::Accepted)
         return;
     const int nChosen = dialog.Chosen();
@@ -458,7 +499,7 @@ void CMainFrame::OnCommand(int nId)
     case kViewToolbar: m_pToolBar->setVisible(!m_pToolBar->isVisible()); break;
     case kViewStatusBar: statusBar()->setVisible(!statusBar()->isVisible()); break;
     case kWindowCascade: CascadeWindows(); break;
-    case kWindowTile: m_pMdiArea->tileSubWindows(); break;
+    case kWindowTile: TileWindows(); break;
     case kWindowArrange: ArrangeIcons(); break;
     default: break;
     }

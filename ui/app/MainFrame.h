@@ -34,7 +34,7 @@ public:
 
     QMdiArea* MdiArea() const { return m_pMdiArea; }
     QToolBar* MainToolBar() const { return m_pToolBar; }
-    CMdiChildFrame* ActiveChildFrame() const;
+    CMdiChildFrame* ActiveChildFrame() const override;
     // The menus and keys in force: the active window's kind, or NoDocument.
     EWindowKind ActiveKind() const;
     // The one action of a command, shared by menus and toolbar.
@@ -80,6 +80,7 @@ private:
     void PlaceNewChild(QMdiSubWindow* pWindow);
     void CascadeWindows();
     int CascadeStep() const;
+    void TileWindows();
     void ArrangeIcons();
     void ActivateChild(QMdiSubWindow* pWindow);
     void ActivateNeighbour(int nDirection);
@@ -98,6 +99,8 @@ private:
     std::vector<QPointer<QAction>> m_windowListActions;
     // The children show maximized: the next one active is maximized too.
     bool m_bChildrenMaximized = false;
+    // The child whose menus, keys and panes are in force.
+    QPointer<CMdiChildFrame> m_pActiveChild;
     int m_nTitleDepth = 0;
     bool m_bShuttingDown = false;
 };

@@ -10,6 +10,7 @@
 #include "ui/editor/SourceDoc.h"
 #include "ui/framework/AppServices.h"
 #include "ui/framework/FrameHost.h"
+#include "ui/framework/MdiChildFrame.h"
 #include "ui/framework/PromptService.h"
 
 #include <QApplication>
@@ -56,6 +57,9 @@ CSourceView::CSourceView(CSourceDoc& document, const CSettings& settings, EWindo
     setReadOnly(document.IsReadOnly());
     // After the font: the messages' styles start from it.
     CCompilerMarks::SetUpView(*this, settings.m_bCompilerMessages);
+    // Find, jumps and edits move the caret as keys and clicks do.
+    connect(this, &QsciScintilla::cursorPositionChanged, this, &CSourceView::OnCaretMoved);
+    connect(this, &QsciScintilla::selectionChanged, this, &CSourceView::OnCaretMoved);
 }
 
 std::uint32_t CSourceView::WindowTextColour()
@@ -110,6 +114,14 @@ void CSourceView::UpdateStatusPanes()
     CCaretReadout readout = CCaretReadout::FromLine(nLine, PositionFromLine(nLine), nEnd);
     frames.SetLinePaneText(QString::fromStdString(readout.LineText()));
     frames.SetColumnPaneText(QString::fromStdString(readout.ColumnText()));
+}
+
+void CSourceView::OnCaretMoved()
+{
+    // Another window on the same text moves with its edits; only the active one reports.
+    CMdiChildFrame* pActive = m_document.Services().Frames().ActiveChildFrame();
+    if (pActive && pActive->GetView() == this)
+        UpdateStatusPanes();
 }
 
 void CSourceView::keyPressEvent(QKeyEvent* pEvent)

@@ -42,6 +42,8 @@ public:
     void SelectLine(int nLine);
     void GoToPosition(int nPos);
     void UpdateStatusPanes();
+    // The panes show this window's caret from now on.
+    void OnActivateView() override { UpdateStatusPanes(); }
     // The context menu, built fresh for every right-click from the kind's
     // items; each is enabled as the view's rules say.
     QMenu* CreateContextMenu();
@@ -62,6 +64,8 @@ protected:
     bool focusNextPrevChild(bool) override { return false; }
 
 private:
+    // Keeps the panes on the caret however it moved, while this window is the active one.
+    void OnCaretMoved();
     void OnTab(bool bShift);
     void OnIncreaseIndent();
     void OnDecreaseIndent();

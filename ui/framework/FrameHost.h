@@ -11,6 +11,8 @@ class IFrameHost {
 public:
     virtual ~IFrameHost() = default;
     virtual void AddChildFrame(CMdiChildFrame* pFrame) = 0;
+    // The child window whose menus are in force; null when there is none.
+    virtual CMdiChildFrame* ActiveChildFrame() const = 0;
     virtual void AddToRecentFileList(const QString& strPath) = 0;
     // The parent of messages and dialogs.
     virtual QWidget* MainWidget() = 0;

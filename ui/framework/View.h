@@ -16,6 +16,8 @@ public:
     virtual void OnInitialUpdate() {}
     // Called when the document asks all its views to refresh.
     virtual void OnUpdate() {}
+    // Called when its frame has become the active window.
+    virtual void OnActivateView() {}
 
     bool HandlesCommand(int) const override { return false; }
     void OnCommand(int) override {}

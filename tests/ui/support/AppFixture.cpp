@@ -5,9 +5,10 @@
 #include "core/settings/IniSettingsStore.h"
 #include "settings/QtSettingsStore.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QFile>
 #include <QMdiArea>
+#include <QTest>
 
 CAppFixture::CAppFixture()
     : m_strIni(m_dir.filePath("settings.ini")), m_pPreset(std::make_unique<QSettings>(m_strIni, QSettings::IniFormat))
@@ -44,6 +45,26 @@ bool CAppFixture::StartWithArgv(const std::vector<std::string>& argumentBytes)
     options.m_strApplicationFolder = TARNWICK_TEST_APP_FOLDER;
     options.m_strDefaultJdk = "/opt/test-jdk";
     return m_pApp->InitInstance(options);
+}
+
+bool CAppFixture::ShowActive()
+{
+    CMainFrame* pFrame = m_pApp->MainFrame();
+    pFrame->show();
+    pFrame->activateWindow();
+    return QTest::qWaitForWindowActive(pFrame);
+}
+
+void CAppFixture::PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    // The key goes up where the focus is then: a key that moved the focus
+    // lets go in the new place.
+    auto focused = [this]() -> QWidget* {
+        return QApplication::focusWidget() ? QApplication::focusWidget() : m_pApp->MainFrame();
+    };
+    QTest::keyPress(focused(), key, modifiers);
+    QTest::keyRelease(focused(), key, modifiers);
+    QCoreApplication::processEvents();
 }
 
 void CAppFixture::Close()

@@ -26,6 +26,13 @@ public:
     bool Start(const QStringList& arguments = {}, bool bRegisterTestKinds = true);
     // Starts with arguments given as the system's bytes, as main() passes them.
     bool StartWithArgv(const std::vector<std::string>& argumentBytes);
+    // Shows the main window and waits until it is the active window, as a
+    // user's start leaves it; false when it did not become active.
+    bool ShowActive();
+    // Types a key as the keyboard does: down and up to the widget with the
+    // focus at each moment (the main window when none has it), then lets the
+    // events run.
+    void PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     // Ends the application as the user would: closes the main window.
     void Close();
     // Settings as stored now.
