@@ -12,6 +12,7 @@
 #include "core/tools/DiagnosticsByFile.h"
 #include "core/tools/ExternalProcess.h"
 #include "core/tools/JavacDiagnostics.h"
+#include "bench/ui/BenchSupport.h"
 #include "tests/ui/support/AppFixture.h"
 #include "ui/editor/CompilerMarks.h"
 #include "ui/editor/SyntaxWindowDoc.h"
@@ -73,12 +74,6 @@ QByteArray JavacOutput(const QByteArray& source)
     output += QByteArray::number(nErrors) + " errors\n" + QByteArray::number(nWarnings) + " warnings\n";
     std::fprintf(stderr, "%d errors, %d warnings\n", nErrors, nWarnings);
     return output;
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0.0 : values[values.size() / 2];
 }
 
 double MsSince(const QElapsedTimer& timer)

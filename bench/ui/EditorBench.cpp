@@ -9,6 +9,7 @@
 // QT_QPA_PLATFORM=xcb for a real display server).
 
 #include "core/app/CommandIds.h"
+#include "bench/ui/BenchSupport.h"
 #include "tests/ui/support/AppFixture.h"
 #include "ui/editor/SyntaxWindowDoc.h"
 #include "ui/editor/SyntaxWindowView.h"
@@ -27,23 +28,6 @@ namespace {
 constexpr int kKeysPerRun = 50;
 constexpr std::size_t kTypingLine = 50000;
 
-// About 5 MB: 70,000 method lines, each with a block comment, keywords, a
-// line comment and a string.
-QByteArray FiveMegabyteJavaText()
-{
-    QByteArray body = "public class Big {\n";
-    const QByteArray method = "    /* note */ public int method%1(int a) { return a + 1; } // tail \"x\"\n";
-    for (int nMethod = 0; body.size() < 5 * 1024 * 1024; ++nMethod)
-        body += QByteArray(method).replace("%1", QByteArray::number(nMethod));
-    body += "}\n";
-    return body;
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0.0 : values[values.size() / 2];
-}
 } // namespace
 
 int main(int argc, char** argv)

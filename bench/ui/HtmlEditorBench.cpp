@@ -9,6 +9,7 @@
 //
 // Runs offscreen unless a platform is chosen.
 
+#include "bench/ui/BenchSupport.h"
 #include "tests/ui/support/AppFixture.h"
 #include "ui/editor/LiveEditorDoc.h"
 #include "ui/editor/LiveHTMLView.h"
@@ -66,12 +67,6 @@ QByteArray TypingPage()
     body += ">\n";
     body += Page(300 * 1024);
     return body;
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0.0 : values[values.size() / 2];
 }
 
 CLiveHTMLView* ViewOf(CDocument* pDocument)

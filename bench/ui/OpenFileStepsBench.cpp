@@ -14,6 +14,7 @@
 #include "core/editor/OutlineScanner.h"
 #include "core/editor/TextEncoding.h"
 #include "core/io/FileBytes.h"
+#include "bench/ui/BenchSupport.h"
 #include "tests/ui/support/AppFixture.h"
 #include "ui/editor/JavaEditor.h"
 #include "ui/editor/SourceText.h"
@@ -33,24 +34,6 @@
 #include <vector>
 
 namespace {
-// The editor benchmark's file: 70,000 one-line methods with a block
-// comment, keywords, a line comment and a string each.
-QByteArray FiveMegabyteJavaText()
-{
-    QByteArray body = "public class Big {\n";
-    const QByteArray method = "    /* note */ public int method%1(int a) { return a + 1; } // tail \"x\"\n";
-    for (int nMethod = 0; body.size() < 5 * 1024 * 1024; ++nMethod)
-        body += QByteArray(method).replace("%1", QByteArray::number(nMethod));
-    body += "}\n";
-    return body;
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0.0 : values[values.size() / 2];
-}
-
 // Milliseconds since the timer's last restart, and a restart.
 double Lap(QElapsedTimer& timer)
 {
