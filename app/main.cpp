@@ -8,8 +8,20 @@
 #include <QTimer>
 #include <cstdio>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 int main(int argc, char* argv[])
 {
+#ifdef __GLIBC__
+    // Opening a large file allocates and frees several buffers of its size.
+    // By default glibc maps each one fresh and returns it on free, so every
+    // page is faulted in again; keeping big blocks on the heap, and freed
+    // memory there, lets later buffers reuse pages already touched.
+    mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
+    mallopt(M_TRIM_THRESHOLD, 128 * 1024 * 1024);
+#endif
     QApplication application(argc, argv);
     QCoreApplication::setOrganizationName("Vellorand");
     QCoreApplication::setApplicationName("Tarnwick");
