@@ -125,12 +125,12 @@ void COutlineScanner::ScanDeclaration(std::string_view strHead, int nDepth)
     const std::string_view strText = COutlineText::TrimLeftBlanks(strDecl.substr(nFrom));
     if (strText.empty())
         return;
-    AddOutlineEntry(std::string(strText), nDepth);
+    AddOutlineEntry(strText, nDepth);
 }
 
-void COutlineScanner::AddOutlineEntry(std::string strDecl, int nDepth)
+void COutlineScanner::AddOutlineEntry(std::string_view strHead, int nDepth)
 {
-    strDecl = COutlineText::NormaliseOutlineSpaces(strDecl);
+    const std::string strDecl = COutlineText::NormaliseOutlineSpaces(strHead);
     const std::string& strPath = *m_pPathName;
     std::string strEntry;
 
@@ -148,16 +148,19 @@ void COutlineScanner::AddOutlineEntry(std::string strDecl, int nDepth)
             return;
         // A ')' that only stands before the name leaves an empty member text.
         const std::size_t nEnd = nLastClose + 1;
-        const std::string strMember = nEnd > nStart ? strDecl.substr(nStart, nEnd - nStart) : std::string();
+        const std::string_view strMember =
+            nEnd > nStart ? std::string_view(strDecl).substr(nStart, nEnd - nStart) : std::string_view();
 
         if (nDepth < 3) {
             if (m_pSink)
-                m_pSink->AddMember(strPath, m_strCurrentClass, strMember);
-            strEntry = m_strCurrentClass + "." + strMember;
+                m_pSink->AddMember(strPath, m_strCurrentClass, std::string(strMember));
+            strEntry.reserve(m_strCurrentClass.size() + 1 + strMember.size());
+            strEntry.append(m_strCurrentClass).append(1, '.').append(strMember);
         } else {
             if (m_pSink)
-                m_pSink->AddNestedMember(strPath, m_strCurrentClass, m_strNestedClass, strMember);
-            strEntry = m_strCurrentClass + "." + m_strNestedClass + "." + strMember;
+                m_pSink->AddNestedMember(strPath, m_strCurrentClass, m_strNestedClass, std::string(strMember));
+            strEntry.reserve(m_strCurrentClass.size() + m_strNestedClass.size() + 2 + strMember.size());
+            strEntry.append(m_strCurrentClass).append(1, '.').append(m_strNestedClass).append(1, '.').append(strMember);
         }
     } else {
         const std::size_t nSpace = strDecl.find(' ', nKeyword);

@@ -42,7 +42,7 @@ public:
 
 private:
     void ScanDeclaration(std::string_view strHead, int nDepth);
-    void AddOutlineEntry(std::string strDecl, int nDepth);
+    void AddOutlineEntry(std::string_view strHead, int nDepth);
 
     bool m_bInNestedClass = false;
     std::string m_strNestedClass;

@@ -5,17 +5,19 @@ static bool IsOutlineTrailingSpace(char c)
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
 }
 
-// One left-to-right pass that replaces each non-overlapping "  " by " ".
-static std::string HalveOutlineSpaceRuns(const std::string& strText)
+// One left-to-right pass that replaces each non-overlapping "  " by " ", in
+// place (the text only shrinks); tells whether anything was replaced.
+static bool HalveOutlineSpaceRuns(std::string& strText)
 {
-    std::string strOut;
-    strOut.reserve(strText.size());
+    std::size_t nOut = 0;
     for (std::size_t i = 0; i < strText.size(); ++i) {
-        strOut.push_back(strText[i]);
+        strText[nOut++] = strText[i];
         if (strText[i] == ' ' && i + 1 < strText.size() && strText[i + 1] == ' ')
             ++i;
     }
-    return strOut;
+    const bool bChanged = nOut != strText.size();
+    strText.resize(nOut);
+    return bChanged;
 }
 
 std::string_view COutlineText::TrimRightSpace(std::string_view strText)
@@ -44,7 +46,8 @@ std::string COutlineText::NormaliseOutlineSpaces(std::string_view strText)
             strOut.push_back(strText[i] == '\t' ? ' ' : strText[i]);
         }
     }
-    for (int nPass = 0; nPass < 5; ++nPass)
-        strOut = HalveOutlineSpaceRuns(strOut);
+    // A pass that finds no pair leaves none for the next one either.
+    for (int nPass = 0; nPass < 5 && HalveOutlineSpaceRuns(strOut); ++nPass) {
+    }
     return strOut;
 }
