@@ -197,6 +197,33 @@ private slots:
         }
     }
 
+    void aFileOpenedFromTheTreeComesToTheFrontOverTheMaximizedProject()
+    {
+        CMdiFixture fixture;
+        CJavaProjectDoc* pProject = fixture.OpenProject({"A.java", "B.java"});
+        QVERIFY(pProject);
+        CMdiChildFrame* pForm = fixture.Frame().ActiveChildFrame();
+        QVERIFY(pForm);
+        pForm->showMaximized();
+        fixture.Settle();
+        // As the user does it: a double-click on the file in the project window.
+        CProjectTreeCtrl* pTree = pProject->ProjectTree()->Tree();
+        for (const QString& strName : {QString("A.java"), QString("B.java")}) {
+            QTreeWidgetItem* pItem = TopItem(pTree, strName);
+            QVERIFY(pItem);
+            const QPoint point(pTree->visualItemRect(pItem).left() + 3, pTree->visualItemRect(pItem).center().y());
+            QTest::mouseClick(pTree->viewport(), Qt::LeftButton, {}, point);
+            QTest::mouseDClick(pTree->viewport(), Qt::LeftButton, {}, point);
+            fixture.Settle();
+            CMdiChildFrame* pActive = fixture.Frame().ActiveChildFrame();
+            QVERIFY(pActive && pActive != pForm);
+            QCOMPARE(pActive->windowTitle(), strName);
+            // The file's window is the one shown, maximized on top of the others.
+            QCOMPARE(fixture.Area().subWindowList(QMdiArea::StackingOrder).last(), pActive);
+            QVERIFY(pActive->isMaximized());
+        }
+    }
+
     void newWindowsOpenMaximizedWhileTheActiveIs()
     {
         CMdiFixture fixture;

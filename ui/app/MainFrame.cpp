@@ -267,7 +267,9 @@ void CMainFrame::OnChildGone()
 
 void CMainFrame::KeepChildMaximized()
 {
-    QMdiSubWindow* pWindow = ActiveChildFrame();
+    // Only the area's own current child: showing the remembered one maximized
+    // would raise it over a child just opened while the area let go.
+    QMdiSubWindow* pWindow = m_pMdiArea->currentSubWindow();
     if (m_bChildrenMaximized && pWindow && pWindow->isVisible() && !pWindow->isMaximized())
         pWindow->showMaximized();
 }
