@@ -172,8 +172,11 @@ CMdiChildFrame* CMainFrame::ActiveChildFrame() const
     // The area also lets go of it while another window of this program has
     // been active, until a child is clicked: the child stays active for the
     // menus, keys and panes all the same, while it is there.
-    if (m_pActiveChild && m_pActiveChild->isVisible() && m_pMdiArea->subWindowList().contains(m_pActiveChild))
-        return m_pActiveChild;
+    // Held as a plain object and cast here: a child on its way out is no
+    // longer a CMdiChildFrame, and the cast then gives none.
+    auto* pRemembered = qobject_cast<CMdiChildFrame*>(m_pActiveChild.data());
+    if (pRemembered && pRemembered->isVisible() && m_pMdiArea->subWindowList().contains(pRemembered))
+        return pRemembered;
     return nullptr;
 }
 
@@ -230,13 +233,14 @@ void CMainFrame::OnActiveFrameChanged()
         return;
     if (ActiveKind() != m_pCommands->ShownKind())
         m_pCommands->ShowKind(ActiveKind());
-    if (ActiveChildFrame() != m_pActiveChild) {
-        m_pActiveChild = ActiveChildFrame();
+    CMdiChildFrame* pActive = ActiveChildFrame();
+    if (static_cast<QObject*>(pActive) != m_pActiveChild.data()) {
+        m_pActiveChild = pActive;
         // The panes are the active editor's; other windows have no caret.
         SetLinePaneText(QString());
         SetColumnPaneText(QString());
-        if (m_pActiveChild && m_pActiveChild->GetView())
-            m_pActiveChild->GetView()->OnActivateView();
+        if (pActive && pActive->GetView())
+            pActive->GetView()->OnActivateView();
     }
     KeepChildMaximized();
     UpdateTitle();

@@ -100,7 +100,7 @@ private:
     // The children show maximized: the next one active is maximized too.
     bool m_bChildrenMaximized = false;
     // The child whose menus, keys and panes are in force.
-    QPointer<CMdiChildFrame> m_pActiveChild;
+    QPointer<QObject> m_pActiveChild;
     int m_nTitleDepth = 0;
     bool m_bShuttingDown = false;
 };
