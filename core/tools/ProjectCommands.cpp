@@ -68,10 +68,11 @@ std::string CProjectCommands::DefaultJarPath(CJavaProjectCore& project)
         return std::string();
     // The folder jar runs in, so the offered archive sits beside the classes
     // (a package's: beside its top folder).
+    const std::string strPath = MainFilePath(project);
     CSourceRoot root;
     std::string strError;
-    std::string strFolder = CToolPath::FolderOf(MainFilePath(project));
-    if (CSourceRoot::Find(MainFilePath(project), MainPackage(project), root, strError))
+    std::string strFolder = CToolPath::FolderOf(strPath);
+    if (CSourceRoot::Find(strPath, MainPackage(project), root, strError))
         strFolder = root.m_strFolder;
     return CToolPath::Join(strFolder, CJarCommandBuilder::DefaultJarName(strMain));
 }

@@ -209,7 +209,7 @@ TEST(ToolsExternalProcess, ToolRunsInItsFolderWithTheGivenWords)
 TEST(ToolsExternalProcess, OneCapturedRunAtATime)
 {
     CExternalProcess runner;
-    ASSERT_TRUE(runner.Start("/bin/sh", {"sh", "-c", "printf first; exec sleep 10"}, ""));
+    ASSERT_TRUE(runner.Start("/bin/sh", {"sh", "-c", "printf first; exec tail -f /dev/null"}, ""));
     ASSERT_TRUE(WaitForOutputContaining(runner, "first"));
     EXPECT_FALSE(runner.Start("/bin/sh", {"sh", "-c", "printf second"}, ""));
     CToolCommand cmdTrue;

@@ -56,7 +56,7 @@ TEST(ToolsToolLauncher, BusyRunnerRefusesWithoutTouchingTheRun)
     ASSERT_TRUE(applet.m_bReady);
 
     CExternalProcess runner;
-    ASSERT_TRUE(runner.Start("/bin/sh", {"sh", "-c", "printf first; exec sleep 10"}, ""));
+    ASSERT_TRUE(runner.Start("/bin/sh", {"sh", "-c", "printf first; exec tail -f /dev/null"}, ""));
     ASSERT_TRUE(WaitForOutputContaining(runner, "first"));
     EXPECT_EQ(CToolLauncher::StartToolProcess(runner, applet.m_command), EStart::StillRunning);
     EXPECT_TRUE(runner.IsRunning());
