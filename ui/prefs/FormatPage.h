@@ -32,7 +32,6 @@ public:
     QCheckBox* SpaceTabsCheck() const { return m_pSpaceTabs; }
     QPushButton* KeywordButton() const { return m_pKeywordButton; }
     QPushButton* CommentButton() const { return m_pCommentButton; }
-    QPushButton* StringButton() const { return m_pStringButton; }
     QPushButton* TagButton() const { return m_pTagButton; }
     CColourSample* KeywordSample() const { return m_pKeywordSample; }
     CColourSample* CommentSample() const { return m_pCommentSample; }
