@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/prefs/FontGroup.h"
 #include "ui/prefs/PrefsPage.h"
 
 #include <QFont>
@@ -26,8 +27,8 @@ public:
     void LoadControls() override;
     bool SaveControls() override;
 
-    QComboBox* FaceCombo() const { return m_pFace; }
-    QLineEdit* SizeEdit() const { return m_pSize; }
+    QComboBox* FaceCombo() const { return m_pFontGroup->FaceCombo(); }
+    QLineEdit* SizeEdit() const { return m_pFontGroup->SizeEdit(); }
     QLineEdit* TabWidthEdit() const { return m_pTabWidth; }
     QCheckBox* SpaceTabsCheck() const { return m_pSpaceTabs; }
     QPushButton* KeywordButton() const { return m_pKeywordButton; }
@@ -42,8 +43,7 @@ private:
     void ChooseColour(COLORREF& crColour);
     void UpdateSamples();
 
-    QComboBox* m_pFace;
-    QLineEdit* m_pSize;
+    CFontGroup* m_pFontGroup;
     QLineEdit* m_pTabWidth;
     QCheckBox* m_pSpaceTabs;
     QPushButton* m_pKeywordButton;
