@@ -33,7 +33,6 @@ public:
     explicit CProjectArchive(std::string_view bytes); // loading
 
     bool IsStoring() const { return m_bStoring; }
-    bool IsLoading() const { return !m_bStoring; }
     bool IsFailed() const { return m_bFailed; }
 
     // Storing.

@@ -21,8 +21,9 @@ public:
     std::string GetProjectPath() const { return m_strProjectPath; }
 
     // The file's path, rebased when the project file now lives in another
-    // folder than the one recorded. A rebased entry keeps its new path and
-    // records the current project path.
+    // folder than the one recorded. Not a plain getter: rebasing changes this
+    // entry, which from then on holds the new path and records
+    // strCurrentProjectPath as its project's location (and is saved so).
     std::string GetRelocatedPathName(const std::string& strCurrentProjectPath);
 
     void Store(CProjectArchive& ar) const override;

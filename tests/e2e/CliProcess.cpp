@@ -1,5 +1,7 @@
 #include "tests/e2e/CliProcess.h"
 
+#include "tests/support/GoldenFile.h"
+
 #include <atomic>
 #include <cerrno>
 #include <fcntl.h>
@@ -9,14 +11,6 @@
 #include <unistd.h>
 
 namespace {
-std::string ReadBytes(const std::string& strPath)
-{
-    std::ifstream in(strPath, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
 std::atomic<int> s_nRunCount{0};
 } // namespace
 
@@ -82,7 +76,7 @@ void CCliProcess::CloseInput()
 
 std::string CCliProcess::OutputSoFar() const
 {
-    return ReadBytes(m_strOutPath);
+    return GoldenFile::ReadBytes(m_strOutPath);
 }
 
 CCliProcess::CResult CCliProcess::Wait()
@@ -93,8 +87,8 @@ CCliProcess::CResult CCliProcess::Wait()
     }
     CloseInput();
     result.m_nExit = WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : 128 + WTERMSIG(nStatus);
-    result.m_strOut = ReadBytes(m_strOutPath);
-    result.m_strErr = ReadBytes(m_strErrPath);
+    result.m_strOut = GoldenFile::ReadBytes(m_strOutPath);
+    result.m_strErr = GoldenFile::ReadBytes(m_strErrPath);
     ::unlink(m_strOutPath.c_str());
     ::unlink(m_strErrPath.c_str());
     return result;

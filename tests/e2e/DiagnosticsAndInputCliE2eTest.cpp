@@ -2,6 +2,7 @@
 // back as JSON lines; run with --stdin hands the program our standard input.
 #include "core/settings/JdkLocator.h"
 #include "tests/e2e/CliProcess.h"
+#include "tests/support/TempFolder.h"
 
 #include <chrono>
 #include <csignal>
@@ -70,9 +71,6 @@ class CDiagnosticsAndInputE2e : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        std::string strTemplate = (std::filesystem::temp_directory_path() / "tarnwick-diag-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(strTemplate.data()), nullptr);
-        m_strDir = strTemplate;
         ::setenv("XDG_CONFIG_HOME", (m_strDir + "/config").c_str(), 1);
         m_strJdk = CJdkLocator::FromEnvironment(CJdkLocator::ReadProcessEnvironment);
         // A run that ended early must fail a write to its input, not end the test.
@@ -81,7 +79,6 @@ protected:
     void TearDown() override
     {
         std::signal(SIGPIPE, m_pSavedPipeHandler);
-        std::filesystem::remove_all(m_strDir);
     }
 
     bool HasJdk() const { return ::access((m_strJdk + "/bin/javac").c_str(), X_OK) == 0; }
@@ -127,7 +124,8 @@ protected:
         return true;
     }
 
-    std::string m_strDir;
+    CTempFolder m_folder{"tarnwick-diag"};
+    const std::string m_strDir = m_folder.Path();
     std::string m_strJdk;
     void (*m_pSavedPipeHandler)(int) = SIG_DFL;
 };

@@ -2,6 +2,7 @@
 // output than the output limit keeps, so a compiler that never stops cannot
 // take all memory; what was left out is said on stderr.
 #include "tests/e2e/CliProcess.h"
+#include "tests/support/TempFolder.h"
 
 #include <chrono>
 #include <csignal>
@@ -23,9 +24,6 @@ class CDiagnosticsLimitE2e : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        std::string strTemplate = (std::filesystem::temp_directory_path() / "tarnwick-diaglimit-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(strTemplate.data()), nullptr);
-        m_strDir = strTemplate;
         ::setenv("XDG_CONFIG_HOME", (m_strDir + "/config").c_str(), 1);
         // A stand-in JDK, and the smallest output limit there is (1 MB).
         Write("config/Vellorand/Tarnwick.conf", "[PATHS]\nJAVABIN=" + Path("jdk") + "\n[OPTIONS]\nOUTPUTLIMITMB=1\n");
@@ -34,7 +32,6 @@ protected:
         ASSERT_EQ(Cli({"project", "add", "P.jpr", "A.java"}).m_nExit, 0);
         ASSERT_EQ(Cli({"project", "main", "P.jpr", "A.java"}).m_nExit, 0);
     }
-    void TearDown() override { std::filesystem::remove_all(m_strDir); }
 
     std::string Path(const std::string& strName) const { return m_strDir + "/" + strName; }
     void Write(const std::string& strName, const std::string& strText) const
@@ -62,7 +59,8 @@ protected:
         return vecLines;
     }
 
-    std::string m_strDir;
+    CTempFolder m_folder{"tarnwick-diaglimit"};
+    const std::string m_strDir = m_folder.Path();
 };
 
 // A field of /proc/PID/status or /proc/PID/io, as a number; -1 when missing.

@@ -1,6 +1,7 @@
 // End-to-end: a FIFO or a device where tarnwick-cli reads a small file (its
 // settings, a JDK's release file) is refused instead of waited on.
 #include "tests/e2e/CliProcess.h"
+#include "tests/support/TempFolder.h"
 
 #include <chrono>
 #include <condition_variable>
@@ -21,9 +22,6 @@ class CHostileFilesCliE2e : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        std::string strTemplate = (std::filesystem::temp_directory_path() / "tarnwick-hostile-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(strTemplate.data()), nullptr);
-        m_strDir = strTemplate;
         ::setenv("XDG_CONFIG_HOME", (m_strDir + "/config").c_str(), 1);
         if (const char* pszOld = std::getenv("JAVA_HOME"))
             m_strOldJavaHome = pszOld;
@@ -34,7 +32,6 @@ protected:
             ::setenv("JAVA_HOME", m_strOldJavaHome->c_str(), 1);
         else
             ::unsetenv("JAVA_HOME");
-        std::filesystem::remove_all(m_strDir);
     }
 
     std::string Path(const std::string& strName) const { return m_strDir + "/" + strName; }
@@ -76,7 +73,8 @@ protected:
     }
     static void SetJavaHome(const std::string& strFolder) { ::setenv("JAVA_HOME", strFolder.c_str(), 1); }
 
-    std::string m_strDir;
+    CTempFolder m_folder{"tarnwick-hostile"};
+    const std::string m_strDir = m_folder.Path();
     std::optional<std::string> m_strOldJavaHome;
 };
 } // namespace

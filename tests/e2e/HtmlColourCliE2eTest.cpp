@@ -4,6 +4,8 @@
 #include "tests/e2e/CliProcess.h"
 #include "core/editor/HtmlColourer.h"
 #include "core/editor/LineEnds.h"
+#include "tests/support/GoldenFile.h"
+#include "tests/support/TempFolder.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -17,23 +19,8 @@
 namespace {
 using CCliResult = CCliProcess::CResult;
 
-std::string ReadFileBytes(const std::string& strPath)
-{
-    std::ifstream in(strPath, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
 class CHtmlColourCliE2e : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::string strTemplate = (std::filesystem::temp_directory_path() / "tarnwick-html-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(strTemplate.data()), nullptr);
-        m_strDir = strTemplate;
-    }
-    void TearDown() override { std::filesystem::remove_all(m_strDir); }
 
     std::string Path(const std::string& strName) const { return m_strDir + "/" + strName; }
     void Write(const std::string& strName, const std::string& strBytes) const
@@ -43,7 +30,8 @@ protected:
 
     CCliResult Cli(const std::vector<std::string>& args) const { return CCliProcess::Run(args, m_strDir); }
 
-    std::string m_strDir;
+    CTempFolder m_folder{"tarnwick-html"};
+    const std::string m_strDir = m_folder.Path();
 };
 } // namespace
 
@@ -95,7 +83,7 @@ TEST_F(CHtmlColourCliE2e, EmptyPagePrintsNothingAndBadUseFails)
 TEST_F(CHtmlColourCliE2e, HelpPageListingCoversTheTextAsTheColourerDoes)
 {
     const std::string strPage = std::string(TARNWICK_SOURCE_DIR) + "/res/help/index.html";
-    const std::string strText = CLineEnds::ToCrLf(ReadFileBytes(strPage));
+    const std::string strText = CLineEnds::ToCrLf(GoldenFile::ReadBytes(strPage));
     ASSERT_FALSE(strText.empty());
     const std::vector<unsigned char> codes = CHtmlColourer().ColourAll(strText);
     const CCliResult runs = Cli({"colour", "--html", strPage});

@@ -5,6 +5,7 @@
 #include "core/project/JavaProjectCore.h"
 #include "tests/e2e/CliProcess.h"
 #include "tests/support/GoldenFile.h"
+#include "tests/support/TempFolder.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -19,14 +20,6 @@
 namespace {
 using CCliResult = CCliProcess::CResult;
 
-std::string ReadFileBytes(const std::string& strPath)
-{
-    std::ifstream in(strPath, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
 void WriteFileBytes(const std::string& strPath, const std::string& strBytes)
 {
     std::ofstream(strPath, std::ios::binary) << strBytes;
@@ -36,19 +29,16 @@ class CInspectCliE2e : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        std::string strTemplate = (std::filesystem::temp_directory_path() / "tarnwick-inspect-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(strTemplate.data()), nullptr);
-        m_strDir = strTemplate;
         // The user's own settings must not leak switches into new projects.
         ::setenv("XDG_CONFIG_HOME", (m_strDir + "/config").c_str(), 1);
     }
-    void TearDown() override { std::filesystem::remove_all(m_strDir); }
 
     CCliResult Cli(const std::vector<std::string>& args) const { return CCliProcess::Run(args, m_strDir); }
 
     std::string Path(const std::string& strName) const { return m_strDir + "/" + strName; }
 
-    std::string m_strDir;
+    CTempFolder m_folder{"tarnwick-inspect"};
+    const std::string m_strDir = m_folder.Path();
 };
 
 // Class A with a nested class B, then class C with a nested class D.
@@ -122,7 +112,7 @@ TEST_F(CInspectCliE2e, EmptyFilePrintsNothing)
 TEST_F(CInspectCliE2e, ColourOfTheDemoMatchesTheColourerCalledDirectly)
 {
     const std::string strDemo = std::string(TARNWICK_SOURCE_DIR) + "/demo/Hello.java";
-    const std::string strBytes = ReadFileBytes(strDemo);
+    const std::string strBytes = GoldenFile::ReadBytes(strDemo);
     ASSERT_FALSE(strBytes.empty());
     const std::string strText = CLineEnds::ToCrLf(strBytes);
     const std::vector<unsigned char> expected = CJavaColourer().ColourAll(strText);
@@ -205,7 +195,7 @@ TEST_F(CInspectCliE2e, OutlineWithProjectRecordsClassesButSavesNothing)
     WriteFileBytes(Path("A.java"), "class A {\n}\n");
     ASSERT_EQ(Cli({"project", "new", "--type", "empty", "P.jpr"}).m_nExit, 0);
     ASSERT_EQ(Cli({"project", "add", "P.jpr", "A.java"}).m_nExit, 0);
-    const std::string strSaved = ReadFileBytes(Path("P.jpr"));
+    const std::string strSaved = GoldenFile::ReadBytes(Path("P.jpr"));
 
     WriteFileBytes(Path("A.java"), kNestedSource);
     const CCliResult result = Cli({"outline", "--project", "P.jpr", "A.java"});
@@ -221,7 +211,7 @@ TEST_F(CInspectCliE2e, OutlineWithProjectRecordsClassesButSavesNothing)
                                    "    class C\n"
                                    "      class D\n"
                                    "        k()\n");
-    EXPECT_EQ(ReadFileBytes(Path("P.jpr")), strSaved);
+    EXPECT_EQ(GoldenFile::ReadBytes(Path("P.jpr")), strSaved);
 
     WriteFileBytes(Path("Other.java"), "class O {}\n");
     const CCliResult other = Cli({"outline", "--project", "P.jpr", "Other.java"});

@@ -2,6 +2,7 @@
 // instead of leaving the user jar's Java stack trace.
 #include "core/settings/JdkLocator.h"
 #include "tests/e2e/CliProcess.h"
+#include "tests/support/TempFolder.h"
 
 #include <filesystem>
 #include <fstream>
@@ -15,20 +16,17 @@ class CJarFolderCliE2e : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        std::string strTemplate = (std::filesystem::temp_directory_path() / "tarnwick-jarfolder-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(strTemplate.data()), nullptr);
-        m_strDir = strTemplate;
         // The user's settings must not choose another JDK.
         ::setenv("XDG_CONFIG_HOME", (m_strDir + "/config").c_str(), 1);
         m_strJdk = CJdkLocator::FromEnvironment(CJdkLocator::ReadProcessEnvironment);
     }
-    void TearDown() override { std::filesystem::remove_all(m_strDir); }
 
     bool HasJdk() const { return ::access((m_strJdk + "/bin/jar").c_str(), X_OK) == 0; }
     std::string Path(const std::string& strName) const { return m_strDir + "/" + strName; }
     CResult Cli(const std::vector<std::string>& args) const { return CCliProcess::Run(args, m_strDir); }
 
-    std::string m_strDir;
+    CTempFolder m_folder{"tarnwick-jarfolder"};
+    const std::string m_strDir = m_folder.Path();
     std::string m_strJdk;
 };
 } // namespace

@@ -3,6 +3,8 @@
 // rely on.
 #include "core/settings/JdkLocator.h"
 #include "tests/e2e/CliProcess.h"
+#include "tests/support/GoldenFile.h"
+#include "tests/support/TempFolder.h"
 
 #include <chrono>
 #include <csignal>
@@ -29,14 +31,10 @@ class CJdkCliE2e : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        std::string strTemplate = (std::filesystem::temp_directory_path() / "tarnwick-jdk-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(strTemplate.data()), nullptr);
-        m_strDir = strTemplate;
         // The user's settings must not choose another JDK or add switches.
         ::setenv("XDG_CONFIG_HOME", (m_strDir + "/config").c_str(), 1);
         m_strJdk = CJdkLocator::FromEnvironment(CJdkLocator::ReadProcessEnvironment);
     }
-    void TearDown() override { std::filesystem::remove_all(m_strDir); }
 
     bool HasJdk() const { return ::access((m_strJdk + "/bin/javac").c_str(), X_OK) == 0; }
     std::string Path(const std::string& strName) const { return m_strDir + "/" + strName; }
@@ -45,13 +43,7 @@ protected:
         std::filesystem::create_directories(std::filesystem::path(Path(strName)).parent_path());
         std::ofstream(Path(strName), std::ios::binary) << strText;
     }
-    std::string Read(const std::string& strName) const
-    {
-        std::ifstream in(Path(strName), std::ios::binary);
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        return bytes.str();
-    }
+    std::string Read(const std::string& strName) const { return GoldenFile::ReadBytes(Path(strName)); }
     CResult Cli(const std::vector<std::string>& args) const { return CCliProcess::Run(args, m_strDir); }
     // A project holding one source, set as the main file.
     void MakeProject(const std::string& strFile, const std::string& strSource,
@@ -64,7 +56,8 @@ protected:
         ASSERT_EQ(Cli({"project", "main", strProject, strName}).m_nExit, 0);
     }
 
-    std::string m_strDir;
+    CTempFolder m_folder{"tarnwick-jdk"};
+    const std::string m_strDir = m_folder.Path();
     std::string m_strJdk;
 };
 } // namespace

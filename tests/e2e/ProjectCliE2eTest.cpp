@@ -3,6 +3,7 @@
 #include "core/project/JavaProjectCore.h"
 #include "core/settings/JdkLocator.h"
 #include "core/tools/ProcessSpawner.h"
+#include "tests/support/TempFolder.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -50,14 +51,10 @@ class CProjectCliE2e : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        std::string strTemplate = (std::filesystem::temp_directory_path() / "tarnwick-e2e-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(strTemplate.data()), nullptr);
-        m_strDir = strTemplate;
         // The user's own settings must not leak switches into the projects.
         ::setenv("XDG_CONFIG_HOME", (m_strDir + "/config").c_str(), 1);
         m_strJdk = CJdkLocator::FromEnvironment(CJdkLocator::ReadProcessEnvironment);
     }
-    void TearDown() override { std::filesystem::remove_all(m_strDir); }
 
     CRunResult Cli(const std::vector<std::string>& args) { return RunTool(TARNWICK_CLI_PATH, args, m_strDir); }
     CRunResult Jdk(const std::string& strTool, const std::vector<std::string>& args)
@@ -66,7 +63,8 @@ protected:
     }
     bool HasJdk() const { return ::access((m_strJdk + "/bin/javac").c_str(), X_OK) == 0; }
 
-    std::string m_strDir;
+    CTempFolder m_folder{"tarnwick-e2e"};
+    const std::string m_strDir = m_folder.Path();
     std::string m_strJdk;
 };
 } // namespace

@@ -6,6 +6,7 @@
 #include "core/project/ProjectRecord.h"
 #include "tests/e2e/CliProcess.h"
 #include "tests/support/GoldenFile.h"
+#include "tests/support/TempFolder.h"
 
 #include <filesystem>
 #include <fstream>
@@ -46,12 +47,8 @@ class CProjectJsonDumpE2e : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        std::string strTemplate = (std::filesystem::temp_directory_path() / "tarnwick-json-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(strTemplate.data()), nullptr);
-        m_strDir = strTemplate;
         ::setenv("XDG_CONFIG_HOME", (m_strDir + "/config").c_str(), 1);
     }
-    void TearDown() override { std::filesystem::remove_all(m_strDir); }
 
     std::string Path(const std::string& strName) const { return m_strDir + "/" + strName; }
     void Write(const std::string& strName, const std::string& strBytes) const
@@ -71,7 +68,8 @@ protected:
         return parsed;
     }
 
-    std::string m_strDir;
+    CTempFolder m_folder{"tarnwick-json"};
+    const std::string m_strDir = m_folder.Path();
 };
 } // namespace
 

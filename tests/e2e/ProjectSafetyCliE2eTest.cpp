@@ -6,6 +6,8 @@
 #include "core/project/JavaFile.h"
 #include "core/project/JavaProjectCore.h"
 #include "tests/e2e/CliProcess.h"
+#include "tests/support/GoldenFile.h"
+#include "tests/support/TempFolder.h"
 
 #include <chrono>
 #include <csignal>
@@ -27,16 +29,12 @@ class CProjectSafetyE2e : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        std::string strTemplate = (std::filesystem::temp_directory_path() / "tarnwick-safety-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(strTemplate.data()), nullptr);
-        m_strDir = strTemplate;
         ::setenv("XDG_CONFIG_HOME", (m_strDir + "/config").c_str(), 1);
         ::unsetenv("TARNWICK_LOCK_TIMEOUT_MS");
     }
     void TearDown() override
     {
         ::unsetenv("TARNWICK_LOCK_TIMEOUT_MS");
-        std::filesystem::remove_all(m_strDir);
     }
 
     std::string Path(const std::string& strName) const { return m_strDir + "/" + strName; }
@@ -45,13 +43,7 @@ protected:
         std::filesystem::create_directories(std::filesystem::path(Path(strName)).parent_path());
         std::ofstream(Path(strName), std::ios::binary) << strText;
     }
-    std::string Read(const std::string& strName) const
-    {
-        std::ifstream in(Path(strName), std::ios::binary);
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        return bytes.str();
-    }
+    std::string Read(const std::string& strName) const { return GoldenFile::ReadBytes(Path(strName)); }
     CResult Cli(const std::vector<std::string>& args) const { return CCliProcess::Run(args, m_strDir); }
 
     // Runs with standard output on /dev/full: every write to it fails.
@@ -81,7 +73,8 @@ protected:
         return WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : 128 + WTERMSIG(nStatus);
     }
 
-    std::string m_strDir;
+    CTempFolder m_folder{"tarnwick-safety"};
+    const std::string m_strDir = m_folder.Path();
 };
 } // namespace
 

@@ -2,6 +2,7 @@
 // control characters escaped, and no command waits on a FIFO or reads a folder.
 #include "core/project/JavaProjectCore.h"
 #include "tests/e2e/CliProcess.h"
+#include "tests/support/TempFolder.h"
 
 #include <filesystem>
 #include <fstream>
@@ -16,18 +17,15 @@ class CProjectShowE2e : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        std::string strTemplate = (std::filesystem::temp_directory_path() / "tarnwick-show-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(strTemplate.data()), nullptr);
-        m_strDir = strTemplate;
         ::setenv("XDG_CONFIG_HOME", (m_strDir + "/config").c_str(), 1);
     }
-    void TearDown() override { std::filesystem::remove_all(m_strDir); }
 
     CShowResult Cli(const std::vector<std::string>& args) const { return CCliProcess::Run(args, m_strDir); }
 
     std::string Path(const std::string& strName) const { return m_strDir + "/" + strName; }
 
-    std::string m_strDir;
+    CTempFolder m_folder{"tarnwick-show"};
+    const std::string m_strDir = m_folder.Path();
 };
 } // namespace
 

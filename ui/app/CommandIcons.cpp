@@ -1,5 +1,8 @@
 #include "ui/app/CommandIcons.h"
 
+#include "ui/framework/PicturePalette.h"
+#include "ui/framework/PicturePrimitives.h"
+
 #include <QApplication>
 #include <QIconEngine>
 #include <QImage>
@@ -16,42 +19,9 @@
 #include <string>
 #include <numbers>
 
-// One palette for every picture: flat fills with an outline one shade darker,
-// readable on the light grey of a classic toolbar.
-static const QColor kInk(0x2b, 0x2b, 0x2b);
-static const QColor kPaper(0xff, 0xff, 0xff);
-static const QColor kPaperFold(0xc8, 0xc8, 0xc8);
-static const QColor kTextLine(0x8c, 0x8c, 0x8c);
-static const QColor kSteel(0xd6, 0xd6, 0xd6);
-static const QColor kSteelDark(0x70, 0x70, 0x70);
-static const QColor kGearFill(0x6f, 0x80, 0x96);
-static const QColor kGearEdge(0x26, 0x30, 0x3e);
-static const QColor kBlue(0x2f, 0x66, 0xc0);
-static const QColor kBlueDark(0x17, 0x36, 0x73);
-static const QColor kBlueLight(0xa9, 0xcb, 0xf2);
-static const QColor kYellow(0xf6, 0xcf, 0x57);
-static const QColor kYellowBack(0xd9, 0xa8, 0x34);
-static const QColor kYellowDark(0x80, 0x5a, 0x10);
-static const QColor kGreen(0x31, 0xa8, 0x4a);
-static const QColor kGreenDark(0x17, 0x63, 0x27);
-static const QColor kRed(0xc8, 0x35, 0x2e);
-static const QColor kBrick(0xc4, 0x5c, 0x32);
-static const QColor kBrickDark(0x6e, 0x2c, 0x14);
-static const QColor kBrickLight(0xe0, 0x8a, 0x5e);
-static const QColor kWood(0xb9, 0x84, 0x3e);
-static const QColor kWoodDark(0x63, 0x40, 0x14);
-static const QColor kTeal(0x1f, 0x8f, 0x8f);
-static const QColor kTealDark(0x0e, 0x4d, 0x4d);
-static const QColor kMagenta(0xc0, 0x2f, 0xa8);
-static const QColor kMagentaDark(0x66, 0x12, 0x58);
+using namespace Pictures;
 
 // --- Primitives on the 16-cell grid. A cell is one pixel at 16 pixels. ---
-
-// Solid cells x0..x1, y0..y1 inclusive.
-static void Cells(QPainter& p, int x0, int y0, int x1, int y1, const QColor& colour)
-{
-    p.fillRect(QRectF(x0, y0, x1 - x0 + 1, y1 - y0 + 1), colour);
-}
 
 // True when a cell is about one pixel: small curves then look better placed
 // cell by cell than smoothed into a blur.
@@ -104,15 +74,10 @@ static void Shape(QPainter& p, const QPainterPath& path, const QColor& fill, con
 // down by nFold cells, and optional grey lines of text.
 static void Page(QPainter& p, int x0, int y0, int x1, int y1, int nFold, bool bText)
 {
-    const double l = x0 + 0.5, t = y0 + 0.5, r = x1 + 0.5, b = y1 + 0.5;
-    QPolygonF sheet;
-    sheet << QPointF(l, t) << QPointF(r - nFold, t) << QPointF(r, t + nFold) << QPointF(r, b) << QPointF(l, b);
-    Shape(p, sheet, kPaper, kInk);
-    if (nFold > 0) {
-        QPolygonF fold;
-        fold << QPointF(r - nFold, t) << QPointF(r - nFold, t + nFold) << QPointF(r, t + nFold);
-        Shape(p, fold, kPaperFold, kInk);
-    }
+    const QRectF sheet(QPointF(x0 + 0.5, y0 + 0.5), QPointF(x1 + 0.5, y1 + 0.5));
+    Shape(p, FoldedSheet(sheet, nFold), kWhite, kInk);
+    if (nFold > 0)
+        Shape(p, SheetFold(sheet, nFold), kPaperFold, kInk);
     if (!bText)
         return;
     for (int y = y0 + 2; y <= y1 - 2; y += 2) {
@@ -125,12 +90,22 @@ static void Page(QPainter& p, int x0, int y0, int x1, int y1, int nFold, bool bT
 // Lines of text with one line in three indented, as an indent command shows.
 static void IndentLines(QPainter& p)
 {
-    const QColor line(0x40, 0x40, 0x40);
-    Cells(p, 1, 2, 14, 2, line);
-    Cells(p, 7, 5, 14, 5, line);
-    Cells(p, 7, 8, 14, 8, line);
-    Cells(p, 7, 11, 14, 11, line);
-    Cells(p, 1, 14, 14, 14, line);
+    Cells(p, 1, 2, 14, 2, kCharcoal);
+    Cells(p, 7, 5, 14, 5, kCharcoal);
+    Cells(p, 7, 8, 14, 8, kCharcoal);
+    Cells(p, 7, 11, 14, 11, kCharcoal);
+    Cells(p, 1, 14, 14, 14, kCharcoal);
+}
+
+// The indent lines with a blue arrow from xBase to its tip at xTip.
+static void DrawIndent(QPainter& p, double xBase, double xTip)
+{
+    IndentLines(p);
+    QPolygonF arrow;
+    arrow << QPointF(xBase, 4.5) << QPointF(xTip, 8.5) << QPointF(xBase, 12.5);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kBlue);
+    p.drawPolygon(arrow);
 }
 
 // A play triangle pointing right, its left edge at x, centred on yMid.
@@ -222,7 +197,7 @@ static void DrawOpen(QPainter& p)
          << QPointF(12.5, 7.5) << QPointF(4.5, 7.5);
     Shape(p, back, kYellowBack, kYellowDark);
     // A sheet standing in the folder.
-    Box(p, 3, 5, 11, 8, kPaper, kInk);
+    Box(p, 3, 5, 11, 8, kWhite, kInk);
     QPolygonF front;
     front << QPointF(1.5, 13.5) << QPointF(4.5, 7.5) << QPointF(15.5, 7.5) << QPointF(12.5, 13.5);
     Shape(p, front, kYellow, kYellowDark);
@@ -234,7 +209,7 @@ static void DrawSave(QPainter& p)
     body << QPointF(1.5, 1.5) << QPointF(13.5, 1.5) << QPointF(14.5, 2.5) << QPointF(14.5, 14.5) << QPointF(1.5, 14.5);
     Shape(p, body, kBlue, kBlueDark);
     // Label with two written lines.
-    Cells(p, 4, 2, 11, 7, kPaper);
+    Cells(p, 4, 2, 11, 7, kWhite);
     Cells(p, 5, 3, 10, 3, kTextLine);
     Cells(p, 5, 5, 10, 5, kTextLine);
     // Metal shutter with its window.
@@ -284,7 +259,7 @@ static void DrawPrint(QPainter& p)
     Cells(p, 6, 2, 9, 2, kTextLine);
     Cells(p, 6, 4, 9, 4, kTextLine);
     Box(p, 0, 6, 15, 12, kSteel, kInk);
-    Cells(p, 1, 7, 14, 7, kPaper);
+    Cells(p, 1, 7, 14, 7, kWhite);
     Cells(p, 12, 9, 13, 9, kGreen);
     // The printed sheet coming out of the front slot.
     Cells(p, 2, 10, 13, 10, kInk);
@@ -294,22 +269,12 @@ static void DrawPrint(QPainter& p)
 
 static void DrawIncreaseIndent(QPainter& p)
 {
-    IndentLines(p);
-    QPolygonF arrow;
-    arrow << QPointF(1, 4.5) << QPointF(5.5, 8.5) << QPointF(1, 12.5);
-    p.setPen(Qt::NoPen);
-    p.setBrush(kBlue);
-    p.drawPolygon(arrow);
+    DrawIndent(p, 1, 5.5);
 }
 
 static void DrawDecreaseIndent(QPainter& p)
 {
-    IndentLines(p);
-    QPolygonF arrow;
-    arrow << QPointF(6, 4.5) << QPointF(1.5, 8.5) << QPointF(6, 12.5);
-    p.setPen(Qt::NoPen);
-    p.setBrush(kBlue);
-    p.drawPolygon(arrow);
+    DrawIndent(p, 6, 1.5);
 }
 
 static void DrawCompile(QPainter& p)
@@ -340,9 +305,9 @@ static void DrawRun(QPainter& p)
 
 static void DrawRunApplet(QPainter& p)
 {
-    Box(p, 0, 1, 15, 14, kPaper, kInk);
+    Box(p, 0, 1, 15, 14, kWhite, kInk);
     Cells(p, 1, 2, 14, 4, kBlue);
-    Cells(p, 11, 3, 13, 3, kPaper);
+    Cells(p, 11, 3, 13, 3, kWhite);
     PlayTriangle(p, 5.5, 9.5, 3.0, 5.0);
 }
 
@@ -473,20 +438,15 @@ static QPainterPath LogoTile()
 static QPainterPath LogoLetter()
 {
     QPainterPath t;
+    auto lineThrough = [&](std::initializer_list<QPointF> corners) {
+        for (const QPointF& corner : corners)
+            t.lineTo(corner);
+    };
     t.moveTo(14, 11);
-    t.lineTo(50, 11);
-    t.lineTo(50, 22);
-    t.lineTo(46, 22);
+    lineThrough({{50, 11}, {50, 22}, {46, 22}});
     t.quadTo(45, 17, 39, 17);
-    t.lineTo(37, 17);
-    t.lineTo(37, 49);
-    t.lineTo(41, 51);
-    t.lineTo(41, 53);
-    t.lineTo(23, 53);
-    t.lineTo(23, 51);
-    t.lineTo(27, 49);
-    t.lineTo(27, 17);
-    t.lineTo(25, 17);
+    // The stem and its foot.
+    lineThrough({{37, 17}, {37, 49}, {41, 51}, {41, 53}, {23, 53}, {23, 51}, {27, 49}, {27, 17}, {25, 17}});
     t.quadTo(19, 17, 18, 22);
     t.lineTo(14, 22);
     t.closeSubpath();

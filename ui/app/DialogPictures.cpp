@@ -1,30 +1,25 @@
 #include "ui/app/DialogPictures.h"
 
+#include "ui/framework/PicturePalette.h"
+#include "ui/framework/PicturePrimitives.h"
+
 #include <QFont>
 #include <QPainter>
 #include <QPainterPath>
 
-namespace {
-const QColor kOutline(64, 64, 64);
+using namespace Pictures;
 
+namespace {
 // A sheet of paper with its top right corner turned down.
 void DrawPage(QPainter& painter, const QRectF& rect)
 {
     const qreal nFold = 8;
-    QPainterPath page;
-    page.moveTo(rect.left(), rect.top());
-    page.lineTo(rect.right() - nFold, rect.top());
-    page.lineTo(rect.right(), rect.top() + nFold);
-    page.lineTo(rect.right(), rect.bottom());
-    page.lineTo(rect.left(), rect.bottom());
-    page.closeSubpath();
-    painter.setPen(QPen(kOutline, 1));
+    painter.setPen(QPen(kCharcoal, 1));
     painter.setBrush(Qt::white);
-    painter.drawPath(page);
+    painter.drawPath(ClosedPath(FoldedSheet(rect, nFold)));
+    // Left open: the sheet's own edge closes the corner.
     QPainterPath fold;
-    fold.moveTo(rect.right() - nFold, rect.top());
-    fold.lineTo(rect.right() - nFold, rect.top() + nFold);
-    fold.lineTo(rect.right(), rect.top() + nFold);
+    fold.addPolygon(SheetFold(rect, nFold));
     painter.setBrush(QColor(210, 210, 210));
     painter.drawPath(fold);
 }
@@ -63,28 +58,16 @@ void DrawJavaFile(QPainter& painter)
 void DrawProject(QPainter& painter)
 {
     // A folder holding a page.
-    painter.setPen(QPen(kOutline, 1));
+    painter.setPen(QPen(kCharcoal, 1));
     painter.setBrush(QColor(224, 176, 48));
-    QPainterPath back;
-    back.moveTo(2.5, 8.5);
-    back.lineTo(11.5, 8.5);
-    back.lineTo(14.5, 11.5);
-    back.lineTo(29.5, 11.5);
-    back.lineTo(29.5, 27.5);
-    back.lineTo(2.5, 27.5);
-    back.closeSubpath();
-    painter.drawPath(back);
+    painter.drawPath(ClosedPath(
+        {QPointF(2.5, 8.5), QPointF(11.5, 8.5), QPointF(14.5, 11.5), QPointF(29.5, 11.5), QPointF(29.5, 27.5),
+         QPointF(2.5, 27.5)}));
     DrawPage(painter, QRectF(9.5, 4.5, 15, 17));
     DrawLines(painter, 12, 10, {8, 10}, QColor(0, 0, 160));
-    painter.setPen(QPen(kOutline, 1));
+    painter.setPen(QPen(kCharcoal, 1));
     painter.setBrush(QColor(250, 208, 80));
-    QPainterPath front;
-    front.moveTo(2.5, 15.5);
-    front.lineTo(29.5, 15.5);
-    front.lineTo(29.5, 27.5);
-    front.lineTo(2.5, 27.5);
-    front.closeSubpath();
-    painter.drawPath(front);
+    painter.drawPath(ClosedPath({QPointF(2.5, 15.5), QPointF(29.5, 15.5), QPointF(29.5, 27.5), QPointF(2.5, 27.5)}));
     DrawLetters(painter, QRectF(2, 15, 28, 13), "jpr", QColor(120, 60, 0), 9);
 }
 

@@ -18,7 +18,6 @@ public:
     // Puts the hosted widget in and docks the bar at its first edge with its
     // first size. The bar does not own the widget's logic, only its window.
     void Create(QWidget* pHosted);
-    bool IsCreated() const { return widget() != nullptr; }
     QWidget* HostedWidget() const { return widget(); }
 
     // Shows a hidden bar with its size and contents, hides a shown one.

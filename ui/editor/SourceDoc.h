@@ -42,8 +42,6 @@ public:
     CSourceText& Text() { return m_text; }
     // The text in CR LF form; valid until the next change of the text.
     std::string_view TextView() const { return m_text.View(); }
-    // The convention edited and new lines are saved with.
-    ELineEnd GetLineEnd() const { return m_lineEnds.Majority(); }
     // From now on every line is saved with eLineEnd.
     void UseLineEndEverywhere(ELineEnd eLineEnd) { m_lineEnds.UseEverywhere(eLineEnd); }
     bool IsReadOnly() const { return m_eKind != ETextKind::Editable; }

@@ -53,7 +53,6 @@ protected:
     virtual void ColourLoadedText() = 0;
     // The items of the kind's context menu.
     virtual std::vector<CMenuItem> ContextMenuItems() const = 0;
-    CSourceDoc& SourceDocument() const { return m_document; }
     // The colour of plain text, 0x00BBGGRR.
     static std::uint32_t WindowTextColour();
 

@@ -21,7 +21,6 @@ public:
 
     CDocTemplate(int nId, const std::string& strDocString, IAppServices& services);
 
-    int GetId() const { return m_nId; }
     QString GetDocString(EDocStringField field) const;
     // "Name (*.ext)" for file dialogs.
     QString FileDialogFilter() const;

@@ -3,10 +3,9 @@
 #include "core/settings/Settings.h"
 #include "ui/framework/PromptService.h"
 #include "ui/prefs/ColourSample.h"
-#include "ui/prefs/FontFamilyList.h"
+#include "ui/prefs/FontGroup.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -19,18 +18,7 @@ CFormatPage::CFormatPage(CPreferencesValues& values, const CFontFamilyList& font
 {
     setObjectName("FormatPage");
 
-    auto* pFontGroup = new QGroupBox("Font", this);
-    m_pFace = new QComboBox(pFontGroup);
-    m_pFace->setObjectName("SourceFace");
-    m_pFace->setMinimumContentsLength(20);
-    fonts.Fill(m_pFace);
-    m_pSize = MakeNumberEdit(pFontGroup, "SourceSize");
-    auto* pFontLayout = new QGridLayout(pFontGroup);
-    pFontLayout->addWidget(new QLabel("Source Editor Font:", pFontGroup), 0, 0);
-    pFontLayout->addWidget(m_pFace, 0, 1);
-    pFontLayout->addWidget(new QLabel("Font size (points):", pFontGroup), 1, 0);
-    pFontLayout->addWidget(m_pSize, 1, 1, Qt::AlignLeft);
-    pFontLayout->setColumnStretch(1, 1);
+    m_pFontGroup = new CFontGroup("Source Editor Font:", "Source", fonts, m_values.m_strFontName, this);
 
     auto* pTabsGroup = new QGroupBox("Tabs", this);
     m_pTabWidth = MakeNumberEdit(pTabsGroup, "TabWidth");
@@ -60,13 +48,11 @@ CFormatPage::CFormatPage(CPreferencesValues& values, const CFontFamilyList& font
     pColourLayout->setColumnStretch(1, 1);
 
     auto* pLayout = new QVBoxLayout(this);
-    pLayout->addWidget(pFontGroup);
+    pLayout->addWidget(m_pFontGroup);
     pLayout->addWidget(pTabsGroup);
     pLayout->addWidget(pColourGroup);
     pLayout->addStretch(1);
 
-    connect(m_pFace, &QComboBox::activated, this,
-            [this](int nIndex) { m_values.m_strFontName = m_pFace->itemText(nIndex).toStdString(); });
     connect(m_pKeywordButton, &QPushButton::clicked, this, [this] { ChooseColour(m_values.m_crKeyword); });
     connect(m_pCommentButton, &QPushButton::clicked, this, [this] { ChooseColour(m_values.m_crComment); });
     connect(m_pStringButton, &QPushButton::clicked, this, [this] { ChooseColour(m_values.m_crString); });
@@ -83,10 +69,7 @@ CFormatPage::CFormatPage(CPreferencesValues& values, const CFontFamilyList& font
 
 void CFormatPage::LoadControls()
 {
-    // A face this machine lacks selects nothing; the box still says which face is kept.
-    m_pFace->setPlaceholderText(QString::fromStdString(m_values.m_strFontName));
-    CFontFamilyList::SelectFace(m_pFace, QString::fromStdString(m_values.m_strFontName));
-    m_pSize->setText(QString::number(m_values.m_nFontPoints));
+    m_pFontGroup->LoadControls(m_values.m_nFontPoints);
     m_pTabWidth->setText(QString::number(m_values.m_nTabWidth));
     m_pSpaceTabs->setChecked(m_values.m_bSpaceTabs);
     UpdateSamples();
@@ -97,7 +80,7 @@ bool CFormatPage::SaveControls()
     // Checked in the order of the page; nothing is taken unless all pass.
     int nPoints = 0;
     int nTabWidth = 0;
-    if (!CheckInteger(m_pSize, kMinFontSize / 10, kMaxFontSize / 10, nPoints))
+    if (!CheckInteger(m_pFontGroup->SizeEdit(), kMinFontSize / 10, kMaxFontSize / 10, nPoints))
         return false;
     if (!CheckInteger(m_pTabWidth, kMinTabWidth, kMaxTabWidth, nTabWidth))
         return false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/prefs/FontGroup.h"
 #include "ui/prefs/PrefsPage.h"
 
 #include <QFont>
@@ -26,13 +27,12 @@ public:
     void LoadControls() override;
     bool SaveControls() override;
 
-    QComboBox* FaceCombo() const { return m_pFace; }
-    QLineEdit* SizeEdit() const { return m_pSize; }
+    QComboBox* FaceCombo() const { return m_pFontGroup->FaceCombo(); }
+    QLineEdit* SizeEdit() const { return m_pFontGroup->SizeEdit(); }
     QLineEdit* TabWidthEdit() const { return m_pTabWidth; }
     QCheckBox* SpaceTabsCheck() const { return m_pSpaceTabs; }
     QPushButton* KeywordButton() const { return m_pKeywordButton; }
     QPushButton* CommentButton() const { return m_pCommentButton; }
-    QPushButton* StringButton() const { return m_pStringButton; }
     QPushButton* TagButton() const { return m_pTagButton; }
     CColourSample* KeywordSample() const { return m_pKeywordSample; }
     CColourSample* CommentSample() const { return m_pCommentSample; }
@@ -43,8 +43,7 @@ private:
     void ChooseColour(COLORREF& crColour);
     void UpdateSamples();
 
-    QComboBox* m_pFace;
-    QLineEdit* m_pSize;
+    CFontGroup* m_pFontGroup;
     QLineEdit* m_pTabWidth;
     QCheckBox* m_pSpaceTabs;
     QPushButton* m_pKeywordButton;

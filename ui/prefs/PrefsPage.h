@@ -21,11 +21,12 @@ public:
     // then.
     virtual bool SaveControls() = 0;
 
+    // A number box: digits only when typed, a few characters wide.
+    static QLineEdit* MakeNumberEdit(QWidget* pParent, const QString& strObjectName);
+
 protected:
     // The check every number box gets: an integer from nMin to nMax.
     static bool CheckInteger(QLineEdit* pEdit, int nMin, int nMax, int& nValue);
-    // A number box: digits only when typed, a few characters wide.
-    static QLineEdit* MakeNumberEdit(QWidget* pParent, const QString& strObjectName);
 
     CPreferencesValues& m_values;
 };

@@ -1,10 +1,9 @@
 #pragma once
 
+#include "ui/prefs/FontGroup.h"
 #include "ui/prefs/PrefsPage.h"
 
 class CFontFamilyList;
-class QComboBox;
-class QLineEdit;
 
 // "Process Window": the font of the tool output window.
 class CProcessFontPage : public CPrefsPage {
@@ -18,10 +17,9 @@ public:
     void LoadControls() override;
     bool SaveControls() override;
 
-    QComboBox* FaceCombo() const { return m_pFace; }
-    QLineEdit* SizeEdit() const { return m_pSize; }
+    QComboBox* FaceCombo() const { return m_pFontGroup->FaceCombo(); }
+    QLineEdit* SizeEdit() const { return m_pFontGroup->SizeEdit(); }
 
 private:
-    QComboBox* m_pFace;
-    QLineEdit* m_pSize;
+    CFontGroup* m_pFontGroup;
 };

@@ -1,31 +1,15 @@
 #include "ui/project/ProjectTreeImages.h"
 
+#include "ui/framework/PicturePalette.h"
+#include "ui/framework/PicturePrimitives.h"
+
 #include <QBitmap>
 #include <QPainter>
 #include <QPolygon>
 
 #include <array>
 
-// A small fixed palette, close to the sixteen colours the pictures were
-// first drawn with, so they stay crisp at one pixel per cell.
-static const QColor kWhite(0xff, 0xff, 0xff);
-static const QColor kBlack(0x00, 0x00, 0x00);
-static const QColor kGrey(0x80, 0x80, 0x80);
-static const QColor kSilver(0xc0, 0xc0, 0xc0);
-static const QColor kRed(0xc0, 0x00, 0x00);
-static const QColor kMagenta(0xc0, 0x00, 0xc0);
-static const QColor kMagentaDark(0x80, 0x00, 0x80);
-static const QColor kTeal(0x00, 0x80, 0x80);
-static const QColor kTealLight(0x00, 0xb0, 0xb0);
-static const QColor kNavy(0x00, 0x00, 0x80);
-static const QColor kBlue(0x30, 0x60, 0xe0);
-static const QColor kGreen(0x00, 0x90, 0x00);
-
-// Pixels x0..x1, y0..y1 inclusive.
-static void Fill(QPainter& p, int x0, int y0, int x1, int y1, const QColor& colour)
-{
-    p.fillRect(x0, y0, x1 - x0 + 1, y1 - y0 + 1, colour);
-}
+using namespace Pictures;
 
 // Pixel rows of a small bitmap font: each string is one row, '#' is ink.
 static void Glyph(QPainter& p, int x, int y, const std::initializer_list<const char*>& rows, const QColor& colour)
@@ -34,7 +18,7 @@ static void Glyph(QPainter& p, int x, int y, const std::initializer_list<const c
     for (const char* pRow : rows) {
         for (int nColumn = 0; pRow[nColumn]; ++nColumn)
             if (pRow[nColumn] == '#')
-                Fill(p, x + nColumn, y + nRow, x + nColumn, y + nRow, colour);
+                Cells(p, x + nColumn, y + nRow, x + nColumn, y + nRow, colour);
         ++nRow;
     }
 }
@@ -42,56 +26,56 @@ static void Glyph(QPainter& p, int x, int y, const std::initializer_list<const c
 void CProjectTreeImages::DrawJavaPage(QPainter& p)
 {
     // The sheet with its top right corner folded.
-    Fill(p, 2, 0, 11, 0, kBlack);
-    Fill(p, 2, 0, 2, 15, kBlack);
-    Fill(p, 2, 15, 15, 15, kBlack);
-    Fill(p, 15, 4, 15, 15, kBlack);
+    Cells(p, 2, 0, 11, 0, kBlack);
+    Cells(p, 2, 0, 2, 15, kBlack);
+    Cells(p, 2, 15, 15, 15, kBlack);
+    Cells(p, 15, 4, 15, 15, kBlack);
     for (int i = 0; i < 4; ++i)
-        Fill(p, 12 + i, i, 12 + i, i, kBlack);
-    Fill(p, 3, 1, 11, 14, kWhite);
-    Fill(p, 12, 4, 14, 14, kWhite);
-    Fill(p, 11, 1, 11, 4, kGrey);
-    Fill(p, 11, 4, 14, 4, kGrey);
+        Cells(p, 12 + i, i, 12 + i, i, kBlack);
+    Cells(p, 3, 1, 11, 14, kWhite);
+    Cells(p, 12, 4, 14, 14, kWhite);
+    Cells(p, 11, 1, 11, 4, kGrey);
+    Cells(p, 11, 4, 14, 4, kGrey);
     // "Java" in red under the fold, grey lines of text under it.
-    Glyph(p, 3, 5, {"  #", "  #", "# #", " # "}, kRed);
-    Glyph(p, 6, 6, {" ##", "# #", " ##"}, kRed);
-    Glyph(p, 9, 6, {"# #", "# #", " # "}, kRed);
-    Glyph(p, 12, 6, {" ##", "# #", " ##"}, kRed);
-    Fill(p, 4, 10, 13, 10, kSilver);
-    Fill(p, 4, 12, 13, 12, kSilver);
-    Fill(p, 4, 14, 10, 14, kSilver);
+    Glyph(p, 3, 5, {"  #", "  #", "# #", " # "}, kClassicRed);
+    Glyph(p, 6, 6, {" ##", "# #", " ##"}, kClassicRed);
+    Glyph(p, 9, 6, {"# #", "# #", " # "}, kClassicRed);
+    Glyph(p, 12, 6, {" ##", "# #", " ##"}, kClassicRed);
+    Cells(p, 4, 10, 13, 10, kSilver);
+    Cells(p, 4, 12, 13, 12, kSilver);
+    Cells(p, 4, 14, 10, 14, kSilver);
 }
 
 void CProjectTreeImages::DrawMainBadge(QPainter& p)
 {
     // A round magenta badge at the bottom left bearing "M".
-    Fill(p, 1, 8, 8, 15, kMagenta);
-    Fill(p, 0, 9, 0, 14, kMagentaDark);
-    Fill(p, 9, 9, 9, 14, kMagentaDark);
-    Fill(p, 1, 7, 8, 7, kMagentaDark);
-    Fill(p, 1, 15, 8, 15, kMagentaDark);
-    Fill(p, 0, 8, 0, 8, kWhite);
-    Fill(p, 9, 8, 9, 8, kWhite);
+    Cells(p, 1, 8, 8, 15, kClassicMagenta);
+    Cells(p, 0, 9, 0, 14, kClassicPurple);
+    Cells(p, 9, 9, 9, 14, kClassicPurple);
+    Cells(p, 1, 7, 8, 7, kClassicPurple);
+    Cells(p, 1, 15, 8, 15, kClassicPurple);
+    Cells(p, 0, 8, 0, 8, kWhite);
+    Cells(p, 9, 8, 9, 8, kWhite);
     Glyph(p, 2, 9, {"#   #", "## ##", "# # #", "#   #", "#   #"}, kWhite);
 }
 
 void CProjectTreeImages::DrawGlobe(QPainter& p)
 {
     // A square frame around a globe with its meridian and equator.
-    Fill(p, 1, 0, 16, 0, kNavy);
-    Fill(p, 1, 15, 16, 15, kNavy);
-    Fill(p, 1, 0, 1, 15, kNavy);
-    Fill(p, 16, 0, 16, 15, kNavy);
+    Cells(p, 1, 0, 16, 0, kClassicNavy);
+    Cells(p, 1, 15, 16, 15, kClassicNavy);
+    Cells(p, 1, 0, 1, 15, kClassicNavy);
+    Cells(p, 16, 0, 16, 15, kClassicNavy);
     static const std::array<std::pair<int, int>, 12> kRows = {
         {{7, 10}, {5, 12}, {4, 13}, {3, 14}, {3, 14}, {3, 14}, {3, 14}, {3, 14}, {3, 14}, {4, 13}, {5, 12}, {7, 10}}};
     for (int i = 0; i < static_cast<int>(kRows.size()); ++i)
-        Fill(p, kRows[i].first, 2 + i, kRows[i].second, 2 + i, kBlue);
+        Cells(p, kRows[i].first, 2 + i, kRows[i].second, 2 + i, kClassicBlue);
     // Land in green, then the grid lines.
-    Glyph(p, 4, 3, {" ###", "#####", "####", " ##", "  #", "", "      ##", "     ####", "      ###"}, kGreen);
-    Fill(p, 3, 7, 14, 7, kNavy);
-    Fill(p, 8, 2, 8, 13, kNavy);
-    Glyph(p, 5, 3, {"#", "", "", "", "", "", "", "", "", "#"}, kNavy);
-    Glyph(p, 12, 3, {"#", "", "", "", "", "", "", "", "", "#"}, kNavy);
+    Glyph(p, 4, 3, {" ###", "#####", "####", " ##", "  #", "", "      ##", "     ####", "      ###"}, kClassicGreen);
+    Cells(p, 3, 7, 14, 7, kClassicNavy);
+    Cells(p, 8, 2, 8, 13, kClassicNavy);
+    Glyph(p, 5, 3, {"#", "", "", "", "", "", "", "", "", "#"}, kClassicNavy);
+    Glyph(p, 12, 3, {"#", "", "", "", "", "", "", "", "", "#"}, kClassicNavy);
 }
 
 void CProjectTreeImages::DrawClass(QPainter& p)
@@ -100,8 +84,8 @@ void CProjectTreeImages::DrawClass(QPainter& p)
     QPolygon octagon;
     octagon << QPoint(6, 1) << QPoint(11, 1) << QPoint(15, 5) << QPoint(15, 10) << QPoint(11, 14) << QPoint(6, 14)
             << QPoint(2, 10) << QPoint(2, 5);
-    p.setPen(kTeal);
-    p.setBrush(kTealLight);
+    p.setPen(kClassicTeal);
+    p.setBrush(kClassicTealLight);
     p.drawPolygon(octagon);
     Glyph(p, 6, 4, {" ####", "#    ", "#    ", "#    ", "#    ", "#    ", " ####"}, kWhite);
 }
@@ -110,14 +94,14 @@ void CProjectTreeImages::DrawMember(QPainter& p)
 {
     // A small magenta diamond.
     for (int i = 0; i <= 4; ++i) {
-        Fill(p, 9 - i, 4 + i, 9 + i, 4 + i, kMagenta);
-        Fill(p, 9 - i, 12 - i, 9 + i, 12 - i, kMagenta);
+        Cells(p, 9 - i, 4 + i, 9 + i, 4 + i, kClassicMagenta);
+        Cells(p, 9 - i, 12 - i, 9 + i, 12 - i, kClassicMagenta);
     }
-    Fill(p, 9, 4, 9, 4, kMagentaDark);
-    Fill(p, 5, 8, 5, 8, kMagentaDark);
-    Fill(p, 13, 8, 13, 8, kMagentaDark);
-    Fill(p, 9, 12, 9, 12, kMagentaDark);
-    Fill(p, 8, 6, 9, 6, kWhite);
+    Cells(p, 9, 4, 9, 4, kClassicPurple);
+    Cells(p, 5, 8, 5, 8, kClassicPurple);
+    Cells(p, 13, 8, 13, 8, kClassicPurple);
+    Cells(p, 9, 12, 9, 12, kClassicPurple);
+    Cells(p, 8, 6, 9, 6, kWhite);
 }
 
 QPixmap CProjectTreeImages::Picture(int nIndex)

@@ -10,7 +10,6 @@ class CArgumentsDlg : public QDialog {
 public:
     explicit CArgumentsDlg(QWidget* pParent = nullptr);
     QString Arguments() const;
-    QLineEdit* ArgumentsEdit() const { return m_pEdit; }
 
 private:
     QLineEdit* m_pEdit;

@@ -1,5 +1,6 @@
 #include "core/io/AtomicFile.h"
 #include "core/io/AtomicFileFaults.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -21,17 +22,9 @@ namespace {
 
 class AtomicFileTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        char szTemplate[] = "/tmp/atomicfileXXXXXX";
-        ASSERT_NE(::mkdtemp(szTemplate), nullptr);
-        m_strDir = szTemplate;
-    }
     void TearDown() override
     {
         CAtomicFileFaults::Clear();
-        std::error_code error;
-        std::filesystem::remove_all(m_strDir, error);
     }
 
     std::string Path(const std::string& strName) const { return m_strDir + "/" + strName; }
@@ -62,7 +55,8 @@ protected:
         return info;
     }
 
-    std::string m_strDir;
+    CTempFolder m_folder{"tarnwick-atomicfile"};
+    const std::string m_strDir = m_folder.Path();
 };
 
 using NameList = std::vector<std::string>;

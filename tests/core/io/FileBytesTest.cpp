@@ -1,4 +1,5 @@
 #include "core/io/FileBytes.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -13,20 +14,14 @@ using namespace std::string_literals;
 namespace {
 class FileBytesTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/filebytesXXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        m_strDir = pattern;
-    }
-    void TearDown() override { std::system(("rm -rf '" + m_strDir + "'").c_str()); }
     std::string Write(const std::string& strName, const std::string& strBytes)
     {
         std::string strPath = m_strDir + "/" + strName;
         std::ofstream(strPath, std::ios::binary) << strBytes;
         return strPath;
     }
-    std::string m_strDir;
+    CTempFolder m_folder{"tarnwick-filebytes"};
+    const std::string m_strDir = m_folder.Path();
 };
 } // namespace
 

@@ -1,4 +1,5 @@
 #include "core/io/FileLock.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -12,20 +13,10 @@ namespace {
 
 class FileLockTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        char szTemplate[] = "/tmp/filelockXXXXXX";
-        ASSERT_NE(::mkdtemp(szTemplate), nullptr);
-        m_strDir = szTemplate;
-    }
-    void TearDown() override
-    {
-        std::error_code error;
-        std::filesystem::remove_all(m_strDir, error);
-    }
     std::string Path(const std::string& strName) const { return m_strDir + "/" + strName; }
 
-    std::string m_strDir;
+    CTempFolder m_folder{"tarnwick-filelock"};
+    const std::string m_strDir = m_folder.Path();
 };
 
 TEST_F(FileLockTest, SecondLockerWaitsOutItsTimeoutAndFails)

@@ -1,4 +1,5 @@
 #include "core/io/FileStamp.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -13,13 +14,6 @@
 namespace {
 class FileStampTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/filestampXXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        m_strDir = pattern;
-    }
-    void TearDown() override { std::system(("rm -rf '" + m_strDir + "'").c_str()); }
     std::string Write(const std::string& strName, const std::string& strBytes)
     {
         std::string strPath = m_strDir + "/" + strName;
@@ -33,7 +27,8 @@ protected:
         struct timespec times[2] = {{nSeconds, nNanoseconds}, {nSeconds, nNanoseconds}};
         ASSERT_EQ(::utimensat(AT_FDCWD, strPath.c_str(), times, 0), 0);
     }
-    std::string m_strDir;
+    CTempFolder m_folder{"tarnwick-filestamp"};
+    const std::string m_strDir = m_folder.Path();
 };
 } // namespace
 

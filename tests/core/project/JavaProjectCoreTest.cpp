@@ -5,6 +5,7 @@
 #include "core/project/ProjectPath.h"
 #include "core/settings/MemorySettingsStore.h"
 #include "core/settings/Settings.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -396,24 +397,14 @@ TEST(JavaProjectCoreStorage, RecordCloseListsAndStoresThePath)
 
 class JavaProjectCoreFile : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        char szTemplate[] = "/tmp/jprcoreXXXXXX";
-        ASSERT_NE(::mkdtemp(szTemplate), nullptr);
-        m_strDir = szTemplate;
-    }
-    void TearDown() override
-    {
-        std::error_code error;
-        std::filesystem::remove_all(m_strDir, error);
-    }
     static struct stat StatOf(const std::string& strPath)
     {
         struct stat info {};
         EXPECT_EQ(::stat(strPath.c_str(), &info), 0) << strPath;
         return info;
     }
-    std::string m_strDir;
+    CTempFolder m_folder{"tarnwick-jprcore"};
+    const std::string m_strDir = m_folder.Path();
 };
 
 TEST_F(JavaProjectCoreFile, LoadingAndOpeningClearTheModifiedFlag)

@@ -4,6 +4,7 @@
 #include "core/project/ProjectArchive.h"
 #include "core/project/ProjectRecord.h"
 #include "core/project/TarnwickFile.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -322,25 +323,13 @@ TEST(JprFormatRefusal, BytesAfterTheProjectAreRefused)
 
 class JprFormatFile : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        char szTemplate[] = "/tmp/jprtestXXXXXX";
-        ASSERT_NE(::mkdtemp(szTemplate), nullptr);
-        m_strDir = szTemplate;
-    }
-    void TearDown() override
-    {
-        std::remove((m_strDir + "/Demo.jpr").c_str());
-        std::remove((m_strDir + "/Bad.jpr").c_str());
-        ::rmdir((m_strDir + "/Sub.jpr").c_str());
-        ::rmdir(m_strDir.c_str());
-    }
     static std::string Slurp(const std::string& strPath)
     {
         std::ifstream in(strPath, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
-    std::string m_strDir;
+    CTempFolder m_folder{"tarnwick-jprtest"};
+    const std::string m_strDir = m_folder.Path();
 };
 
 TEST_F(JprFormatFile, WritesAndReadsBackTheSameBytes)

@@ -3,6 +3,7 @@
 #include "core/project/NewProject.h"
 #include "core/project/ProjectFileIo.h"
 #include "core/project/ProjectTemplates.h"
+#include "tests/support/TempFolder.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -11,13 +12,6 @@
 namespace {
 class CNewProjectTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::string strTemplate = (std::filesystem::temp_directory_path() / "newprojXXXXXX").string();
-        ASSERT_NE(::mkdtemp(strTemplate.data()), nullptr);
-        m_strDir = strTemplate;
-    }
-    void TearDown() override { std::filesystem::remove_all(m_strDir); }
 
     std::string Path(const std::string& strName) const { return m_strDir + "/" + strName; }
     static std::string Read(const std::string& strPath)
@@ -26,7 +20,8 @@ protected:
         return CProjectFileIo::ReadAll(strPath, strBytes) ? strBytes : "<unreadable>";
     }
 
-    std::string m_strDir;
+    CTempFolder m_folder{"tarnwick-newproj"};
+    const std::string m_strDir = m_folder.Path();
 };
 } // namespace
 

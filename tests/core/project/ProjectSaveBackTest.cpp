@@ -1,5 +1,6 @@
 #include "core/io/FileLock.h"
 #include "core/project/JavaProjectCore.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -14,16 +15,12 @@ class ProjectSaveBackTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/savebackXXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        m_strDir = pattern;
         m_strPath = m_strDir + "/Demo.jpr";
         CJavaProjectCore first("-ea", "-g");
         first.AddJavaFile(m_strDir + "/A.java");
         std::string strError;
         ASSERT_TRUE(first.SaveAs(m_strPath, strError));
     }
-    void TearDown() override { std::system(("rm -rf '" + m_strDir + "'").c_str()); }
     std::string Read() const
     {
         std::ifstream file(m_strPath, std::ios::binary);
@@ -39,7 +36,8 @@ protected:
         EXPECT_TRUE(outside.Save(strError));
         return outside.WriteBytes();
     }
-    std::string m_strDir;
+    CTempFolder m_folder{"tarnwick-saveback"};
+    const std::string m_strDir = m_folder.Path();
     std::string m_strPath;
 };
 } // namespace

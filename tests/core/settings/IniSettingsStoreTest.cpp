@@ -1,4 +1,5 @@
 #include "core/settings/IniSettingsStore.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -18,12 +19,8 @@ class IniSettingsStoreTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        std::string strTemplate = (fs::temp_directory_path() / "inistoreXXXXXX").string();
-        ASSERT_NE(::mkdtemp(strTemplate.data()), nullptr);
-        m_strDir = strTemplate;
         m_strPath = m_strDir + "/Tarnwick.conf";
     }
-    void TearDown() override { fs::remove_all(m_strDir); }
 
     void Put(const std::string& strBytes) const { std::ofstream(m_strPath, std::ios::binary) << strBytes; }
     std::string Slurp() const
@@ -38,7 +35,8 @@ protected:
         return info;
     }
 
-    std::string m_strDir;
+    CTempFolder m_folder{"tarnwick-inistore"};
+    const std::string m_strDir = m_folder.Path();
     std::string m_strPath;
 };
 

@@ -1,5 +1,6 @@
 #include "core/settings/MemorySettingsStore.h"
 #include "core/settings/TipsWalk.h"
+#include "tests/support/TempFolder.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -14,12 +15,8 @@ class CTipsWalkTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        std::string strTemplate = (std::filesystem::temp_directory_path() / "tipsXXXXXX").string();
-        ASSERT_NE(::mkdtemp(strTemplate.data()), nullptr);
-        m_strDir = strTemplate;
         m_strPath = m_strDir + "/tips.dat";
     }
-    void TearDown() override { std::filesystem::remove_all(m_strDir); }
 
     void Write(const std::string& strPath, const std::string& strBytes)
     {
@@ -48,7 +45,8 @@ protected:
         return strStamp;
     }
 
-    std::string m_strDir;
+    CTempFolder m_folder{"tarnwick-tips"};
+    const std::string m_strDir = m_folder.Path();
     std::string m_strPath;
     CMemorySettingsStore m_store;
 };

@@ -3,6 +3,7 @@
 
 #include "core/project/JavaProjectCore.h"
 #include "core/settings/Settings.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -13,21 +14,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-// A folder of its own under the system's temporary folder, removed at the end.
-class CTempFolder {
-public:
-    CTempFolder()
-    {
-        std::string strPattern = (fs::temp_directory_path() / "tarnwick-diag-XXXXXX").string();
-        m_path = mkdtemp(strPattern.data());
-    }
-    ~CTempFolder() { fs::remove_all(m_path); }
-    const fs::path& Path() const { return m_path; }
-
-private:
-    fs::path m_path;
-};
-
 CJavacDiagnostic At(const std::string& strFile, int nLine, const std::string& strMessage)
 {
     return CJavacDiagnostic{strFile, nLine, 1, EDiagnosticKind::Error, strMessage};
@@ -45,14 +31,14 @@ std::vector<std::string> Messages(const std::vector<CJavacDiagnostic>* pDiagnost
 
 TEST(DiagnosticsByFile, FilesAreFoundUnderEverySpellingAndKeepJavacsOrder)
 {
-    CTempFolder folder;
-    const fs::path real = folder.Path() / "src";
+    CTempFolder folder("tarnwick-diag");
+    const fs::path real = fs::path(folder.Path()) / "src";
     fs::create_directory(real);
     std::ofstream(real / "A.java") << "class A {}";
     std::ofstream(real / "B.java") << "class B {}";
-    fs::create_directory_symlink(real, folder.Path() / "link");
+    fs::create_directory_symlink(real, folder.PathOf("link"));
     const std::string strReal = real.string();
-    const std::string strLink = (folder.Path() / "link").string();
+    const std::string strLink = folder.PathOf("link");
 
     const CDiagnosticsByFile byFile({
         At(strLink + "/A.java", 3, "one"),

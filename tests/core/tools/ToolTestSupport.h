@@ -2,6 +2,7 @@
 
 #include "core/tools/ExternalProcess.h"
 #include "core/tools/ToolCommand.h"
+#include "tests/support/TempFolder.h"
 
 #include <chrono>
 #include <cstdlib>
@@ -12,26 +13,12 @@
 #include <thread>
 #include <vector>
 
-// A fresh folder under the system's temporary folder, removed afterwards.
+// A fresh folder under the system's temporary folder, removed afterwards,
+// with helpers to write and read the files in it.
 class CScratchFolder {
 public:
-    CScratchFolder()
-    {
-        std::string strTemplate = (std::filesystem::temp_directory_path() / "tarnwick-tools-XXXXXX").string();
-        if (mkdtemp(strTemplate.data()) != nullptr)
-            m_strPath = strTemplate;
-    }
-    ~CScratchFolder()
-    {
-        std::error_code error;
-        if (!m_strPath.empty())
-            std::filesystem::remove_all(m_strPath, error);
-    }
-    CScratchFolder(const CScratchFolder&) = delete;
-    CScratchFolder& operator=(const CScratchFolder&) = delete;
-
-    const std::string& Path() const { return m_strPath; }
-    std::string File(const std::string& strName) const { return m_strPath + "/" + strName; }
+    const std::string& Path() const { return m_folder.Path(); }
+    std::string File(const std::string& strName) const { return m_folder.PathOf(strName); }
 
     void Write(const std::string& strName, const std::string& strText, bool bExecutable = false) const
     {
@@ -49,7 +36,7 @@ public:
     }
 
 private:
-    std::string m_strPath;
+    CTempFolder m_folder{"tarnwick-tools"};
 };
 
 // Polls until the runner's run is over; false on timeout.
