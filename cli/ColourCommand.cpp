@@ -1,5 +1,6 @@
 #include "cli/ColourCommand.h"
 
+#include "cli/CliArguments.h"
 #include "cli/CliIo.h"
 #include "core/editor/ColourListing.h"
 #include "core/editor/HtmlColourListing.h"
@@ -29,32 +30,33 @@ void CColourCommand::PrintUsage(bool bToStdout)
 
 int CColourCommand::Run(const std::vector<std::string>& args)
 {
-    bool bCodes = false;
-    bool bHtml = false;
+    using EKind = CCliArguments::EKind;
+    const CCliArguments arguments(args, {{"--help"}, {"--codes"}, {"--html"}});
     std::string strPath;
     bool bHavePath = false;
-    for (const std::string& strArg : args) {
-        if (strArg == "--help") {
+    // The first of help and the problems, in command-line order, is the one that counts.
+    for (const CCliArguments::CWord& word : arguments.Words()) {
+        if (word.m_eKind == EKind::Option && word.m_strName == "--help") {
             PrintUsage(true);
             return CCliIo::FlushOutput() ? 0 : 1;
         }
-        if (strArg == "--codes") {
-            bCodes = true;
-        } else if (strArg == "--html") {
-            bHtml = true;
-        } else if (strArg.starts_with("--")) {
-            std::fprintf(stderr, "tarnwick-cli: unknown colour option \"%s\"\n", strArg.c_str());
+        if (word.m_eKind == EKind::UnknownOption) {
+            std::fprintf(stderr, "tarnwick-cli: unknown colour option \"%s\"\n", word.m_strName.c_str());
             PrintUsage(false);
             return 2;
-        } else if (bHavePath) {
+        }
+        if (word.m_eKind == EKind::Positional && bHavePath) {
             std::fprintf(stderr, "tarnwick-cli: colour takes one file\n");
             PrintUsage(false);
             return 2;
-        } else {
-            strPath = strArg;
+        }
+        if (word.m_eKind == EKind::Positional) {
+            strPath = word.m_strValue;
             bHavePath = true;
         }
     }
+    const bool bCodes = arguments.Has("--codes");
+    const bool bHtml = arguments.Has("--html");
     if (!bHavePath) {
         std::fprintf(stderr, "tarnwick-cli: colour needs a file\n");
         PrintUsage(false);

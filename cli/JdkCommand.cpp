@@ -1,5 +1,6 @@
 #include "cli/JdkCommand.h"
 
+#include "cli/CliArguments.h"
 #include "cli/CliIo.h"
 #include "cli/ToolRun.h"
 
@@ -77,32 +78,29 @@ int UsageError(const std::string& strVerb, const std::string& strText)
 // False (reason printed) for an option the verb does not take.
 bool ParseArgs(const std::string& strVerb, const std::vector<std::string>& args, CParsedArgs& parsed)
 {
-    for (std::size_t nIndex = 0; nIndex < args.size(); ++nIndex) {
-        const std::string& strArg = args[nIndex];
-        if (strArg == "--" && strVerb == "run") {
-            parsed.m_vecProgramArgs.assign(args.begin() + static_cast<std::ptrdiff_t>(nIndex) + 1, args.end());
-            break;
-        }
-        if (strArg == "--print")
-            parsed.m_bPrint = true;
-        else if (strArg == "--help")
-            parsed.m_bHelp = true;
-        else if (strArg == "--diagnostics" && (strVerb == "build" || strVerb == "compile"))
-            parsed.m_bDiagnostics = true;
-        else if (strArg == "--stdin" && strVerb == "run")
-            parsed.m_bStdin = true;
-        else if (strArg == "--project" && strVerb == "compile") {
-            if (nIndex + 1 >= args.size()) {
-                UsageError(strVerb, "--project needs a project path");
-                return false;
-            }
-            parsed.m_strProject = args[++nIndex];
-        } else if (strArg.starts_with("--")) {
-            UsageError(strVerb, "unknown option \"" + strArg + "\"");
-            return false;
-        } else
-            parsed.m_vecPositional.push_back(strArg);
+    std::vector<CCliArguments::COption> options = {{"--print"}, {"--help"}};
+    if (strVerb == "build" || strVerb == "compile")
+        options.push_back({"--diagnostics"});
+    if (strVerb == "run")
+        options.push_back({"--stdin"});
+    if (strVerb == "compile")
+        options.push_back({"--project", true});
+    // Only run passes words on (to the program), after "--".
+    const CCliArguments arguments(args, options, strVerb == "run");
+    if (const CCliArguments::CWord* pProblem = arguments.FirstProblem()) {
+        if (pProblem->m_eKind == CCliArguments::EKind::MissingValue)
+            UsageError(strVerb, "--project needs a project path");
+        else
+            UsageError(strVerb, "unknown option \"" + pProblem->m_strName + "\"");
+        return false;
     }
+    parsed.m_bPrint = arguments.Has("--print");
+    parsed.m_bHelp = arguments.Has("--help");
+    parsed.m_bDiagnostics = arguments.Has("--diagnostics");
+    parsed.m_bStdin = arguments.Has("--stdin");
+    parsed.m_strProject = arguments.Value("--project");
+    parsed.m_vecPositional = arguments.Positionals();
+    parsed.m_vecProgramArgs = arguments.Rest();
     return true;
 }
 

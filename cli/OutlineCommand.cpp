@@ -1,5 +1,6 @@
 #include "cli/OutlineCommand.h"
 
+#include "cli/CliArguments.h"
 #include "cli/CliIo.h"
 #include "core/editor/OutlineListing.h"
 #include "core/editor/OutlineScanner.h"
@@ -41,34 +42,36 @@ bool COutlineCommand::LoadProject(const std::string& strPath, CJavaProjectCore& 
 
 int COutlineCommand::Run(const std::vector<std::string>& args)
 {
+    using EKind = CCliArguments::EKind;
+    const CCliArguments arguments(args, {{"--help"}, {"--project", true}});
     std::string strPath;
     std::string strProject;
     bool bHavePath = false;
     bool bHaveProject = false;
-    for (std::size_t nIndex = 0; nIndex < args.size(); ++nIndex) {
-        const std::string& strArg = args[nIndex];
-        if (strArg == "--help") {
+    // The first of help and the problems, in command-line order, is the one that counts.
+    for (const CCliArguments::CWord& word : arguments.Words()) {
+        if (word.m_eKind == EKind::Option && word.m_strName == "--help") {
             PrintUsage(true);
             return CCliIo::FlushOutput() ? 0 : 1;
         }
         const char* pszError = nullptr;
-        if (strArg == "--project") {
-            if (nIndex + 1 >= args.size())
-                pszError = "--project needs a project file";
-            else if (bHaveProject)
+        if (word.m_eKind == EKind::MissingValue) {
+            pszError = "--project needs a project file";
+        } else if (word.m_eKind == EKind::Option) {
+            if (bHaveProject)
                 pszError = "only one --project may be given";
             else {
-                strProject = args[++nIndex];
+                strProject = word.m_strValue;
                 bHaveProject = true;
             }
-        } else if (strArg.starts_with("--")) {
-            std::fprintf(stderr, "tarnwick-cli: unknown outline option \"%s\"\n", strArg.c_str());
+        } else if (word.m_eKind == EKind::UnknownOption) {
+            std::fprintf(stderr, "tarnwick-cli: unknown outline option \"%s\"\n", word.m_strName.c_str());
             PrintUsage(false);
             return 2;
         } else if (bHavePath) {
             pszError = "outline takes one file";
         } else {
-            strPath = strArg;
+            strPath = word.m_strValue;
             bHavePath = true;
         }
         if (pszError) {

@@ -1,5 +1,6 @@
 #include "cli/ProjectCommand.h"
 
+#include "cli/CliArguments.h"
 #include "cli/CliIo.h"
 #include "cli/ProjectDumpCommand.h"
 
@@ -156,13 +157,15 @@ int CProjectCommand::New(const std::vector<std::string>& args)
     std::string strClass = CNewProject::DefaultClassName;
     std::string strPath;
     bool bForce = false;
-    for (std::size_t nIndex = 0; nIndex < args.size(); ++nIndex) {
-        const std::string& strArg = args[nIndex];
-        if (strArg == "--type" || strArg == "--class") {
-            if (nIndex + 1 >= args.size())
-                return UsageError(strArg + " needs a value");
-            const std::string& strValue = args[++nIndex];
-            if (strArg == "--class")
+    using EKind = CCliArguments::EKind;
+    const CCliArguments arguments(args, {{"--type", true}, {"--class", true}, {"--force"}});
+    // The first problem in command-line order is the one named.
+    for (const CCliArguments::CWord& word : arguments.Words()) {
+        if (word.m_eKind == EKind::MissingValue)
+            return UsageError(word.m_strName + " needs a value");
+        if (word.m_eKind == EKind::Option && word.m_strName != "--force") {
+            const std::string& strValue = word.m_strValue;
+            if (word.m_strName == "--class")
                 strClass = strValue;
             else if (strValue == "empty")
                 eType = ENewProjectType::Empty;
@@ -172,14 +175,14 @@ int CProjectCommand::New(const std::vector<std::string>& args)
                 eType = ENewProjectType::Applet;
             else
                 return UsageError("unknown project type \"" + strValue + "\" (empty, application or applet)");
-        } else if (strArg == "--force")
+        } else if (word.m_eKind == EKind::Option)
             bForce = true;
-        else if (strArg.starts_with("--"))
-            return UsageError("unknown option \"" + strArg + "\"");
+        else if (word.m_eKind == EKind::UnknownOption)
+            return UsageError("unknown option \"" + word.m_strName + "\"");
         else if (!strPath.empty())
             return UsageError("only one project path may be given");
         else
-            strPath = strArg;
+            strPath = word.m_strValue;
     }
     if (strPath.empty())
         return UsageError("missing project path");

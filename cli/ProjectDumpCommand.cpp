@@ -1,5 +1,6 @@
 #include "cli/ProjectDumpCommand.h"
 
+#include "cli/CliArguments.h"
 #include "cli/CliIo.h"
 #include "cli/ProjectCommand.h"
 #include "core/project/JprFormat.h"
@@ -11,19 +12,15 @@
 
 int CProjectDumpCommand::Run(const std::vector<std::string>& args)
 {
-    bool bText = false;
-    std::vector<std::string> paths;
-    for (const std::string& strArg : args) {
-        if (strArg == "--help") {
-            CProjectCommand::PrintUsage(true);
-            return CCliIo::FlushOutput() ? CProjectCommand::kExitOk : CProjectCommand::kExitFailed;
-        }
-        if (strArg == "--text")
-            bText = true;
-        else
-            paths.push_back(strArg);
+    const CCliArguments arguments(args, {{"--help"}, {"--text"}});
+    // Help wins wherever it stands; any other problem is told as a wrong count of paths.
+    if (arguments.Has("--help")) {
+        CProjectCommand::PrintUsage(true);
+        return CCliIo::FlushOutput() ? CProjectCommand::kExitOk : CProjectCommand::kExitFailed;
     }
-    if (paths.size() != 1 || paths[0].starts_with("--")) {
+    const bool bText = arguments.Has("--text");
+    const std::vector<std::string> paths = arguments.Positionals();
+    if (paths.size() != 1 || arguments.FirstProblem()) {
         std::fprintf(stderr, "tarnwick-cli: dump needs exactly one project path\n");
         CProjectCommand::PrintUsage(false);
         return CProjectCommand::kExitUsage;

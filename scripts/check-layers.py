@@ -1,19 +1,23 @@
 #!/usr/bin/env python3
 """Fails when an #include "..." points up or sideways in the layers below.
 
-Layers, bottom to top; each may include itself and the layers it lists:
+Layers, bottom to top; each may include itself and the layers or folders it
+lists. "all core" is core, core/jdk and core/settings; none of them includes
+a Qt header.
 
-    core          (nothing else; no Qt header either)
-    settings      core
-    cli           core, settings
-    ui/framework  core, settings
-    ui/editor     core, settings, ui/framework
-    ui/tools      core, settings, ui/framework
-    ui/bars       core, settings, ui/framework
-    ui/prefs      core, settings, ui/framework
-    ui/project    core, settings, ui/framework, ui/tools, ui/bars
-    ui/app        core, settings, every ui/ folder
-    app           core, settings, every ui/ folder (main.cpp; nothing includes app)
+    core/jdk      core/io (finding a JDK and its docs needs no other core)
+    core/settings core/io, core/jdk
+    core          core/settings (every core folder not named above)
+    settings      all core
+    cli           all core, settings
+    ui/framework  all core, settings
+    ui/editor     all core, settings, ui/framework
+    ui/tools      all core, settings, ui/framework
+    ui/bars       all core, settings, ui/framework
+    ui/prefs      all core, settings, ui/framework
+    ui/project    all core, settings, ui/framework, ui/tools, ui/bars
+    ui/app        all core, settings, every ui/ folder
+    app           all core, settings, every ui/ folder (main.cpp; nothing includes app)
 
 No layer includes tests/.
 Usage: check-layers.py [ROOT]   (ROOT defaults to the repository)
@@ -24,24 +28,27 @@ import os
 import re
 import sys
 
+CORE = ["core", "core/jdk", "core/settings"]
 UI_FOLDERS = ["ui/framework", "ui/editor", "ui/tools", "ui/bars", "ui/prefs", "ui/project", "ui/app"]
 
-# Layer -> the other layers it may include.
+# Layer -> the other layers, or single folders of one, it may include.
 LAYERS = {
-    "core": [],
-    "settings": ["core"],
-    "cli": ["core", "settings"],
-    "ui/framework": ["core", "settings"],
-    "ui/editor": ["core", "settings", "ui/framework"],
-    "ui/tools": ["core", "settings", "ui/framework"],
-    "ui/bars": ["core", "settings", "ui/framework"],
-    "ui/prefs": ["core", "settings", "ui/framework"],
-    "ui/project": ["core", "settings", "ui/framework", "ui/tools", "ui/bars"],
-    "ui/app": ["core", "settings"] + UI_FOLDERS,
-    "app": ["core", "settings"] + UI_FOLDERS,
+    "core/jdk": ["core/io"],
+    "core/settings": ["core/io", "core/jdk"],
+    "core": ["core/settings"],
+    "settings": CORE,
+    "cli": CORE + ["settings"],
+    "ui/framework": CORE + ["settings"],
+    "ui/editor": CORE + ["settings", "ui/framework"],
+    "ui/tools": CORE + ["settings", "ui/framework"],
+    "ui/bars": CORE + ["settings", "ui/framework"],
+    "ui/prefs": CORE + ["settings", "ui/framework"],
+    "ui/project": CORE + ["settings", "ui/framework", "ui/tools", "ui/bars"],
+    "ui/app": CORE + ["settings"] + UI_FOLDERS,
+    "app": CORE + ["settings"] + UI_FOLDERS,
 }
-# Layers that may include Qt headers (<Q...>, <Qt.../...>, <Qsci/...>).
-QT_FREE = {"core"}
+# Layers that may not include Qt headers (<Q...>, <Qt.../...>, <Qsci/...>).
+QT_FREE = set(CORE)
 
 SOURCE_SUFFIXES = (".h", ".hpp", ".cpp", ".cc")
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
@@ -58,16 +65,26 @@ def layer_of(path):
     return best
 
 
-def target_layer(root, source, name):
-    """The layer an #include "name" in source points at, or None for outside ones."""
+def target_of(root, source, name):
+    """The layer and repository-relative path an #include "name" in source
+    points at, or (None, None) for outside ones."""
     if name.startswith("tests/"):
-        return "tests"
+        return "tests", name
     if layer_of(name) is not None or name.startswith("ui/"):
-        return layer_of(name) or os.path.dirname(name)
-    local = os.path.normpath(os.path.join(os.path.dirname(source), name))
+        return layer_of(name) or os.path.dirname(name), name
+    local = os.path.normpath(os.path.join(os.path.dirname(source), name)).replace(os.sep, "/")
     if os.path.exists(os.path.join(root, local)):
-        return layer_of(local)
-    return None
+        return layer_of(local), local
+    return None, None
+
+
+def allowed(layer, target, path):
+    """Whether layer may include the file at path, which lies in layer target."""
+    if target is None or target == layer:
+        return True
+    # A folder listed on its own (core/io) is fine; the rest of its layer is not.
+    return any(target == other or (layer_of(other) == target and path.startswith(other + "/"))
+               for other in LAYERS[layer])
 
 
 def check(root):
@@ -93,8 +110,8 @@ def check(root):
                             if layer in QT_FREE and QT_HEADER.match(name):
                                 problems.append(f"{source}:{number}: {layer} -> Qt")
                             continue
-                        target = target_layer(root, source, name)
-                        if target is None or target == layer or target in LAYERS[layer]:
+                        target, path = target_of(root, source, name)
+                        if allowed(layer, target, path):
                             continue
                         problems.append(f"{source}:{number}: {layer} -> {target}")
     return sorted(problems, key=lambda problem: (problem.split(":")[0], int(problem.split(":")[1])))

@@ -1,6 +1,6 @@
 #include "settings/QtSettingsStore.h"
 
-#include "core/settings/JdkLocator.h"
+#include "core/jdk/JdkLocator.h"
 
 #include <QFile>
 

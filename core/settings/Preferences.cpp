@@ -1,6 +1,6 @@
 #include "core/settings/Preferences.h"
 
-#include "core/settings/JdkLocator.h"
+#include "core/jdk/JdkLocator.h"
 #include "core/settings/SettingNames.h"
 #include "core/settings/SettingsLoader.h"
 

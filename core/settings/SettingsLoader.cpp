@@ -1,7 +1,7 @@
 #include "core/settings/SettingsLoader.h"
 
-#include "core/editor/JdkDocsLocator.h"
-#include "core/settings/JdkLocator.h"
+#include "core/jdk/JdkDocsLocator.h"
+#include "core/jdk/JdkLocator.h"
 #include "core/settings/SettingNames.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 // End-to-end: build and compile with --diagnostics read javac's messages
 // back as JSON lines; run with --stdin hands the program our standard input.
-#include "core/settings/JdkLocator.h"
+#include "core/jdk/JdkLocator.h"
 #include "tests/e2e/CliProcess.h"
 #include "tests/support/TempFolder.h"
 

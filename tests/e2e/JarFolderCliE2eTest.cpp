@@ -1,6 +1,6 @@
 // End-to-end: `jar create` into a folder that is not there says so itself
 // instead of leaving the user jar's Java stack trace.
-#include "core/settings/JdkLocator.h"
+#include "core/jdk/JdkLocator.h"
 #include "tests/e2e/CliProcess.h"
 #include "tests/support/TempFolder.h"
 

@@ -1,7 +1,7 @@
 // End-to-end: tarnwick-cli's build, compile, run and jar drive the real JDK
 // the way the IDE does, with the output, verdicts and exit statuses scripts
 // rely on.
-#include "core/settings/JdkLocator.h"
+#include "core/jdk/JdkLocator.h"
 #include "tests/e2e/CliProcess.h"
 #include "tests/support/GoldenFile.h"
 #include "tests/support/TempFolder.h"

@@ -1,6 +1,6 @@
 // End-to-end: files whose names look like options of the JDK's tools reach
 // the real javac, java and jar as files, never as options.
-#include "core/settings/JdkLocator.h"
+#include "core/jdk/JdkLocator.h"
 #include "tests/e2e/CliProcess.h"
 #include "tests/support/TempFolder.h"
 

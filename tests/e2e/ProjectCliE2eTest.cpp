@@ -1,7 +1,7 @@
 // End-to-end: tarnwick-cli makes projects, the real JDK compiles and runs them.
 #include "core/editor/LineEnds.h"
+#include "core/jdk/JdkLocator.h"
 #include "core/project/JavaProjectCore.h"
-#include "core/settings/JdkLocator.h"
 #include "core/tools/ProcessSpawner.h"
 #include "tests/support/TempFolder.h"
 

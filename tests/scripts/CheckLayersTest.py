@@ -92,6 +92,34 @@ class CheckLayersTest(unittest.TestCase):
             "settings/Bad.cpp:2: settings -> ui/app",
         ])
 
+    def test_jdk_sits_on_io_and_under_core_settings(self):
+        self.write("core/jdk/Jdk.h", '#pragma once\n#include "core/io/File.h"\n#include "../io/File.h"\n#include <string>\n')
+        self.write("core/jdk/Jdk.cpp", '#include "core/jdk/Jdk.h"\n#include "Jdk.h"\n')
+        self.write("core/settings/Loader.cpp", '#include "core/jdk/Jdk.h"\n#include "core/io/File.h"\n')
+        self.write("core/tools/Build.h", '#include "core/settings/Loader.h"\n')
+        self.write("settings/Jdk.cpp", '#include "core/jdk/Jdk.h"\n#include "core/settings/Loader.h"\n')
+        self.write("cli/Jdk.cpp", '#include "core/jdk/Jdk.h"\n')
+        self.write("ui/prefs/Jdk.cpp", '#include "core/jdk/Jdk.h"\n#include "core/settings/Loader.h"\n')
+        self.write("app/Jdk.cpp", '#include "core/jdk/Jdk.h"\n')
+        result = self.run_script()
+        self.assertEqual(result.returncode, 0, result.stdout + result.stderr)
+
+        self.write("core/editor/Help.h", '#pragma once\n')
+        self.write("core/jdk/Bad.cpp", '#include "core/editor/Help.h"\n#include "core/settings/Loader.h"\n'
+                   '#include "../tools/Build.h"\n#include <QString>\n#include "settings/Jdk.h"\n')
+        self.write("core/editor/Help.cpp", '#include "core/jdk/Jdk.h"\n')
+        self.write("core/settings/Bad.cpp", '#include "core/editor/Help.h"\n#include <QFile>\n')
+        self.assert_fails_with([
+            "core/editor/Help.cpp:1: core -> core/jdk",
+            "core/jdk/Bad.cpp:1: core/jdk -> core",
+            "core/jdk/Bad.cpp:2: core/jdk -> core/settings",
+            "core/jdk/Bad.cpp:3: core/jdk -> core",
+            "core/jdk/Bad.cpp:4: core/jdk -> Qt",
+            "core/jdk/Bad.cpp:5: core/jdk -> settings",
+            "core/settings/Bad.cpp:1: core/settings -> core",
+            "core/settings/Bad.cpp:2: core/settings -> Qt",
+        ])
+
     def test_nothing_includes_app(self):
         self.write("app/Version.h", '#pragma once\n')
         self.write("ui/app/About.cpp", '#include "app/Version.h"\n')

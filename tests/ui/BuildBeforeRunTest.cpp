@@ -1,9 +1,9 @@
 // Run Application after an edit: the build comes first, and the run only
 // when the build succeeded, the two outputs one after the other.
 #include "core/app/CommandIds.h"
+#include "core/jdk/JdkLocator.h"
 #include "core/project/JavaFile.h"
 #include "core/project/JavaProjectCore.h"
-#include "core/settings/JdkLocator.h"
 #include "tests/ui/support/AppFixture.h"
 #include "ui/editor/SyntaxWindowDoc.h"
 #include "ui/editor/SyntaxWindowView.h"

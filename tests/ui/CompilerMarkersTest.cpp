@@ -1,6 +1,6 @@
 #include "core/app/CommandIds.h"
+#include "core/jdk/JdkLocator.h"
 #include "core/project/JavaProjectCore.h"
-#include "core/settings/JdkLocator.h"
 #include "tests/ui/support/AppFixture.h"
 #include "ui/editor/CompilerMarks.h"
 #include "ui/editor/SyntaxWindowDoc.h"

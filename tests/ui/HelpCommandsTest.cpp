@@ -1,5 +1,5 @@
 #include "core/app/CommandIds.h"
-#include "core/editor/JdkHelp.h"
+#include "core/jdk/JdkHelp.h"
 #include "tests/ui/support/AppFixture.h"
 #include "ui/editor/SyntaxWindowDoc.h"
 #include "ui/editor/SyntaxWindowView.h"

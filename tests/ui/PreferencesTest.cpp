@@ -1,5 +1,5 @@
 #include "core/app/CommandIds.h"
-#include "core/settings/JdkCandidates.h"
+#include "core/jdk/JdkCandidates.h"
 #include "core/settings/MemorySettingsStore.h"
 #include "core/settings/Preferences.h"
 #include "tests/ui/support/AppFixture.h"

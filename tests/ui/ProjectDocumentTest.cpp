@@ -1,6 +1,6 @@
 #include "core/app/CommandIds.h"
+#include "core/jdk/JdkLocator.h"
 #include "core/project/JavaProjectCore.h"
-#include "core/settings/JdkLocator.h"
 #include "core/tools/ExternalProcess.h"
 #include "core/tools/JarCommandBuilder.h"
 #include "tests/ui/support/AppFixture.h"

@@ -1,7 +1,7 @@
 // Pictures of the main views for a human to look at. Runs only when
 // TARNWICK_SCREENSHOTS names a folder; the PNGs are written there.
 #include "core/app/CommandIds.h"
-#include "core/settings/JdkLocator.h"
+#include "core/jdk/JdkLocator.h"
 #include "core/tools/ExternalProcess.h"
 #include "tests/ui/support/AppFixture.h"
 #include "tests/ui/support/JavaFiles.h"

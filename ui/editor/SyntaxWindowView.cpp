@@ -1,8 +1,8 @@
 #include "ui/editor/SyntaxWindowView.h"
 
 #include "core/app/CommandIds.h"
-#include "core/editor/JdkHelp.h"
 #include "core/editor/OutlineLine.h"
+#include "core/jdk/JdkHelp.h"
 #include "core/tools/ProjectCommands.h"
 #include "ui/editor/ChildFrame.h"
 #include "ui/editor/ColourStyles.h"

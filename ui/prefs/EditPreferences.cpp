@@ -1,6 +1,6 @@
 #include "ui/prefs/EditPreferences.h"
 
-#include "core/settings/JdkCandidates.h"
+#include "core/jdk/JdkCandidates.h"
 #include "core/settings/Preferences.h"
 #include "ui/framework/PromptService.h"
 #include "ui/prefs/PrefsSheet.h"

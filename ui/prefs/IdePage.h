@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/settings/JdkCandidates.h"
+#include "core/jdk/JdkCandidates.h"
 #include "ui/prefs/PrefsPage.h"
 
 #include <vector>

@@ -1,8 +1,8 @@
 // Projects whose classes live in packages, built, run and packed with the
 // JDK this machine has: the commands, javac's and java's own verdicts, and
 // the way back from their messages to the project's files.
+#include "core/jdk/JdkLocator.h"
 #include "core/project/JavaProjectCore.h"
-#include "core/settings/JdkLocator.h"
 #include "core/settings/Settings.h"
 #include "core/tools/DiagnosticsByFile.h"
 #include "core/tools/JarCommandBuilder.h"

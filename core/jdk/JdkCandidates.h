@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/settings/JdkLocator.h"
+#include "core/jdk/JdkLocator.h"
 
 #include <string>
 #include <string_view>

@@ -1,5 +1,5 @@
-#include "core/settings/JdkCandidates.h"
-#include "core/settings/JdkLocator.h"
+#include "core/jdk/JdkCandidates.h"
+#include "core/jdk/JdkLocator.h"
 #include "core/settings/MemorySettingsStore.h"
 #include "core/settings/Preferences.h"
 #include "core/settings/SettingsLoader.h"

@@ -1,5 +1,5 @@
-#include "core/editor/JdkDocsLocator.h"
-#include "core/editor/JdkHelp.h"
+#include "core/jdk/JdkDocsLocator.h"
+#include "core/jdk/JdkHelp.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "core/editor/JdkHelp.h"
+#include "core/jdk/JdkHelp.h"
 
-#include "core/editor/JdkDocsLocator.h"
-#include "core/editor/JdkTypeIndex.h"
+#include "core/jdk/JdkDocsLocator.h"
+#include "core/jdk/JdkTypeIndex.h"
 
 #include <cctype>
 #include <filesystem>

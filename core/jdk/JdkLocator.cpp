@@ -1,4 +1,4 @@
-#include "core/settings/JdkLocator.h"
+#include "core/jdk/JdkLocator.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "core/settings/JdkCandidates.h"
+#include "core/jdk/JdkCandidates.h"
 
 #include <gtest/gtest.h>
 

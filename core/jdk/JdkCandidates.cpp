@@ -1,6 +1,6 @@
-#include "core/settings/JdkCandidates.h"
+#include "core/jdk/JdkCandidates.h"
 
-#include "core/io/FileBytes.h"
+#include "core/jdk/JdkRelease.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -10,19 +10,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-// A release file is a few hundred bytes; never read more than this.
-constexpr std::size_t kMaxReleaseBytes = 64 * 1024;
-
-// A FIFO, a device or an oversized file gives no text.
-std::string ReadSmallFile(const fs::path& path)
-{
-    std::string strText;
-    CFileBytes::EReadFailure eFailure = CFileBytes::EReadFailure::None;
-    std::string strReason;
-    CFileBytes::ReadRegular(path.string(), strText, eFailure, strReason, kMaxReleaseBytes);
-    return strText;
-}
 
 std::string StripTrailingSeparators(std::string strPath)
 {
@@ -92,35 +79,12 @@ std::vector<CJdkCandidate> CJdkCandidates::Find(const CJdkLocator::EnvironmentRe
 
 std::string CJdkCandidates::FullVersionFromRelease(std::string_view strReleaseText)
 {
-    static constexpr std::string_view kKey = "JAVA_VERSION=";
-    std::size_t nLineStart = 0;
-    while (nLineStart < strReleaseText.size()) {
-        std::size_t nLineEnd = strReleaseText.find('\n', nLineStart);
-        if (nLineEnd == std::string_view::npos)
-            nLineEnd = strReleaseText.size();
-        std::string_view strLine = strReleaseText.substr(nLineStart, nLineEnd - nLineStart);
-        nLineStart = nLineEnd + 1;
-        if (!strLine.empty() && strLine.back() == '\r')
-            strLine.remove_suffix(1);
-        if (strLine.substr(0, kKey.size()) != kKey)
-            continue;
-        std::string_view strValue = strLine.substr(kKey.size());
-        if (!strValue.empty() && strValue.front() == '"') {
-            strValue.remove_prefix(1);
-            const std::size_t nQuote = strValue.find('"');
-            if (nQuote != std::string_view::npos)
-                strValue = strValue.substr(0, nQuote);
-        }
-        return std::string(strValue);
-    }
-    return {};
+    return CJdkRelease::Value(strReleaseText, "JAVA_VERSION");
 }
 
 std::string CJdkCandidates::FullVersionOfJdk(const std::string& strJdkFolder)
 {
-    if (strJdkFolder.empty())
-        return {};
-    return FullVersionFromRelease(ReadSmallFile(fs::path(strJdkFolder) / "release"));
+    return FullVersionFromRelease(CJdkRelease::ReadOfJdk(strJdkFolder));
 }
 
 bool CJdkCandidates::HasJavac(const std::string& strJdkFolder)

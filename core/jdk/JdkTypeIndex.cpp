@@ -1,4 +1,4 @@
-#include "core/editor/JdkTypeIndex.h"
+#include "core/jdk/JdkTypeIndex.h"
 
 #include "core/io/FileBytes.h"
 

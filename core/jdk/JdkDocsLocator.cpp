@@ -1,6 +1,6 @@
-#include "core/editor/JdkDocsLocator.h"
+#include "core/jdk/JdkDocsLocator.h"
 
-#include "core/io/FileBytes.h"
+#include "core/jdk/JdkRelease.h"
 
 #include <cctype>
 #include <filesystem>
@@ -8,23 +8,10 @@
 
 namespace {
 
-// A release file is a few hundred bytes; never read more than this.
-constexpr std::size_t kMaxReleaseBytes = 64 * 1024;
-
 bool IsFile(const std::filesystem::path& path)
 {
     std::error_code error;
     return std::filesystem::is_regular_file(path, error);
-}
-
-// A FIFO, a device or an oversized file gives no text.
-std::string ReadSmallFile(const std::filesystem::path& path)
-{
-    std::string strText;
-    CFileBytes::EReadFailure eFailure = CFileBytes::EReadFailure::None;
-    std::string strReason;
-    CFileBytes::ReadRegular(path.string(), strText, eFailure, strReason, kMaxReleaseBytes);
-    return strText;
 }
 
 } // namespace
@@ -54,7 +41,7 @@ int CJdkDocsLocator::MajorVersionOfJdk(const std::string& strJdkFolder)
     namespace fs = std::filesystem;
     if (strJdkFolder.empty())
         return 0;
-    const int nFromRelease = MajorVersionFromRelease(ReadSmallFile(fs::path(strJdkFolder) / "release"));
+    const int nFromRelease = MajorVersionFromRelease(CJdkRelease::ReadOfJdk(strJdkFolder));
     if (nFromRelease > 0)
         return nFromRelease;
     // No release file (very old JDKs): the folder's name usually carries the version.
@@ -70,22 +57,7 @@ int CJdkDocsLocator::MajorVersionOfJdk(const std::string& strJdkFolder)
 
 int CJdkDocsLocator::MajorVersionFromRelease(std::string_view strReleaseText)
 {
-    static constexpr std::string_view kKey = "JAVA_VERSION=";
-    std::size_t nLineStart = 0;
-    while (nLineStart < strReleaseText.size()) {
-        std::size_t nLineEnd = strReleaseText.find('\n', nLineStart);
-        if (nLineEnd == std::string_view::npos)
-            nLineEnd = strReleaseText.size();
-        std::string_view strLine = strReleaseText.substr(nLineStart, nLineEnd - nLineStart);
-        if (strLine.substr(0, kKey.size()) == kKey) {
-            std::string_view strValue = strLine.substr(kKey.size());
-            if (!strValue.empty() && strValue.front() == '"')
-                strValue.remove_prefix(1);
-            return MajorVersionFromText(strValue);
-        }
-        nLineStart = nLineEnd + 1;
-    }
-    return 0;
+    return MajorVersionFromText(CJdkRelease::Value(strReleaseText, "JAVA_VERSION"));
 }
 
 int CJdkDocsLocator::MajorVersionFromText(std::string_view strVersion)
