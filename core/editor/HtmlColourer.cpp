@@ -1,21 +1,14 @@
 #include "core/editor/HtmlColourer.h"
 
 #include "core/editor/KeywordMatcher.h"
+#include "core/editor/MarkRange.h"
 #include "core/editor/TextLines.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
 constexpr std::size_t kNone = std::string_view::npos;
-
-void MarkRange(std::vector<unsigned char>& codes, std::size_t nFrom, std::size_t nTo, unsigned char nCode)
-{
-    nTo = std::min(nTo, codes.size());
-    if (nFrom < nTo)
-        std::memset(codes.data() + nFrom, nCode, nTo - nFrom);
-}
 
 // ASCII lower case: tag names and markers are ASCII, so folding other bytes
 // could not make or break a match.
@@ -31,23 +24,6 @@ std::string LowerCase(std::string_view strText)
     std::string strLower(strText);
     LowerCaseInPlace(strLower);
     return strLower;
-}
-
-// The first "<!--" at or after nFrom. Found by its '!', which is rarer in
-// HTML than the '<' of every tag.
-std::size_t FindCommentOpen(std::string_view strText, std::size_t nFrom)
-{
-    std::size_t q = nFrom + 1;
-    while (q < strText.size()) {
-        const void* pHit = std::memchr(strText.data() + q, '!', strText.size() - q);
-        if (!pHit)
-            return kNone;
-        q = static_cast<std::size_t>(static_cast<const char*>(pHit) - strText.data());
-        if (strText[q - 1] == '<' && strText.substr(q + 1, 2) == "--")
-            return q - 1;
-        ++q;
-    }
-    return kNone;
 }
 
 // The closing quote of the string opened at nOpen. A quote after a backslash
@@ -135,17 +111,8 @@ std::vector<unsigned char> CHtmlColourer::ColourAll(std::string_view strText) co
             break;
     }
 
-    // Comments, tags and strings included; "<!-->" is a whole comment.
-    p = 0;
-    while (true) {
-        const std::size_t d = FindCommentOpen(strText, p);
-        if (d == kNone)
-            break;
-        const std::size_t e = strText.find("-->", d);
-        const std::size_t nEnd = e == kNone ? n : e + 3;
-        MarkRange(codes, d, nEnd, kColourComment);
-        p = nEnd + 1;
-    }
+    // Comments, tags and strings included.
+    m_comments.MarkAll(strText, codes, kColourComment);
     return codes;
 }
 
@@ -194,31 +161,22 @@ CHtmlColourer::CLineColours CHtmlColourer::ColourLineOf(std::string_view strText
 
     const bool bOpenBefore = pComments ? pComments->IsOpenAt(strText, line.m_nStart)
                                                  : IsInsideComment(strText, line.m_nStart);
-    const std::size_t nFirstClose = strLine.find("-->");
-    if (nFirstClose == kNone && bOpenBefore)
-        MarkRange(codes, 0, n, kColourComment);
-
-    // Comments on the line. After a closed comment the next "<!--" is
-    // searched from the "-->" itself.
-    std::size_t p = 0;
-    while (true) {
-        const std::size_t nOpen = strLine.find("<!--", p);
-        if (nOpen != kNone) {
-            const std::size_t e = strLine.find("-->", nOpen);
-            if (e == kNone) {
-                MarkRange(codes, nOpen, n, kColourComment);
-                break;
-            }
-            MarkRange(codes, nOpen, e + 3, kColourComment);
-            p = e;
-            continue;
-        }
-        // A comment left open by the text before the line ends at the line's first "-->".
-        if (nFirstClose != kNone && bOpenBefore)
-            MarkRange(codes, 0, nFirstClose + 3, kColourComment);
-        break;
-    }
+    m_comments.MarkLine(strLine, bOpenBefore, codes, kColourComment);
     return line;
+}
+
+std::vector<CMarkerStateCache> CHtmlColourer::MakeCaches() const
+{
+    std::vector<CMarkerStateCache> caches;
+    caches.push_back(MakeTagCache());
+    caches.push_back(MakeCommentCache());
+    return caches;
+}
+
+CHtmlColourer::CLineColours CHtmlColourer::ColourCachedLine(std::string_view strBefore, std::string_view strLine,
+                                                            std::span<CMarkerStateCache> caches) const
+{
+    return ColourLineOf(strBefore, strLine, &caches[0], &caches[1]);
 }
 
 bool CHtmlColourer::IsInsideTag(std::string_view strText, std::size_t nPos)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/editor/BlockCommentPass.h"
+#include "core/editor/Colourer.h"
 #include "core/editor/HtmlTagNames.h"
 #include "core/editor/MarkerStateCache.h"
 
@@ -16,7 +18,7 @@
 // names match without regard to case and only inside a tag. Works on editor
 // text (CR LF line breaks) and yields one class code per character; the codes
 // of string, plain, comment and keyword are the Java colourer's.
-class CHtmlColourer {
+class CHtmlColourer final : public IColourer {
 public:
     static constexpr unsigned char kColourTag = 251;
     static constexpr unsigned char kColourString = 252;
@@ -36,12 +38,7 @@ public:
     // Class codes for the whole text. A '<' without a '>' after it runs to the
     // end of the text as tag, an unterminated "<!--" as comment; a string
     // without its closing quote is left alone.
-    std::vector<unsigned char> ColourAll(std::string_view strText) const;
-
-    struct CLineColours {
-        std::size_t m_nStart = 0;           // offset of the line's first character
-        std::vector<unsigned char> m_codes; // one code per character of the line
-    };
+    std::vector<unsigned char> ColourAll(std::string_view strText) const override;
 
     // Caches of the state of the text before a line, for the line pass: they
     // answer from checkpoints where the text would be read back otherwise.
@@ -58,6 +55,10 @@ public:
     // pTags and pComments, when given, must have been told of every edit.
     CLineColours ColourLine(std::string_view strText, std::size_t nCaret, CMarkerStateCache* pTags = nullptr,
                             CMarkerStateCache* pComments = nullptr) const;
+    // The tag cache, then the comment cache.
+    std::vector<CMarkerStateCache> MakeCaches() const override;
+    CLineColours ColourCachedLine(std::string_view strBefore, std::string_view strLine,
+                                  std::span<CMarkerStateCache> caches) const override;
 
     // True when the text before nPos holds a '<' and its last '<' comes after
     // its last '>'. Reads back from nPos to the nearest bracket only.
@@ -73,4 +74,6 @@ public:
 
 private:
     CHtmlTagNames m_names;
+    // Openers are looked for by their '!': every tag has a '<'.
+    CBlockCommentPass m_comments{"<!--", "-->", 1};
 };

@@ -1,20 +1,13 @@
 #include "core/editor/JavaColourer.h"
 
+#include "core/editor/MarkRange.h"
 #include "core/editor/TextLines.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
 constexpr std::size_t kNone = std::string_view::npos;
-
-void MarkRange(std::vector<unsigned char>& codes, std::size_t nFrom, std::size_t nTo, unsigned char nCode)
-{
-    nTo = std::min(nTo, codes.size());
-    if (nFrom < nTo)
-        std::memset(codes.data() + nFrom, nCode, nTo - nFrom);
-}
 
 // The closing quote of the string opened at nOpen: the next quote whose
 // preceding character is not a backslash. Only that one character is looked
@@ -92,19 +85,8 @@ std::vector<unsigned char> CJavaColourer::ColourAll(std::string_view strText) co
         p = e + 1;
     }
 
-    // Block comments ignore strings. The "*/" is searched from the "/*" itself,
-    // so "/*/" is a whole comment, and one character after each comment is
-    // skipped before the next "/*" is searched.
-    p = 0;
-    while (true) {
-        const std::size_t d = strText.find("/*", p);
-        if (d == kNone)
-            break;
-        const std::size_t e = strText.find("*/", d);
-        const std::size_t nEnd = e == kNone ? n : e + 2;
-        MarkRange(codes, d, nEnd, kColourComment);
-        p = nEnd + 1;
-    }
+    // Block comments ignore strings and line comments.
+    m_comments.MarkAll(strText, codes, kColourComment);
     return codes;
 }
 
@@ -141,31 +123,21 @@ CJavaColourer::CLineColours CJavaColourer::ColourLineOf(std::string_view strText
 
     const bool bOpenBefore =
         pComments ? pComments->IsOpenAt(strText, line.m_nStart) : IsInsideBlockComment(strText, line.m_nStart);
-    const std::size_t nFirstClose = strLine.find("*/");
-    if (nFirstClose == kNone && bOpenBefore)
-        MarkRange(codes, 0, n, kColourComment);
-
-    // Block comments on the line. After a closed comment the next "/*" is
-    // searched from the "*/" itself, so "*/*" opens a new comment.
-    std::size_t p = 0;
-    while (true) {
-        const std::size_t nOpen = strLine.find("/*", p);
-        if (nOpen != kNone) {
-            const std::size_t e = strLine.find("*/", nOpen);
-            if (e == kNone) {
-                MarkRange(codes, nOpen, n, kColourComment);
-                break;
-            }
-            MarkRange(codes, nOpen, e + 2, kColourComment);
-            p = e;
-            continue;
-        }
-        // A comment left open by the text before the line ends at the line's first "*/".
-        if (nFirstClose != kNone && bOpenBefore)
-            MarkRange(codes, 0, nFirstClose + 2, kColourComment);
-        break;
-    }
+    m_comments.MarkLine(strLine, bOpenBefore, codes, kColourComment);
     return line;
+}
+
+std::vector<CMarkerStateCache> CJavaColourer::MakeCaches() const
+{
+    std::vector<CMarkerStateCache> caches;
+    caches.push_back(MakeCommentCache());
+    return caches;
+}
+
+CJavaColourer::CLineColours CJavaColourer::ColourCachedLine(std::string_view strBefore, std::string_view strLine,
+                                                            std::span<CMarkerStateCache> caches) const
+{
+    return ColourLineOf(strBefore, strLine, &caches[0]);
 }
 
 bool CJavaColourer::IsInsideBlockComment(std::string_view strText, std::size_t nPos)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/editor/BlockCommentPass.h"
+#include "core/editor/Colourer.h"
 #include "core/editor/KeywordMatcher.h"
 #include "core/editor/MarkerStateCache.h"
 
@@ -15,7 +17,7 @@
 // earlier ones where they meet. It works on editor text (CR LF line breaks)
 // and yields one class code per character; CColourRun turns the codes into
 // the ranges the editor must restyle.
-class CJavaColourer {
+class CJavaColourer final : public IColourer {
 public:
     static constexpr unsigned char kColourString = 252;
     static constexpr unsigned char kColourPlain = 253;
@@ -34,13 +36,7 @@ public:
     // Class codes for the whole text. An unterminated string is left plain; an
     // unterminated block comment, or a line comment without a final line
     // break, runs to the end of the text.
-    std::vector<unsigned char> ColourAll(std::string_view strText) const;
-
-    // Class codes for the text of one line (without its line break).
-    struct CLineColours {
-        std::size_t m_nStart = 0;           // offset of the line's first character
-        std::vector<unsigned char> m_codes; // one code per character of the line
-    };
+    std::vector<unsigned char> ColourAll(std::string_view strText) const override;
 
     // Colours the line that holds nCaret, as after every typed character. Only
     // the text before the line is consulted to know whether the line starts
@@ -54,6 +50,10 @@ public:
     CLineColours ColourLineOf(std::string_view strBefore, std::string_view strLine,
                               CMarkerStateCache* pComments = nullptr) const;
     static CMarkerStateCache MakeCommentCache() { return CMarkerStateCache("/*", "*/"); }
+    // The comment cache alone.
+    std::vector<CMarkerStateCache> MakeCaches() const override;
+    CLineColours ColourCachedLine(std::string_view strBefore, std::string_view strLine,
+                                  std::span<CMarkerStateCache> caches) const override;
 
     // True when the first nPos characters leave a block comment open: they hold
     // a "/*" that starts after the start of their last "*/".
@@ -66,4 +66,5 @@ public:
 
 private:
     CKeywordMatcher m_matcher;
+    CBlockCommentPass m_comments{"/*", "*/"};
 };

@@ -2,7 +2,7 @@
 #include "tests/ui/support/AppFixture.h"
 #include "tests/ui/support/TextTestDocument.h"
 #include "ui/app/MainFrame.h"
-#include "ui/editor/HtmlColouring.h"
+#include "ui/editor/ColourStyles.h"
 #include "ui/editor/LiveEditorDoc.h"
 #include "ui/editor/LiveHTMLView.h"
 #include "ui/editor/WebFrame.h"
@@ -16,11 +16,11 @@
 using namespace CommandIds;
 
 namespace {
-constexpr int kPlain = CHtmlColouring::kStylePlain;
-constexpr int kKeyword = CHtmlColouring::kStyleKeyword;
-constexpr int kComment = CHtmlColouring::kStyleComment;
-constexpr int kString = CHtmlColouring::kStyleString;
-constexpr int kTag = CHtmlColouring::kStyleTag;
+constexpr int kPlain = CColourStyles::kStylePlain;
+constexpr int kKeyword = CColourStyles::kStyleKeyword;
+constexpr int kComment = CColourStyles::kStyleComment;
+constexpr int kString = CColourStyles::kStyleString;
+constexpr int kTag = CColourStyles::kStyleTag;
 
 // Prompts whose desktop has no program for web pages.
 class CNoBrowserPrompts : public CScriptedPrompts {

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <cstdint>
 #include <string>
 
 namespace {
@@ -17,8 +18,8 @@ constexpr int kMarginWidth = kMarkerSize + 4;
 constexpr unsigned long kMarkerMask = (1UL << CCompilerMarks::kErrorMarker) | (1UL << CCompilerMarks::kWarningMarker);
 
 // Colours in Scintilla's order, 0x00BBGGRR.
-constexpr long kErrorRed = 0x2020D0;
-constexpr long kWarningAmber = 0x0090E0;
+constexpr std::uint32_t kErrorRed = 0x2020D0;
+constexpr std::uint32_t kWarningAmber = 0x0090E0;
 
 QImage MarkerImage(bool bError)
 {
@@ -49,12 +50,6 @@ QImage MarkerImage(bool bError)
     return image;
 }
 
-void SetAnnotationStyle(CJavaEditor& view, int nStyle, long crFore, long crBack)
-{
-    view.SendScintilla(QsciScintillaBase::SCI_STYLESETFORE, static_cast<unsigned long>(nStyle), crFore);
-    view.SendScintilla(QsciScintillaBase::SCI_STYLESETBACK, static_cast<unsigned long>(nStyle), crBack);
-}
-
 int StyleFor(EDiagnosticKind eKind)
 {
     switch (eKind) {
@@ -68,85 +63,70 @@ int StyleFor(EDiagnosticKind eKind)
 
 void CCompilerMarks::SetUpView(CJavaEditor& view, bool bShowMessages)
 {
-    view.markerDefine(MarkerImage(true), kErrorMarker);
-    view.markerDefine(MarkerImage(false), kWarningMarker);
-    view.SendScintilla(QsciScintillaBase::SCI_SETMARGINTYPEN, static_cast<unsigned long>(kMarkerMargin),
-                       static_cast<long>(QsciScintillaBase::SC_MARGIN_SYMBOL));
-    view.SendScintilla(QsciScintillaBase::SCI_SETMARGINMASKN, static_cast<unsigned long>(kMarkerMargin),
-                       static_cast<long>(kMarkerMask));
+    view.DefineMarkerImage(kErrorMarker, MarkerImage(true));
+    view.DefineMarkerImage(kWarningMarker, MarkerImage(false));
+    view.SetSymbolMargin(kMarkerMargin, kMarkerMask);
 
-    for (int nIndicator : {kErrorIndicator, kWarningIndicator}) {
-        view.SendScintilla(QsciScintillaBase::SCI_INDICSETSTYLE, static_cast<unsigned long>(nIndicator),
-                           static_cast<long>(QsciScintillaBase::INDIC_SQUIGGLE));
-        view.SendScintilla(QsciScintillaBase::SCI_INDICSETFORE, static_cast<unsigned long>(nIndicator),
-                           nIndicator == kErrorIndicator ? kErrorRed : kWarningAmber);
-    }
+    for (int nIndicator : {kErrorIndicator, kWarningIndicator})
+        view.SetSquiggleIndicator(nIndicator, nIndicator == kErrorIndicator ? kErrorRed : kWarningAmber);
 
     // Dark text on a pale ground of the kind's colour, readable in any
     // editor colours the user picked for the code.
-    SetAnnotationStyle(view, kErrorStyle, 0x101090, 0xEBEBFD);
-    SetAnnotationStyle(view, kWarningStyle, 0x004A6E, 0xD8F4FF);
-    SetAnnotationStyle(view, kNoteStyle, 0x505050, 0xF0F0F0);
+    view.SetStyleColours(kErrorStyle, 0x101090, 0xEBEBFD);
+    view.SetStyleColours(kWarningStyle, 0x004A6E, 0xD8F4FF);
+    view.SetStyleColours(kNoteStyle, 0x505050, 0xF0F0F0);
     ShowMessages(view, bShowMessages);
     UpdateMargin(view);
 }
 
 void CCompilerMarks::ShowMessages(CJavaEditor& view, bool bShown)
 {
-    view.SendScintilla(QsciScintillaBase::SCI_ANNOTATIONSETVISIBLE,
-                       static_cast<unsigned long>(bShown ? QsciScintillaBase::ANNOTATION_INDENTED
-                                                         : QsciScintillaBase::ANNOTATION_HIDDEN));
+    view.ShowAnnotations(bShown);
 }
 
 bool CCompilerMarks::MessagesShown(const CJavaEditor& view)
 {
-    return view.SendScintilla(QsciScintillaBase::SCI_ANNOTATIONGETVISIBLE) != QsciScintillaBase::ANNOTATION_HIDDEN;
+    return view.AnnotationsShown();
 }
 
 bool CCompilerMarks::HasMarks(const CJavaEditor& view)
 {
-    return view.SendScintilla(QsciScintillaBase::SCI_MARKERNEXT, 0UL, static_cast<long>(kMarkerMask)) >= 0;
+    return view.HasMarkers(kMarkerMask);
 }
 
 void CCompilerMarks::UpdateMargin(CJavaEditor& view)
 {
-    view.SendScintilla(QsciScintillaBase::SCI_SETMARGINWIDTHN, static_cast<unsigned long>(kMarkerMargin),
-                       static_cast<long>(HasMarks(view) ? kMarginWidth : 0));
+    view.SetMarginWidth(kMarkerMargin, HasMarks(view) ? kMarginWidth : 0);
 }
 
 void CCompilerMarks::Apply(CJavaEditor& view, const CCompilerMarkPlan& plan)
 {
-    view.SendScintilla(QsciScintillaBase::SCI_MARKERDELETEALL, static_cast<unsigned long>(kErrorMarker));
-    view.SendScintilla(QsciScintillaBase::SCI_MARKERDELETEALL, static_cast<unsigned long>(kWarningMarker));
-    view.SendScintilla(QsciScintillaBase::SCI_ANNOTATIONCLEARALL);
-    const long nLength = static_cast<long>(view.TextLength());
+    view.DeleteMarkers(kErrorMarker);
+    view.DeleteMarkers(kWarningMarker);
+    view.ClearAnnotations();
+    const std::size_t nLength = view.TextLength();
     for (int nIndicator : {kErrorIndicator, kWarningIndicator}) {
-        view.SendScintilla(QsciScintillaBase::SCI_SETINDICATORCURRENT, static_cast<unsigned long>(nIndicator));
-        view.SendScintilla(QsciScintillaBase::SCI_INDICATORCLEARRANGE, 0UL, nLength);
+        view.SetCurrentIndicator(nIndicator);
+        view.ClearIndicatorRange(0, nLength);
     }
 
     std::string strStyles;
     for (const CCompilerMarkPlan::CLine& line : plan.m_vecLines) {
-        const auto nLine = static_cast<unsigned long>(line.m_nLine);
         if (line.m_bMarker)
-            view.SendScintilla(
-                QsciScintillaBase::SCI_MARKERADD, nLine,
-                static_cast<long>(line.m_eMarker == EDiagnosticKind::Error ? kErrorMarker : kWarningMarker));
-        view.SendScintilla(QsciScintillaBase::SCI_ANNOTATIONSETTEXT, nLine, line.m_strAnnotation.c_str());
+            view.AddMarker(line.m_nLine, line.m_eMarker == EDiagnosticKind::Error ? kErrorMarker : kWarningMarker);
         strStyles.clear();
         for (const CCompilerMarkPlan::CRun& run : line.m_vecRuns)
             strStyles.append(run.m_nLength, static_cast<char>(StyleFor(run.m_eKind)));
-        view.SendScintilla(QsciScintillaBase::SCI_ANNOTATIONSETSTYLES, nLine, strStyles.c_str());
+        view.SetAnnotation(line.m_nLine, line.m_strAnnotation, strStyles);
     }
     int nCurrent = -1;
     for (const CCompilerMarkPlan::CSquiggle& squiggle : plan.m_vecSquiggles) {
         const int nIndicator = squiggle.m_eKind == EDiagnosticKind::Error ? kErrorIndicator : kWarningIndicator;
         if (nIndicator != nCurrent) {
-            view.SendScintilla(QsciScintillaBase::SCI_SETINDICATORCURRENT, static_cast<unsigned long>(nIndicator));
+            view.SetCurrentIndicator(nIndicator);
             nCurrent = nIndicator;
         }
-        view.SendScintilla(QsciScintillaBase::SCI_INDICATORFILLRANGE, static_cast<unsigned long>(squiggle.m_nStart),
-                           static_cast<long>(squiggle.m_nLength));
+        view.FillIndicatorRange(squiggle.m_nStart, squiggle.m_nLength);
     }
     UpdateMargin(view);
 }
@@ -173,7 +153,7 @@ void CCompilerMarks::ApplyToDocument(CSourceDoc& document, const std::vector<CJa
         ShowMessages(*pView, false);
     }
     CJavaEditor& first = *vecViews.front();
-    const bool bUtf8 = first.SendScintilla(QsciScintillaBase::SCI_GETCODEPAGE) == QsciScintillaBase::SC_CP_UTF8;
+    const bool bUtf8 = first.HasUtf8CodePage();
     Apply(first, CCompilerMarkPlan::Make(document.TextView(), vecDiagnostics, bUtf8));
     for (std::size_t i = 0; i < vecViews.size(); ++i) {
         ShowMessages(*vecViews[i], vecShown[i]);

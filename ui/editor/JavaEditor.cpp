@@ -318,3 +318,88 @@ int CJavaEditor::ReplaceEvery(const QString& strWhat, const QString& strWith, bo
     EndUndoStep();
     return nCount;
 }
+
+void CJavaEditor::DefineMarkerImage(int nMarker, const QImage& image)
+{
+    markerDefine(image, nMarker);
+}
+
+void CJavaEditor::SetSymbolMargin(int nMargin, unsigned long nMarkerMask)
+{
+    SendScintilla(SCI_SETMARGINTYPEN, static_cast<unsigned long>(nMargin), static_cast<long>(SC_MARGIN_SYMBOL));
+    SendScintilla(SCI_SETMARGINMASKN, static_cast<unsigned long>(nMargin), static_cast<long>(nMarkerMask));
+}
+
+void CJavaEditor::SetMarginWidth(int nMargin, int nPixels)
+{
+    SendScintilla(SCI_SETMARGINWIDTHN, static_cast<unsigned long>(nMargin), static_cast<long>(nPixels));
+}
+
+void CJavaEditor::AddMarker(std::size_t nLine, int nMarker)
+{
+    SendScintilla(SCI_MARKERADD, static_cast<unsigned long>(nLine), static_cast<long>(nMarker));
+}
+
+void CJavaEditor::DeleteMarkers(int nMarker)
+{
+    SendScintilla(SCI_MARKERDELETEALL, static_cast<unsigned long>(nMarker));
+}
+
+bool CJavaEditor::HasMarkers(unsigned long nMarkerMask) const
+{
+    return SendScintilla(SCI_MARKERNEXT, 0UL, static_cast<long>(nMarkerMask)) >= 0;
+}
+
+void CJavaEditor::SetSquiggleIndicator(int nIndicator, std::uint32_t crColour)
+{
+    SendScintilla(SCI_INDICSETSTYLE, static_cast<unsigned long>(nIndicator), static_cast<long>(INDIC_SQUIGGLE));
+    SendScintilla(SCI_INDICSETFORE, static_cast<unsigned long>(nIndicator), static_cast<long>(crColour));
+}
+
+void CJavaEditor::SetCurrentIndicator(int nIndicator)
+{
+    SendScintilla(SCI_SETINDICATORCURRENT, static_cast<unsigned long>(nIndicator));
+}
+
+void CJavaEditor::FillIndicatorRange(std::size_t nStart, std::size_t nLength)
+{
+    SendScintilla(SCI_INDICATORFILLRANGE, static_cast<unsigned long>(nStart), static_cast<long>(nLength));
+}
+
+void CJavaEditor::ClearIndicatorRange(std::size_t nStart, std::size_t nLength)
+{
+    SendScintilla(SCI_INDICATORCLEARRANGE, static_cast<unsigned long>(nStart), static_cast<long>(nLength));
+}
+
+void CJavaEditor::SetStyleColours(int nStyle, std::uint32_t crFore, std::uint32_t crBack)
+{
+    SendScintilla(SCI_STYLESETFORE, static_cast<unsigned long>(nStyle), static_cast<long>(crFore));
+    SendScintilla(SCI_STYLESETBACK, static_cast<unsigned long>(nStyle), static_cast<long>(crBack));
+}
+
+void CJavaEditor::SetAnnotation(std::size_t nLine, const std::string& strText, const std::string& strStyles)
+{
+    SendScintilla(SCI_ANNOTATIONSETTEXT, static_cast<unsigned long>(nLine), strText.c_str());
+    SendScintilla(SCI_ANNOTATIONSETSTYLES, static_cast<unsigned long>(nLine), strStyles.c_str());
+}
+
+void CJavaEditor::ClearAnnotations()
+{
+    SendScintilla(SCI_ANNOTATIONCLEARALL);
+}
+
+void CJavaEditor::ShowAnnotations(bool bShown)
+{
+    SendScintilla(SCI_ANNOTATIONSETVISIBLE,
+                  static_cast<unsigned long>(bShown ? ANNOTATION_INDENTED : ANNOTATION_HIDDEN));
+}
+
+bool CJavaEditor::AnnotationsShown() const
+{
+    return SendScintilla(SCI_ANNOTATIONGETVISIBLE) != ANNOTATION_HIDDEN;
+}
+
+bool CJavaEditor::HasUtf8CodePage() const
+{
+    return SendScintilla(SCI_GETCODEPAGE) == SC_CP_UTF8;
+}

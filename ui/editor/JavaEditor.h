@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+class QImage;
+
 // The one place that talks to Scintilla. It holds CR LF text as raw bytes
 // (offsets are byte offsets, a line break counts as two), carries out edit
 // plans as single undo steps and paints colour-class styles. Everything else
@@ -90,6 +92,35 @@ public:
     bool ReplaceAndFind(const QString& strWhat, const QString& strWith, bool bMatchCase, bool bWholeWord);
     // Replaces every match from the start as one undo step; the count replaced.
     int ReplaceEvery(const QString& strWhat, const QString& strWith, bool bMatchCase, bool bWholeWord);
+
+    // Marks laid over the text: symbols in a margin, indicators under ranges
+    // and annotations under lines. They belong to the text, so every editor
+    // on it shows them; how they look is each editor's own.
+    void DefineMarkerImage(int nMarker, const QImage& image);
+    // Margin nMargin shows the markers of nMarkerMask (bit n: marker n) as symbols.
+    void SetSymbolMargin(int nMargin, unsigned long nMarkerMask);
+    void SetMarginWidth(int nMargin, int nPixels);
+    void AddMarker(std::size_t nLine, int nMarker);
+    // Removes marker nMarker from every line.
+    void DeleteMarkers(int nMarker);
+    // True when some line has a marker of nMarkerMask.
+    bool HasMarkers(unsigned long nMarkerMask) const;
+    // Indicator nIndicator draws a squiggle of crColour (0x00BBGGRR).
+    void SetSquiggleIndicator(int nIndicator, std::uint32_t crColour);
+    // Filling and clearing ranges act on the current indicator.
+    void SetCurrentIndicator(int nIndicator);
+    void FillIndicatorRange(std::size_t nStart, std::size_t nLength);
+    void ClearIndicatorRange(std::size_t nStart, std::size_t nLength);
+    // Gives a style its text and background colours (0x00BBGGRR).
+    void SetStyleColours(int nStyle, std::uint32_t crFore, std::uint32_t crBack);
+    // The annotation under line nLine: its text and one style per byte of it.
+    void SetAnnotation(std::size_t nLine, const std::string& strText, const std::string& strStyles);
+    void ClearAnnotations();
+    // Annotations show indented under their lines, or not at all.
+    void ShowAnnotations(bool bShown);
+    bool AnnotationsShown() const;
+    // True when the text is shown as UTF-8 (else byte for byte).
+    bool HasUtf8CodePage() const;
 
     // The scroll position, for checks that colouring leaves it alone.
     int FirstVisibleLine() const;

@@ -5,7 +5,6 @@
 #include "core/jdk/JdkHelp.h"
 #include "core/tools/ProjectCommands.h"
 #include "ui/editor/ChildFrame.h"
-#include "ui/editor/ColourStyles.h"
 #include "ui/editor/CompilerMarks.h"
 #include "ui/editor/SyntaxWindowDoc.h"
 #include "ui/framework/AppServices.h"
@@ -23,7 +22,7 @@ CSyntaxWindowView::CSyntaxWindowView(CSyntaxWindowDoc& document, const CSettings
     : CSourceView(document, settings, CChildFrame::kKind), m_document(document),
       m_colouring(WindowTextColour(), settings.m_crKeyword, settings.m_crComment, settings.m_crString)
 {
-    CColourStyles::Apply(*this, WindowTextColour(), settings.m_crKeyword, settings.m_crComment, settings.m_crString);
+    m_colouring.ApplyStyles(*this);
 }
 
 void CSyntaxWindowView::OnInitialUpdate()
