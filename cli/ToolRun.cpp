@@ -1,10 +1,10 @@
 #include "cli/ToolRun.h"
 
 #include "core/io/JsonWriter.h"
+#include "core/tools/CompilerMessagePlan.h"
 #include "core/tools/ExternalProcess.h"
 #include "core/tools/InputSender.h"
 #include "core/tools/JavacDiagnostics.h"
-#include "core/tools/OutputBuffer.h"
 #include "core/tools/ToolCommand.h"
 #include "core/tools/ToolMessages.h"
 
@@ -144,22 +144,11 @@ private:
     std::string m_strRead; // the read buffer
 };
 
-// javac's messages in the kept output as JSON lines, files taken against
-// strFolder. Once the oldest output was dropped, the kept text starts with
-// the rest of a cut line, which is left out too: read alone it could pass
-// for a message of another file. nLeftOut: the bytes not read.
-std::string DiagnosticLines(const COutputBuffer& output, const std::string& strFolder, std::size_t& nLeftOut)
+// javac's messages as JSON lines.
+std::string DiagnosticLines(const std::vector<CJavacDiagnostic>& vecDiagnostics)
 {
-    std::string strOutput = output.Copy();
-    nLeftOut = output.DroppedLength();
-    if (nLeftOut > 0) {
-        const std::size_t nLineEnd = strOutput.find('\n');
-        const std::size_t nCut = nLineEnd == std::string::npos ? strOutput.size() : nLineEnd + 1;
-        strOutput.erase(0, nCut);
-        nLeftOut += nCut;
-    }
     std::string strLines;
-    for (const CJavacDiagnostic& diagnostic : CJavacDiagnostics::Parse(strOutput, strFolder)) {
+    for (const CJavacDiagnostic& diagnostic : vecDiagnostics) {
         CJsonWriter writer(false);
         writer.BeginObject();
         writer.Key("file");
@@ -219,9 +208,6 @@ int CCliToolRun::Run(const CToolCommand& cmd, std::size_t nOutputLimit, const CO
         return kExitNotStarted;
     }
     CInputFeeder feeder(runner);
-    // Kept for the diagnostics only, no more of it than the process window
-    // keeps: a compiler that never stops must not take all our memory.
-    COutputBuffer toolOutput(nOutputLimit);
 
     std::size_t nFrom = 0;
     std::size_t nDropped = 0;
@@ -241,8 +227,6 @@ int CCliToolRun::Run(const CToolCommand& cmd, std::size_t nOutputLimit, const CO
         std::size_t nUsable = strChunk.size();
         if (nToolEnd != std::string::npos)
             nUsable = nToolEnd > nStart ? std::min(nUsable, nToolEnd - nStart) : 0;
-        if (options.m_bDiagnostics)
-            toolOutput.AppendText(std::string_view(strChunk.data(), nUsable));
         if (nUsable > 0 && !bOutputFailed) {
             chLast = strChunk[nUsable - 1];
             if (!WriteAll(runner, strChunk.data(), nUsable)) {
@@ -262,14 +246,15 @@ int CCliToolRun::Run(const CToolCommand& cmd, std::size_t nOutputLimit, const CO
     if (nDropped > 0)
         std::fprintf(stderr, "tarnwick-cli: %zu bytes of the tool's output were dropped (the OUTPUTLIMITMB setting).\n",
                      nDropped);
-    bool bRunning = false;
-    const std::string strFooter = runner.GetOutputTail(runner.GetToolOutputEnd(), bRunning);
+    const CFinishedRun run = runner.TakeFinishedRun().value_or(CFinishedRun());
     if (!bOutputFailed) {
         // The closing lines start a line of their own even after output without a final LF.
-        std::string strClosing = std::string(chLast == '\n' ? "" : "\n") + ClosingLines(strFooter);
+        std::string strClosing = std::string(chLast == '\n' ? "" : "\n") + ClosingLines(run.m_strClosingLines);
         if (options.m_bDiagnostics) {
             std::size_t nLeftOut = 0;
-            strClosing += DiagnosticLines(toolOutput, cmd.m_strFolder, nLeftOut);
+            strClosing += DiagnosticLines(CCompilerMessagePlan::ReadMessages(run, nLeftOut));
+            // Bytes the copy above never saw were named already.
+            nLeftOut -= std::min(nLeftOut, nDropped);
             if (nLeftOut > 0)
                 std::fprintf(stderr,
                              "tarnwick-cli: the diagnostics leave out the first %zu bytes of the tool's output (the "
@@ -284,7 +269,7 @@ int CCliToolRun::Run(const CToolCommand& cmd, std::size_t nOutputLimit, const CO
         return kExitErrors;
     }
     // The status follows the verdict the closing lines show.
-    const std::optional<int> exitCode = runner.GetExitCode();
+    const std::optional<int> exitCode = run.m_exitCode;
     if (exitCode && *exitCode == 0)
         return kExitNoErrors;
     if (exitCode && *exitCode == CExternalProcess::kUserStopCode && CStopSignals::Requested())

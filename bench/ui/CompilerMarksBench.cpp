@@ -146,16 +146,14 @@ int main(int argc, char** argv)
         command.AddWord(strOutput.toStdString());
         command.m_bJavacMessages = true;
         CExternalProcess runner;
-        CCompilerMessagesRun run;
         if (!runner.Start(command)) {
             std::fprintf(stderr, "cat did not start\n");
             return 1;
         }
-        run.RunStarted(command);
         while (runner.IsRunning())
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
         timer.restart();
-        run.RunEnded(runner, fixture.App());
+        CCompilerMessagesRun::Show(runner.TakeFinishedRun().value(), fixture.App());
         wholeMs.push_back(MsSince(timer));
         if (pView->markerFindNext(0, 1 << CCompilerMarks::kErrorMarker) != 1) {
             std::fprintf(stderr, "the first error is not on line 2\n");

@@ -1,6 +1,7 @@
 #include "core/tools/ConsoleLauncher.h"
 
 #include "core/tools/ProcessSpawner.h"
+#include "core/tools/ToolMessages.h"
 #include "core/tools/ToolPath.h"
 
 #include <cstdlib>
@@ -98,4 +99,12 @@ CConsoleLauncher::ELaunch CConsoleLauncher::Launch(const CToolCommand& cmd)
         return ELaunch::NotStarted;
     CProcessSpawner::ReapInBackground(pid);
     return ELaunch::Launched;
+}
+
+std::string CConsoleLauncher::FailureText(ELaunch eLaunch)
+{
+    // Java was found when only the terminal is missing.
+    if (eLaunch == ELaunch::NoTerminal)
+        return NoTerminalText();
+    return CToolMessages::kCouldNotLocateJava;
 }

@@ -39,6 +39,9 @@ public:
                                                       const std::string& strFolder);
 
     static ELaunch Launch(const CToolCommand& cmd);
+    // What follows kFailedToLaunch when a launch failed: the terminals tried
+    // and how to name one when none was found, else kCouldNotLocateJava.
+    static std::string FailureText(ELaunch eLaunch);
 
     static constexpr const char* kWaitScript =
         "cd -- \"$1\" || exit 1; shift; \"$@\"; printf '\\n%s' 'Press Enter to close this window.'; read tarnwick_key";

@@ -2,7 +2,9 @@
 
 #include "core/tools/OutputBuffer.h"
 #include "core/tools/ProcessSpawner.h"
+#include "core/tools/ToolPath.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <csignal>
@@ -31,6 +33,15 @@ public:
     std::atomic<bool> m_bHaveExitCode{false};
     bool m_bKeepBytes = false; // set only while no reader runs
     bool m_bFeedInput = false;  // likewise
+    // The run's command and, once it is over, its verdict; the command is
+    // set and read by the owner only, the rest by the reader before it
+    // clears the running flag.
+    CToolCommand m_command;
+    ERunVerdict m_eVerdict = ERunVerdict::ProcessErrors;
+    bool m_bStopped = false;
+    bool m_bFinishedTaken = true; // nothing to take before the first run
+    std::size_t m_nToolDropped = 0; // of the tool's output, before the closing lines
+    std::string m_strPushedOut;     // the tool's bytes the closing lines pushed out
     int m_nInputFd = -1;        // the caller's end of the tool's input; used by the owner only
 
     // The tool's bytes, as the run keeps them.
@@ -107,12 +118,45 @@ static bool OpenInputPipe(int& nToolEnd, int& nOurEnd)
 
 bool CExternalProcess::Start(const CToolCommand& cmd, std::size_t nOutputLimit)
 {
-    return Start(cmd.m_strProgram, cmd.ExpandWords(), cmd.m_strFolder, nOutputLimit);
+    return Launch(cmd, cmd.ExpandWords(), nOutputLimit);
 }
 
 bool CExternalProcess::Start(const std::string& strProgram, const std::vector<std::string>& vecArgs,
                              const std::string& strFolder, std::size_t nOutputLimit)
 {
+    CToolCommand cmd;
+    cmd.m_strProgram = strProgram;
+    cmd.m_strFolder = strFolder;
+    for (const std::string& strArg : vecArgs)
+        cmd.AddWord(strArg);
+    return Launch(cmd, vecArgs, nOutputLimit);
+}
+
+// appletviewer is missing from a folder that holds the JDK's compiler: the
+// JDK is right, only too new.
+static bool LacksAppletViewer(const CToolCommand& cmd)
+{
+    return CToolPath::ToolName(cmd.m_strProgram) == "appletviewer" && !CProcessSpawner::IsExecutableFile(cmd.m_strProgram) &&
+           CProcessSpawner::IsExecutableFile(CToolPath::Join(CToolPath::FolderOf(cmd.m_strProgram),
+                                                             std::string("javac") + CToolPath::kExeSuffix));
+}
+
+CExternalProcess::EStart CExternalProcess::StartTool(const CToolCommand& cmd, std::size_t nOutputLimit)
+{
+    // Captured runs are started from one thread only, so a runner seen idle
+    // here is still idle when Start takes it.
+    if (IsRunning())
+        return EStart::StillRunning;
+    if (LacksAppletViewer(cmd))
+        return EStart::NoAppletViewer;
+    return Start(cmd, nOutputLimit) ? EStart::Started : EStart::Failed;
+}
+
+bool CExternalProcess::Launch(const CToolCommand& cmd, const std::vector<std::string>& vecArgs,
+                              std::size_t nOutputLimit)
+{
+    const std::string& strProgram = cmd.m_strProgram;
+    const std::string& strFolder = cmd.m_strFolder;
     CRunState& state = *m_pState;
     bool bIdle = false;
     if (!state.m_bRunning.compare_exchange_strong(bIdle, true))
@@ -120,6 +164,8 @@ bool CExternalProcess::Start(const std::string& strProgram, const std::vector<st
     // The flag was clear, so the previous reader has made its last append.
     if (state.m_threadReader.joinable())
         state.m_threadReader.join();
+    state.m_command = cmd;
+    state.m_bFinishedTaken = false;
     state.m_output.Clear();
     state.m_output.SetLimit(nOutputLimit);
     state.m_nToolOutputEnd.store(std::string::npos);
@@ -199,6 +245,28 @@ bool CExternalProcess::TerminateAndWait(int nExitCode, std::chrono::milliseconds
         std::this_thread::sleep_for(kExitPollInterval);
     }
     return true;
+}
+
+std::optional<CFinishedRun> CExternalProcess::TakeFinishedRun()
+{
+    CRunState& state = *m_pState;
+    if (IsRunning() || state.m_bFinishedTaken)
+        return std::nullopt;
+    state.m_bFinishedTaken = true;
+    CFinishedRun run;
+    run.m_command = state.m_command;
+    const std::size_t nToolEnd = state.m_nToolOutputEnd.load();
+    std::size_t nStart = 0;
+    std::string strOutput = state.m_output.CopyFrom(0, std::string::npos, nStart);
+    const std::size_t nToolBytes = nToolEnd > nStart ? std::min(nToolEnd - nStart, strOutput.size()) : 0;
+    run.m_strClosingLines = strOutput.substr(nToolBytes);
+    strOutput.resize(nToolBytes);
+    run.m_strToolOutput = state.m_strPushedOut.empty() ? std::move(strOutput) : state.m_strPushedOut + strOutput;
+    run.m_nDroppedBytes = state.m_nToolDropped;
+    run.m_exitCode = GetExitCode();
+    run.m_eVerdict = state.m_eVerdict;
+    run.m_bStopped = state.m_bStopped;
+    return run;
 }
 
 bool CExternalProcess::IsRunning() const
@@ -283,15 +351,27 @@ std::string CExternalProcess::GetOutputTail(std::size_t nFrom, bool& bStillRunni
     return m_pState->m_output.CopyFrom(nFrom, nMaxBytes, nStart);
 }
 
-static const char* VerdictFor(int nExitCode)
+static ERunVerdict VerdictFor(int nExitCode)
 {
     if (nExitCode == 0)
-        return "\r\nNo Errors";
+        return ERunVerdict::NoErrors;
     if (nExitCode == CExternalProcess::kUserStopCode)
-        return "\r\nProcess terminated by user.";
+        return ERunVerdict::Stopped;
     if (nExitCode == CExternalProcess::kStillActive)
-        return "\r\nError - process still active!";
-    return "\r\nThere were errors";
+        return ERunVerdict::StillActive;
+    return ERunVerdict::Errors;
+}
+
+static const char* VerdictText(ERunVerdict eVerdict)
+{
+    switch (eVerdict) {
+    case ERunVerdict::NoErrors: return "\r\nNo Errors";
+    case ERunVerdict::Stopped: return "\r\nProcess terminated by user.";
+    case ERunVerdict::StillActive: return "\r\nError - process still active!";
+    case ERunVerdict::Errors: return "\r\nThere were errors";
+    case ERunVerdict::ProcessErrors: break;
+    }
+    return "Warning! There were process errors";
 }
 
 // A tool killed by a signal reports 128 + the signal, as shells do.
@@ -367,15 +447,20 @@ void CExternalProcess::CRunState::ReadOutput(int nFd, pid_t pid)
         // An echo is either all in before the closing lines or refused.
         std::lock_guard<std::mutex> lock(state.m_mtxProcess);
         state.m_bOutputClosing = true;
+        state.m_bStopped = state.m_bStopRequested;
     }
-    state.m_nToolOutputEnd.store(state.m_output.Length());
-    if (bReaped) {
-        const std::string strExit = "Exit code: " + std::to_string(nExitCode);
-        state.m_output.AppendChunk(strExit.data(), strExit.size());
-        state.m_output.AppendText(VerdictFor(nExitCode));
-    } else {
-        state.m_output.AppendText("Warning! There were process errors");
-    }
+    state.m_eVerdict = bReaped ? VerdictFor(nExitCode) : ERunVerdict::ProcessErrors;
+    const std::string strClosing =
+        (bReaped ? "Exit code: " + std::to_string(nExitCode) : std::string()) + VerdictText(state.m_eVerdict);
+    const std::size_t nToolEnd = state.m_output.Length();
+    state.m_nToolOutputEnd.store(nToolEnd);
+    // The closing lines may push the oldest kept bytes out; the finished run
+    // keeps those, so it holds as much of the tool's output as was kept.
+    state.m_nToolDropped = state.m_output.DroppedLength();
+    std::string strOldest = state.m_output.CopyFrom(state.m_nToolDropped, strClosing.size());
+    state.m_output.AppendText(strClosing);
+    strOldest.resize(std::min(strOldest.size(), state.m_output.DroppedLength() - state.m_nToolDropped));
+    state.m_strPushedOut = std::move(strOldest);
     state.m_bRunning.store(false, std::memory_order_release);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/tools/FinishedRun.h"
 #include "core/tools/OutputBuffer.h"
 #include "core/tools/ToolCommand.h"
 
@@ -33,6 +34,14 @@ public:
     static constexpr std::chrono::milliseconds kExitGrace{300};
     static constexpr std::size_t kDefaultOutputLimit = COutputBuffer::kDefaultLimit;
 
+    // How a start asked for by a command went.
+    enum class EStart {
+        Started,
+        StillRunning,   // another captured run still holds the runner
+        NoAppletViewer, // the JDK is there but has no appletviewer (JDK 11 and later)
+        Failed,         // it cannot start: a wrong JDK folder, a folder gone, no pipe
+    };
+
     CExternalProcess();
     ~CExternalProcess();
     CExternalProcess(const CExternalProcess&) = delete;
@@ -42,10 +51,14 @@ public:
     // output captured. False when this runner's tool still runs or the tool
     // cannot be started. The previous run's text is cleared unless the
     // refusal is because one still runs. At most nOutputLimit bytes of the
-    // output are kept, the newest.
+    // tool's output are kept, the newest; the closing lines come on top.
     bool Start(const CToolCommand& cmd, std::size_t nOutputLimit = kDefaultOutputLimit);
     bool Start(const std::string& strProgram, const std::vector<std::string>& vecArgs, const std::string& strFolder,
                std::size_t nOutputLimit = kDefaultOutputLimit);
+    // Start, telling why not; CToolMessages::StartFailureText words it for
+    // the user. A runner still busy is left as it is, and an appletviewer
+    // the JDK lacks is not tried.
+    EStart StartTool(const CToolCommand& cmd, std::size_t nOutputLimit = kDefaultOutputLimit);
 
     // Stops the running tool's whole process group (TERM, then KILL after
     // kKillGrace); the run then reports nExitCode. Nothing when idle, and a
@@ -97,7 +110,14 @@ public:
     std::string GetOutputTail(std::size_t nFrom, bool& bStillRunning, std::size_t nMaxBytes = std::string::npos) const;
     std::string GetOutputTail(std::size_t nFrom, bool& bStillRunning, std::size_t nMaxBytes, std::size_t& nStart) const;
 
+    // The last run, once it is over, in one piece: its tool output is read
+    // out of the kept output here, once. None while a tool runs, before the
+    // first run, or when this run was taken already.
+    std::optional<CFinishedRun> TakeFinishedRun();
+
 private:
+    bool Launch(const CToolCommand& cmd, const std::vector<std::string>& vecArgs, std::size_t nOutputLimit);
+
     class CRunState;
     std::unique_ptr<CRunState> m_pState; // the run, its output and its reader
 };

@@ -1,5 +1,11 @@
 #pragma once
 
+#include "core/tools/ExternalProcess.h"
+
+#include <string>
+
+class CToolCommand;
+
 // Fixed texts of the tool commands. Core only returns them; the user interface
 // shows them in a message box.
 class CToolMessages {
@@ -26,4 +32,9 @@ public:
     // Run Applet on a JDK of today (appletviewer went with JDK 11).
     static constexpr const char* kNoAppletViewer =
         "This JDK has no appletviewer: it was removed in JDK 11. Open In Web Browser shows the page.";
+
+    // The message for a start that failed: for StillRunning the sentence of
+    // the command that waits (Build, Compile, Run, Run Applet, Create Jar,
+    // Show Archive Contents), else kNoAppletViewer or kFailedToStart.
+    static std::string StartFailureText(CExternalProcess::EStart eStart, const CToolCommand& cmd);
 };

@@ -42,3 +42,12 @@ std::string CToolPath::ArgumentName(const std::string& strName)
         return std::string(".") + kSeparator + strName;
     return strName;
 }
+
+std::string CToolPath::ToolName(const std::string& strProgram)
+{
+    std::string strName = FileNameOf(strProgram);
+    const std::string strSuffix = kExeSuffix;
+    if (!strSuffix.empty() && strName.ends_with(strSuffix))
+        strName.resize(strName.size() - strSuffix.size());
+    return strName;
+}

@@ -32,4 +32,6 @@ public:
     static std::string ArgumentName(const std::string& strName);
     // JDK folder + "/bin/" + tool name (+ ".exe" on Windows).
     static std::string JdkTool(const std::string& strJdkFolder, const std::string& strTool);
+    // The tool a program path runs: its file name without the suffix.
+    static std::string ToolName(const std::string& strProgram);
 };

@@ -213,12 +213,7 @@ private slots:
         QCOMPARE(window.OutputLimit(), std::size_t(3) << 20);
         window.SetOutputLimit(std::size_t(64) << 20);
         QCOMPARE(window.OutputLimit(), CProcessWindow::kMostShownChars);
-        QCOMPARE(CProcessWindow::DroppedNote(CProcessWindow::kMostShownChars),
-                 QString("[Earlier output was dropped: only the last 8 MB are kept.]"));
-        QCOMPARE(CProcessWindow::DroppedNote(1536 * 1024),
-                 QString("[Earlier output was dropped: only the last 1536 KB are kept.]"));
-        QCOMPARE(CProcessWindow::DroppedNote(1000),
-                 QString("[Earlier output was dropped: only the last 1000 bytes are kept.]"));
+        // The note's texts: tests/core/tools/OutputDisplayTest.cpp.
     }
 
     void floodStaysWithinTheLimitAndStopEndsIt()

@@ -26,6 +26,7 @@
 #include "ui/editor/JavaEditor.h"
 #include "ui/framework/DocTemplate.h"
 #include "ui/framework/Document.h"
+#include "ui/framework/DocumentWindows.h"
 #include "ui/framework/MdiChildFrame.h"
 #include "ui/framework/PromptService.h"
 #include "ui/framework/View.h"
@@ -339,16 +340,23 @@ bool CTarnwickApp::OnUpdateCommand(int nId, CCmdUI& cmdUI)
     return true;
 }
 
+std::vector<CDocument*> CTarnwickApp::OpenDocuments() const
+{
+    std::vector<CDocument*> vecDocuments;
+    for (const std::unique_ptr<CDocTemplate>& pTemplate : m_templates)
+        vecDocuments.insert(vecDocuments.end(), pTemplate->Documents().begin(), pTemplate->Documents().end());
+    return vecDocuments;
+}
+
 void CTarnwickApp::OnCompilerMessages()
 {
     m_settings.m_bCompilerMessages = !m_settings.m_bCompilerMessages;
     m_pStore->WriteProfileInt(SettingNames::kOptions, SettingNames::kCompilerMessages,
                               m_settings.m_bCompilerMessages ? 1 : 0);
     // Every open editor at once; new ones start from the setting.
-    for (const std::unique_ptr<CDocTemplate>& pTemplate : m_templates)
-        for (CDocument* pDocument : pTemplate->Documents())
-            for (CJavaEditor* pEditor : CCompilerMarks::EditorsOf(*pDocument))
-                CCompilerMarks::ShowMessages(*pEditor, m_settings.m_bCompilerMessages);
+    for (CDocument* pDocument : OpenDocuments())
+        for (CJavaEditor* pEditor : WindowsOf<CJavaEditor>(*pDocument))
+            CCompilerMarks::ShowMessages(*pEditor, m_settings.m_bCompilerMessages);
 }
 
 void CTarnwickApp::OnProgramInput()

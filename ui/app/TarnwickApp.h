@@ -68,6 +68,7 @@ public:
     void ClearProjectDoc(IOpenProject* pProject) override;
 
     CDocument* OpenDocumentFile(const QString& strPath) override;
+    std::vector<CDocument*> OpenDocuments() const override;
     // The same for a path given as the system's bytes.
     CDocument* OpenDocumentPath(const std::string& strPathBytes);
     bool CloseCurrentProject(const QString& strPath = QString());

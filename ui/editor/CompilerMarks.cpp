@@ -3,8 +3,7 @@
 #include "core/editor/CompilerMarkPlan.h"
 #include "ui/editor/JavaEditor.h"
 #include "ui/editor/SourceDoc.h"
-#include "ui/framework/MdiChildFrame.h"
-#include "ui/framework/View.h"
+#include "ui/framework/DocumentWindows.h"
 
 #include <QImage>
 #include <QPainter>
@@ -131,18 +130,9 @@ void CCompilerMarks::Apply(CJavaEditor& view, const CCompilerMarkPlan& plan)
     UpdateMargin(view);
 }
 
-std::vector<CJavaEditor*> CCompilerMarks::EditorsOf(const CDocument& document)
-{
-    std::vector<CJavaEditor*> vecViews;
-    for (CMdiChildFrame* pFrame : document.GetFrames())
-        if (auto* pView = pFrame->GetView() ? dynamic_cast<CJavaEditor*>(pFrame->GetView()->Widget()) : nullptr)
-            vecViews.push_back(pView);
-    return vecViews;
-}
-
 void CCompilerMarks::ApplyToDocument(CSourceDoc& document, const std::vector<CJavacDiagnostic>& vecDiagnostics)
 {
-    const std::vector<CJavaEditor*> vecViews = EditorsOf(document);
+    const std::vector<CJavaEditor*> vecViews = WindowsOf<CJavaEditor>(document);
     if (vecViews.empty())
         return;
     // A window showing the messages lays its lines out again for each one

@@ -6,7 +6,6 @@
 
 class CCompilerMarkPlan;
 class CJavaEditor;
-class CDocument;
 class CSourceDoc;
 
 // javac's messages on a source text: a margin mark per line (a red circle
@@ -40,8 +39,6 @@ public:
     // vecDiagnostics, the messages of one run for its file (none: cleared).
     static void ApplyToDocument(CSourceDoc& document, const std::vector<CJavacDiagnostic>& vecDiagnostics);
     static bool HasMarks(const CJavaEditor& view);
-    // The editor windows open on a document.
-    static std::vector<CJavaEditor*> EditorsOf(const CDocument& document);
 
 private:
     static void UpdateMargin(CJavaEditor& view);

@@ -38,6 +38,8 @@ public:
     virtual void ClearProjectDoc(IOpenProject* pProject) = 0;
     // Opens a file in the editor of its kind; null when it could not.
     virtual CDocument* OpenDocumentFile(const QString& strPath) = 0;
+    // Every open document, of every kind, project included.
+    virtual std::vector<CDocument*> OpenDocuments() const = 0;
 
     virtual QPrinter& Printer() = 0;
     // The title the next captured run shows.

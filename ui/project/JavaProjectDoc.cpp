@@ -2,15 +2,16 @@
 
 #include "core/app/CommandIds.h"
 #include "core/app/CommandTable.h"
+#include "core/tools/ConsoleLauncher.h"
 #include "core/tools/JarCommandBuilder.h"
 #include "core/tools/JdkCommandBuilder.h"
 #include "core/tools/ProjectCommands.h"
 #include "core/tools/StaleClasses.h"
-#include "core/tools/ToolLauncher.h"
 #include "core/tools/ToolMessages.h"
 #include "core/settings/Settings.h"
 #include "core/tools/ExternalProcess.h"
 #include "ui/bars/ProcessBar.h"
+#include "ui/project/CompilerMessagesRun.h"
 #include "ui/framework/AppServices.h"
 #include "ui/framework/FrameHost.h"
 #include "ui/framework/DocTemplate.h"
@@ -305,7 +306,7 @@ void CJavaProjectDoc::GotoErrorLine(int nLineIndex)
     if (!m_pProcessWindow)
         return;
     const std::string strLine = m_pProcessWindow->LineText(nLineIndex).toStdString() + "\r\n";
-    auto location = m_core.FindErrorLine(strLine, 0, m_compilerMessages.RunFolder());
+    auto location = m_core.FindErrorLine(strLine, 0, m_strRunFolder);
     if (!location)
         location = CStackTraceTarget::Find(*m_pProcessWindow, m_core, nLineIndex);
     if (!location)
@@ -338,13 +339,12 @@ bool CJavaProjectDoc::RunCaptured(const CToolCommand& command, bool bFeedInput)
     CExternalProcess& runner = Services().ToolRunner();
     // Only a program run may wait for input; every other tool reads /dev/null.
     runner.FeedInput(bFeedInput);
-    const CToolLauncher::EStart eStart = CToolLauncher::StartToolProcess(runner, command, OutputLimit());
-    if (eStart != CToolLauncher::EStart::Started) {
-        ShowMessage(CToolLauncher::StartFailureText(eStart, command));
+    const CExternalProcess::EStart eStart = runner.StartTool(command, OutputLimit());
+    if (eStart != CExternalProcess::EStart::Started) {
+        ShowMessage(CToolMessages::StartFailureText(eStart, command));
         return false;
     }
-    // Before the window follows the run: a run already over ends as it does.
-    m_compilerMessages.RunStarted(command);
+    m_strRunFolder = command.m_strFolder;
     ShowProcessWindow(runner);
     Services().Frames().UpdateCommandStates();
     return true;
@@ -421,10 +421,9 @@ void CJavaProjectDoc::RunJava(bool bCaptured)
             return;
         }
         RunCaptured(titled, Services().Settings().m_bProgramInput);
-    } else if (const auto eLaunch = CToolLauncher::LaunchInConsole(command);
-               eLaunch != CConsoleLauncher::ELaunch::Launched) {
+    } else if (const auto eLaunch = CConsoleLauncher::Launch(command); eLaunch != CConsoleLauncher::ELaunch::Launched) {
         ShowMessage(CToolMessages::kFailedToLaunch);
-        ShowMessage(CToolLauncher::ConsoleFailureText(eLaunch));
+        ShowMessage(CConsoleLauncher::FailureText(eLaunch));
     }
 }
 
@@ -525,23 +524,23 @@ void CJavaProjectDoc::ShowProcessWindow(CExternalProcess& runner)
     m_pProcessBar = new CProcessBar(Services().Frames().DockHost());
     m_pProcessWindow = new CProcessWindow(&Services());
     // Before Create: a run already over ends inside it.
-    connect(m_pProcessWindow, &CProcessWindow::RunEnded, this, [this, &runner] {
-        m_compilerMessages.RunEnded(runner, Services());
-        StartPendingRun(runner);
+    connect(m_pProcessWindow, &CProcessWindow::RunEnded, this, [this](const CFinishedRun& run) {
+        CCompilerMessagesRun::Show(run, Services());
+        StartPendingRun(run);
     });
     m_pProcessWindow->SetOutputLimit(OutputLimit());
     m_pProcessWindow->Create(runner, notify);
     m_pProcessBar->Create(m_pProcessWindow);
 }
 
-void CJavaProjectDoc::StartPendingRun(const CExternalProcess& build)
+void CJavaProjectDoc::StartPendingRun(const CFinishedRun& build)
 {
     if (!m_pendingRun)
         return;
     CToolCommand run = std::move(*m_pendingRun);
     m_pendingRun.reset();
     // A build that failed or was stopped leaves its output to read.
-    if (build.GetExitCode() != 0)
+    if (build.m_exitCode != 0)
         return;
     // Not from inside the window's own end of the build.
     QTimer::singleShot(0, this, [this, run] {
@@ -554,9 +553,8 @@ void CJavaProjectDoc::StartPendingRun(const CExternalProcess& build)
 std::vector<std::string> CJavaProjectDoc::UnsavedJavaPaths() const
 {
     std::vector<std::string> vecPaths;
-    for (CMdiChildFrame* pFrame : Services().Frames().MainWidget()->findChildren<CMdiChildFrame*>()) {
-        const CDocument* pDocument = pFrame->GetDocument();
-        if (pDocument && pDocument != this && pDocument->IsModified() && !pDocument->GetPathName().isEmpty())
+    for (const CDocument* pDocument : Services().OpenDocuments()) {
+        if (pDocument != this && pDocument->IsModified() && !pDocument->GetPathName().isEmpty())
             vecPaths.push_back(QFile::encodeName(pDocument->GetPathName()).toStdString());
     }
     return vecPaths;

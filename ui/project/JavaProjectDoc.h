@@ -5,7 +5,6 @@
 #include "ui/framework/OpenProject.h"
 #include "ui/bars/ProcessBar.h"
 #include "ui/bars/ProjectBar.h"
-#include "ui/project/CompilerMessagesRun.h"
 #include "ui/framework/Document.h"
 
 #include <QPointer>
@@ -15,6 +14,7 @@
 #include <vector>
 
 class CExternalProcess;
+struct CFinishedRun;
 class CProcessWindow;
 class CProjectFormView;
 class CProjectTreeDlg;
@@ -77,7 +77,7 @@ public:
     // Build: false when it did not start (a message said why).
     bool StartBuild();
     // After a build that Run started: the run, when the build succeeded.
-    void StartPendingRun(const CExternalProcess& build);
+    void StartPendingRun(const CFinishedRun& build);
     // The paths of open documents changed and not saved.
     std::vector<std::string> UnsavedJavaPaths() const;
     void RunJava(bool bCaptured);
@@ -113,7 +113,7 @@ private:
     CProcessWindow* m_pProcessWindow = nullptr; // hosted by the process bar
     QPointer<CProjectBar> m_pProjectBar;        // made when the project window is first shown
     QPointer<CProjectTreeDlg> m_pProjectTree;   // hosted by the project bar
-    CCompilerMessagesRun m_compilerMessages;    // puts javac's messages on the editors
+    std::string m_strRunFolder;                 // where the last captured run started: its names are from there
     std::optional<CToolCommand> m_pendingRun;   // Run waiting for the build it started
     bool m_bRunAfterBuild = false;              // the next run shows after the build's output
 };

@@ -25,7 +25,7 @@ CProcessWindow::CProcessWindow(IAppServices* pServices, QWidget* pParent)
     : QWidget(pParent), m_pServices(pServices), m_pStop(new QPushButton("stop", this)),
       m_pProgress(new QProgressBar(this)), m_pTitle(new QLineEdit(this)), m_pOutput(new CProcessOutputEdit(this)),
       m_pInput(new CProgramInputEdit(this)),
-      m_nOutputLimit(std::min(CExternalProcess::kDefaultOutputLimit, kMostShownChars)), m_decoder(QStringDecoder::Utf8)
+      m_display(std::min(CExternalProcess::kDefaultOutputLimit, kMostShownChars)), m_decoder(QStringDecoder::Utf8)
 {
     setObjectName("ProcessWindow");
     m_pStop->setObjectName("StopButton");
@@ -79,68 +79,45 @@ CProcessWindow::~CProcessWindow()
 
 void CProcessWindow::Create(CExternalProcess& runner, LineNotify notify)
 {
-    m_pRunner = &runner;
-    m_notify = std::move(notify);
-    // Whether it runs is read with the output: a run ending in between
-    // still has its last lines and verdict shown by the next tick.
-    const bool bRunning = ShowWholeOutput();
-    m_pSender.reset();
-    ShowInputLine(bRunning && runner.GetInputFd() >= 0);
-    if (bRunning) {
-        m_bAnimation = true;
-        m_timer.start(kTimerInterval);
-    } else {
-        m_pRunner = nullptr; // all there is to show is shown
-        emit RunEnded();
-    }
-    // A tool that prints nothing for a while can still be stopped.
-    m_pStop->setEnabled(bRunning);
-    m_pProgress->setValue(0);
-    if (m_pServices)
-        m_pTitle->setText(m_pServices->GetProcessTitle());
+    Follow(runner, std::move(notify), false);
 }
 
 bool CProcessWindow::Attach(CExternalProcess& runner, LineNotify notify, bool bAfterShown)
 {
     show();
+    Follow(runner, std::move(notify), bAfterShown);
+    return true;
+}
+
+void CProcessWindow::Follow(CExternalProcess& runner, LineNotify notify, bool bAfterShown)
+{
     if (m_pServices)
         m_pTitle->setText(m_pServices->GetProcessTitle());
     m_pProgress->setValue(0);
     m_pRunner = &runner;
     m_notify = std::move(notify);
+    // Whether it runs is read with the output: a run ending in between
+    // still has its last lines and verdict shown by the next tick.
     const bool bRunning = ShowWholeOutput(bAfterShown);
+    // A tool that prints nothing for a while can still be stopped.
     m_pStop->setEnabled(bRunning);
     // The last run's input is gone with it: the runner closes it on a new start.
     m_pSender.reset();
     ShowInputLine(bRunning && runner.GetInputFd() >= 0);
-    if (bRunning) {
+    if (bRunning)
         m_timer.start(kTimerInterval);
-    } else {
-        m_pRunner = nullptr;
-        emit RunEnded();
-    }
-    return true;
+    else
+        HandOverRun(); // all there is to show is shown
 }
 
-QString CProcessWindow::DroppedNote(std::size_t nLimit)
+void CProcessWindow::HandOverRun()
 {
-    QString strSize = QString("%1 bytes").arg(nLimit);
-    if (nLimit >= (1u << 20) && nLimit % (1u << 20) == 0)
-        strSize = QString("%1 MB").arg(nLimit >> 20);
-    else if (nLimit >= 1024 && nLimit % 1024 == 0)
-        strSize = QString("%1 KB").arg(nLimit >> 10);
-    return QString("[Earlier output was dropped: only the last %1 are kept.]").arg(strSize);
-}
-
-std::size_t CProcessWindow::SkipToNextLine(std::string& strText)
-{
-    // Text that starts part way into a line starts with the next one, when
-    // there is one in sight.
-    const std::size_t nFeed = strText.find('\n');
-    if (nFeed == std::string::npos || nFeed + 1 == strText.size())
-        return 0;
-    strText.erase(0, nFeed + 1);
-    return nFeed + 1;
+    const std::optional<CFinishedRun> run = m_pRunner->TakeFinishedRun();
+    m_pRunner = nullptr;
+    // Compile and Run wait for the run to end; let them know it has.
+    if (m_pServices)
+        m_pServices->Frames().UpdateCommandStates();
+    emit RunEnded(run ? *run : CFinishedRun());
 }
 
 void CProcessWindow::ClearOutput()
@@ -148,8 +125,7 @@ void CProcessWindow::ClearOutput()
     m_decoder = QStringDecoder(QStringDecoder::Utf8);
     m_pOutput->clear();
     m_pOutput->SetFollowsEnd(true);
-    m_nLastLineChars = 0;
-    m_nNoteChars = 0;
+    m_display.Clear();
 }
 
 bool CProcessWindow::ShowWholeOutput(bool bAfterShown)
@@ -163,13 +139,14 @@ bool CProcessWindow::ShowWholeOutput(bool bAfterShown)
     bool bStillRunning = false;
     std::size_t nStart = 0;
     std::string strOutput = m_pRunner->GetOutputTail(0, bStillRunning, std::string::npos, nStart);
-    if (strOutput.size() > m_nOutputLimit) {
-        nStart += strOutput.size() - m_nOutputLimit;
-        strOutput.erase(0, strOutput.size() - m_nOutputLimit);
+    const std::size_t nLimit = m_display.Limit();
+    if (strOutput.size() > nLimit) {
+        nStart += strOutput.size() - nLimit;
+        strOutput.erase(0, strOutput.size() - nLimit);
     }
     if (nStart > 0) {
         ShowDroppedNote();
-        nStart += SkipToNextLine(strOutput);
+        nStart += COutputDisplay::SkipToNextLine(strOutput);
     }
     AppendOutput(strOutput);
     m_nShownLength = nStart + strOutput.size();
@@ -181,38 +158,10 @@ void CProcessWindow::AppendOutput(const std::string& strTail)
     if (strTail.empty())
         return;
     // The text's line breaks are CR LF; the edit's lines are its blocks.
-    QString strText = m_decoder.decode(QByteArrayView(strTail.data(), static_cast<qsizetype>(strTail.size())));
-    strText.remove('\r');
-    // A block that keeps growing is laid out anew on every append, so long
-    // lines become display lines of at most kDisplayLineChars.
-    QString strShown;
-    strShown.reserve(strText.size() + strText.size() / kDisplayLineChars + 1);
-    qsizetype nAt = 0;
-    while (nAt < strText.size()) {
-        const qsizetype nFeed = strText.indexOf('\n', nAt);
-        const qsizetype nEnd = nFeed < 0 ? strText.size() : nFeed;
-        while (nAt < nEnd) {
-            if (m_nLastLineChars >= kDisplayLineChars) {
-                strShown += '\n';
-                m_nLastLineChars = 0;
-            }
-            qsizetype nTake = qMin<qsizetype>(kDisplayLineChars - m_nLastLineChars, nEnd - nAt);
-            bool bFull = m_nLastLineChars + nTake == kDisplayLineChars;
-            // Never between the halves of a surrogate pair.
-            if (nAt + nTake < nEnd && nTake > 1 && strText[nAt + nTake - 1].isHighSurrogate()) {
-                --nTake;
-                bFull = true;
-            }
-            strShown += QStringView(strText).mid(nAt, nTake);
-            m_nLastLineChars = bFull ? kDisplayLineChars : m_nLastLineChars + nTake;
-            nAt += nTake;
-        }
-        if (nFeed >= 0) {
-            strShown += '\n';
-            m_nLastLineChars = 0;
-            nAt = nFeed + 1;
-        }
-    }
+    const QString strText = m_decoder.decode(QByteArrayView(strTail.data(), static_cast<qsizetype>(strTail.size())));
+    const std::u16string strLines =
+        m_display.Lines(std::u16string_view(reinterpret_cast<const char16_t*>(strText.utf16()), strText.size()));
+    const QString strShown = QString::fromUtf16(strLines.data(), static_cast<qsizetype>(strLines.size()));
     // Appended apart from the caret, so a user reading further up stays there.
     const bool bFollow = m_pOutput->FollowsEnd();
     QTextCursor cursor(m_pOutput->document());
@@ -225,40 +174,34 @@ void CProcessWindow::AppendOutput(const std::string& strTail)
 
 void CProcessWindow::KeepWithinLimit()
 {
-    QTextDocument* pDocument = m_pOutput->document();
-    // characterCount() holds the last block's separator too.
-    const std::size_t nChars = static_cast<std::size_t>(pDocument->characterCount() - 1 - m_nNoteChars);
-    if (nChars <= m_nOutputLimit)
+    const std::optional<COutputDisplay::CDrop> drop = m_display.Drop();
+    if (!drop)
         return;
-    // Down to seven eighths of the limit, so this is done now and then, not
-    // on every tick; whole display lines go, so the first line left is whole.
-    const int nDropTo = m_nNoteChars + static_cast<int>(nChars - m_nOutputLimit + m_nOutputLimit / 8);
-    const QTextBlock block = pDocument->findBlock(nDropTo);
-    int nEnd = pDocument->characterCount() - 1;
-    if (block.isValid() && block.position() == nDropTo)
-        nEnd = nDropTo;
-    else if (block.isValid() && block.next().isValid())
-        nEnd = block.next().position();
-    else
-        m_nLastLineChars = 0; // all of it goes
+    QTextDocument* pDocument = m_pOutput->document();
+    int nEnd = static_cast<int>(drop->m_nTo);
+    if (drop->m_bToLineStart) {
+        const QTextBlock block = pDocument->findBlock(nEnd);
+        if (block.position() != nEnd)
+            nEnd = block.next().position();
+    }
     QTextCursor cursor(pDocument);
     cursor.beginEditBlock();
-    cursor.setPosition(m_nNoteChars);
+    cursor.setPosition(static_cast<int>(drop->m_nFrom));
     cursor.setPosition(nEnd, QTextCursor::KeepAnchor);
     cursor.removeSelectedText();
     cursor.endEditBlock();
+    m_display.Dropped(static_cast<std::size_t>(nEnd) - drop->m_nFrom);
     ShowDroppedNote();
 }
 
 void CProcessWindow::ShowDroppedNote()
 {
-    if (m_nNoteChars > 0)
+    const std::u16string strNote = m_display.Note();
+    if (strNote.empty())
         return;
-    const QString strNote = DroppedNote(m_nOutputLimit) + '\n';
     QTextCursor cursor(m_pOutput->document());
     cursor.movePosition(QTextCursor::Start);
-    cursor.insertText(strNote);
-    m_nNoteChars = static_cast<int>(strNote.size());
+    cursor.insertText(QString::fromUtf16(strNote.data(), static_cast<qsizetype>(strNote.size())));
 }
 
 QString CProcessWindow::LineText(int nLineIndex) const
@@ -293,9 +236,10 @@ void CProcessWindow::OnTick()
     // further behind: once more than it keeps lies ahead, what it shows is
     // stale, so it starts afresh with the newest it can keep.
     const std::size_t nEnd = m_pRunner->GetOutputLength();
-    bool bAfresh = nEnd > m_nShownLength + m_nOutputLimit;
+    const std::size_t nLimit = m_display.Limit();
+    bool bAfresh = nEnd > m_nShownLength + nLimit;
     if (bAfresh)
-        m_nShownLength = nEnd - m_nOutputLimit;
+        m_nShownLength = nEnd - nLimit;
     bool bStillRunning = false;
     std::size_t nStart = 0;
     std::string strTail = m_pRunner->GetOutputTail(m_nShownLength, bStillRunning, kTickBytes, nStart);
@@ -309,7 +253,7 @@ void CProcessWindow::OnTick()
     if (bAfresh) {
         ClearOutput();
         ShowDroppedNote();
-        m_nShownLength += SkipToNextLine(strTail);
+        m_nShownLength += COutputDisplay::SkipToNextLine(strTail);
     }
     m_timer.setInterval(bBehind ? 0 : kTimerInterval);
     if (!strTail.empty()) {
@@ -325,11 +269,7 @@ void CProcessWindow::OnTick()
         SetStatusText(kCompleteText);
         m_timer.stop();
         EndInput();
-        m_pRunner = nullptr;
-        // Compile and Run wait for the run to end; let them know it has.
-        if (m_pServices)
-            m_pServices->Frames().UpdateCommandStates();
-        emit RunEnded();
+        HandOverRun();
     }
 }
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/tools/FinishedRun.h"
+#include "core/tools/OutputDisplay.h"
+
 #include <QStringDecoder>
 #include <QTimer>
 #include <QWidget>
@@ -18,12 +21,10 @@ class QPushButton;
 
 // Shows the captured run's output while it grows, animates progress while
 // the tool runs, stops the tool on request, and reports double-clicked
-// output lines to whoever wants to open the source line they name. It keeps
-// only the newest output (the limit the settings give, in characters), with
-// a note on its first line once older output is gone, and shows lines longer
-// than kDisplayLineChars as several display lines, so that output without
-// line breaks costs no more to show than any other. Line indexes are those
-// of the display lines. A run given an input pipe gets an input line under
+// output lines to whoever wants to open the source line they name. What it
+// shows, display lines and the newest output only, with the note once older
+// output is gone, COutputDisplay decides (the limit the settings give, in
+// characters). Line indexes are those of the display lines. A run given an input pipe gets an input line under
 // the output while it runs: Enter sends the line to the program and echoes
 // it into the output, Ctrl+D ends the input; what the program does not read
 // yet waits in a queue the timer keeps writing, so typing never blocks.
@@ -41,8 +42,8 @@ public:
     // stops, and the receiver of double-clicks. The window follows the
     // runner until its run is over, so the runner must last that long.
     void Create(CExternalProcess& runner, LineNotify notify);
-    // A new run in the existing window, in place of the last one's output
-    // or, with bAfterShown, on the lines after it.
+    // A new run in the existing window, shown, in place of the last one's
+    // output or, with bAfterShown, on the lines after it.
     bool Attach(CExternalProcess& runner, LineNotify notify, bool bAfterShown = false);
 
     bool IsWatching() const { return m_timer.isActive(); }
@@ -53,10 +54,8 @@ public:
     QString LineText(int nLineIndex) const;
     // Most characters kept, from the next output on: the run's limit in
     // bytes, the settings' by default, yet never more than kMostShownChars.
-    void SetOutputLimit(std::size_t nLimit) { m_nOutputLimit = std::min(nLimit, kMostShownChars); }
-    std::size_t OutputLimit() const { return m_nOutputLimit; }
-    // The first line once older output has gone.
-    static QString DroppedNote(std::size_t nLimit);
+    void SetOutputLimit(std::size_t nLimit) { m_display.SetLimit(std::min(nLimit, kMostShownChars)); }
+    std::size_t OutputLimit() const { return m_display.Limit(); }
     QString TitleText() const;
     int ProgressPosition() const;
     QPushButton* StopButton() const { return m_pStop; }
@@ -72,14 +71,15 @@ public:
     static constexpr const char* kCompleteText = "External process complete";
 
 signals:
-    // The run it followed is over and all its output is shown.
-    void RunEnded();
+    // The run it followed is over and all its output is shown: the run as
+    // its runner hands it over (empty when it had none to hand over).
+    void RunEnded(const CFinishedRun& run);
 
 public:
     // The most output one tick adds to the window.
     static constexpr std::size_t kTickBytes = 128 * 1024;
     static constexpr int kOutputTop = 22;
-    static constexpr int kDisplayLineChars = 4096;
+    static constexpr int kDisplayLineChars = static_cast<int>(COutputDisplay::kLineChars);
     // A character shown costs the edit about ten bytes, so it shows no more
     // than this even when the run keeps more.
     static constexpr std::size_t kMostShownChars = std::size_t(8) << 20;
@@ -89,6 +89,10 @@ protected:
     void showEvent(QShowEvent* pEvent) override;
 
 private:
+    // Follows runner's run from its output so far; Create and Attach.
+    void Follow(CExternalProcess& runner, LineNotify notify, bool bAfterShown);
+    // Lets go of the runner, whose run is over, and hands its run on.
+    void HandOverRun();
     void OnTick();
     void OnStop();
     // The input line, shown for a run with an input pipe, hidden otherwise.
@@ -105,7 +109,6 @@ private:
     // whether it was still running when read.
     bool ShowWholeOutput(bool bAfterShown = false);
     void ClearOutput();
-    static std::size_t SkipToNextLine(std::string& strText);
     void AppendOutput(const std::string& strTail);
     // Drops the oldest lines once past the limit, and says so.
     void KeepWithinLimit();
@@ -121,12 +124,10 @@ private:
     std::unique_ptr<CInputSender> m_pSender; // while the run followed takes input
     bool m_bFocusInputWhenShown = false;     // the run began before the window was shown
     QTimer m_timer;
-    bool m_bAnimation = false;
+    bool m_bAnimation = true;
     CExternalProcess* m_pRunner = nullptr; // not owned
     LineNotify m_notify;
     std::size_t m_nShownLength = 0; // the run's output offset shown up to
-    std::size_t m_nOutputLimit;
-    qsizetype m_nLastLineChars = 0; // on the last display line
-    int m_nNoteChars = 0;           // of the note and its line break; 0 while nothing was dropped
+    COutputDisplay m_display;       // what of the output is shown
     QStringDecoder m_decoder;
 };

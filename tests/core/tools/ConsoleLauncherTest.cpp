@@ -1,5 +1,4 @@
 #include "core/tools/ConsoleLauncher.h"
-#include "core/tools/ToolLauncher.h"
 
 #include "tests/core/tools/ToolTestSupport.h"
 
@@ -111,7 +110,7 @@ TEST(ToolsConsoleLauncher, LaunchRunsTheToolInItsFolderThroughTheTerminal)
     cmd.AddWord("pwd > out.tmp; printf '[%s]' \"$@\" >> out.tmp; mv out.tmp out.txt");
     cmd.AddWord("sh");
     cmd.AddSplitWords("\"a b\" c;d");
-    ASSERT_EQ(CToolLauncher::LaunchInConsole(cmd), CConsoleLauncher::ELaunch::Launched);
+    ASSERT_EQ(CConsoleLauncher::Launch(cmd), CConsoleLauncher::ELaunch::Launched);
     ASSERT_TRUE(WaitForFile(folder.File("out.txt")));
     const std::string strFolder = std::filesystem::canonical(folder.Path()).string();
     EXPECT_EQ(folder.Read("out.txt"), strFolder + "\n[a b][c;d]");
@@ -129,13 +128,13 @@ TEST(ToolsConsoleLauncher, LaunchFailsWithoutToolOrTerminalAndSaysWhich)
     cmd.AddWord("java");
     {
         CScopedEnv terminal("TERMINAL", folder.File("fake-term").c_str());
-        EXPECT_EQ(CToolLauncher::LaunchInConsole(cmd), ELaunch::NoProgram);
+        EXPECT_EQ(CConsoleLauncher::Launch(cmd), ELaunch::NoProgram);
         cmd.m_strProgram = "/bin/true";
         cmd.m_strFolder = folder.File("no such folder");
-        EXPECT_EQ(CToolLauncher::LaunchInConsole(cmd), ELaunch::NotStarted);
+        EXPECT_EQ(CConsoleLauncher::Launch(cmd), ELaunch::NotStarted);
     }
-    EXPECT_EQ(CToolLauncher::ConsoleFailureText(ELaunch::NoProgram), "Couldn't locate Java.");
-    EXPECT_EQ(CToolLauncher::ConsoleFailureText(ELaunch::NotStarted), "Couldn't locate Java.");
+    EXPECT_EQ(CConsoleLauncher::FailureText(ELaunch::NoProgram), "Couldn't locate Java.");
+    EXPECT_EQ(CConsoleLauncher::FailureText(ELaunch::NotStarted), "Couldn't locate Java.");
 
     cmd.m_strFolder = folder.Path();
     CScopedEnv path("PATH", folder.File("empty").c_str());
@@ -143,15 +142,15 @@ TEST(ToolsConsoleLauncher, LaunchFailsWithoutToolOrTerminalAndSaysWhich)
                                  "program (for example TERMINAL=xterm) before starting Tarnwick.";
     {
         CScopedEnv terminal("TERMINAL", nullptr);
-        EXPECT_EQ(CToolLauncher::LaunchInConsole(cmd), ELaunch::NoTerminal);
-        EXPECT_EQ(CToolLauncher::ConsoleFailureText(ELaunch::NoTerminal),
+        EXPECT_EQ(CConsoleLauncher::Launch(cmd), ELaunch::NoTerminal);
+        EXPECT_EQ(CConsoleLauncher::FailureText(ELaunch::NoTerminal),
                   "No terminal program was found: Tarnwick looked on PATH for x-terminal-emulator, gnome-terminal, "
                   "konsole, xfce4-terminal and xterm." +
                       strHowTo);
     }
     CScopedEnv terminal("TERMINAL", "/opt/my term");
-    EXPECT_EQ(CToolLauncher::LaunchInConsole(cmd), ELaunch::NoTerminal);
-    EXPECT_EQ(CToolLauncher::ConsoleFailureText(ELaunch::NoTerminal),
+    EXPECT_EQ(CConsoleLauncher::Launch(cmd), ELaunch::NoTerminal);
+    EXPECT_EQ(CConsoleLauncher::FailureText(ELaunch::NoTerminal),
               "No terminal program was found: Tarnwick tried TERMINAL (/opt/my term), then looked on PATH for "
               "x-terminal-emulator, gnome-terminal, konsole, xfce4-terminal and xterm." +
                   strHowTo);

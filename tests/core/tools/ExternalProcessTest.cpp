@@ -1,5 +1,4 @@
 #include "core/tools/ExternalProcess.h"
-#include "core/tools/ToolLauncher.h"
 
 #include "tests/core/tools/ToolTestSupport.h"
 
@@ -214,7 +213,7 @@ TEST(ToolsExternalProcess, OneCapturedRunAtATime)
     EXPECT_FALSE(runner.Start("/bin/sh", {"sh", "-c", "printf second"}, ""));
     CToolCommand cmdTrue;
     cmdTrue.m_strProgram = "/bin/true";
-    EXPECT_EQ(CToolLauncher::StartToolProcess(runner, cmdTrue), CToolLauncher::EStart::StillRunning);
+    EXPECT_EQ(runner.StartTool(cmdTrue), CExternalProcess::EStart::StillRunning);
     EXPECT_TRUE(runner.IsRunning());
     bool bStillRunning = false;
     EXPECT_EQ(runner.GetOutputTail(0, bStillRunning), "first");
@@ -280,9 +279,9 @@ TEST(ToolsExternalProcess, ToolsThatCannotStartAreRefused)
 
     CToolCommand cmd;
     cmd.m_strProgram = "/no/such/tool";
-    EXPECT_EQ(CToolLauncher::StartToolProcess(runner, cmd), CToolLauncher::EStart::Failed);
+    EXPECT_EQ(runner.StartTool(cmd), CExternalProcess::EStart::Failed);
     cmd.m_strProgram = "/bin/true";
-    EXPECT_EQ(CToolLauncher::StartToolProcess(runner, cmd), CToolLauncher::EStart::Started);
+    EXPECT_EQ(runner.StartTool(cmd), CExternalProcess::EStart::Started);
     ASSERT_TRUE(WaitForCapturedRun(runner));
     EXPECT_EQ(runner.GetOutput(), "Exit code: 0\r\nNo Errors");
     EXPECT_EQ(CountOpenFds(), nFds); // no pipe end is left behind

@@ -1,4 +1,5 @@
-#include "core/tools/ToolLauncher.h"
+#include "core/tools/ExternalProcess.h"
+#include "core/tools/ToolMessages.h"
 
 #include "core/project/JavaProjectCore.h"
 #include "core/settings/Settings.h"
@@ -8,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-using EStart = CToolLauncher::EStart;
+using EStart = CExternalProcess::EStart;
 
 namespace {
 // A JDK folder holding the given tools as scripts that print their name.
@@ -20,7 +21,7 @@ void MakeJdk(const CScratchFolder& folder, std::initializer_list<const char*> to
 }
 } // namespace
 
-TEST(ToolsToolLauncher, EachCommandAskedForDuringARunSaysWhatWaits)
+TEST(ToolsToolStart, EachCommandAskedForDuringARunSaysWhatWaits)
 {
     CSettings settings;
     settings.m_strJavaBin = "/opt/jdk";
@@ -39,13 +40,13 @@ TEST(ToolsToolLauncher, EachCommandAskedForDuringARunSaysWhatWaits)
     };
     for (const auto& [result, strEnd] : cases) {
         ASSERT_TRUE(result.m_bReady) << strEnd;
-        EXPECT_EQ(CToolLauncher::StartFailureText(EStart::StillRunning, result.m_command),
+        EXPECT_EQ(CToolMessages::StartFailureText(EStart::StillRunning, result.m_command),
                   "A program is still running. Stop it before " + strEnd);
-        EXPECT_EQ(CToolLauncher::StartFailureText(EStart::Failed, result.m_command), "Failed to start process");
+        EXPECT_EQ(CToolMessages::StartFailureText(EStart::Failed, result.m_command), "Failed to start process");
     }
 }
 
-TEST(ToolsToolLauncher, BusyRunnerRefusesWithoutTouchingTheRun)
+TEST(ToolsToolStart, BusyRunnerRefusesWithoutTouchingTheRun)
 {
     CScratchFolder jdk;
     ASSERT_FALSE(jdk.Path().empty());
@@ -58,18 +59,18 @@ TEST(ToolsToolLauncher, BusyRunnerRefusesWithoutTouchingTheRun)
     CExternalProcess runner;
     ASSERT_TRUE(runner.Start("/bin/sh", {"sh", "-c", "printf first; exec tail -f /dev/null"}, ""));
     ASSERT_TRUE(WaitForOutputContaining(runner, "first"));
-    EXPECT_EQ(CToolLauncher::StartToolProcess(runner, applet.m_command), EStart::StillRunning);
+    EXPECT_EQ(runner.StartTool(applet.m_command), EStart::StillRunning);
     EXPECT_TRUE(runner.IsRunning());
     EXPECT_EQ(runner.GetOutput(), "first");
     runner.Terminate(CExternalProcess::kUserStopCode);
     ASSERT_TRUE(WaitForCapturedRun(runner));
 
-    EXPECT_EQ(CToolLauncher::StartToolProcess(runner, applet.m_command), EStart::Started);
+    EXPECT_EQ(runner.StartTool(applet.m_command), EStart::Started);
     ASSERT_TRUE(WaitForCapturedRun(runner));
     EXPECT_EQ(runner.GetOutput(), "appletviewerExit code: 0\r\nNo Errors");
 }
 
-TEST(ToolsToolLauncher, AJdkWithoutAppletViewerIsToldFromAWrongJdkFolder)
+TEST(ToolsToolStart, AJdkWithoutAppletViewerIsToldFromAWrongJdkFolder)
 {
     CScratchFolder jdk;
     ASSERT_FALSE(jdk.Path().empty());
@@ -80,14 +81,14 @@ TEST(ToolsToolLauncher, AJdkWithoutAppletViewerIsToldFromAWrongJdkFolder)
     ASSERT_TRUE(applet.m_bReady);
 
     CExternalProcess runner;
-    EXPECT_EQ(CToolLauncher::StartToolProcess(runner, applet.m_command), EStart::NoAppletViewer);
+    EXPECT_EQ(runner.StartTool(applet.m_command), EStart::NoAppletViewer);
     EXPECT_FALSE(runner.IsRunning());
-    EXPECT_EQ(CToolLauncher::StartFailureText(EStart::NoAppletViewer, applet.m_command),
+    EXPECT_EQ(CToolMessages::StartFailureText(EStart::NoAppletViewer, applet.m_command),
               "This JDK has no appletviewer: it was removed in JDK 11. Open In Web Browser shows the page.");
 
     // No compiler either: not a JDK, so the folder is wrong.
     settings.m_strJavaBin = jdk.File("nojdk");
     const CProjectCommands::CResult wrong = CProjectCommands::RunApplet(settings, jdk.File("A.html"));
     ASSERT_TRUE(wrong.m_bReady);
-    EXPECT_EQ(CToolLauncher::StartToolProcess(runner, wrong.m_command), EStart::Failed);
+    EXPECT_EQ(runner.StartTool(wrong.m_command), EStart::Failed);
 }
