@@ -11,6 +11,7 @@
 
 #include <cstdint>
 
+class CPromptService;
 class CSourceDoc;
 class QMenu;
 
@@ -54,6 +55,8 @@ protected:
     // The items of the kind's context menu.
     virtual std::vector<CMenuItem> ContextMenuItems() const = 0;
     CSourceDoc& SourceDocument() const { return m_document; }
+    // The document's prompt service: where this window's messages and dialogs go.
+    CPromptService& Prompts() const;
     // The colour of plain text, 0x00BBGGRR.
     static std::uint32_t WindowTextColour();
 
