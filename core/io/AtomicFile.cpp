@@ -154,8 +154,7 @@ static int CreateTemporary(const std::string& strTarget, std::string& strTemp, c
 static bool ReplaceInPlace(const std::string& strTarget, const std::string& strTemp, std::string_view bytes,
                            std::string& strReason, const CAtomicFileFaults& faults)
 {
-    const int fd =
-        Injected(faults, EAtomicFileStep::OpenInPlace) ? -1 : ::open(strTarget.c_str(), O_RDWR | O_CLOEXEC);
+    const int fd = Injected(faults, EAtomicFileStep::OpenInPlace) ? -1 : ::open(strTarget.c_str(), O_RDWR | O_CLOEXEC);
     std::string strOld;
     if (fd < 0 || !ReadFully(fd, strOld)) {
         const int nErrno = errno;

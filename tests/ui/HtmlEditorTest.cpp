@@ -235,9 +235,10 @@ private slots:
         prompts.m_bOpenUrlWorks = false; // as if the desktop had no program for web pages
         QVERIFY(window.Run(kOpenInWebBrowser));
         QCOMPARE(prompts.m_openedUrls, QStringList{window.m_strPath});
-        QCOMPARE(prompts.m_messages, QStringList{QStringLiteral("No web browser could be started to show %1.\nSet one as the "
-                                                      "desktop's handler for HTML files and try again.")
-                                           .arg(window.m_strPath)});
+        QCOMPARE(prompts.m_messages,
+                 QStringList{QStringLiteral("No web browser could be started to show %1.\nSet one as the "
+                                            "desktop's handler for HTML files and try again.")
+                                 .arg(window.m_strPath)});
     }
 
     void runAppletRunsThisPageThroughTheProject()

@@ -576,7 +576,8 @@ private slots:
         const QString strJdk17 = MakeJdk(dir, "java-17", "17.0.2");
         const QString strJdk21 = MakeJdk(dir, "jdk-21", "21.0.1");
         CScriptedPrompts prompts;
-        CPrefsSheet sheet(prompts, DefaultValues(), {{strJdk17.toStdString(), "17.0.2"}, {strJdk21.toStdString(), "21.0.1"}},
+        CPrefsSheet sheet(prompts, DefaultValues(),
+                          {{strJdk17.toStdString(), "17.0.2"}, {strJdk21.toStdString(), "21.0.1"}},
                           CPrefsSheet::kIDEPage);
         QVERIFY(ShowSheet(sheet));
         QComboBox* pList = sheet.IDEPage()->JdkList();

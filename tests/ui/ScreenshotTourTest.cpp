@@ -173,7 +173,8 @@ private slots:
         CRecentProjectsDlg recentProjects(fixture.Prompts(), recent, pMain);
         recentProjects.show();
         Save(&recentProjects, "dialog-recent-projects");
-        CTipDlg tip(fixture.Prompts(), fixture.App().Store(), QFile::encodeName(fixture.App().TipsFilePath()).toStdString(), pMain);
+        CTipDlg tip(fixture.Prompts(), fixture.App().Store(),
+                    QFile::encodeName(fixture.App().TipsFilePath()).toStdString(), pMain);
         tip.show();
         Save(&tip, "dialog-tip-of-the-day");
         tip.hide();

@@ -7,8 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-CFindReplaceDlg::CFindReplaceDlg(bool bReplace, const QString& strFindWhat, CFindSearch& lastSearch,
-                                 QWidget* pParent)
+CFindReplaceDlg::CFindReplaceDlg(bool bReplace, const QString& strFindWhat, CFindSearch& lastSearch, QWidget* pParent)
     : QDialog(pParent), m_lastSearch(lastSearch)
 {
     setWindowTitle(bReplace ? QStringLiteral("Replace") : QStringLiteral("Find"));

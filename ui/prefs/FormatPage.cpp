@@ -14,7 +14,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-CFormatPage::CFormatPage(CPromptService& prompts, CPreferencesValues& values, const CFontFamilyList& fonts, QWidget* pParent)
+CFormatPage::CFormatPage(CPromptService& prompts, CPreferencesValues& values, const CFontFamilyList& fonts,
+                         QWidget* pParent)
     : CPrefsPage(prompts, values, pParent)
 {
     setObjectName("FormatPage");
