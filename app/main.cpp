@@ -3,6 +3,7 @@
 #include "ui/app/CommandIcons.h"
 #include "ui/app/TarnwickApp.h"
 #include "settings/QtSettingsStore.h"
+#include "ui/framework/PromptService.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -42,7 +43,8 @@ int main(int argc, char* argv[])
         return 0;
     }
 
-    CTarnwickApp tarnwick(std::make_unique<CQtSettingsStore>());
+    CPromptService prompts;
+    CTarnwickApp tarnwick(std::make_unique<CQtSettingsStore>(), prompts);
     CTarnwickApp::CStartOptions options;
     options.m_arguments = arguments;
     // Qt decodes arguments as UTF-8 and drops what is not; a file name is

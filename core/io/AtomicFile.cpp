@@ -1,5 +1,4 @@
 #include "core/io/AtomicFile.h"
-#include "core/io/AtomicFileFaults.h"
 
 #include <atomic>
 #include <cerrno>
@@ -10,26 +9,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-// Test hook: the step to fail and the error it fails with.
-static std::atomic<EAtomicFileStep> s_eFailStep{EAtomicFileStep::None};
-static std::atomic<int> s_nFailErrno{0};
-
-void CAtomicFileFaults::FailAt(EAtomicFileStep eStep, int nErrno)
+// Whether the faults a test passed make this step fail; errno is set as the system would.
+static bool Injected(const CAtomicFileFaults& faults, EAtomicFileStep eStep)
 {
-    s_nFailErrno = nErrno;
-    s_eFailStep = eStep;
-}
-
-void CAtomicFileFaults::Clear()
-{
-    s_eFailStep = EAtomicFileStep::None;
-}
-
-static bool Injected(EAtomicFileStep eStep)
-{
-    if (eStep == EAtomicFileStep::None || s_eFailStep.load() != eStep)
+    if (eStep == EAtomicFileStep::None || faults.m_eFailStep != eStep)
         return false;
-    errno = s_nFailErrno.load();
+    errno = faults.m_nErrno;
     return true;
 }
 
@@ -86,9 +71,9 @@ static bool ResolveLinks(const std::string& strPath, std::string& strResolved)
 
 // Writes all bytes at the file's start. An injected failure writes half of
 // them first, as a disk that fills up midway would.
-static bool WriteFromStart(int fd, std::string_view bytes, EAtomicFileStep eStep)
+static bool WriteFromStart(int fd, std::string_view bytes, const CAtomicFileFaults& faults, EAtomicFileStep eStep)
 {
-    if (Injected(eStep)) {
+    if (Injected(faults, eStep)) {
         const int nErrno = errno;
         [[maybe_unused]] ssize_t nIgnored = ::pwrite(fd, bytes.data(), bytes.size() / 2, 0);
         errno = nErrno;
@@ -123,9 +108,9 @@ static bool ReadFully(int fd, std::string& strBytes)
     }
 }
 
-static bool Sync(int fd, EAtomicFileStep eStep)
+static bool Sync(int fd, const CAtomicFileFaults& faults, EAtomicFileStep eStep)
 {
-    return !Injected(eStep) && ::fsync(fd) == 0;
+    return !Injected(faults, eStep) && ::fsync(fd) == 0;
 }
 
 // A rename is only lasting once the folder itself is on disk; failing that
@@ -141,7 +126,7 @@ static void SyncFolder(const std::string& strFolder)
 
 // The temporary file's name is short and fixed in length, whatever the
 // target's: a name of NAME_MAX bytes plus a suffix would not fit.
-static int CreateTemporary(const std::string& strTarget, std::string& strTemp)
+static int CreateTemporary(const std::string& strTarget, std::string& strTemp, const CAtomicFileFaults& faults)
 {
     static std::atomic<unsigned> s_nSerial{0};
     const std::string strFolder = FolderOf(strTarget);
@@ -152,7 +137,7 @@ static int CreateTemporary(const std::string& strTarget, std::string& strTemp)
         char szName[32];
         std::snprintf(szName, sizeof szName, ".tarnwick-%08x-%u", nRandom, s_nSerial++ % 10000u);
         strTemp = (strFolder == "/" ? "" : strFolder) + "/" + szName;
-        if (Injected(EAtomicFileStep::OpenTemp))
+        if (Injected(faults, EAtomicFileStep::OpenTemp))
             return -1;
         // 0666 less the umask, as for any newly created file.
         const int fd = ::open(strTemp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
@@ -167,9 +152,9 @@ static int CreateTemporary(const std::string& strTarget, std::string& strTemp)
 // bytes stays until that succeeded, so a crash midway leaves them on disk.
 // A failed write puts the old bytes back.
 static bool ReplaceInPlace(const std::string& strTarget, const std::string& strTemp, std::string_view bytes,
-                           std::string& strReason)
+                           std::string& strReason, const CAtomicFileFaults& faults)
 {
-    const int fd = Injected(EAtomicFileStep::OpenInPlace) ? -1 : ::open(strTarget.c_str(), O_RDWR | O_CLOEXEC);
+    const int fd = Injected(faults, EAtomicFileStep::OpenInPlace) ? -1 : ::open(strTarget.c_str(), O_RDWR | O_CLOEXEC);
     std::string strOld;
     if (fd < 0 || !ReadFully(fd, strOld)) {
         const int nErrno = errno;
@@ -178,15 +163,16 @@ static bool ReplaceInPlace(const std::string& strTarget, const std::string& strT
         ::unlink(strTemp.c_str());
         return Failed(strReason, nErrno);
     }
-    const bool bOk = WriteFromStart(fd, bytes, EAtomicFileStep::WriteInPlace) &&
-                     ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && Sync(fd, EAtomicFileStep::SyncInPlace);
+    const bool bOk = WriteFromStart(fd, bytes, faults, EAtomicFileStep::WriteInPlace) &&
+                     ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 &&
+                     Sync(fd, faults, EAtomicFileStep::SyncInPlace);
     if (bOk) {
         ::close(fd);
         ::unlink(strTemp.c_str());
         return true;
     }
     const int nErrno = errno;
-    const bool bRestored = WriteFromStart(fd, strOld, EAtomicFileStep::None) &&
+    const bool bRestored = WriteFromStart(fd, strOld, faults, EAtomicFileStep::None) &&
                            ::ftruncate(fd, static_cast<off_t>(strOld.size())) == 0 && ::fsync(fd) == 0;
     ::close(fd);
     Failed(strReason, nErrno);
@@ -197,7 +183,8 @@ static bool ReplaceInPlace(const std::string& strTarget, const std::string& strT
     return false;
 }
 
-bool CAtomicFile::Replace(const std::string& strPath, std::string_view bytes, std::string& strReason)
+bool CAtomicFile::Replace(const std::string& strPath, std::string_view bytes, std::string& strReason,
+                          const CAtomicFileFaults& faults)
 {
     std::string strTarget;
     if (!ResolveLinks(strPath, strTarget))
@@ -206,7 +193,7 @@ bool CAtomicFile::Replace(const std::string& strPath, std::string_view bytes, st
     const bool bExists = ::stat(strTarget.c_str(), &existing) == 0 && S_ISREG(existing.st_mode);
 
     std::string strTemp;
-    const int fd = CreateTemporary(strTarget, strTemp);
+    const int fd = CreateTemporary(strTarget, strTemp, faults);
     if (fd < 0)
         return Failed(strReason, errno);
     bool bOk = true;
@@ -214,9 +201,9 @@ bool CAtomicFile::Replace(const std::string& strPath, std::string_view bytes, st
         // Owner first: a change of owner may clear set-id bits the mode then
         // puts back. Only root may give a file away; others keep their own.
         [[maybe_unused]] const int nIgnored = ::fchown(fd, existing.st_uid, existing.st_gid);
-        bOk = !Injected(EAtomicFileStep::KeepMode) && ::fchmod(fd, existing.st_mode & 07777) == 0;
+        bOk = !Injected(faults, EAtomicFileStep::KeepMode) && ::fchmod(fd, existing.st_mode & 07777) == 0;
     }
-    bOk = bOk && WriteFromStart(fd, bytes, EAtomicFileStep::Write) && Sync(fd, EAtomicFileStep::Sync);
+    bOk = bOk && WriteFromStart(fd, bytes, faults, EAtomicFileStep::Write) && Sync(fd, faults, EAtomicFileStep::Sync);
     int nErrno = errno;
     if (::close(fd) != 0 && bOk) {
         bOk = false;
@@ -228,9 +215,9 @@ bool CAtomicFile::Replace(const std::string& strPath, std::string_view bytes, st
     }
 
     if (bExists && existing.st_nlink > 1)
-        return ReplaceInPlace(strTarget, strTemp, bytes, strReason);
+        return ReplaceInPlace(strTarget, strTemp, bytes, strReason, faults);
 
-    if (Injected(EAtomicFileStep::Rename) || ::rename(strTemp.c_str(), strTarget.c_str()) != 0) {
+    if (Injected(faults, EAtomicFileStep::Rename) || ::rename(strTemp.c_str(), strTarget.c_str()) != 0) {
         nErrno = errno;
         ::unlink(strTemp.c_str());
         return Failed(strReason, nErrno);

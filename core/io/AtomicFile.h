@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/io/AtomicFileFaults.h"
+
 #include <string>
 #include <string_view>
 
@@ -17,6 +19,8 @@ public:
     // On failure: false, the old file as it was, no temporary file left, and
     // strReason holds the system's reason text. (Only when a hard-linked
     // file cannot even get its old bytes back does the flushed copy of the
-    // new ones stay, and the reason names it.)
-    static bool Replace(const std::string& strPath, std::string_view bytes, std::string& strReason);
+    // new ones stay, and the reason names it.) Tests pass faults to make a
+    // step fail on purpose.
+    static bool Replace(const std::string& strPath, std::string_view bytes, std::string& strReason,
+                        const CAtomicFileFaults& faults = {});
 };

@@ -14,9 +14,9 @@ enum class EAtomicFileStep {
     SyncInPlace,  // hard-linked target: flushing it
 };
 
-class CAtomicFileFaults {
-public:
-    // The step fails with nErrno every time it is reached until Clear.
-    static void FailAt(EAtomicFileStep eStep, int nErrno);
-    static void Clear();
+// The step that fails, every time the save reaches it, and the error it
+// fails with. The default fails nothing.
+struct CAtomicFileFaults {
+    EAtomicFileStep m_eFailStep = EAtomicFileStep::None;
+    int m_nErrno = 0;
 };

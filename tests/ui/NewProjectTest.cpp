@@ -239,7 +239,8 @@ private slots:
 
     void newProjectDialogStartsWithMyAppSelected()
     {
-        CNewProjectDlg dialog;
+        CScriptedPrompts prompts;
+        CNewProjectDlg dialog(prompts);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         QCOMPARE(dialog.windowTitle(), QString("New Project"));
@@ -259,7 +260,7 @@ private slots:
     {
         CScriptedPrompts prompts;
         for (ENewProjectType eType : {ENewProjectType::Application, ENewProjectType::Applet}) {
-            CNewProjectDlg dialog;
+            CNewProjectDlg dialog(prompts);
             dialog.show();
             dialog.ClassNameEdit()->clear();
             dialog.TypeButton(eType)->setChecked(true);
@@ -271,7 +272,7 @@ private slots:
         QCOMPARE(prompts.m_messages,
                  (QStringList{"Please enter a name for your class", "Please enter a name for your class"}));
 
-        CNewProjectDlg empty;
+        CNewProjectDlg empty(prompts);
         empty.show();
         empty.ClassNameEdit()->clear();
         empty.OkButton()->click();
@@ -284,7 +285,7 @@ private slots:
     void aNameWithAFolderSeparatorIsRefusedAnyOtherTaken()
     {
         CScriptedPrompts prompts;
-        CNewProjectDlg dialog;
+        CNewProjectDlg dialog(prompts);
         dialog.show();
         dialog.TypeButton(ENewProjectType::Application)->setChecked(true);
         dialog.ClassNameEdit()->setText("src/Hello");

@@ -118,7 +118,7 @@ private slots:
     void everyPageShowsItsTexts()
     {
         CScriptedPrompts prompts;
-        CPrefsSheet sheet(DefaultValues(), {}, CPrefsSheet::kIDEPage);
+        CPrefsSheet sheet(prompts, DefaultValues(), {}, CPrefsSheet::kIDEPage);
         QCOMPARE(sheet.windowTitle(), QString("Tarnwick Preferences"));
         QCOMPARE(sheet.OkButton()->text(), QString("OK"));
         QCOMPARE(sheet.CancelButton()->text(), QString("Cancel"));
@@ -172,7 +172,7 @@ private slots:
         values.m_nDlgFontPoints = 14;
         values.m_strJavaOptions = "-Xmx64m";
         values.m_strJavac = "-g -deprecation";
-        CPrefsSheet sheet(values, {}, CPrefsSheet::kIDEPage);
+        CPrefsSheet sheet(prompts, values, {}, CPrefsSheet::kIDEPage);
         QCOMPARE(sheet.IDEPage()->findChild<QCheckBox*>("SaveComp")->isChecked(), false);
         QCOMPARE(sheet.IDEPage()->findChild<QCheckBox*>("LoadLast")->isChecked(), true);
         QCOMPARE(sheet.IDEPage()->findChild<QCheckBox*>("ShowArgs")->isChecked(), true);
@@ -186,7 +186,7 @@ private slots:
         QCOMPARE(sheet.JavaOptionsPage()->RunSwitchesEdit()->text(), QString("-Xmx64m"));
         QCOMPARE(sheet.JavaOptionsPage()->CompileSwitchesEdit()->text(), QString("-g -deprecation"));
         // A page opened on another start page.
-        CPrefsSheet onJava(values, {}, CPrefsSheet::kJavaOptionsPage);
+        CPrefsSheet onJava(prompts, values, {}, CPrefsSheet::kJavaOptionsPage);
         QCOMPARE(onJava.Tabs()->currentIndex(), 3);
     }
 
@@ -246,7 +246,7 @@ private slots:
         QFETCH(QString, strText);
         QFETCH(QString, strMessage);
         CScriptedPrompts prompts;
-        CPrefsSheet sheet(DefaultValues(), {}, nPage);
+        CPrefsSheet sheet(prompts, DefaultValues(), {}, nPage);
         QVERIFY(ShowSheet(sheet));
         auto* pEdit = sheet.Tabs()->widget(nPage)->findChild<QLineEdit*>(strEdit);
         QVERIFY(pEdit);
@@ -303,7 +303,7 @@ private slots:
     void leavingAPageWithABadNumberKeepsItShown()
     {
         CScriptedPrompts prompts;
-        CPrefsSheet sheet(DefaultValues(), {}, CPrefsSheet::kFormatPage);
+        CPrefsSheet sheet(prompts, DefaultValues(), {}, CPrefsSheet::kFormatPage);
         QVERIFY(ShowSheet(sheet));
         sheet.FormatPage()->TabWidthEdit()->setText("12");
         sheet.FormatPage()->SizeEdit()->setText("11");
@@ -395,7 +395,7 @@ private slots:
     {
         CScriptedPrompts prompts;
         CPreferencesValues values = DefaultValues();
-        CPrefsSheet sheet(values, {}, CPrefsSheet::kFormatPage);
+        CPrefsSheet sheet(prompts, values, {}, CPrefsSheet::kFormatPage);
         QVERIFY(ShowSheet(sheet));
         QComboBox* pFace = sheet.FormatPage()->FaceCombo();
         if (pFace->count() < 2)
@@ -442,13 +442,13 @@ private slots:
     {
         CScriptedPrompts prompts;
         CPreferencesValues values = DefaultValues();
-        CPrefsSheet probe(values, {}, 0);
+        CPrefsSheet probe(prompts, values, {}, 0);
         QComboBox* pFace = probe.FormatPage()->FaceCombo();
         if (pFace->count() == 0)
             QSKIP("needs a font family");
         const QString strFull = pFace->itemText(pFace->count() - 1);
         values.m_strFontName = strFull.left(qMax(1, strFull.size() - 1)).toLower().toStdString();
-        CPrefsSheet sheet(values, {}, 0);
+        CPrefsSheet sheet(prompts, values, {}, 0);
         const int nIndex = sheet.FormatPage()->FaceCombo()->currentIndex();
         QVERIFY(nIndex >= 0);
         QVERIFY(sheet.FormatPage()->FaceCombo()->itemText(nIndex).startsWith(
@@ -469,7 +469,7 @@ private slots:
             sheet.CancelButton()->click();
             return dialog.result();
         };
-        QVERIFY(!EditPreferences(nullptr, settings, store));
+        QVERIFY(!EditPreferences(nullptr, prompts, settings, store));
         QVERIFY(store.WriteLog().empty());
         QCOMPARE(settings.m_nTabWidth, 5);
 
@@ -480,7 +480,7 @@ private slots:
             sheet.OkButton()->click();
             return dialog.result();
         };
-        QVERIFY(EditPreferences(nullptr, settings, store));
+        QVERIFY(EditPreferences(nullptr, prompts, settings, store));
         QCOMPARE(store.WriteLog(), kWriteOrder);
         QCOMPARE(settings.m_nTabWidth, 8);
         QCOMPARE(std::get<int>(*store.Find("OPTIONS", "TABWIDTH")), 8);
@@ -533,7 +533,7 @@ private slots:
         CScriptedPrompts prompts;
         CPreferencesValues values = DefaultValues();
         values.m_strJavaBin = "/opt/whatever-was-stored";
-        CPrefsSheet sheet(values, {}, CPrefsSheet::kIDEPage);
+        CPrefsSheet sheet(prompts, values, {}, CPrefsSheet::kIDEPage);
         QVERIFY(ShowSheet(sheet));
         sheet.IDEPage()->JdkEdit()->setText(strBad);
         sheet.Tabs()->setCurrentIndex(CPrefsSheet::kJavaOptionsPage);
@@ -555,7 +555,7 @@ private slots:
 
         // A folder with bin/javac passes without a word.
         CScriptedPrompts quiet;
-        CPrefsSheet good(values, {}, CPrefsSheet::kIDEPage);
+        CPrefsSheet good(quiet, values, {}, CPrefsSheet::kIDEPage);
         good.IDEPage()->JdkEdit()->setText(strGood);
         good.OkButton()->click();
         QCOMPARE(quiet.m_messages, QStringList());
@@ -564,7 +564,7 @@ private slots:
 
         // An unchanged folder is not the user's doing now: no warning.
         CScriptedPrompts unchanged;
-        CPrefsSheet same(values, {}, CPrefsSheet::kIDEPage);
+        CPrefsSheet same(unchanged, values, {}, CPrefsSheet::kIDEPage);
         same.OkButton()->click();
         QCOMPARE(unchanged.m_messages, QStringList());
         QCOMPARE(same.result(), int(QDialog::Accepted));
@@ -576,7 +576,8 @@ private slots:
         const QString strJdk17 = MakeJdk(dir, "java-17", "17.0.2");
         const QString strJdk21 = MakeJdk(dir, "jdk-21", "21.0.1");
         CScriptedPrompts prompts;
-        CPrefsSheet sheet(DefaultValues(), {{strJdk17.toStdString(), "17.0.2"}, {strJdk21.toStdString(), "21.0.1"}},
+        CPrefsSheet sheet(prompts, DefaultValues(),
+                          {{strJdk17.toStdString(), "17.0.2"}, {strJdk21.toStdString(), "21.0.1"}},
                           CPrefsSheet::kIDEPage);
         QVERIFY(ShowSheet(sheet));
         QComboBox* pList = sheet.IDEPage()->JdkList();
@@ -596,12 +597,12 @@ private slots:
         // The JDK in use is shown selected.
         CPreferencesValues using17 = DefaultValues();
         using17.m_strJavaBin = strJdk17.toStdString();
-        CPrefsSheet selected(using17, {{strJdk17.toStdString(), "17.0.2"}, {strJdk21.toStdString(), "21.0.1"}},
+        CPrefsSheet selected(prompts, using17, {{strJdk17.toStdString(), "17.0.2"}, {strJdk21.toStdString(), "21.0.1"}},
                              CPrefsSheet::kIDEPage);
         QCOMPARE(selected.IDEPage()->JdkList()->currentIndex(), 0);
         QCOMPARE(selected.IDEPage()->JdkList()->currentText(), "17.0.2  " + strJdk17);
 
-        CPrefsSheet none(DefaultValues(), {}, CPrefsSheet::kIDEPage);
+        CPrefsSheet none(prompts, DefaultValues(), {}, CPrefsSheet::kIDEPage);
         QVERIFY(!none.IDEPage()->JdkList()->isEnabled());
         QCOMPARE(none.IDEPage()->JdkList()->placeholderText(), QString("No JDK found on this machine"));
     }
@@ -612,7 +613,7 @@ private slots:
         CPreferencesValues values = DefaultValues();
         values.m_strJavaBin = "/opt/jdk";
         values.m_strHelpPath = "/old/help";
-        CPrefsSheet sheet(values, {}, CPrefsSheet::kIDEPage);
+        CPrefsSheet sheet(prompts, values, {}, CPrefsSheet::kIDEPage);
         // Cancelled choosers change nothing.
         sheet.IDEPage()->JdkBrowseButton()->click();
         sheet.IDEPage()->HelpBrowseButton()->click();

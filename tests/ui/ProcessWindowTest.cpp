@@ -369,7 +369,7 @@ private slots:
         frame.show();
         CProjectBar projectBar("Demo", frame);
         CProcessBar processBar(frame);
-        projectBar.Create(new CProjectTreeDlg);
+        projectBar.Create(new CProjectTreeDlg(fixture.Prompts()));
         auto* pWindow = new CProcessWindow;
         processBar.Create(pWindow);
         QTRY_COMPARE(processBar.height(), 159);

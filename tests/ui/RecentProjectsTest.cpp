@@ -59,8 +59,9 @@ class RecentProjectsTest : public QObject {
 private slots:
     void listsTheProjectsInStoredOrderWithTheFirstSelected()
     {
+        CScriptedPrompts prompts;
         std::vector<std::string> recent{"/p/C.jpr", "/p/A.jpr", "/p/B.jpr"};
-        CRecentProjectsDlg dialog(recent);
+        CRecentProjectsDlg dialog(prompts, recent);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         QCOMPARE(dialog.windowTitle(), QString("Recent Projects"));
@@ -82,7 +83,7 @@ private slots:
     {
         CScriptedPrompts prompts;
         std::vector<std::string> recent{"/p/C.jpr", "/p/A.jpr", "/p/B.jpr"};
-        CRecentProjectsDlg dialog(recent);
+        CRecentProjectsDlg dialog(prompts, recent);
         dialog.show();
         dialog.List()->item(1)->setSelected(true);
         dialog.RemoveButton()->click();
@@ -114,7 +115,7 @@ private slots:
     {
         CScriptedPrompts prompts;
         std::vector<std::string> recent;
-        CRecentProjectsDlg dialog(recent);
+        CRecentProjectsDlg dialog(prompts, recent);
         dialog.show();
         QCOMPARE(dialog.List()->count(), 0);
         QVERIFY(!dialog.OkButton()->isEnabled());

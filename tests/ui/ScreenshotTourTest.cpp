@@ -165,15 +165,16 @@ private slots:
         CNewDocumentDlg newDocument(pMain);
         newDocument.show();
         Save(&newDocument, "dialog-new-document");
-        CNewProjectDlg newProject(pMain);
+        CNewProjectDlg newProject(fixture.Prompts(), pMain);
         newProject.show();
         Save(&newProject, "dialog-new-project");
         std::vector<std::string> recent{"/home/ann/projects/Shapes/Shapes.jpr", "/home/ann/projects/Hello/Hello.jpr",
                                         "/home/ann/applets/Clock/Clock.jpr"};
-        CRecentProjectsDlg recentProjects(recent, pMain);
+        CRecentProjectsDlg recentProjects(fixture.Prompts(), recent, pMain);
         recentProjects.show();
         Save(&recentProjects, "dialog-recent-projects");
-        CTipDlg tip(fixture.App().Store(), QFile::encodeName(fixture.App().TipsFilePath()).toStdString(), pMain);
+        CTipDlg tip(fixture.Prompts(), fixture.App().Store(),
+                    QFile::encodeName(fixture.App().TipsFilePath()).toStdString(), pMain);
         tip.show();
         Save(&tip, "dialog-tip-of-the-day");
         tip.hide();
@@ -200,7 +201,7 @@ private slots:
         QVERIFY(fixture.Start({}, false));
         std::vector<CJdkCandidate> jdks{{"/usr/lib/jvm/java-17-openjdk-amd64", "17.0.12"},
                                         {"/usr/lib/jvm/jdk-21", "21.0.4"}};
-        CPrefsSheet sheet(CopyToPreferences(fixture.App().Settings()), jdks, CPrefsSheet::kIDEPage,
+        CPrefsSheet sheet(fixture.Prompts(), CopyToPreferences(fixture.App().Settings()), jdks, CPrefsSheet::kIDEPage,
                           fixture.App().MainFrame());
         sheet.show();
         const char* names[] = {"prefs-ide", "prefs-source-windows", "prefs-process-window", "prefs-java"};

@@ -51,7 +51,8 @@ private slots:
     {
         QTemporaryDir dir;
         CMemorySettingsStore store;
-        CTipDlg dialog(store, WriteTips(dir, kTips).toStdString());
+        CScriptedPrompts prompts;
+        CTipDlg dialog(prompts, store, WriteTips(dir, kTips).toStdString());
         QCOMPARE(dialog.windowTitle(), QString("Tip of the Day"));
         QCOMPARE(dialog.TipText(), QString("First tip.\n"));
         QCOMPARE(dialog.StartUpCheck()->text(), QString("&Show Tips on StartUp"));
@@ -85,16 +86,17 @@ private slots:
     {
         QTemporaryDir dir;
         CMemorySettingsStore store;
+        CScriptedPrompts prompts;
         const std::string strPath = WriteTips(dir, kTips).toStdString();
         {
-            CTipDlg dialog(store, strPath);
+            CTipDlg dialog(prompts, store, strPath);
             dialog.NextTipButton()->click();
             QCOMPARE(dialog.TipText(), QString("Second tip.\n"));
             dialog.NextTipButton()->click();
             QCOMPARE(dialog.TipText(), QString("First tip.\n"));
         }
         // The next dialog goes on after the tip shown last.
-        CTipDlg next(store, strPath);
+        CTipDlg next(prompts, store, strPath);
         QCOMPARE(next.TipText(), QString("Second tip.\n"));
     }
 
@@ -102,9 +104,10 @@ private slots:
     {
         QTemporaryDir dir;
         CMemorySettingsStore store;
+        CScriptedPrompts prompts;
         const std::string strPath = WriteTips(dir, kTips).toStdString();
         {
-            CTipDlg dialog(store, strPath);
+            CTipDlg dialog(prompts, store, strPath);
             dialog.show();
             dialog.StartUpCheck()->click();
             dialog.CloseButton()->click();
@@ -112,7 +115,7 @@ private slots:
         }
         QCOMPARE(StoredInt(store, "StartUp"), 1);
         {
-            CTipDlg dialog(store, strPath);
+            CTipDlg dialog(prompts, store, strPath);
             QVERIFY(!dialog.ShowsAtStartUp());
             QVERIFY(!dialog.StartUpCheck()->isChecked());
             dialog.show();
@@ -122,7 +125,7 @@ private slots:
         }
         QCOMPARE(StoredInt(store, "StartUp"), 1);
         {
-            CTipDlg dialog(store, strPath);
+            CTipDlg dialog(prompts, store, strPath);
             dialog.StartUpCheck()->setChecked(true);
             dialog.CloseButton()->click();
         }
@@ -133,8 +136,9 @@ private slots:
     {
         QTemporaryDir dir;
         CMemorySettingsStore store;
+        CScriptedPrompts prompts;
         {
-            CTipDlg dialog(store, dir.filePath("absent.dat").toStdString());
+            CTipDlg dialog(prompts, store, dir.filePath("absent.dat").toStdString());
             QCOMPARE(dialog.TipText(), QString("The tips file is missing from the Tarnwick application folder."));
             QVERIFY(!dialog.NextTipButton()->isEnabled());
         }
@@ -148,10 +152,10 @@ private slots:
         CScriptedPrompts prompts;
         const std::string strPath = WriteTips(dir, kTips).toStdString();
         {
-            CTipDlg first(store, strPath);
+            CTipDlg first(prompts, store, strPath);
         }
         store.WriteProfileInt("Tip", "FilePos", -1);
-        CTipDlg dialog(store, strPath);
+        CTipDlg dialog(prompts, store, strPath);
         QCOMPARE(prompts.m_messages, QStringList{"Trouble reading the tips file"});
         QCOMPARE(dialog.TipText(), QString());
     }

@@ -9,7 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-CAboutDlg::CAboutDlg(QWidget* pParent) : QDialog(pParent)
+CAboutDlg::CAboutDlg(CPromptService& prompts, QWidget* pParent) : QDialog(pParent), m_prompts(prompts)
 {
     setWindowTitle("About Tarnwick");
     setObjectName("AboutDlg");
@@ -55,5 +55,5 @@ QString CAboutDlg::WebAddress()
 
 void CAboutDlg::OnVisitWebSite()
 {
-    Prompts().OpenUrl(WebAddress());
+    m_prompts.OpenUrl(WebAddress());
 }

@@ -486,7 +486,7 @@ void CMainFrame::ChooseFromWindowList()
     for (QMdiSubWindow* pWindow : windows)
         titles << pWindow->windowTitle();
     CWindowListDlg dialog(titles, static_cast<int>(windows.indexOf(ActiveChildFrame())), this);
-    if (Prompts().RunDialog(dialog) != QDialog::Accepted)
+    if (m_app.Prompts().RunDialog(dialog) != QDialog::Accepted)
         return;
     const int nChosen = dialog.Chosen();
     if (nChosen >= 0 && nChosen < windows.size())

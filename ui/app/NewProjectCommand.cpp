@@ -14,8 +14,8 @@
 namespace {
 void FillProject(CTarnwickApp& app, CJavaProjectDoc& project, ENewProjectType eType, const QString& strClass)
 {
-    QString strPath = Prompts().GetSaveFileName(app.MainFrame(), QStringLiteral("Save As"),
-                                                QStringLiteral("Java Projects (*.jpr)"), strClass + ".jpr");
+    QString strPath = app.Prompts().GetSaveFileName(app.MainFrame(), QStringLiteral("Save As"),
+                                                    QStringLiteral("Java Projects (*.jpr)"), strClass + ".jpr");
     if (strPath.isEmpty())
         return; // the untitled project stays open
     if (QFileInfo(strPath).suffix().isEmpty())
@@ -43,14 +43,14 @@ void FillProject(CTarnwickApp& app, CJavaProjectDoc& project, ENewProjectType eT
         [&app](const std::string& strSourcePath) {
             // No keeps the user's file; the project is still made around it.
             const QString strName = QFileInfo(QFile::decodeName(QByteArray::fromStdString(strSourcePath))).fileName();
-            return Prompts().MessageBox(app.MainFrame(), strName + " already exists. Replace it?",
-                                        CPromptService::kYesNo) == CPromptService::kAnswerYes;
+            return app.Prompts().MessageBox(app.MainFrame(), strName + " already exists. Replace it?",
+                                            CPromptService::kYesNo) == CPromptService::kAnswerYes;
         });
     TakePath();
     project.SetModifiedFlag(project.Core().IsModified());
     // A source that cannot be written ends the command without a word.
     if (!bDone && !strError.empty())
-        Prompts().MessageBox(app.MainFrame(), QString::fromStdString(strError));
+        app.Prompts().MessageBox(app.MainFrame(), QString::fromStdString(strError));
 }
 } // namespace
 
@@ -58,10 +58,10 @@ void RunNewProject(CTarnwickApp& app)
 {
     if (!app.CloseCurrentProject())
         return;
-    CNewProjectDlg dialog(app.MainFrame());
+    CNewProjectDlg dialog(app.Prompts(), app.MainFrame());
     dialog.SetProjectType(ENewProjectType::Empty);
     dialog.SetClassName(CNewProject::DefaultClassName);
-    if (Prompts().RunDialog(dialog) != QDialog::Accepted)
+    if (app.Prompts().RunDialog(dialog) != QDialog::Accepted)
         return;
     CDocTemplate* pTemplate = app.FindTemplate("JavaProject");
     CDocument* pDocument = pTemplate ? pTemplate->OpenDocumentFile(QString()) : nullptr;

@@ -11,7 +11,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-CNewProjectDlg::CNewProjectDlg(QWidget* pParent) : QDialog(pParent)
+CNewProjectDlg::CNewProjectDlg(CPromptService& prompts, QWidget* pParent) : QDialog(pParent), m_prompts(prompts)
 {
     setWindowTitle("New Project");
     setObjectName("NewProjectDlg");
@@ -81,7 +81,7 @@ void CNewProjectDlg::OnOk()
     const ENewProjectType eType = CheckedType();
     const std::string strRefusal = CNewProject::CheckClassName(eType, strName.toStdString());
     if (!strRefusal.empty()) {
-        Prompts().MessageBox(this, QString::fromStdString(strRefusal), CPromptService::kOk,
+        m_prompts.MessageBox(this, QString::fromStdString(strRefusal), CPromptService::kOk,
                              CPromptService::kIconWarning);
         if (strName.isEmpty())
             m_pClassName->setText(CNewProject::DefaultClassName);

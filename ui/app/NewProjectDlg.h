@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class CPromptService;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -13,7 +14,8 @@ class QRadioButton;
 class CNewProjectDlg : public QDialog {
     Q_OBJECT
 public:
-    explicit CNewProjectDlg(QWidget* pParent = nullptr);
+    // A refused class name is told through prompts.
+    explicit CNewProjectDlg(CPromptService& prompts, QWidget* pParent = nullptr);
 
     void SetClassName(const QString& strName);
     void SetProjectType(ENewProjectType eType);
@@ -29,6 +31,7 @@ private:
     void OnOk();
     ENewProjectType CheckedType() const;
 
+    CPromptService& m_prompts;
     QLineEdit* m_pClassName;
     QRadioButton* m_pTypes[3];
     QPushButton* m_pOk;

@@ -10,8 +10,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-CRecentProjectsDlg::CRecentProjectsDlg(std::vector<std::string>& recentProjects, QWidget* pParent)
-    : QDialog(pParent), m_recentProjects(recentProjects)
+CRecentProjectsDlg::CRecentProjectsDlg(CPromptService& prompts, std::vector<std::string>& recentProjects,
+                                       QWidget* pParent)
+    : QDialog(pParent), m_prompts(prompts), m_recentProjects(recentProjects)
 {
     setWindowTitle("Recent Projects");
     setObjectName("RecentProjectsDlg");
@@ -65,7 +66,7 @@ bool CRecentProjectsDlg::eventFilter(QObject* pWatched, QEvent* pEvent)
 void CRecentProjectsDlg::OnDoubleClick()
 {
     if (m_pList->selectedItems().isEmpty()) {
-        Prompts().MessageBox(this, ChooseItemText);
+        m_prompts.MessageBox(this, ChooseItemText);
         return;
     }
     OnOk();

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+class CPromptService;
 class QListWidget;
 class QPushButton;
 
@@ -14,7 +15,8 @@ class CRecentProjectsDlg : public QDialog {
 public:
     static constexpr const char* ChooseItemText = "Please choose an item from the list";
 
-    CRecentProjectsDlg(std::vector<std::string>& recentProjects, QWidget* pParent = nullptr);
+    // Its message goes through prompts.
+    CRecentProjectsDlg(CPromptService& prompts, std::vector<std::string>& recentProjects, QWidget* pParent = nullptr);
 
     // The chosen project once the dialog ended with OK.
     QString Path() const { return m_strPath; }
@@ -36,6 +38,7 @@ private:
     void OnRemove();
     void UpdateOk();
 
+    CPromptService& m_prompts;
     std::vector<std::string>& m_recentProjects;
     QListWidget* m_pList;
     QPushButton* m_pOk;

@@ -45,8 +45,8 @@
 
 using namespace CommandIds;
 
-CTarnwickApp::CTarnwickApp(std::unique_ptr<CQtSettingsStore> pStore)
-    : m_pStore(std::move(pStore)), m_pToolRunner(std::make_unique<CExternalProcess>())
+CTarnwickApp::CTarnwickApp(std::unique_ptr<CQtSettingsStore> pStore, CPromptService& prompts)
+    : m_prompts(prompts), m_pStore(std::move(pStore)), m_pToolRunner(std::make_unique<CExternalProcess>())
 {
     m_router.SetChainProvider([this] { return CommandChain(); });
     m_isToolRunning = [this] { return m_pToolRunner->IsRunning(); };
@@ -313,7 +313,7 @@ void CTarnwickApp::OnCommand(int nId)
     case kNewProject: RunNewProject(*this); break;
     case kRecentProjects: OnRecentProjects(); break;
     case kTipOfTheDay: OnTipOfTheDay(); break;
-    case kPreferences: EditPreferences(m_pMainFrame.get(), m_settings, *m_pStore); break;
+    case kPreferences: EditPreferences(m_pMainFrame.get(), Prompts(), m_settings, *m_pStore); break;
     case kCompilerMessages: OnCompilerMessages(); break;
     case kProgramInput: OnProgramInput(); break;
     default:
@@ -411,7 +411,7 @@ void CTarnwickApp::OnFilePrintSetup()
 
 void CTarnwickApp::OnAppAbout()
 {
-    CAboutDlg dialog(m_pMainFrame.get());
+    CAboutDlg dialog(Prompts(), m_pMainFrame.get());
     Prompts().RunDialog(dialog);
 }
 
@@ -449,7 +449,7 @@ void CTarnwickApp::OnFileNew()
 
 void CTarnwickApp::OnRecentProjects()
 {
-    CRecentProjectsDlg dialog(m_settings.m_recentProjects, m_pMainFrame.get());
+    CRecentProjectsDlg dialog(Prompts(), m_settings.m_recentProjects, m_pMainFrame.get());
     const bool bChosen = Prompts().RunDialog(dialog) == QDialog::Accepted;
     // Removals are kept at once; the project to reopen stays as stored.
     if (dialog.Removed())
@@ -466,14 +466,14 @@ QString CTarnwickApp::TipsFilePath() const
 
 void CTarnwickApp::OnTipOfTheDay()
 {
-    CTipDlg dialog(*m_pStore, QFile::encodeName(TipsFilePath()).toStdString(), m_pMainFrame.get());
+    CTipDlg dialog(Prompts(), *m_pStore, QFile::encodeName(TipsFilePath()).toStdString(), m_pMainFrame.get());
     Prompts().RunDialog(dialog);
 }
 
 void CTarnwickApp::ShowTipAtStartup()
 {
     // The tip is taken even when it is not shown, so the next one shown is new.
-    CTipDlg dialog(*m_pStore, QFile::encodeName(TipsFilePath()).toStdString(), m_pMainFrame.get());
+    CTipDlg dialog(Prompts(), *m_pStore, QFile::encodeName(TipsFilePath()).toStdString(), m_pMainFrame.get());
     if (dialog.ShowsAtStartUp())
         Prompts().RunDialog(dialog);
 }

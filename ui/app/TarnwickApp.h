@@ -4,6 +4,7 @@
 #include "ui/framework/AppServices.h"
 #include "ui/framework/CommandRouter.h"
 #include "ui/framework/CommandTarget.h"
+#include "ui/framework/FindSearch.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,6 +16,7 @@ class CDocTemplate;
 class CDocument;
 class CExternalProcess;
 class CMainFrame;
+class CPromptService;
 class CQtSettingsStore;
 class IOpenProject;
 class ISettingsStore;
@@ -40,7 +42,9 @@ public:
         std::function<void(CTarnwickApp&)> m_afterKindsRegistered;
     };
 
-    explicit CTarnwickApp(std::unique_ptr<CQtSettingsStore> pStore);
+    // Every message box and dialog of the program goes through prompts,
+    // which the caller keeps alive for the application's lifetime.
+    CTarnwickApp(std::unique_ptr<CQtSettingsStore> pStore, CPromptService& prompts);
     ~CTarnwickApp() override;
 
     // Start-up; false when the program must end.
@@ -51,6 +55,8 @@ public:
     ISettingsStore& Store() override;
     std::vector<std::string>& RecentProjects() override { return m_settings.m_recentProjects; }
     IFrameHost& Frames() override;
+    CPromptService& Prompts() override { return m_prompts; }
+    CFindSearch& LastSearch() override { return m_lastSearch; }
     bool ExecuteCommand(int nId) override { return m_router.Execute(nId); }
     // Writes the settings changed so far to their file now.
     bool SyncSettings();
@@ -117,6 +123,7 @@ private:
     void OnProgramInput();
     void ShowTipAtStartup();
 
+    CPromptService& m_prompts;
     std::unique_ptr<CQtSettingsStore> m_pStore;
     std::unique_ptr<CExternalProcess> m_pToolRunner;
     CSettings m_settings;
@@ -128,5 +135,6 @@ private:
     CCommandRouter m_router;
     IOpenProject* m_pProject = nullptr;
     QString m_strProcessTitle;
+    CFindSearch m_lastSearch;
     std::function<bool()> m_isToolRunning;
 };

@@ -42,8 +42,8 @@ private:
 };
 } // namespace
 
-CTipDlg::CTipDlg(ISettingsStore& store, const std::string& strTipsPath, QWidget* pParent)
-    : QDialog(pParent), m_store(store)
+CTipDlg::CTipDlg(CPromptService& prompts, ISettingsStore& store, const std::string& strTipsPath, QWidget* pParent)
+    : QDialog(pParent), m_prompts(prompts), m_store(store)
 {
     setWindowTitle("Tip of the Day");
     setObjectName("TipDlg");
@@ -116,6 +116,6 @@ void CTipDlg::OnClose()
 void CTipDlg::ShowWalkMessages()
 {
     for (const std::string& strMessage : m_pWalk->TakeMessages())
-        Prompts().MessageBox(parentWidget(), QString::fromStdString(strMessage), CPromptService::kOk,
+        m_prompts.MessageBox(parentWidget(), QString::fromStdString(strMessage), CPromptService::kOk,
                              CPromptService::kIconWarning);
 }

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+class CPromptService;
 class CTipsWalk;
 class ISettingsStore;
 class QCheckBox;
@@ -18,7 +19,8 @@ class CTipDlg : public QDialog {
 public:
     static constexpr const char* HeadingText = "Did you know...";
 
-    CTipDlg(ISettingsStore& store, const std::string& strTipsPath, QWidget* pParent = nullptr);
+    // Trouble reading the tips file is told through prompts.
+    CTipDlg(CPromptService& prompts, ISettingsStore& store, const std::string& strTipsPath, QWidget* pParent = nullptr);
     ~CTipDlg() override;
 
     // Whether the settings ask for the tip at start-up.
@@ -34,6 +36,7 @@ private:
     void OnClose();
     void ShowWalkMessages();
 
+    CPromptService& m_prompts;
     ISettingsStore& m_store;
     std::unique_ptr<CTipsWalk> m_pWalk;
     bool m_bStartup = true;

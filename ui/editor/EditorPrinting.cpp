@@ -22,7 +22,7 @@ bool CEditorPrinting::Print(QWidget* pParent)
     QsciPrinter printer;
     PreparePrinter(printer, m_pSetup);
     QPrintDialog dialog(&printer, pParent);
-    if (Prompts().RunDialog(dialog) != QDialog::Accepted)
+    if (m_prompts.RunDialog(dialog) != QDialog::Accepted)
         return false;
     return printer.printRange(&m_editor) >= 0;
 }
@@ -34,5 +34,5 @@ void CEditorPrinting::Preview(QWidget* pParent)
     QPrintPreviewDialog dialog(&printer, pParent);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [this, &printer](QPrinter*) { printer.printRange(&m_editor); });
-    Prompts().RunDialog(dialog);
+    m_prompts.RunDialog(dialog);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 class CJavaEditor;
+class CPromptService;
 class QPrinter;
 class QWidget;
 
@@ -9,7 +10,9 @@ class QWidget;
 class CEditorPrinting {
 public:
     // pSetup, when given, supplies the paper and orientation of Print Setup.
-    CEditorPrinting(CJavaEditor& editor, QPrinter* pSetup) : m_editor(editor), m_pSetup(pSetup) {}
+    CEditorPrinting(CJavaEditor& editor, QPrinter* pSetup, CPromptService& prompts)
+        : m_editor(editor), m_pSetup(pSetup), m_prompts(prompts)
+    {}
 
     // Returns whether anything was printed (false when the user cancelled).
     bool Print(QWidget* pParent);
@@ -18,4 +21,5 @@ public:
 private:
     CJavaEditor& m_editor;
     QPrinter* m_pSetup;
+    CPromptService& m_prompts;
 };

@@ -7,16 +7,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-CFindReplaceDlg::CSearch& CFindReplaceDlg::LastSearch()
-{
-    static CSearch search;
-    return search;
-}
-
-CFindReplaceDlg::CFindReplaceDlg(bool bReplace, const QString& strFindWhat, QWidget* pParent) : QDialog(pParent)
+CFindReplaceDlg::CFindReplaceDlg(bool bReplace, const QString& strFindWhat, CFindSearch& lastSearch, QWidget* pParent)
+    : QDialog(pParent), m_lastSearch(lastSearch)
 {
     setWindowTitle(bReplace ? QStringLiteral("Replace") : QStringLiteral("Find"));
-    const CSearch& last = LastSearch();
+    const CFindSearch& last = m_lastSearch;
     auto* pGrid = new QGridLayout(this);
     m_pFindWhat = new QLineEdit(strFindWhat.isEmpty() ? last.m_strFindWhat : strFindWhat);
     m_pFindWhat->setObjectName("findWhat");
@@ -69,9 +64,9 @@ CFindReplaceDlg::CFindReplaceDlg(bool bReplace, const QString& strFindWhat, QWid
     pGrid->addLayout(pButtons, 0, 2, 4, 1);
 }
 
-CFindReplaceDlg::CSearch CFindReplaceDlg::Search() const
+CFindSearch CFindReplaceDlg::Search() const
 {
-    CSearch search;
+    CFindSearch search;
     search.m_strFindWhat = m_pFindWhat->text();
     search.m_strReplaceWith = m_pReplaceWith->text();
     search.m_bMatchCase = m_pMatchCase->isChecked();
@@ -81,5 +76,5 @@ CFindReplaceDlg::CSearch CFindReplaceDlg::Search() const
 
 void CFindReplaceDlg::Remember()
 {
-    LastSearch() = Search();
+    m_lastSearch = Search();
 }

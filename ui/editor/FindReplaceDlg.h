@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/framework/FindSearch.h"
+
 #include <QDialog>
 
 class QCheckBox;
@@ -11,20 +13,11 @@ class QPushButton;
 class CFindReplaceDlg : public QDialog {
     Q_OBJECT
 public:
-    // What the last search looked for; Repeat (Ctrl+H) searches it again.
-    struct CSearch {
-        QString m_strFindWhat;
-        QString m_strReplaceWith;
-        bool m_bMatchCase = false;
-        bool m_bWholeWord = false;
-    };
-    static CSearch& LastSearch();
+    // Starts from lastSearch (strFindWhat, when given, replaces its text)
+    // and stores the choices back there whenever a button acts on them.
+    CFindReplaceDlg(bool bReplace, const QString& strFindWhat, CFindSearch& lastSearch, QWidget* pParent);
 
-    CFindReplaceDlg(bool bReplace, const QString& strFindWhat, QWidget* pParent);
-
-    CSearch Search() const;
-    QLineEdit* FindEdit() const { return m_pFindWhat; }
-    QLineEdit* ReplaceEdit() const { return m_pReplaceWith; }
+    CFindSearch Search() const;
 
 signals:
     void FindNext();
@@ -34,6 +27,7 @@ signals:
 private:
     void Remember();
 
+    CFindSearch& m_lastSearch;
     QLineEdit* m_pFindWhat = nullptr;
     QLineEdit* m_pReplaceWith = nullptr;
     QCheckBox* m_pWholeWord = nullptr;

@@ -206,7 +206,7 @@ bool CSourceView::OnUpdateCommand(int nId, CCmdUI& cmdUI)
     case kEditCopy: cmdUI.Enable(SelStart() != SelEnd()); return true;
     case kEditPaste: cmdUI.Enable(CanPasteText()); return true;
     case kEditSelectAll: cmdUI.Enable(TextLength() > 0); return true;
-    case kEditRepeat: cmdUI.Enable(!CFindReplaceDlg::LastSearch().m_strFindWhat.isEmpty()); return true;
+    case kEditRepeat: cmdUI.Enable(!m_document.Services().LastSearch().m_strFindWhat.isEmpty()); return true;
     default: return false;
     }
 }
@@ -264,22 +264,27 @@ void CSourceView::OnConvertTabs()
     RecolourAll(false);
 }
 
+CPromptService& CSourceView::Prompts() const
+{
+    return m_document.Prompts();
+}
+
 void CSourceView::OnFind(bool bReplace)
 {
     QString strSelected = hasSelectedText() && !selectedText().contains('\n') ? selectedText() : QString();
-    CFindReplaceDlg dialog(bReplace, strSelected, window());
+    CFindReplaceDlg dialog(bReplace, strSelected, m_document.Services().LastSearch(), window());
     connect(&dialog, &CFindReplaceDlg::FindNext, this, [this, &dialog] {
-        CFindReplaceDlg::CSearch search = dialog.Search();
+        CFindSearch search = dialog.Search();
         if (!FindForward(search.m_strFindWhat, search.m_bMatchCase, search.m_bWholeWord))
             QApplication::beep();
     });
     connect(&dialog, &CFindReplaceDlg::ReplaceOne, this, [this, &dialog] {
-        CFindReplaceDlg::CSearch search = dialog.Search();
+        CFindSearch search = dialog.Search();
         if (!ReplaceAndFind(search.m_strFindWhat, search.m_strReplaceWith, search.m_bMatchCase, search.m_bWholeWord))
             QApplication::beep();
     });
     connect(&dialog, &CFindReplaceDlg::ReplaceAll, this, [this, &dialog] {
-        CFindReplaceDlg::CSearch search = dialog.Search();
+        CFindSearch search = dialog.Search();
         if (ReplaceEvery(search.m_strFindWhat, search.m_strReplaceWith, search.m_bMatchCase, search.m_bWholeWord) == 0)
             QApplication::beep();
     });
@@ -288,14 +293,14 @@ void CSourceView::OnFind(bool bReplace)
 
 void CSourceView::OnRepeatFind()
 {
-    const CFindReplaceDlg::CSearch& search = CFindReplaceDlg::LastSearch();
+    const CFindSearch& search = m_document.Services().LastSearch();
     if (!FindForward(search.m_strFindWhat, search.m_bMatchCase, search.m_bWholeWord))
         QApplication::beep();
 }
 
 void CSourceView::OnPrint(bool bPreview)
 {
-    CEditorPrinting printing(*this, &m_document.Services().Printer());
+    CEditorPrinting printing(*this, &m_document.Services().Printer(), Prompts());
     if (bPreview)
         printing.Preview(window());
     else

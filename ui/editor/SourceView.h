@@ -11,6 +11,7 @@
 
 #include <cstdint>
 
+class CPromptService;
 class CSourceDoc;
 class QMenu;
 
@@ -53,6 +54,8 @@ protected:
     virtual void ColourLoadedText() = 0;
     // The items of the kind's context menu.
     virtual std::vector<CMenuItem> ContextMenuItems() const = 0;
+    // The document's prompt service: where this window's messages and dialogs go.
+    CPromptService& Prompts() const;
     // The colour of plain text, 0x00BBGGRR.
     static std::uint32_t WindowTextColour();
 

@@ -4,8 +4,10 @@
 #include <string>
 #include <vector>
 
+struct CFindSearch;
 struct CSettings;
 class CDocument;
+class CPromptService;
 class CExternalProcess;
 class IFrameHost;
 class IOpenProject;
@@ -27,6 +29,10 @@ public:
     // The main window: child frames, status panes, docking bars, and the
     // parent of messages and dialogs.
     virtual IFrameHost& Frames() = 0;
+    // Where every message box, file prompt and modal dialog goes.
+    virtual CPromptService& Prompts() = 0;
+    // What the editors' Find and Replace looked for last; Repeat searches it again.
+    virtual CFindSearch& LastSearch() = 0;
     // Runs a command through the routing, as its menu item would; false
     // when nothing ran.
     virtual bool ExecuteCommand(int nId) = 0;

@@ -3,6 +3,7 @@
 #include "core/app/CommandIds.h"
 #include "core/app/CommandTable.h"
 #include "core/app/DocumentKinds.h"
+#include "ui/framework/AppServices.h"
 #include "ui/framework/DocTemplate.h"
 #include "ui/framework/FrameHost.h"
 #include "ui/framework/MdiChildFrame.h"
@@ -20,6 +21,11 @@ CDocument::~CDocument() = default;
 IAppServices& CDocument::Services() const
 {
     return m_docTemplate.Services();
+}
+
+CPromptService& CDocument::Prompts() const
+{
+    return Services().Prompts();
 }
 
 void CDocument::SetTitle(const QString& strTitle)

@@ -10,6 +10,7 @@
 class CDocTemplate;
 class IAppServices;
 class CMdiChildFrame;
+class CPromptService;
 
 // The base of every document: its path, title, modified flag and frames.
 // Kinds override loading, saving and the save-modified rule.
@@ -22,6 +23,8 @@ public:
     CDocTemplate& GetDocTemplate() const { return m_docTemplate; }
     // What the document and its views ask of the application.
     IAppServices& Services() const;
+    // The application's prompt service, for the document's messages and dialogs.
+    CPromptService& Prompts() const;
     const QString& GetPathName() const { return m_strPathName; }
     // The path as the system's bytes, which need not be valid UTF-8; the
     // QString path is for display. Empty while untitled.

@@ -95,18 +95,3 @@ QString CPromptService::GetExistingFolder(QWidget* pParent, const QString& strTi
 {
     return QFileDialog::getExistingDirectory(pParent, strTitle, strStartFolder);
 }
-
-namespace {
-CPromptService* g_pPrompts = nullptr;
-}
-
-CPromptService& Prompts()
-{
-    static CPromptService realService;
-    return g_pPrompts ? *g_pPrompts : realService;
-}
-
-void SetPrompts(CPromptService* pService)
-{
-    g_pPrompts = pService;
-}

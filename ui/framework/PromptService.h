@@ -8,7 +8,8 @@ class QDialog;
 class QWidget;
 
 // Every message box and file prompt goes through here, so tests can read
-// what the program asked and answer it.
+// what the program asked and answer it. The application is handed one and
+// passes it on to its windows and dialogs.
 class CPromptService {
 public:
     // kOverwriteReloadCancel: a file changed both here and on disk; its
@@ -56,8 +57,3 @@ protected:
     virtual int ShowMessageBox(QWidget* pParent, const QString& strText, EButtons buttons, EIcon icon,
                                const QString& strCaption);
 };
-
-// The service in force; the real one unless a test installed another.
-CPromptService& Prompts();
-// Installs a service (nullptr restores the real one); the caller keeps ownership.
-void SetPrompts(CPromptService* pService);

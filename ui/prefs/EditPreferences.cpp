@@ -5,11 +5,12 @@
 #include "ui/framework/PromptService.h"
 #include "ui/prefs/PrefsSheet.h"
 
-bool EditPreferences(QWidget* pParent, CSettings& settings, ISettingsStore& store, int nStartPage)
+bool EditPreferences(QWidget* pParent, CPromptService& prompts, CSettings& settings, ISettingsStore& store,
+                     int nStartPage)
 {
-    CPrefsSheet sheet(CopyToPreferences(settings), CJdkCandidates::Find(&CJdkLocator::ReadProcessEnvironment),
+    CPrefsSheet sheet(prompts, CopyToPreferences(settings), CJdkCandidates::Find(&CJdkLocator::ReadProcessEnvironment),
                       nStartPage, pParent);
-    if (Prompts().RunDialog(sheet) != QDialog::Accepted)
+    if (prompts.RunDialog(sheet) != QDialog::Accepted)
         return false;
     ApplyPreferences(sheet.Values(), settings, store);
     return true;

@@ -13,8 +13,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-CFormatPage::CFormatPage(CPreferencesValues& values, const CFontFamilyList& fonts, QWidget* pParent)
-    : CPrefsPage(values, pParent)
+CFormatPage::CFormatPage(CPromptService& prompts, CPreferencesValues& values, const CFontFamilyList& fonts,
+                         QWidget* pParent)
+    : CPrefsPage(prompts, values, pParent)
 {
     setObjectName("FormatPage");
 

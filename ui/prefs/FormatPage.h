@@ -22,7 +22,7 @@ public:
     static constexpr const char* kStringSample = "\"This is a string\"";
     static constexpr const char* kTagSample = "<HTML TAG>";
 
-    CFormatPage(CPreferencesValues& values, const CFontFamilyList& fonts, QWidget* pParent);
+    CFormatPage(CPromptService& prompts, CPreferencesValues& values, const CFontFamilyList& fonts, QWidget* pParent);
 
     void LoadControls() override;
     bool SaveControls() override;

@@ -23,8 +23,9 @@ QPushButton* MakeBrowseButton(QWidget* pParent, const QString& strObjectName)
 }
 } // namespace
 
-CIDEPage::CIDEPage(CPreferencesValues& values, std::vector<CJdkCandidate> jdks, QWidget* pParent)
-    : CPrefsPage(values, pParent), m_jdks(std::move(jdks))
+CIDEPage::CIDEPage(CPromptService& prompts, CPreferencesValues& values, std::vector<CJdkCandidate> jdks,
+                   QWidget* pParent)
+    : CPrefsPage(prompts, values, pParent), m_jdks(std::move(jdks))
 {
     setObjectName("IDEPage");
     m_pSaveComp = new QCheckBox("Save all files before compiling", this);

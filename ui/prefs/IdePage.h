@@ -18,7 +18,7 @@ public:
     static constexpr const char* kHelpFilter =
         "JDK Documentation (index.html);;HTML Files (*.html *.htm);;Help Files (*.hlp);;All Files (*)";
 
-    CIDEPage(CPreferencesValues& values, std::vector<CJdkCandidate> jdks, QWidget* pParent);
+    CIDEPage(CPromptService& prompts, CPreferencesValues& values, std::vector<CJdkCandidate> jdks, QWidget* pParent);
 
     void LoadControls() override;
     bool SaveControls() override;

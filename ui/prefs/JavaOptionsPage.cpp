@@ -19,7 +19,8 @@ QGroupBox* MakeSwitchesGroup(QWidget* pParent, const QString& strTitle, const QS
 }
 } // namespace
 
-CJavaOptionsPage::CJavaOptionsPage(CPreferencesValues& values, QWidget* pParent) : CPrefsPage(values, pParent)
+CJavaOptionsPage::CJavaOptionsPage(CPromptService& prompts, CPreferencesValues& values, QWidget* pParent)
+    : CPrefsPage(prompts, values, pParent)
 {
     setObjectName("JavaOptionsPage");
     m_pRunSwitches = new QLineEdit(this);

@@ -8,7 +8,7 @@ class QLineEdit;
 class CJavaOptionsPage : public CPrefsPage {
     Q_OBJECT
 public:
-    CJavaOptionsPage(CPreferencesValues& values, QWidget* pParent);
+    CJavaOptionsPage(CPromptService& prompts, CPreferencesValues& values, QWidget* pParent);
 
     void LoadControls() override;
     bool SaveControls() override;

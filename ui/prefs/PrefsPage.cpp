@@ -7,7 +7,9 @@
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 
-CPrefsPage::CPrefsPage(CPreferencesValues& values, QWidget* pParent) : QWidget(pParent), m_values(values) {}
+CPrefsPage::CPrefsPage(CPromptService& prompts, CPreferencesValues& values, QWidget* pParent)
+    : QWidget(pParent), m_values(values), m_prompts(prompts)
+{}
 
 bool CPrefsPage::CheckInteger(QLineEdit* pEdit, int nMin, int nMax, int& nValue)
 {

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class CPromptService;
 class QLineEdit;
 
 // One page of the preferences sheet. It works on the sheet's copy of the
@@ -12,7 +13,8 @@ class QLineEdit;
 class CPrefsPage : public QWidget {
     Q_OBJECT
 public:
-    CPrefsPage(CPreferencesValues& values, QWidget* pParent);
+    // Its messages and choosers go through prompts.
+    CPrefsPage(CPromptService& prompts, CPreferencesValues& values, QWidget* pParent);
 
     // Values into the controls.
     virtual void LoadControls() = 0;
@@ -25,8 +27,12 @@ public:
     static QLineEdit* MakeNumberEdit(QWidget* pParent, const QString& strObjectName);
 
 protected:
+    CPromptService& Prompts() const { return m_prompts; }
     // The check every number box gets: an integer from nMin to nMax.
-    static bool CheckInteger(QLineEdit* pEdit, int nMin, int nMax, int& nValue);
+    bool CheckInteger(QLineEdit* pEdit, int nMin, int nMax, int& nValue);
 
     CPreferencesValues& m_values;
+
+private:
+    CPromptService& m_prompts;
 };

@@ -13,19 +13,19 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-CPrefsSheet::CPrefsSheet(const CPreferencesValues& values, std::vector<CJdkCandidate> jdks, int nStartPage,
-                         QWidget* pParent)
-    : QDialog(pParent), m_values(values), m_strJavaBinAtStart(values.m_strJavaBin),
+CPrefsSheet::CPrefsSheet(CPromptService& prompts, const CPreferencesValues& values, std::vector<CJdkCandidate> jdks,
+                         int nStartPage, QWidget* pParent)
+    : QDialog(pParent), m_prompts(prompts), m_values(values), m_strJavaBinAtStart(values.m_strJavaBin),
       m_pFonts(std::make_unique<CFontFamilyList>())
 {
     setWindowTitle(kCaption);
     setObjectName("PrefsSheet");
 
     m_pTabs = new QTabWidget(this);
-    m_pJavaOptionsPage = new CJavaOptionsPage(m_values, m_pTabs);
-    m_pIDEPage = new CIDEPage(m_values, std::move(jdks), m_pTabs);
-    m_pFormatPage = new CFormatPage(m_values, *m_pFonts, m_pTabs);
-    m_pProcessFontPage = new CProcessFontPage(m_values, *m_pFonts, m_pTabs);
+    m_pJavaOptionsPage = new CJavaOptionsPage(m_prompts, m_values, m_pTabs);
+    m_pIDEPage = new CIDEPage(m_prompts, m_values, std::move(jdks), m_pTabs);
+    m_pFormatPage = new CFormatPage(m_prompts, m_values, *m_pFonts, m_pTabs);
+    m_pProcessFontPage = new CProcessFontPage(m_prompts, m_values, *m_pFonts, m_pTabs);
     m_pTabs->addTab(m_pIDEPage, "IDE");
     m_pTabs->addTab(m_pFormatPage, "Source Windows");
     m_pTabs->addTab(m_pProcessFontPage, "Process Window");
@@ -86,7 +86,7 @@ void CPrefsSheet::OnOk()
     // Every build runs the JDK's javac: a folder without one must not slip in unnoticed.
     if (m_values.m_strJavaBin != m_strJavaBinAtStart && !CJdkCandidates::HasJavac(m_values.m_strJavaBin)) {
         const QString strText = QString::fromStdString(CJdkCandidates::MissingJavacText(m_values.m_strJavaBin));
-        if (Prompts().MessageBox(this, strText, CPromptService::kYesNo, CPromptService::kIconWarning) !=
+        if (m_prompts.MessageBox(this, strText, CPromptService::kYesNo, CPromptService::kIconWarning) !=
             CPromptService::kAnswerYes) {
             Page(kIDEPage)->LoadControls();
             ShowPage(kIDEPage);

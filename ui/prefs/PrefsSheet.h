@@ -12,6 +12,7 @@ class CFormatPage;
 class CIDEPage;
 class CJavaOptionsPage;
 class CPrefsPage;
+class CPromptService;
 class CProcessFontPage;
 class QPushButton;
 class QTabWidget;
@@ -25,8 +26,9 @@ public:
     enum EPage { kIDEPage = 0, kFormatPage = 1, kProcessFontPage = 2, kJavaOptionsPage = 3 };
     static constexpr const char* kCaption = "Tarnwick Preferences";
 
-    CPrefsSheet(const CPreferencesValues& values, std::vector<CJdkCandidate> jdks, int nStartPage,
-                QWidget* pParent = nullptr);
+    // Its pages' messages, and its own, go through prompts.
+    CPrefsSheet(CPromptService& prompts, const CPreferencesValues& values, std::vector<CJdkCandidate> jdks,
+                int nStartPage, QWidget* pParent = nullptr);
     ~CPrefsSheet() override;
 
     // What the pages hold; complete once the sheet ended with OK.
@@ -49,6 +51,7 @@ private:
     void OnPageChanged(int nIndex);
     void ShowPage(int nIndex);
 
+    CPromptService& m_prompts;
     CPreferencesValues m_values;
     const std::string m_strJavaBinAtStart;
     std::unique_ptr<CFontFamilyList> m_pFonts;

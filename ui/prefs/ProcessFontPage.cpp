@@ -7,8 +7,9 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-CProcessFontPage::CProcessFontPage(CPreferencesValues& values, const CFontFamilyList& fonts, QWidget* pParent)
-    : CPrefsPage(values, pParent)
+CProcessFontPage::CProcessFontPage(CPromptService& prompts, CPreferencesValues& values, const CFontFamilyList& fonts,
+                                   QWidget* pParent)
+    : CPrefsPage(prompts, values, pParent)
 {
     setObjectName("ProcessFontPage");
 

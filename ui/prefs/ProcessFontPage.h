@@ -12,7 +12,8 @@ public:
     static constexpr const char* kReopenNote =
         "Changes will not be visible until the Process Window has been closed and reopened.";
 
-    CProcessFontPage(CPreferencesValues& values, const CFontFamilyList& fonts, QWidget* pParent);
+    CProcessFontPage(CPromptService& prompts, CPreferencesValues& values, const CFontFamilyList& fonts,
+                     QWidget* pParent);
 
     void LoadControls() override;
     bool SaveControls() override;

@@ -482,7 +482,7 @@ void CJavaProjectDoc::ShowProjectWindow()
         m_pProjectBar->ToggleVisible();
         return;
     }
-    m_pProjectTree = new CProjectTreeDlg;
+    m_pProjectTree = new CProjectTreeDlg(Prompts());
     m_pProjectTree->SetDocument(this);
     m_pProjectBar = new CProjectBar(GetTitle(), Services().Frames().DockHost());
     m_pProjectBar->Create(m_pProjectTree);

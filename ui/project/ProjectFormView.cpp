@@ -149,8 +149,9 @@ void CProjectFormView::OnSetJavac()
 
 void CProjectFormView::OnResetToDefaults()
 {
-    if (Prompts().MessageBox(this, "Reset switches to application defaults?", CPromptService::kOkCancel,
-                             CPromptService::kIconQuestion, "Reset to Defaults") != CPromptService::kAnswerOk)
+    if (m_document.Prompts().MessageBox(this, "Reset switches to application defaults?", CPromptService::kOkCancel,
+                                        CPromptService::kIconQuestion,
+                                        "Reset to Defaults") != CPromptService::kAnswerOk)
         return;
     const CSettings& settings = m_document.Services().Settings();
     m_pJavaSwitches->setText(QString::fromStdString(settings.m_strJavaOptions));

@@ -31,7 +31,8 @@ bool FileExists(const std::string& strPath)
 }
 } // namespace
 
-CProjectTreeDlg::CProjectTreeDlg(QWidget* pParent) : QWidget(pParent), m_pTree(new CProjectTreeCtrl(this))
+CProjectTreeDlg::CProjectTreeDlg(CPromptService& prompts, QWidget* pParent)
+    : QWidget(pParent), m_prompts(prompts), m_pTree(new CProjectTreeCtrl(this))
 {
     setObjectName("ProjectTreeDlg");
     connect(m_pTree, &CProjectTreeCtrl::OpenRequested, this, [this] { OpenSelectedItem(); });
@@ -75,7 +76,7 @@ void CProjectTreeDlg::RebuildTree()
 
 void CProjectTreeDlg::Message(const QString& strText)
 {
-    Prompts().MessageBox(this, strText);
+    m_prompts.MessageBox(this, strText);
 }
 
 QString CProjectTreeDlg::SelectedText() const
@@ -246,12 +247,12 @@ void CProjectTreeDlg::OnProperties()
 {
     const QString strText = SelectedText();
     CFilePropertiesDlg dialog(strText, m_pDocument->GetFilePath(strText), this);
-    Prompts().RunDialog(dialog);
+    m_prompts.RunDialog(dialog);
 }
 
 void CProjectTreeDlg::OnOpenInWebBrowser()
 {
-    Prompts().OpenUrl(m_pDocument->GetFilePath(SelectedText()));
+    m_prompts.OpenUrl(m_pDocument->GetFilePath(SelectedText()));
 }
 
 void CProjectTreeDlg::OnRunApplet()

@@ -5,6 +5,7 @@
 #include <functional>
 
 class CJavaProjectDoc;
+class CPromptService;
 class CProjectTreeCtrl;
 class QAction;
 class QMenu;
@@ -19,7 +20,8 @@ public:
     // null. Tests replace it to read and choose from the menu.
     using MenuRunner = std::function<QAction*(QMenu& menu, const QPoint& ptScreen)>;
 
-    explicit CProjectTreeDlg(QWidget* pParent = nullptr);
+    // Its messages and dialogs go through prompts.
+    explicit CProjectTreeDlg(CPromptService& prompts, QWidget* pParent = nullptr);
 
     // The project shown; the window's heading follows its name from now on.
     void SetDocument(CJavaProjectDoc* pDocument);
@@ -53,6 +55,7 @@ private:
     bool IsHtmlFileSelected() const;
     void Message(const QString& strText);
 
+    CPromptService& m_prompts;
     CJavaProjectDoc* m_pDocument = nullptr;
     CProjectTreeCtrl* m_pTree;
     MenuRunner m_runMenu;

@@ -277,8 +277,10 @@ void CProcessWindow::OnStop()
 {
     if (!m_pRunner || !m_pRunner->IsRunning())
         return;
-    if (Prompts().MessageBox(this, "The process is still running, do you wish to abort it?", CPromptService::kOkCancel,
-                             CPromptService::kIconQuestion) != CPromptService::kAnswerOk)
+    // Asked through the application; a window made without one has nobody to ask.
+    if (m_pServices && m_pServices->Prompts().MessageBox(this, "The process is still running, do you wish to abort it?",
+                                                         CPromptService::kOkCancel,
+                                                         CPromptService::kIconQuestion) != CPromptService::kAnswerOk)
         return;
     // The run may have ended while the question was up; then this does nothing.
     if (!m_pRunner)

@@ -34,7 +34,7 @@ public:
     using LineNotify = std::function<void(int nLineIndex)>;
 
     // Without services (tests, benchmarks) it keeps its default font and
-    // limit and tells no status bar.
+    // limit, tells no status bar, and Stop stops without asking.
     explicit CProcessWindow(IAppServices* pServices = nullptr, QWidget* pParent = nullptr);
     ~CProcessWindow() override;
 

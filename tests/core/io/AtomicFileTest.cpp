@@ -22,11 +22,6 @@ namespace {
 
 class AtomicFileTest : public ::testing::Test {
 protected:
-    void TearDown() override
-    {
-        CAtomicFileFaults::Clear();
-    }
-
     std::string Path(const std::string& strName) const { return m_strDir + "/" + strName; }
 
     static std::string Slurp(const std::string& strPath)
@@ -178,10 +173,8 @@ TEST_F(AtomicFileTest, EveryFailingStepLeavesTheOldFileAndNoTemporary)
         SCOPED_TRACE(static_cast<int>(eStep));
         Put(Path("P.jpr"), strOld);
         ASSERT_EQ(::chmod(Path("P.jpr").c_str(), 0640), 0);
-        CAtomicFileFaults::FailAt(eStep, ENOSPC);
         std::string strReason;
-        EXPECT_FALSE(CAtomicFile::Replace(Path("P.jpr"), strNew, strReason));
-        CAtomicFileFaults::Clear();
+        EXPECT_FALSE(CAtomicFile::Replace(Path("P.jpr"), strNew, strReason, CAtomicFileFaults{eStep, ENOSPC}));
         EXPECT_EQ(strReason, std::strerror(ENOSPC));
         EXPECT_TRUE(Slurp(Path("P.jpr")) == strOld);
         EXPECT_EQ(Names(m_strDir), NameList{"P.jpr"});
@@ -198,10 +191,8 @@ TEST_F(AtomicFileTest, EveryFailingStepOfAHardLinkedSaveLeavesBothNamesOld)
          {EAtomicFileStep::OpenTemp, EAtomicFileStep::Write, EAtomicFileStep::Sync, EAtomicFileStep::OpenInPlace,
           EAtomicFileStep::WriteInPlace, EAtomicFileStep::SyncInPlace}) {
         SCOPED_TRACE(static_cast<int>(eStep));
-        CAtomicFileFaults::FailAt(eStep, EIO);
         std::string strReason;
-        EXPECT_FALSE(CAtomicFile::Replace(Path("P.jpr"), strNew, strReason));
-        CAtomicFileFaults::Clear();
+        EXPECT_FALSE(CAtomicFile::Replace(Path("P.jpr"), strNew, strReason, CAtomicFileFaults{eStep, EIO}));
         EXPECT_EQ(strReason, std::strerror(EIO));
         EXPECT_TRUE(Slurp(Path("P.jpr")) == strOld);
         EXPECT_TRUE(Slurp(Path("Twin.jpr")) == strOld);

@@ -23,7 +23,7 @@ CAppFixture::~CAppFixture()
 bool CAppFixture::Start(const QStringList& arguments, bool bRegisterTestKinds)
 {
     m_pPreset->sync();
-    m_pApp = std::make_unique<CTarnwickApp>(std::make_unique<CQtSettingsStore>(m_strIni));
+    m_pApp = std::make_unique<CTarnwickApp>(std::make_unique<CQtSettingsStore>(m_strIni), m_prompts);
     CTarnwickApp::CStartOptions options;
     options.m_arguments = arguments;
     options.m_strApplicationFolder = TARNWICK_TEST_APP_FOLDER;
@@ -37,7 +37,7 @@ bool CAppFixture::Start(const QStringList& arguments, bool bRegisterTestKinds)
 bool CAppFixture::StartWithArgv(const std::vector<std::string>& argumentBytes)
 {
     m_pPreset->sync();
-    m_pApp = std::make_unique<CTarnwickApp>(std::make_unique<CQtSettingsStore>(m_strIni));
+    m_pApp = std::make_unique<CTarnwickApp>(std::make_unique<CQtSettingsStore>(m_strIni), m_prompts);
     CTarnwickApp::CStartOptions options;
     for (const std::string& strArgument : argumentBytes)
         options.m_arguments << QString::fromLocal8Bit(strArgument);

@@ -9,12 +9,9 @@
 #include <functional>
 
 // Answers message boxes and file prompts from queues and remembers what was
-// asked. Installed for its lifetime.
+// asked. Handed to the application, or to the dialog, under test.
 class CScriptedPrompts : public CPromptService {
 public:
-    CScriptedPrompts() { SetPrompts(this); }
-    ~CScriptedPrompts() override { SetPrompts(nullptr); }
-
     int ShowMessageBox(QWidget*, const QString& strText, EButtons buttons, EIcon icon,
                        const QString& strCaption) override
     {
