@@ -11,7 +11,10 @@ a Qt header.
     settings      all core
     cli           all core, settings
     ui/framework  all core, settings
-    ui/editor     all core, settings, ui/framework
+    ui/editor     all core, settings, ui/framework (what both source windows share)
+    ui/editor/java, ui/editor/html
+                  all core, settings, ui/framework, ui/editor (the Java window's
+                  and the HTML window's own files; neither includes the other)
     ui/tools      all core, settings, ui/framework
     ui/bars       all core, settings, ui/framework
     ui/prefs      all core, settings, ui/framework
@@ -29,7 +32,7 @@ import re
 import sys
 
 CORE = ["core", "core/jdk", "core/settings"]
-UI_FOLDERS = ["ui/framework", "ui/editor", "ui/tools", "ui/bars", "ui/prefs", "ui/project", "ui/app"]
+UI_FOLDERS = ["ui/framework", "ui/editor", "ui/editor/java", "ui/editor/html", "ui/tools", "ui/bars", "ui/prefs", "ui/project", "ui/app"]
 
 # Layer -> the other layers, or single folders of one, it may include.
 LAYERS = {
@@ -40,6 +43,8 @@ LAYERS = {
     "cli": CORE + ["settings"],
     "ui/framework": CORE + ["settings"],
     "ui/editor": CORE + ["settings", "ui/framework"],
+    "ui/editor/java": CORE + ["settings", "ui/framework", "ui/editor"],
+    "ui/editor/html": CORE + ["settings", "ui/framework", "ui/editor"],
     "ui/tools": CORE + ["settings", "ui/framework"],
     "ui/bars": CORE + ["settings", "ui/framework"],
     "ui/prefs": CORE + ["settings", "ui/framework"],

@@ -15,8 +15,8 @@
 #include "bench/ui/BenchSupport.h"
 #include "tests/ui/support/AppFixture.h"
 #include "ui/editor/CompilerMarks.h"
-#include "ui/editor/SyntaxWindowDoc.h"
-#include "ui/editor/SyntaxWindowView.h"
+#include "ui/editor/java/SyntaxWindowDoc.h"
+#include "ui/editor/java/SyntaxWindowView.h"
 #include "ui/project/CompilerMessagesRun.h"
 
 #include <QApplication>

@@ -11,8 +11,8 @@
 #include "core/app/CommandIds.h"
 #include "bench/ui/BenchSupport.h"
 #include "tests/ui/support/AppFixture.h"
-#include "ui/editor/SyntaxWindowDoc.h"
-#include "ui/editor/SyntaxWindowView.h"
+#include "ui/editor/java/SyntaxWindowDoc.h"
+#include "ui/editor/java/SyntaxWindowView.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -11,8 +11,8 @@
 
 #include "bench/ui/BenchSupport.h"
 #include "tests/ui/support/AppFixture.h"
-#include "ui/editor/LiveEditorDoc.h"
-#include "ui/editor/LiveHTMLView.h"
+#include "ui/editor/html/LiveEditorDoc.h"
+#include "ui/editor/html/LiveHTMLView.h"
 #include "ui/framework/MdiChildFrame.h"
 
 #include <QApplication>

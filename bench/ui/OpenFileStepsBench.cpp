@@ -18,9 +18,9 @@
 #include "tests/ui/support/AppFixture.h"
 #include "ui/editor/JavaEditor.h"
 #include "ui/editor/SourceText.h"
-#include "ui/editor/SyntaxColouring.h"
-#include "ui/editor/SyntaxWindowDoc.h"
-#include "ui/editor/SyntaxWindowView.h"
+#include "ui/editor/java/SyntaxColouring.h"
+#include "ui/editor/java/SyntaxWindowDoc.h"
+#include "ui/editor/java/SyntaxWindowView.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -120,6 +120,22 @@ class CheckLayersTest(unittest.TestCase):
             "core/settings/Bad.cpp:2: core/settings -> Qt",
         ])
 
+    def test_java_and_html_windows_share_the_editor_but_not_each_other(self):
+        self.write("ui/editor/java/JavaView.h", '#include "ui/editor/Edit.h"\n#include "ui/framework/Doc.h"\n')
+        self.write("ui/editor/html/HtmlView.h", '#include "ui/editor/Edit.h"\n#include "../Edit.h"\n')
+        self.write("ui/app/Kinds.cpp", '#include "ui/editor/java/JavaView.h"\n#include "ui/editor/html/HtmlView.h"\n')
+        result = self.run_script()
+        self.assertEqual(result.returncode, 0, result.stdout + result.stderr)
+
+        self.write("ui/editor/html/Bad.cpp", '#include "ui/editor/java/JavaView.h"\n')
+        self.write("ui/editor/Shared.cpp", '#include "ui/editor/html/HtmlView.h"\n')
+        self.write("ui/project/Bad.cpp", '#include "ui/editor/java/JavaView.h"\n')
+        self.assert_fails_with([
+            "ui/editor/Shared.cpp:1: ui/editor -> ui/editor/html",
+            "ui/editor/html/Bad.cpp:1: ui/editor/html -> ui/editor/java",
+            "ui/project/Bad.cpp:1: ui/project -> ui/editor/java",
+        ])
+
     def test_nothing_includes_app(self):
         self.write("app/Version.h", '#pragma once\n')
         self.write("ui/app/About.cpp", '#include "app/Version.h"\n')

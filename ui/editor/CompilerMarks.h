@@ -8,12 +8,12 @@ class CCompilerMarkPlan;
 class CJavaEditor;
 class CSourceDoc;
 
-// javac's messages on a source text: a margin mark per line (a red circle
-// for an error, an amber triangle for a warning), a squiggle under the token
-// javac pointed at, and the messages as an annotation under the line. The
-// marks belong to the text, so every window on it shows them and they move
-// with edits; how they look, and whether the messages show, is each
-// window's own.
+// javac's messages on a Java window's text (every source window has the
+// margin): a margin mark per line (a red circle for an error, an amber
+// triangle for a warning), a squiggle under the token javac pointed at, and
+// the messages as an annotation under the line. The marks belong to the
+// text, so every window on it shows them and they move with edits; how they
+// look, and whether the messages show, is each window's own.
 class CCompilerMarks {
 public:
     static constexpr int kErrorMarker = 20;

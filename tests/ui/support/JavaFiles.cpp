@@ -1,7 +1,7 @@
 #include "tests/ui/support/JavaFiles.h"
 
 #include "tests/ui/support/AppFixture.h"
-#include "ui/editor/SyntaxWindowDoc.h"
+#include "ui/editor/java/SyntaxWindowDoc.h"
 
 #include <QFile>
 
