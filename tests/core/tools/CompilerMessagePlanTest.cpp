@@ -2,36 +2,15 @@
 
 #include "core/tools/DiagnosticsByFile.h"
 #include "core/tools/JavacDiagnostics.h"
+#include "tests/core/tools/JavacSamples.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 
 namespace {
 // The captures ran in sources/proj, whose files exist, so their paths resolve.
-const std::string kJavacData = std::string(TARNWICK_GOLDEN_DIR) + "/javac";
-const std::string kProj = kJavacData + "/sources/proj";
-
-std::string ReadGolden(const std::string& strName)
-{
-    std::ifstream in(kJavacData + "/" + strName, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-// The process window's line ends.
-std::string WithCrLf(const std::string& strText)
-{
-    std::string strOut;
-    for (const char ch : strText) {
-        if (ch == '\n')
-            strOut += '\r';
-        strOut += ch;
-    }
-    return strOut;
-}
+const std::string kProj = JavacSamples::kFolder + "/sources/proj";
+using JavacSamples::WithCrLf;
 
 // A javac run over in kProj: a Build when strCompiledFile is empty, else a Compile of it.
 CFinishedRun JavacRun(const std::string& strOutput, const std::string& strCompiledFile = "")
@@ -63,7 +42,7 @@ using CPlan = std::vector<CCompilerMessagePlan::CFileMessages>;
 
 TEST(ToolsCompilerMessagePlan, ABuildSpeaksForEveryOpenFileAndClearsThoseItDoesNotName)
 {
-    const std::string strOutput = ReadGolden("symbols.out") + ReadGolden("syntax.out");
+    const std::string strOutput = JavacSamples::Read("symbols.out") + JavacSamples::Read("syntax.out");
     const std::vector<std::string> vecOpen = {kProj + "/Main.java", kProj + "/Symbols.java", "",
                                               kProj + "/Broken.java"};
     const CPlan plan = CCompilerMessagePlan::Make(JavacRun(strOutput), vecOpen);
@@ -89,7 +68,7 @@ TEST(ToolsCompilerMessagePlan, ABuildSpeaksForEveryOpenFileAndClearsThoseItDoesN
 TEST(ToolsCompilerMessagePlan, ACompileSpeaksForItsOwnFileAndTheFilesItsOutputNames)
 {
     // Compiling Main.java also compiled the files it uses; one of them was wrong.
-    const std::string strOutput = ReadGolden("syntax.out");
+    const std::string strOutput = JavacSamples::Read("syntax.out");
     const std::vector<std::string> vecOpen = {kProj + "/Symbols.java", kProj + "/Main.java", kProj + "/Broken.java"};
     const CPlan plan = CCompilerMessagePlan::Make(JavacRun(strOutput, kProj + "/Main.java"), vecOpen);
 
@@ -103,9 +82,9 @@ TEST(ToolsCompilerMessagePlan, ACompileSpeaksForItsOwnFileAndTheFilesItsOutputNa
 TEST(ToolsCompilerMessagePlan, FilesAreMatchedUnderAnySpellingOfTheirPath)
 {
     // javac named it from the project folder as ../lib/util/Other.java.
-    const std::string strOutput = ReadGolden("outside.out");
-    const std::string strOther = kJavacData + "/sources/lib/util/Other.java";
-    const std::vector<std::string> vecOpen = {kJavacData + "/sources/proj/../lib/./util/Other.java",
+    const std::string strOutput = JavacSamples::Read("outside.out");
+    const std::string strOther = JavacSamples::kFolder + "/sources/lib/util/Other.java";
+    const std::vector<std::string> vecOpen = {JavacSamples::kFolder + "/sources/proj/../lib/./util/Other.java",
                                               kProj + "/Main.java"};
     const CPlan plan = CCompilerMessagePlan::Make(JavacRun(strOutput, kProj + "/./Main.java"), vecOpen);
 
@@ -120,14 +99,14 @@ TEST(ToolsCompilerMessagePlan, FilesAreMatchedUnderAnySpellingOfTheirPath)
 
 TEST(ToolsCompilerMessagePlan, RunsOtherThanJavacChangeNothing)
 {
-    CFinishedRun run = JavacRun(ReadGolden("symbols.out"));
+    CFinishedRun run = JavacRun(JavacSamples::Read("symbols.out"));
     run.m_command.m_bJavacMessages = false; // say, java printing javac-like lines
     EXPECT_TRUE(CCompilerMessagePlan::Make(run, {kProj + "/Symbols.java", kProj + "/Main.java"}).empty());
 }
 
 TEST(ToolsCompilerMessagePlan, NotesWithoutAPlaceGoOnNoFile)
 {
-    const std::string strOutput = ReadGolden("notes.out");
+    const std::string strOutput = JavacSamples::Read("notes.out");
     const CPlan plan = CCompilerMessagePlan::Make(JavacRun(strOutput), {kProj + "/Notes.java"});
     ASSERT_EQ(plan.size(), 1u);
     EXPECT_TRUE(plan[0].m_vecMessages.empty());
@@ -143,7 +122,7 @@ TEST(ToolsCompilerMessagePlan, AfterDroppedOutputTheCutLineIsNotRead)
 {
     // The kept output starts inside a head line: read alone, its rest would
     // pass for a message of a file "s.java".
-    const std::string strOutput = "s.java:2: error: cut short\n" + ReadGolden("syntax.out");
+    const std::string strOutput = "s.java:2: error: cut short\n" + JavacSamples::Read("syntax.out");
     CFinishedRun run = JavacRun(strOutput);
     run.m_command.m_bJavacMessages = true;
     run.m_strToolOutput = strOutput; // the command line keeps LF
@@ -151,7 +130,7 @@ TEST(ToolsCompilerMessagePlan, AfterDroppedOutputTheCutLineIsNotRead)
     std::size_t nLeftOut = 0;
     const std::vector<CJavacDiagnostic> vecRead = CCompilerMessagePlan::ReadMessages(run, nLeftOut);
     EXPECT_EQ(nLeftOut, 1000u + std::string("s.java:2: error: cut short\n").size());
-    EXPECT_EQ(vecRead, CJavacDiagnostics::Parse(ReadGolden("syntax.out"), kProj));
+    EXPECT_EQ(vecRead, CJavacDiagnostics::Parse(JavacSamples::Read("syntax.out"), kProj));
 
     const CPlan plan = CCompilerMessagePlan::Make(run, {kProj + "/s.java", kProj + "/Broken.java"});
     ASSERT_EQ(plan.size(), 2u);

@@ -1,21 +1,16 @@
 #include "core/tools/JavacDiagnostics.h"
 
+#include "tests/core/tools/JavacSamples.h"
+
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <sstream>
 
 namespace {
 // The folder javac is taken to have run in; the captures ran in sources/proj.
 const std::string kFolder = "/home/dev/proj";
 
-std::string ReadGolden(const std::string& strName)
-{
-    std::ifstream in(std::string(TARNWICK_GOLDEN_DIR) + "/javac/" + strName, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
+using JavacSamples::WithCrLf;
 
 // One block per diagnostic: "kind file:line:column", then each message line
 // after "| ", so leading blanks show.
@@ -32,16 +27,6 @@ std::string Describe(const std::vector<CJavacDiagnostic>& vecDiagnostics)
     return strText;
 }
 
-std::string WithCrLf(const std::string& strText)
-{
-    std::string strOut;
-    for (const char ch : strText) {
-        if (ch == '\n')
-            strOut += '\r';
-        strOut += ch;
-    }
-    return strOut;
-}
 
 CJavacDiagnostic Make(const std::string& strFile, int nLine, int nColumn, EDiagnosticKind eKind,
                       const std::string& strMessage)
@@ -65,9 +50,9 @@ TEST(JavacDiagnosticsTest, CapturedOutputsParseAsTheirGoldenFiles)
          {"syntax", "symbols", "verbose", "lint", "notes", "outside", "tabs", "nofile", "25/syntax", "25/symbols",
           "25/verbose", "25/lint", "25/notes", "25/outside", "25/tabs", "25/nofile"}) {
         SCOPED_TRACE(strCase);
-        const std::string strOutput = ReadGolden(strCase + ".out");
+        const std::string strOutput = JavacSamples::Read(strCase + ".out");
         ASSERT_FALSE(strOutput.empty());
-        const std::string strExpected = ReadGolden(strCase + ".expected");
+        const std::string strExpected = JavacSamples::Read(strCase + ".expected");
         EXPECT_EQ(Describe(CJavacDiagnostics::Parse(strOutput, kFolder)), strExpected);
         // The same text with the window's line ends reads the same.
         EXPECT_EQ(Describe(CJavacDiagnostics::Parse(WithCrLf(strOutput), kFolder)), strExpected);
@@ -76,7 +61,7 @@ TEST(JavacDiagnosticsTest, CapturedOutputsParseAsTheirGoldenFiles)
 
 TEST(JavacDiagnosticsTest, SymbolNotFoundKeepsItsSymbolAndLocationLines)
 {
-    const std::vector<CJavacDiagnostic> vecDiagnostics = CJavacDiagnostics::Parse(ReadGolden("symbols.out"), kFolder);
+    const std::vector<CJavacDiagnostic> vecDiagnostics = CJavacDiagnostics::Parse(JavacSamples::Read("symbols.out"), kFolder);
     ASSERT_EQ(vecDiagnostics.size(), 6u);
     EXPECT_EQ(vecDiagnostics[1], Make("/home/dev/proj/Symbols.java", 6, 28, EDiagnosticKind::Error,
                                       "cannot find symbol\n  symbol:   variable missing\n  location: class Symbols"));
@@ -87,7 +72,7 @@ TEST(JavacDiagnosticsTest, SymbolNotFoundKeepsItsSymbolAndLocationLines)
 
 TEST(JavacDiagnosticsTest, TabsBeforeTheCaretCountOneColumnEach)
 {
-    const std::vector<CJavacDiagnostic> vecDiagnostics = CJavacDiagnostics::Parse(ReadGolden("tabs.out"), kFolder);
+    const std::vector<CJavacDiagnostic> vecDiagnostics = CJavacDiagnostics::Parse(JavacSamples::Read("tabs.out"), kFolder);
     ASSERT_EQ(vecDiagnostics.size(), 2u);
     // "\t\tint\tvalue = \"text\";": the string starts at index 14.
     EXPECT_EQ(vecDiagnostics[0].m_nColumn, 15);
@@ -97,7 +82,7 @@ TEST(JavacDiagnosticsTest, TabsBeforeTheCaretCountOneColumnEach)
 
 TEST(JavacDiagnosticsTest, FilesAreMadeAbsoluteAgainstTheFolderJavacRanIn)
 {
-    const std::vector<CJavacDiagnostic> vecOutside = CJavacDiagnostics::Parse(ReadGolden("outside.out"), kFolder);
+    const std::vector<CJavacDiagnostic> vecOutside = CJavacDiagnostics::Parse(JavacSamples::Read("outside.out"), kFolder);
     ASSERT_EQ(vecOutside.size(), 1u);
     EXPECT_EQ(vecOutside[0], Make("/home/dev/lib/util/Other.java", 5, 25, EDiagnosticKind::Error, "';' expected"));
 
