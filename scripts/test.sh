@@ -74,7 +74,8 @@ if [ "$quick" != 1 ]; then
   # tests/ui/lsan.supp; UBSan stays fatal.
   cmake -S . -B build-asan-ui -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" -DTARNWICK_SANITIZE=ON \
         -DTARNWICK_BUILD_BENCH=OFF >/dev/null
-  ui_tests="$(cd tests/ui && ls *Test.cpp | grep -v ScreenshotTour | sed 's/\.cpp$//')"
+  # The UI tests sit in folders mirroring ui/; each *Test.cpp is a target of its name.
+  ui_tests="$(find tests/ui -name '*Test.cpp' ! -path 'tests/ui/support/*' -exec basename {} .cpp \; | grep -v ScreenshotTour | sort)"
   # shellcheck disable=SC2086
   cmake --build build-asan-ui -j2 --target $ui_tests
   ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS="suppressions=$PWD/tests/ui/lsan.supp:print_suppressions=0" \
