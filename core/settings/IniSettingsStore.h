@@ -77,7 +77,6 @@ private:
     std::string m_strPath;
     std::vector<CLine> m_lines;
     bool m_bEndsWithBreak = true;
-    bool m_bWritable = true;
     // Values set here and not yet in the file: (section, entry) -> value text.
     std::map<std::pair<std::string, std::string>, std::string> m_pending;
 };
