@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake g++ make python3 qt6-base-dev libgl-dev libqscintilla2-qt6-dev libgtest-dev libgmock-dev
-          libbenchmark-dev nlohmann-json3-dev xvfb xauth
+          libbenchmark-dev nlohmann-json3-dev libpcre2-dev xvfb xauth
           desktop-file-utils shared-mime-info libxml2-utils man-db lintian dpkg-dev file)
 if [ "${TARNWICK_WITH_CLANG:-0}" = 1 ]; then
   packages+=(clang)

@@ -33,6 +33,17 @@ inline constexpr int kConvertTabs = 32820;
 inline constexpr int kInsertApplet = 32809;
 inline constexpr int kSyntaxColourUpdate = 32811;
 inline constexpr int kRefreshFunctionList = 32778;
+inline constexpr int kEditRedo = 32842;
+inline constexpr int kGoToLine = 32843;
+inline constexpr int kFindNext = 32844;
+inline constexpr int kFindPrevious = 32845;
+inline constexpr int kMatchingBrace = 32846;
+inline constexpr int kToggleComment = 32847;
+// Find in Files and its results, served by the application while no
+// document is open too.
+inline constexpr int kFindInFiles = 32848;
+inline constexpr int kNextResult = 32849;
+inline constexpr int kPreviousResult = 32850;
 // View
 inline constexpr int kViewToolbar = 59392;
 inline constexpr int kViewStatusBar = 59393;
@@ -41,6 +52,8 @@ inline constexpr int kProjectWindow = 32826;
 inline constexpr int kProjectWindowButton = 32814;
 // Whether compiler messages show under their lines in the editors.
 inline constexpr int kCompilerMessages = 32840;
+// Whether the editors show line numbers in their margin.
+inline constexpr int kLineNumbers = 32851;
 // Project
 inline constexpr int kNewProject = 32789;
 inline constexpr int kOpenProject = 32821;
@@ -69,6 +82,7 @@ inline constexpr int kOpenInWebBrowser = 32810;
 inline constexpr int kProgramInput = 32841;
 // Window
 inline constexpr int kWindowNew = 57648;
+inline constexpr int kCloseWindow = 32852;
 inline constexpr int kWindowArrange = 57649;
 inline constexpr int kWindowCascade = 57650;
 inline constexpr int kWindowTile = 57651;

@@ -48,6 +48,7 @@ CMenuBar DocumentMenu(EWindowKind eKind)
     }
     view.push_back(Separator());
     view.push_back(Item(kCompilerMessages));
+    view.push_back(Item(kLineNumbers));
     std::vector<CMenuItem> build = {Item(kBuild), Item(kCompile), Separator()};
     if (bHtml) {
         build.push_back(Item(kRunApplication, "Run Application"));
@@ -69,6 +70,7 @@ CMenuBar DocumentMenu(EWindowKind eKind)
                          Item(kFilePrintPreview), Item(kFilePrintSetup), Separator(), Item(kRecentProjects),
                          Separator(), Item(kFileMruFirst), Separator(), Item(kAppExit)}),
          Popup("&Edit", {Item(kEditUndo),
+                         Item(kEditRedo),
                          Separator(),
                          Item(kEditCut),
                          Item(kEditCopy),
@@ -78,9 +80,18 @@ CMenuBar DocumentMenu(EWindowKind eKind)
                          Separator(),
                          Item(kIncreaseIndent),
                          Item(kDecreaseIndent),
+                         Item(kToggleComment),
                          Separator(),
                          Item(kEditFind),
+                         Item(kFindNext),
+                         Item(kFindPrevious),
                          Item(kEditReplace),
+                         Item(kGoToLine),
+                         Item(kMatchingBrace),
+                         Separator(),
+                         Item(kFindInFiles),
+                         Item(kNextResult),
+                         Item(kPreviousResult),
                          Separator(),
                          Item(kConvertLinebreaks),
                          Item(kConvertTabs),
@@ -93,7 +104,7 @@ CMenuBar DocumentMenu(EWindowKind eKind)
                             Item(kAddJavaFiles), Item(kAddHtmlFile), Separator(), Item(kCreateJar),
                             Item(kShowArchiveContents), Separator(), Item(kAddWindowToProject)}),
          Popup("&Build", build),
-         Popup("&Window", {Item(kWindowNew), Item(kWindowCascade), Item(kWindowTile), Item(kWindowArrange)}),
+         Popup("&Window", {Item(kWindowNew), Item(kCloseWindow), Item(kWindowCascade), Item(kWindowTile), Item(kWindowArrange)}),
          Popup("&Help", {Item(kAppAbout, bHtml ? "&About Tarnwick..." : nullptr), Item(kHelp), Item(kJdkHelp)})}};
 }
 } // namespace
@@ -108,6 +119,7 @@ std::vector<CMenuItem> LoadTextContextMenu()
     // Its own spellings, and no keys.
     auto plain = [](const char* pszText, int nId) { return CMenuItem{pszText, nId, {}}; };
     return {plain("&Undo", kEditUndo),
+            plain("&Redo", kEditRedo),
             Separator(),
             plain("Cu&t", kEditCut),
             plain("&Copy", kEditCopy),
@@ -153,17 +165,30 @@ std::vector<CAccelerator> LoadAcceleratorTable(EWindowKind eKind)
             {"Shift+Ins", kEditPaste}, {"Ctrl+X", kEditCut},   {"Ctrl+Z", kEditUndo}};
 }
 
+std::vector<CAccelerator> LoadAddedAccelerators()
+{
+    return {{"Ctrl+Y", kEditRedo},         {"Ctrl+Shift+Z", kEditRedo},      {"Ctrl+G", kGoToLine},
+            {"Ctrl+F3", kFindNext},        {"Ctrl+Shift+F3", kFindPrevious}, {"Ctrl+Shift+M", kMatchingBrace},
+            {"Ctrl+/", kToggleComment},    {"Ctrl+Shift+F", kFindInFiles},   {"F4", kNextResult},
+            {"Shift+F4", kPreviousResult}, {"Ctrl+W", kCloseWindow},         {"Ctrl+Q", kAppExit},
+            {"Ctrl+Shift+S", kFileSaveAs}};
+}
+
 std::vector<CAccelerator> EffectiveAccelerators(EWindowKind eKind)
 {
     std::vector<CAccelerator> result =
         eKind == EWindowKind::NoDocument ? std::vector<CAccelerator>{} : LoadAcceleratorTable(eKind);
-    for (const CAccelerator& main : LoadAcceleratorTable(EWindowKind::NoDocument)) {
-        bool bTaken = false;
-        for (const CAccelerator& own : result)
-            bTaken = bTaken || own.m_strKey == main.m_strKey;
-        if (!bTaken)
-            result.push_back(main);
-    }
+    auto add = [&result](const std::vector<CAccelerator>& table) {
+        for (const CAccelerator& accelerator : table) {
+            bool bTaken = false;
+            for (const CAccelerator& own : result)
+                bTaken = bTaken || own.m_strKey == accelerator.m_strKey;
+            if (!bTaken)
+                result.push_back(accelerator);
+        }
+    };
+    add(LoadAcceleratorTable(EWindowKind::NoDocument));
+    add(LoadAddedAccelerators());
     return result;
 }
 

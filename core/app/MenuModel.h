@@ -37,8 +37,12 @@ std::vector<CMenuItem> LoadTextContextMenu();
 // The accelerator table of a window kind, or the main table (NoDocument).
 std::vector<CAccelerator> LoadAcceleratorTable(EWindowKind eKind);
 
+// Keys every window kind has beyond the tables above, for commands that
+// editors on Linux are expected to have: Redo, Go to Line, Find Next...
+std::vector<CAccelerator> LoadAddedAccelerators();
+
 // The accelerators in force for a window kind: its own table first, then
-// the main table for keys it does not bind.
+// the main table, then the added keys, each for keys not bound before.
 std::vector<CAccelerator> EffectiveAccelerators(EWindowKind eKind);
 // TRANSITIONAL: the same by the kind's number.
 inline std::vector<CAccelerator> EffectiveAccelerators(int nKindId)
