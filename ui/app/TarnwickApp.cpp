@@ -372,8 +372,8 @@ void CTarnwickApp::OnFileOpen()
     for (const auto& pTemplate : m_templates)
         filters << pTemplate->FileDialogFilter();
     filters << QStringLiteral("All Files (*)");
-    QString strPath = Prompts().GetOpenFileName(m_pMainFrame.get(), QStringLiteral("Open"), filters.join(";;"),
-                                                FileDialogFolder());
+    QString strPath =
+        Prompts().GetOpenFileName(m_pMainFrame.get(), QStringLiteral("Open"), filters.join(";;"), FileDialogFolder());
     if (strPath.isEmpty())
         return;
     RememberFileDialogChoice(strPath);
@@ -382,9 +382,7 @@ void CTarnwickApp::OnFileOpen()
 
 QString CTarnwickApp::FileDialogFolder() const
 {
-    auto bytesOf = [](const CDocument* pDocument) {
-        return pDocument ? pDocument->GetPathBytes() : std::string();
-    };
+    auto bytesOf = [](const CDocument* pDocument) { return pDocument ? pDocument->GetPathBytes() : std::string(); };
     const CMdiChildFrame* pActive = m_pMainFrame ? m_pMainFrame->ActiveChildFrame() : nullptr;
     const std::string strFolder =
         m_dialogFolders.StartFolder(bytesOf(m_pProject ? &m_pProject->ProjectDocument() : nullptr),

@@ -18,7 +18,10 @@ public:
     // Moves a dialog that covers the selected match off it, on its screen.
     void MoveOffSelection(QWidget& dialog) const;
 
-    static QString WrappedForwardText() { return QStringLiteral("Passed the end of the file; searching from the top."); }
+    static QString WrappedForwardText()
+    {
+        return QStringLiteral("Passed the end of the file; searching from the top.");
+    }
     static QString WrappedBackwardText()
     {
         return QStringLiteral("Passed the start of the file; searching from the bottom.");

@@ -8,8 +8,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-CGoToLineDlg::CGoToLineDlg(std::size_t nLineCount, std::size_t nCurrentLine, CPromptService& prompts,
-                           QWidget* pParent)
+CGoToLineDlg::CGoToLineDlg(std::size_t nLineCount, std::size_t nCurrentLine, CPromptService& prompts, QWidget* pParent)
     : QDialog(pParent), m_prompts(prompts), m_nLineCount(nLineCount)
 {
     setWindowTitle(QStringLiteral("Go to Line"));

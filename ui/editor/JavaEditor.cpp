@@ -297,8 +297,8 @@ CJavaEditor::EFindResult CJavaEditor::FindInDirection(const QString& strWhat, bo
     if (strWhat.isEmpty())
         return EFindResult::NotFound;
     const QByteArray what = isUtf8() ? strWhat.toUtf8() : strWhat.toLatin1();
-    SendScintilla(SCI_SETSEARCHFLAGS,
-                  static_cast<unsigned long>((bMatchCase ? SCFIND_MATCHCASE : 0) | (bWholeWord ? SCFIND_WHOLEWORD : 0)));
+    SendScintilla(SCI_SETSEARCHFLAGS, static_cast<unsigned long>((bMatchCase ? SCFIND_MATCHCASE : 0) |
+                                                                 (bWholeWord ? SCFIND_WHOLEWORD : 0)));
     // A target whose start lies after its end is searched backwards.
     auto search = [this, &what](std::size_t nFrom, std::size_t nTo) {
         SendScintilla(SCI_SETTARGETSTART, static_cast<unsigned long>(nFrom));

@@ -228,9 +228,9 @@ bool CJavaProjectDoc::AddJavaFile(const QString& strPath)
 
 void CJavaProjectDoc::OnAddJavaFiles()
 {
-    QStringList paths = Prompts().GetOpenFileNames(Services().Frames().MainWidget(), QStringLiteral("Open"),
-                                                   "Java Source Files (*.jav *.java);;All Files (*)",
-                                                   Services().FileDialogFolder());
+    QStringList paths =
+        Prompts().GetOpenFileNames(Services().Frames().MainWidget(), QStringLiteral("Open"),
+                                   "Java Source Files (*.jav *.java);;All Files (*)", Services().FileDialogFolder());
     if (paths.isEmpty())
         return;
     Services().RememberFileDialogChoice(paths.front());

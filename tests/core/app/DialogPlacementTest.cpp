@@ -21,8 +21,7 @@ TEST(DialogPlacementTest, MovesOffTheMatchAndStaysOnScreen)
     // Covered: above the match when it fits.
     EXPECT_EQ(PlaceDialogAwayFrom(dialog, {450, 360, 60, 16}, screen), (CScreenRect{400, 210, 300, 150}));
     // No room above: below.
-    EXPECT_EQ(PlaceDialogAwayFrom({400, 50, 300, 150}, {450, 100, 60, 16}, screen),
-              (CScreenRect{400, 116, 300, 150}));
+    EXPECT_EQ(PlaceDialogAwayFrom({400, 50, 300, 150}, {450, 100, 60, 16}, screen), (CScreenRect{400, 116, 300, 150}));
     // Off the right edge of the screen it comes back inside.
     EXPECT_EQ(PlaceDialogAwayFrom({1100, 300, 300, 150}, {1150, 400, 60, 16}, screen),
               (CScreenRect{980, 250, 300, 150}));

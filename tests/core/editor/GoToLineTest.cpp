@@ -11,7 +11,8 @@ TEST(GoToLineTest, AcceptsOnlyLinesOfTheText)
     EXPECT_EQ(CGoToLine::Parse("  7\t", 12), std::optional<std::size_t>(6));
     EXPECT_EQ(CGoToLine::Parse("007", 12), std::optional<std::size_t>(6));
     EXPECT_EQ(CGoToLine::Parse("1", 1), std::optional<std::size_t>(0));
-    for (const char* pszRefused : {"0", "13", "", "   ", "-1", "+3", "3.0", "3 4", "x", "1e1", "99999999999999999999999"})
+    for (const char* pszRefused :
+         {"0", "13", "", "   ", "-1", "+3", "3.0", "3 4", "x", "1e1", "99999999999999999999999"})
         EXPECT_EQ(CGoToLine::Parse(pszRefused, 12), std::nullopt) << '"' << pszRefused << '"';
 
     EXPECT_EQ(CGoToLine::Label(12), "Line number (1 - 12):");

@@ -18,8 +18,9 @@ TEST(PublicTypeNameTest, FirstTopLevelPublicType)
     EXPECT_EQ(ProposedJavaFileName("public @interface Marker {}"), "Marker.java");
     EXPECT_EQ(ProposedJavaFileName("public\r\n  class\tSplit\r\n{}"), "Split.java");
     // Package-private types before it are passed over.
-    EXPECT_EQ(ProposedJavaFileName("class Helper { public class Inner {} }\npublic class Main {}\npublic class Late {}"),
-              "Main.java");
+    EXPECT_EQ(
+        ProposedJavaFileName("class Helper { public class Inner {} }\npublic class Main {}\npublic class Late {}"),
+        "Main.java");
 
     EXPECT_EQ(ProposedJavaFileName("// public class Comment\n/* public class Block */ public class Real {}"),
               "Real.java");

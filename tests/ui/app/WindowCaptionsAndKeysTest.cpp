@@ -164,6 +164,17 @@ private slots:
         QCOMPARE(windows.Prompts().m_messages.back(), "Save changes to " + strNewPath + "?");
         QTRY_COMPARE(windows.m_fixture.FrameCount(), 0);
         QCOMPARE(ReadAll(strNewPath), QByteArray("xclass X {}\n"));
+
+        // The project's window closes the same way, and the project with it.
+        CDocument* pProject = windows.m_fixture.App().FindTemplate("JavaProject")->OpenDocumentFile(QString());
+        QVERIFY(pProject);
+        CMdiChildFrame* pProjectFrame = pProject->FirstFrame();
+        pProjectFrame->ActivateFrame();
+        QTRY_COMPARE(windows.m_fixture.Frame().ActiveChildFrame(), pProjectFrame);
+        windows.m_fixture.PressKey(Qt::Key_W, Qt::ControlModifier);
+        QTRY_COMPARE(windows.m_fixture.FrameCount(), 0);
+        QTRY_VERIFY(!windows.m_fixture.App().GetProjectDoc());
+        QCOMPARE(windows.Prompts().m_messages.size(), 3);
     }
 
     // The file prompts start in the project's folder, else the active

@@ -42,8 +42,8 @@ public:
         QString strName = NextFileName();
         return strName.isEmpty() ? QStringList() : strName.split('|');
     }
-    QString GetSaveFileName(QWidget*, const QString& strTitle, const QString& strFilter,
-                            const QString& strDefaultName, const QString& strStartFolder) override
+    QString GetSaveFileName(QWidget*, const QString& strTitle, const QString& strFilter, const QString& strDefaultName,
+                            const QString& strStartFolder) override
     {
         m_fileStarts << strStartFolder;
         m_fileTitles << strTitle;
