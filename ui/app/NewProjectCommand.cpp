@@ -15,9 +15,11 @@ namespace {
 void FillProject(CTarnwickApp& app, CJavaProjectDoc& project, ENewProjectType eType, const QString& strClass)
 {
     QString strPath = app.Prompts().GetSaveFileName(app.MainFrame(), QStringLiteral("Save As"),
-                                                    QStringLiteral("Java Projects (*.jpr)"), strClass + ".jpr");
+                                                    QStringLiteral("Java Projects (*.jpr)"), strClass + ".jpr",
+                                                    app.FileDialogFolder());
     if (strPath.isEmpty())
         return; // the untitled project stays open
+    app.RememberFileDialogChoice(strPath);
     if (QFileInfo(strPath).suffix().isEmpty())
         strPath += ".jpr";
     strPath = QFileInfo(strPath).absoluteFilePath();

@@ -372,9 +372,27 @@ void CTarnwickApp::OnFileOpen()
     for (const auto& pTemplate : m_templates)
         filters << pTemplate->FileDialogFilter();
     filters << QStringLiteral("All Files (*)");
-    QString strPath = Prompts().GetOpenFileName(m_pMainFrame.get(), QStringLiteral("Open"), filters.join(";;"));
-    if (!strPath.isEmpty())
-        OpenDocumentFile(strPath);
+    QString strPath =
+        Prompts().GetOpenFileName(m_pMainFrame.get(), QStringLiteral("Open"), filters.join(";;"), FileDialogFolder());
+    if (strPath.isEmpty())
+        return;
+    RememberFileDialogChoice(strPath);
+    OpenDocumentFile(strPath);
+}
+
+QString CTarnwickApp::FileDialogFolder() const
+{
+    auto bytesOf = [](const CDocument* pDocument) { return pDocument ? pDocument->GetPathBytes() : std::string(); };
+    const CMdiChildFrame* pActive = m_pMainFrame ? m_pMainFrame->ActiveChildFrame() : nullptr;
+    const std::string strFolder =
+        m_dialogFolders.StartFolder(bytesOf(m_pProject ? &m_pProject->ProjectDocument() : nullptr),
+                                    bytesOf(pActive ? pActive->GetDocument() : nullptr));
+    return QFile::decodeName(QByteArray::fromStdString(strFolder));
+}
+
+void CTarnwickApp::RememberFileDialogChoice(const QString& strPath)
+{
+    m_dialogFolders.Remember(QFile::encodeName(QFileInfo(strPath).absoluteFilePath()).toStdString());
 }
 
 void CTarnwickApp::OnOpenProject()

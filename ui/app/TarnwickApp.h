@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/app/FileDialogFolders.h"
 #include "core/settings/Settings.h"
 #include "ui/framework/AppServices.h"
 #include "ui/framework/CommandRouter.h"
@@ -57,6 +58,8 @@ public:
     IFrameHost& Frames() override;
     CPromptService& Prompts() override { return m_prompts; }
     CFindSearch& LastSearch() override { return m_lastSearch; }
+    QString FileDialogFolder() const override;
+    void RememberFileDialogChoice(const QString& strPath) override;
     bool ExecuteCommand(int nId) override { return m_router.Execute(nId); }
     // Writes the settings changed so far to their file now.
     bool SyncSettings();
@@ -136,5 +139,6 @@ private:
     IOpenProject* m_pProject = nullptr;
     QString m_strProcessTitle;
     CFindSearch m_lastSearch;
+    CFileDialogFolders m_dialogFolders; // for this session only
     std::function<bool()> m_isToolRunning;
 };

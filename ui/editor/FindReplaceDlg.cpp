@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -77,4 +78,16 @@ CFindSearch CFindReplaceDlg::Search() const
 void CFindReplaceDlg::Remember()
 {
     m_lastSearch = Search();
+}
+
+void CFindReplaceDlg::keyPressEvent(QKeyEvent* pEvent)
+{
+    const bool bEnter = pEvent->key() == Qt::Key_Return || pEvent->key() == Qt::Key_Enter;
+    if (bEnter && (pEvent->modifiers() & Qt::ShiftModifier)) {
+        Remember();
+        emit FindPrevious();
+        pEvent->accept();
+        return;
+    }
+    QDialog::keyPressEvent(pEvent);
 }

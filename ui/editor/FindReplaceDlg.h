@@ -21,8 +21,13 @@ public:
 
 signals:
     void FindNext();
+    // Shift+Enter: the dialog has no direction of its own.
+    void FindPrevious();
     void ReplaceOne();
     void ReplaceAll();
+
+protected:
+    void keyPressEvent(QKeyEvent* pEvent) override;
 
 private:
     void Remember();

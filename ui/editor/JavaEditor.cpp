@@ -291,6 +291,50 @@ bool CJavaEditor::FindForward(const QString& strWhat, bool bMatchCase, bool bWho
     return findFirst(strWhat, false, bMatchCase, bWholeWord, true, true, -1, -1, true, false, false);
 }
 
+CJavaEditor::EFindResult CJavaEditor::FindInDirection(const QString& strWhat, bool bMatchCase, bool bWholeWord,
+                                                      bool bForward)
+{
+    if (strWhat.isEmpty())
+        return EFindResult::NotFound;
+    const QByteArray what = isUtf8() ? strWhat.toUtf8() : strWhat.toLatin1();
+    SendScintilla(SCI_SETSEARCHFLAGS, static_cast<unsigned long>((bMatchCase ? SCFIND_MATCHCASE : 0) |
+                                                                 (bWholeWord ? SCFIND_WHOLEWORD : 0)));
+    // A target whose start lies after its end is searched backwards.
+    auto search = [this, &what](std::size_t nFrom, std::size_t nTo) {
+        SendScintilla(SCI_SETTARGETSTART, static_cast<unsigned long>(nFrom));
+        SendScintilla(SCI_SETTARGETEND, static_cast<unsigned long>(nTo));
+        return SendScintilla(SCI_SEARCHINTARGET, static_cast<unsigned long>(what.size()), what.constData());
+    };
+    const std::size_t nLength = TextLength();
+    long nFound = bForward ? search(SelEnd(), nLength) : search(SelStart(), 0);
+    bool bWrapped = false;
+    if (nFound < 0) {
+        bWrapped = true;
+        nFound = bForward ? search(0, SelEnd()) : search(nLength, SelStart());
+    }
+    if (nFound < 0)
+        return EFindResult::NotFound;
+    SetSel(static_cast<std::size_t>(nFound), static_cast<std::size_t>(SendScintilla(SCI_GETTARGETEND)));
+    ShowCaretLine();
+    return bWrapped ? EFindResult::FoundAfterWrap : EFindResult::Found;
+}
+
+QRect CJavaEditor::SelectionScreenRect() const
+{
+    const std::size_t nStart = SelStart();
+    const std::size_t nEnd = SelEnd();
+    const std::size_t nLine = LineFromPosition(nStart);
+    auto pointX = [this](std::size_t nPos) {
+        return static_cast<int>(SendScintilla(SCI_POINTXFROMPOSITION, 0UL, static_cast<long>(nPos)));
+    };
+    const int nLeft = pointX(nStart);
+    const int nTop = static_cast<int>(SendScintilla(SCI_POINTYFROMPOSITION, 0UL, static_cast<long>(nStart)));
+    const int nRight = LineFromPosition(nEnd) == nLine ? pointX(nEnd) : viewport()->width();
+    const int nHeight = static_cast<int>(SendScintilla(SCI_TEXTHEIGHT, static_cast<unsigned long>(nLine)));
+    const QPoint topLeft = viewport()->mapToGlobal(QPoint(nLeft, nTop));
+    return QRect(topLeft, QSize(std::max(1, nRight - nLeft), std::max(1, nHeight)));
+}
+
 bool CJavaEditor::ReplaceAndFind(const QString& strWhat, const QString& strWith, bool bMatchCase, bool bWholeWord)
 {
     if (strWhat.isEmpty())

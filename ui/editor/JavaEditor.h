@@ -88,6 +88,14 @@ public:
 
     // Finds strWhat after the selection (wrapping round once) and selects it.
     bool FindForward(const QString& strWhat, bool bMatchCase, bool bWholeWord);
+    // How a search in one direction ended.
+    enum class EFindResult { NotFound, Found, FoundAfterWrap };
+    // Finds strWhat after the selection (bForward) or before it, going on
+    // from the other end of the text once, and selects it.
+    EFindResult FindInDirection(const QString& strWhat, bool bMatchCase, bool bWholeWord, bool bForward);
+    // Where the selection's first line shows, in screen coordinates (to
+    // the right edge of the window when it goes on to further lines).
+    QRect SelectionScreenRect() const;
     // Replaces the selection when it is a match of strWhat, then finds the next.
     bool ReplaceAndFind(const QString& strWhat, const QString& strWith, bool bMatchCase, bool bWholeWord);
     // Replaces every match from the start as one undo step; the count replaced.

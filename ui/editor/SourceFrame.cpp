@@ -17,7 +17,11 @@ bool CSourceFrame::HandlesCommand(int nId) const
 
 void CSourceFrame::OnCommand(int nId)
 {
-    if (nId != CommandIds::kWindowNew || !GetDocument())
+    if (nId != CommandIds::kWindowNew) {
+        CMdiChildFrame::OnCommand(nId);
+        return;
+    }
+    if (!GetDocument())
         return;
     if (CMdiChildFrame* pFrame = GetDocument()->GetDocTemplate().CreateNewFrame(*GetDocument()))
         pFrame->ActivateFrame();

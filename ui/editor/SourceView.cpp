@@ -5,8 +5,10 @@
 #include "core/app/MenuModel.h"
 #include "core/editor/CaretReadout.h"
 #include "ui/editor/CompilerMarks.h"
+#include "ui/editor/EditorFind.h"
 #include "ui/editor/EditorPrinting.h"
 #include "ui/editor/FindReplaceDlg.h"
+#include "ui/editor/GoToLineDlg.h"
 #include "ui/editor/SourceDoc.h"
 #include "ui/framework/AppServices.h"
 #include "ui/framework/FrameHost.h"
@@ -222,6 +224,9 @@ void CSourceView::OnCommand(int nId)
     case kEditFind: OnFind(false); break;
     case kEditReplace: OnFind(true); break;
     case kEditRepeat: OnRepeatFind(); break;
+    case kFindNext: OnFindAgain(true); break;
+    case kFindPrevious: OnFindAgain(false); break;
+    case kGoToLine: OnGoToLine(); break;
     case kFilePrint: OnPrint(false); break;
     case kFilePrintPreview: OnPrint(true); break;
     case kSyntaxColourUpdate: RecolourAll(true); break;
@@ -273,11 +278,13 @@ void CSourceView::OnFind(bool bReplace)
 {
     QString strSelected = hasSelectedText() && !selectedText().contains('\n') ? selectedText() : QString();
     CFindReplaceDlg dialog(bReplace, strSelected, m_document.Services().LastSearch(), window());
-    connect(&dialog, &CFindReplaceDlg::FindNext, this, [this, &dialog] {
-        CFindSearch search = dialog.Search();
-        if (!FindForward(search.m_strFindWhat, search.m_bMatchCase, search.m_bWholeWord))
-            QApplication::beep();
-    });
+    auto find = [this, &dialog](bool bForward) {
+        CEditorFind finder(*this, m_document.Services().Frames());
+        if (finder.Find(dialog.Search(), bForward))
+            finder.MoveOffSelection(dialog);
+    };
+    connect(&dialog, &CFindReplaceDlg::FindNext, this, [find] { find(true); });
+    connect(&dialog, &CFindReplaceDlg::FindPrevious, this, [find] { find(false); });
     connect(&dialog, &CFindReplaceDlg::ReplaceOne, this, [this, &dialog] {
         CFindSearch search = dialog.Search();
         if (!ReplaceAndFind(search.m_strFindWhat, search.m_strReplaceWith, search.m_bMatchCase, search.m_bWholeWord))
@@ -296,6 +303,26 @@ void CSourceView::OnRepeatFind()
     const CFindSearch& search = m_document.Services().LastSearch();
     if (!FindForward(search.m_strFindWhat, search.m_bMatchCase, search.m_bWholeWord))
         QApplication::beep();
+}
+
+void CSourceView::OnFindAgain(bool bForward)
+{
+    const CFindSearch& search = m_document.Services().LastSearch();
+    if (search.m_strFindWhat.isEmpty()) {
+        OnFind(false);
+        return;
+    }
+    CEditorFind(*this, m_document.Services().Frames()).Find(search, bForward);
+}
+
+void CSourceView::OnGoToLine()
+{
+    const std::size_t nLineCount = LineCount();
+    CGoToLineDlg dialog(nLineCount, LineFromPosition(SelEnd()), Prompts(), window());
+    if (Prompts().RunDialog(dialog) != QDialog::Accepted)
+        return;
+    // As a compiler message's jump selects its line.
+    SelectLine(static_cast<int>(dialog.Line()));
 }
 
 void CSourceView::OnPrint(bool bPreview)

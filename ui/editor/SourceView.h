@@ -75,6 +75,9 @@ private:
     void OnConvertTabs();
     void OnFind(bool bReplace);
     void OnRepeatFind();
+    // Find Next and Find Previous: the last search again, without the dialog.
+    void OnFindAgain(bool bForward);
+    void OnGoToLine();
     void OnPrint(bool bPreview);
 
     CSourceDoc& m_document;

@@ -33,6 +33,13 @@ public:
     virtual CPromptService& Prompts() = 0;
     // What the editors' Find and Replace looked for last; Repeat searches it again.
     virtual CFindSearch& LastSearch() = 0;
+    // Where the file prompts (Open, Save As, Add Java Source Files, a new
+    // project's file) start: the open project's folder, else the active
+    // document's, else the last folder one of them chose this session;
+    // empty when none applies.
+    virtual QString FileDialogFolder() const = 0;
+    // Called with the file a user chose in one of those prompts.
+    virtual void RememberFileDialogChoice(const QString& strPath) = 0;
     // Runs a command through the routing, as its menu item would; false
     // when nothing ran.
     virtual bool ExecuteCommand(int nId) = 0;

@@ -150,14 +150,12 @@ bool CDocument::DoSave(const QString& strPathName, bool bReplace)
 {
     QString strPath = strPathName;
     if (strPath.isEmpty()) {
-        QString strDefault = m_strTitle;
-        QString strExtension = m_docTemplate.GetDocString(EDocStringField::FilterExt);
-        if (!strExtension.isEmpty() && !strDefault.contains('.'))
-            strDefault += strExtension;
         strPath = Prompts().GetSaveFileName(m_docTemplate.Host().MainWidget(), QStringLiteral("Save As"),
-                                            m_docTemplate.FileDialogFilter(), strDefault);
+                                            m_docTemplate.FileDialogFilter(), ProposedFileName(),
+                                            Services().FileDialogFolder());
         if (strPath.isEmpty())
             return false;
+        Services().RememberFileDialogChoice(strPath);
     }
     const std::string strPathBytes = QFile::encodeName(strPath).toStdString();
     if (!OnSaveDocumentBytes(strPathBytes))
@@ -167,9 +165,19 @@ bool CDocument::DoSave(const QString& strPathName, bool bReplace)
     return true;
 }
 
+QString CDocument::ProposedFileName() const
+{
+    QString strDefault = m_strTitle;
+    QString strExtension = m_docTemplate.GetDocString(EDocStringField::FilterExt);
+    if (!strExtension.isEmpty() && !strDefault.contains('.'))
+        strDefault += strExtension;
+    return strDefault;
+}
+
 void CDocument::AddFrame(CMdiChildFrame* pFrame)
 {
     m_frames.push_back(pFrame);
+    connect(this, &CDocument::ModifiedChanged, pFrame, &CMdiChildFrame::UpdateTitle);
     connect(pFrame, &QMdiSubWindow::aboutToActivate, this, &CDocument::OnFrameActivated, Qt::QueuedConnection);
     for (CMdiChildFrame* pEach : m_frames)
         pEach->UpdateTitle();

@@ -59,6 +59,8 @@ public:
     bool DoFileSave();
     // Saves under strPathName, or asks for a name when it is empty.
     bool DoSave(const QString& strPathName, bool bReplace = true);
+    // The name Save As offers: the title with the kind's extension.
+    virtual QString ProposedFileName() const;
 
     const std::vector<CMdiChildFrame*>& GetFrames() const { return m_frames; }
     void AddFrame(CMdiChildFrame* pFrame);

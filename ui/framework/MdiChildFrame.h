@@ -29,8 +29,9 @@ public:
     void CloseFromDocument();
     void UpdateTitle();
 
-    bool HandlesCommand(int) const override { return false; }
-    void OnCommand(int) override {}
+    // Window > Close Window, where the kind's table gives it to the frame.
+    bool HandlesCommand(int nId) const override;
+    void OnCommand(int nId) override;
 
 protected:
     void closeEvent(QCloseEvent* pEvent) override;

@@ -4,6 +4,7 @@
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QUrl>
@@ -57,20 +58,23 @@ int CPromptService::ShowMessageBox(QWidget* pParent, const QString& strText, EBu
     }
 }
 
-QString CPromptService::GetOpenFileName(QWidget* pParent, const QString& strTitle, const QString& strFilter)
+QString CPromptService::GetOpenFileName(QWidget* pParent, const QString& strTitle, const QString& strFilter,
+                                        const QString& strStartFolder)
 {
-    return QFileDialog::getOpenFileName(pParent, strTitle, QString(), strFilter);
+    return QFileDialog::getOpenFileName(pParent, strTitle, strStartFolder, strFilter);
 }
 
-QStringList CPromptService::GetOpenFileNames(QWidget* pParent, const QString& strTitle, const QString& strFilter)
+QStringList CPromptService::GetOpenFileNames(QWidget* pParent, const QString& strTitle, const QString& strFilter,
+                                             const QString& strStartFolder)
 {
-    return QFileDialog::getOpenFileNames(pParent, strTitle, QString(), strFilter);
+    return QFileDialog::getOpenFileNames(pParent, strTitle, strStartFolder, strFilter);
 }
 
 QString CPromptService::GetSaveFileName(QWidget* pParent, const QString& strTitle, const QString& strFilter,
-                                        const QString& strDefaultName)
+                                        const QString& strDefaultName, const QString& strStartFolder)
 {
-    return QFileDialog::getSaveFileName(pParent, strTitle, strDefaultName, strFilter);
+    const QString strStart = strStartFolder.isEmpty() ? strDefaultName : QDir(strStartFolder).filePath(strDefaultName);
+    return QFileDialog::getSaveFileName(pParent, strTitle, strStart, strFilter);
 }
 
 int CPromptService::RunDialog(QDialog& dialog)

@@ -35,11 +35,14 @@ public:
     // OK/Cancel boxes and a question for Yes/No ones, as the framework's
     // message boxes do.
     static EIcon IconFor(EButtons buttons, EIcon icon);
-    // An empty string when the user cancels.
-    virtual QString GetOpenFileName(QWidget* pParent, const QString& strTitle, const QString& strFilter);
-    virtual QStringList GetOpenFileNames(QWidget* pParent, const QString& strTitle, const QString& strFilter);
+    // An empty string when the user cancels. The dialogs start in
+    // strStartFolder when one is given, else where the toolkit starts them.
+    virtual QString GetOpenFileName(QWidget* pParent, const QString& strTitle, const QString& strFilter,
+                                    const QString& strStartFolder = QString());
+    virtual QStringList GetOpenFileNames(QWidget* pParent, const QString& strTitle, const QString& strFilter,
+                                         const QString& strStartFolder = QString());
     virtual QString GetSaveFileName(QWidget* pParent, const QString& strTitle, const QString& strFilter,
-                                    const QString& strDefaultName);
+                                    const QString& strDefaultName, const QString& strStartFolder = QString());
     // Runs a modal dialog; returns QDialog::Accepted or Rejected.
     virtual int RunDialog(QDialog& dialog);
     // Opens a URL or file with the desktop's handler.

@@ -228,10 +228,12 @@ bool CJavaProjectDoc::AddJavaFile(const QString& strPath)
 
 void CJavaProjectDoc::OnAddJavaFiles()
 {
-    QStringList paths = Prompts().GetOpenFileNames(Services().Frames().MainWidget(), QStringLiteral("Open"),
-                                                   "Java Source Files (*.jav *.java);;All Files (*)");
+    QStringList paths =
+        Prompts().GetOpenFileNames(Services().Frames().MainWidget(), QStringLiteral("Open"),
+                                   "Java Source Files (*.jav *.java);;All Files (*)", Services().FileDialogFolder());
     if (paths.isEmpty())
         return;
+    Services().RememberFileDialogChoice(paths.front());
     if (paths.size() == 1) {
         if (AddJavaFile(paths.front())) {
             m_core.SetModifiedFlag(true);

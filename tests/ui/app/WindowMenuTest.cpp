@@ -67,7 +67,7 @@ public:
     }
 };
 
-const QStringList kCommands{"&New Window", "&Cascade", "&Tile", "&Arrange Icons"};
+const QStringList kCommands{"&New Window", "C&lose Window\tCtrl+W", "&Cascade", "&Tile", "&Arrange Icons"};
 } // namespace
 
 class WindowMenuTest : public QObject {

@@ -25,22 +25,27 @@ public:
         }
         return buttons == kOk || buttons == kOkCancel ? kAnswerOk : kAnswerYes;
     }
-    QString GetOpenFileName(QWidget*, const QString& strTitle, const QString& strFilter) override
+    QString GetOpenFileName(QWidget*, const QString& strTitle, const QString& strFilter,
+                            const QString& strStartFolder) override
     {
+        m_fileStarts << strStartFolder;
         m_fileTitles << strTitle;
         m_fileFilters << strFilter;
         return NextFileName();
     }
-    QStringList GetOpenFileNames(QWidget*, const QString& strTitle, const QString& strFilter) override
+    QStringList GetOpenFileNames(QWidget*, const QString& strTitle, const QString& strFilter,
+                                 const QString& strStartFolder) override
     {
+        m_fileStarts << strStartFolder;
         m_fileTitles << strTitle;
         m_fileFilters << strFilter;
         QString strName = NextFileName();
         return strName.isEmpty() ? QStringList() : strName.split('|');
     }
-    QString GetSaveFileName(QWidget*, const QString& strTitle, const QString& strFilter,
-                            const QString& strDefaultName) override
+    QString GetSaveFileName(QWidget*, const QString& strTitle, const QString& strFilter, const QString& strDefaultName,
+                            const QString& strStartFolder) override
     {
+        m_fileStarts << strStartFolder;
         m_fileTitles << strTitle;
         m_fileFilters << strFilter;
         m_saveDefaults << strDefaultName;
@@ -87,6 +92,7 @@ public:
     QList<int> m_icons; // the icon each box was shown with
     QStringList m_fileTitles;
     QStringList m_fileFilters;
+    QStringList m_fileStarts; // the folder each file prompt was to start in
     QStringList m_saveDefaults;
     QStringList m_dialogTitles;
     QStringList m_openedUrls;

@@ -1,5 +1,7 @@
 #include "ui/editor/java/SyntaxWindowDoc.h"
 
+#include "core/editor/PublicTypeName.h"
+
 #include "ui/editor/java/SyntaxWindowView.h"
 #include "ui/framework/AppServices.h"
 #include "ui/framework/MdiChildFrame.h"
@@ -51,4 +53,14 @@ void CSyntaxWindowDoc::SelectLine(int nLine)
 {
     if (CSyntaxWindowView* pView = FirstView())
         pView->SelectLine(nLine);
+}
+
+QString CSyntaxWindowDoc::ProposedFileName() const
+{
+    if (GetPathBytes().empty()) {
+        const std::string strName = ProposedJavaFileName(TextView());
+        if (!strName.empty())
+            return QString::fromStdString(strName);
+    }
+    return CSourceDoc::ProposedFileName();
 }

@@ -27,6 +27,9 @@ public:
     void GoToPosition(int nPos) override;
     void SelectLine(int nLine) override;
 
+    // An untitled text offers its public type's file name ("Hello.java").
+    QString ProposedFileName() const override;
+
 protected:
     // A save refreshes the outline first.
     void OnBeforeSave() override;
