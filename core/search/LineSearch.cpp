@@ -111,7 +111,9 @@ void CLineSearch::SearchLines(std::size_t nEnd)
     const std::string_view region(p, nEnd);
     while (nAt < nEnd) {
         std::size_t nCandidate = m_pattern.FindCandidate(region, nAt);
-        if (nCandidate == npos || nCandidate >= nEnd) {
+        // A candidate at the region's end is an empty match closing an
+        // unterminated last line; after a final line end there is no line.
+        if (nCandidate == npos || nCandidate > nEnd || (nCandidate == nEnd && IsLineEnd(p[nEnd - 1]))) {
             m_nLine += CountLineEnds(nAt, nEnd);
             // Unless the region stops mid-line (the file's last line), its
             // last line end counted a line that starts after it.
@@ -120,7 +122,8 @@ void CLineSearch::SearchLines(std::size_t nEnd)
             break;
         }
         // A candidate on a line end belongs to the line that it ends.
-        if (nCandidate > nAt && p[nCandidate] == '\n' && p[nCandidate - 1] == '\r')
+        const bool bOnLineEnd = nCandidate < nEnd && IsLineEnd(p[nCandidate]);
+        if (bOnLineEnd && nCandidate > nAt && p[nCandidate] == '\n' && p[nCandidate - 1] == '\r')
             --nCandidate;
         std::size_t nStart = nAt;
         if (nCandidate > nAt) {
@@ -132,8 +135,8 @@ void CLineSearch::SearchLines(std::size_t nEnd)
             m_nLine += CountLineEnds(nAt, nStart);
         }
         std::size_t nEndLength = 0;
-        const std::size_t nStop = IsLineEnd(p[nCandidate]) ? nCandidate : LineEndFrom(nCandidate, nEndLength);
-        if (IsLineEnd(p[nCandidate]))
+        const std::size_t nStop = bOnLineEnd ? nCandidate : LineEndFrom(nCandidate, nEndLength);
+        if (bOnLineEnd)
             nEndLength = (p[nCandidate] == '\r' && nCandidate + 1 < nEnd && p[nCandidate + 1] == '\n') ? 2 : 1;
         const std::string_view line(p + nStart, nStop - nStart);
         m_ranges.clear();
