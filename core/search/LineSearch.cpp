@@ -50,9 +50,22 @@ CLineSearch::CLineSearch(const CSearchPattern& pattern, std::size_t nFile, ISear
 {
 }
 
+void CLineSearch::Feed(std::string& strBlock, bool bLast)
+{
+    if (m_strBuffer.empty()) {
+        m_strBuffer.swap(strBlock);
+        strBlock.clear();
+        Feed(nullptr, 0, bLast);
+        return;
+    }
+    Feed(strBlock.data(), strBlock.size(), bLast);
+    strBlock.clear();
+}
+
 void CLineSearch::Feed(const char* pBytes, std::size_t nBytes, bool bLast)
 {
-    m_strBuffer.append(pBytes, nBytes);
+    if (nBytes > 0)
+        m_strBuffer.append(pBytes, nBytes);
     // Whole lines only; a CR at the very end may yet be the start of a CR LF.
     std::size_t nComplete = m_strBuffer.size();
     if (!bLast) {

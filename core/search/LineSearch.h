@@ -23,6 +23,9 @@ public:
 
     // The next bytes of the file; bLast with the final ones (which may be none).
     void Feed(const char* pBytes, std::size_t nBytes, bool bLast);
+    // The same for a block the caller no longer needs: taken over without a
+    // copy when nothing is held back; strBlock is left empty either way.
+    void Feed(std::string& strBlock, bool bLast);
     std::size_t Hits() const { return m_nHits; }
 
 private:

@@ -52,7 +52,7 @@ bool SearchOneFile(const CSearchPattern& pattern, std::size_t nFile, const CSear
         if (bFirst && IsBinary(strBlock.data(), strBlock.size()))
             break;
         bFirst = false;
-        search.Feed(strBlock.data(), strBlock.size(), bEnd);
+        search.Feed(strBlock, bEnd);
     }
     sink.OnFileDone(nFile, search.Hits());
     return true;
