@@ -194,6 +194,17 @@ QString CJavaProjectDoc::GetHtmlFilePath(const QString& strFileName)
     return QString::fromStdString(m_core.GetHtmlFilePath(strFileName.toStdString()));
 }
 
+std::vector<std::string> CJavaProjectDoc::ListedFilePaths()
+{
+    // Rebased as GetFilePath rebases them, entry by entry (names may repeat).
+    std::vector<std::string> vecPaths;
+    for (int i = 0; i < m_core.GetJavaFiles().GetCount(); ++i)
+        vecPaths.push_back(m_core.GetJavaFiles().GetAt(i)->GetRelocatedPathName(m_core.GetPathName()));
+    for (int i = 0; i < m_core.GetHtmlFiles().GetCount(); ++i)
+        vecPaths.push_back(m_core.GetHtmlFiles().GetAt(i)->GetRelocatedPathName(m_core.GetPathName()));
+    return vecPaths;
+}
+
 QString CJavaProjectDoc::GetFilePath(const QString& strName)
 {
     return QString::fromStdString(m_core.GetFilePath(strName.toStdString()));
