@@ -35,7 +35,20 @@ public:
         std::size_t m_nOffset = 0;
         std::size_t m_nLength = 0;
     };
-    virtual std::vector<CRange> MatchLine(std::string_view line) const = 0;
+    virtual std::vector<CRange> MatchLine(std::string_view line) const;
+
+    // The matches from nStart on in subject, appended to ranges. Text before
+    // nStart is context (lookbehind and the word test see it; ^ matches only
+    // at offset 0). Without bEndsLine the subject stops short of the line's
+    // end: $ does not match there, and a match reaching that end may be cut
+    // short, for the caller to look again with more text.
+    virtual void MatchFrom(std::string_view subject, std::size_t nStart, bool bEndsLine,
+                           std::vector<CRange>& ranges) const = 0;
+    // Where the first match at or after nFrom may start in a block of whole
+    // lines (line ends included), npos when no line from nFrom on has one. It
+    // may point at a line without a match (MatchFrom decides), never past a
+    // line with one.
+    virtual std::size_t FindCandidate(std::string_view /*block*/, std::size_t nFrom) const { return nFrom; }
 };
 
 // One file to search: the path shown in the results and the path to read.

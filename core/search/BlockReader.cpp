@@ -1,0 +1,62 @@
+#include "core/search/BlockReader.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+CBlockReader::~CBlockReader()
+{
+    if (m_nFd >= 0)
+        ::close(m_nFd);
+}
+
+bool CBlockReader::Open(const std::string& strPath, std::string& strError)
+{
+    // Non-blocking, so that a FIFO is refused below instead of waited on.
+    m_nFd = ::open(strPath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (m_nFd < 0) {
+        strError = std::strerror(errno);
+        return false;
+    }
+    struct stat info {};
+    if (::fstat(m_nFd, &info) != 0) {
+        strError = std::strerror(errno);
+        return false;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        strError = S_ISDIR(info.st_mode) ? "is a folder" : "not a regular file";
+        return false;
+    }
+    ::fcntl(m_nFd, F_SETFL, ::fcntl(m_nFd, F_GETFL) & ~O_NONBLOCK);
+#ifdef POSIX_FADV_SEQUENTIAL
+    ::posix_fadvise(m_nFd, 0, 0, POSIX_FADV_SEQUENTIAL);
+#endif
+    return true;
+}
+
+bool CBlockReader::ReadBlock(std::string& strBuffer, std::size_t nMax, bool& bEnd, std::string& strError)
+{
+    bEnd = false;
+    const std::size_t nOld = strBuffer.size();
+    strBuffer.resize(nOld + nMax);
+    std::size_t nHave = 0;
+    while (nHave < nMax) {
+        const ssize_t nRead = ::read(m_nFd, strBuffer.data() + nOld + nHave, nMax - nHave);
+        if (nRead < 0 && errno == EINTR)
+            continue;
+        if (nRead < 0) {
+            strError = std::strerror(errno);
+            strBuffer.resize(nOld + nHave);
+            return false;
+        }
+        if (nRead == 0) {
+            bEnd = true;
+            break;
+        }
+        nHave += static_cast<std::size_t>(nRead);
+    }
+    strBuffer.resize(nOld + nHave);
+    return true;
+}
