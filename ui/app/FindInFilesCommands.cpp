@@ -15,6 +15,7 @@
 #include "ui/search/FindResultsWindow.h"
 
 #include <QDir>
+#include <QDockWidget>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>

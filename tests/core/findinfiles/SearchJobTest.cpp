@@ -53,15 +53,17 @@ protected:
 // A fixed string pattern that holds the search on its first line until let go.
 class CGatePattern : public CSearchPattern {
 public:
-    std::vector<CRange> MatchLine(std::string_view line) const override
+    void MatchFrom(std::string_view subject, std::size_t nStart, bool /*bEndsLine*/,
+                   std::vector<CRange>& ranges) const override
     {
         std::unique_lock<std::mutex> lock(m_mutex);
         m_bEntered = true;
         m_changed.notify_all();
         m_changed.wait(lock, [this] { return m_bOpen; });
-        if (line.find("stop") == std::string_view::npos)
-            return {};
-        return {CRange{line.find("stop"), 4}};
+        const std::string_view word = "stop";
+        for (std::size_t nAt = subject.find(word, nStart); nAt != std::string_view::npos;
+             nAt = subject.find(word, nAt + word.size()))
+            ranges.push_back(CRange{nAt, word.size()});
     }
     void WaitEntered()
     {
