@@ -1,5 +1,8 @@
 #include "ui/project/JavaProjectDoc.h"
 
+#include "core/project/JavaFile.h"
+#include "core/project/TarnwickFile.h"
+
 #include "core/app/CommandIds.h"
 #include "core/app/CommandTable.h"
 #include "core/tools/ConsoleLauncher.h"
