@@ -16,6 +16,15 @@ void CFindResults::Add(CFoundFile file)
 {
     if (!file.m_bError && file.m_hits.empty())
         return;
+    if (file.m_bContinued && !file.m_bError && !m_files.empty() && m_files.back().m_strError.empty()) {
+        const auto nLast = static_cast<std::uint32_t>(m_files.size() - 1);
+        m_files.back().m_nHits += file.m_hits.size();
+        m_nHits += file.m_hits.size();
+        for (CSearchHit& hit : file.m_hits)
+            m_rows.push_back(CRow{ERow::Hit, nLast, static_cast<std::uint32_t>(hit.m_nColumn), hit.m_nLine,
+                                  hit.m_nLength, std::move(hit.m_strText)});
+        return;
+    }
     const auto nFile = static_cast<std::uint32_t>(m_files.size());
     CFile& entry = m_files.emplace_back();
     entry.m_strShownPath = std::move(file.m_strShownPath);
@@ -28,7 +37,6 @@ void CFindResults::Add(CFoundFile file)
     entry.m_nHits = file.m_hits.size();
     m_nHits += file.m_hits.size();
     ++m_nFilesWithHits;
-    m_rows.reserve(m_rows.size() + 1 + file.m_hits.size());
     m_rows.push_back(CRow{ERow::File, nFile, 0, 0, 0, {}});
     for (CSearchHit& hit : file.m_hits)
         m_rows.push_back(CRow{ERow::Hit, nFile, static_cast<std::uint32_t>(hit.m_nColumn), hit.m_nLine,

@@ -25,7 +25,8 @@ public:
     };
 
     void Clear();
-    // A file with no matches and no error adds nothing.
+    // A file with no matches and no error adds nothing; a continued part
+    // adds its matches to the file added last.
     void Add(CFoundFile file);
     // Adds the total line; bStopped says the search did not finish.
     void Finish(bool bStopped);

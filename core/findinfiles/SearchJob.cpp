@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <set>
 #include <system_error>
+#include <utility>
 
 // Gathers one file's matches on the search thread and hands the file over
 // when it is done, so the taker sees whole files only.
@@ -15,6 +16,15 @@ public:
     {
         Begin(hit.m_nFile);
         m_current.m_hits.push_back(hit);
+        // A file with very many matches goes in parts, so that no one
+        // taking of results has to list them all at once.
+        if (m_current.m_hits.size() >= kPartHits) {
+            CFoundFile next;
+            next.m_strShownPath = m_current.m_strShownPath;
+            next.m_strPath = m_current.m_strPath;
+            next.m_bContinued = true;
+            m_job.Hand(std::exchange(m_current, std::move(next)));
+        }
     }
     void OnFileDone(std::size_t nFile, std::size_t /*nHits*/) override
     {

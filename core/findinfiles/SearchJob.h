@@ -35,6 +35,9 @@ public:
     CSearchJob(const CSearchJob&) = delete;
     CSearchJob& operator=(const CSearchJob&) = delete;
 
+    // A file hands over its matches in parts of at most this many.
+    static constexpr std::size_t kPartHits = 2048;
+
     // Asks the search to end soon; what it found so far stays to be taken.
     void Stop() { m_bStop = true; }
     // The thread is done: everything found is waiting in TakeFound.

@@ -68,7 +68,8 @@ CFindInFilesChoice CFindInFilesCommands::StartingChoice() const
         choice.m_bProjectFiles = m_app.GetProjectDoc() != nullptr;
     // The folder starts at the project's, else the active document's.
     QString strStart;
-    if (IOpenProject* pProject = m_app.GetProjectDoc())
+    IOpenProject* pProject = m_app.GetProjectDoc();
+    if (pProject && !pProject->ProjectDocument().GetPathName().isEmpty())
         strStart = QFileInfo(pProject->ProjectDocument().GetPathName()).absolutePath();
     else if (CMdiChildFrame* pFrame = m_app.MainFrame()->ActiveChildFrame())
         if (pFrame->GetDocument() && !pFrame->GetDocument()->GetPathName().isEmpty())
@@ -104,10 +105,14 @@ void CFindInFilesCommands::OnFindInFiles()
     CSearchJob::CRequest request;
     QString strWhere;
     if (m_last.m_bProjectFiles && pProject) {
-        // Shown from the project's folder when they lie in it.
-        const std::string strFolder = Bytes(QFileInfo(pProject->ProjectDocument().GetPathName()).absolutePath()) + "/";
+        // Shown from the project's folder when they lie in it; a project
+        // not saved yet has no folder, and its files show whole.
+        const QString strProject = pProject->ProjectDocument().GetPathName();
+        const std::string strFolder =
+            strProject.isEmpty() ? std::string() : Bytes(QFileInfo(strProject).absolutePath()) + "/";
         for (const std::string& strPath : pProject->ListedFilePaths()) {
-            const bool bInside = strPath.size() > strFolder.size() && strPath.compare(0, strFolder.size(), strFolder) == 0;
+            const bool bInside = !strFolder.empty() && strPath.size() > strFolder.size() &&
+                                 strPath.compare(0, strFolder.size(), strFolder) == 0;
             request.m_files.push_back(CSearchFile{bInside ? strPath.substr(strFolder.size()) : strPath, strPath});
         }
         strWhere = QStringLiteral("the project's files");

@@ -19,8 +19,11 @@ QVariant CFindResultsModel::data(const QModelIndex& index, int nRole) const
     if (!index.isValid() || static_cast<std::size_t>(index.row()) >= m_nShown)
         return {};
     const auto nRow = static_cast<std::size_t>(index.row());
-    if (nRole == Qt::DisplayRole)
-        return QString::fromStdString(m_results.RowText(nRow));
+    if (nRole == Qt::DisplayRole) {
+        // A tab would stretch to the list's tab stops, far from the path.
+        QString strText = QString::fromStdString(m_results.RowText(nRow));
+        return strText.replace('\t', QStringLiteral("    "));
+    }
     if (nRole == Qt::FontRole && m_results.Kind(nRow) != CFindResults::ERow::Hit) {
         // File lines and the total stand out from the matches.
         return m_boldFont;

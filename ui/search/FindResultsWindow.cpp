@@ -33,6 +33,9 @@ CFindResultsWindow::CFindResultsWindow(IAppServices* pServices, QWidget* pParent
     m_pList->setObjectName("findResultsList");
     // Uniform lines keep a hundred thousand of them as quick as ten.
     m_pList->setUniformItemSizes(true);
+    // Laid out a batch at a time, so a long list never holds up the program.
+    m_pList->setLayoutMode(QListView::Batched);
+    m_pList->setBatchSize(2000);
     m_pList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_pList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_pList->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -70,6 +73,7 @@ void CFindResultsWindow::Start(std::unique_ptr<CSearchJob> pJob, const QString& 
 {
     m_timer.stop();
     m_pJob.reset();
+    m_pending.clear();
     m_results.Clear();
     m_pModel->Reset();
     m_pTitle->setText(strTitle);
@@ -94,13 +98,21 @@ void CFindResultsWindow::OnTick()
     QElapsedTimer clock;
     clock.start();
     // Read before taking: what was found before the end is then all taken.
-    const bool bFinished = m_pJob->IsFinished();
+    const bool bSearchOver = m_pJob->IsFinished();
     for (CFoundFile& file : m_pJob->TakeFound())
-        m_results.Add(std::move(file));
+        m_pending.push_back(std::move(file));
+    // A part at a time, as long as the tick's time lasts.
+    while (!m_pending.empty() && clock.elapsed() < kTickBudgetMs) {
+        m_results.Add(std::move(m_pending.front()));
+        m_pending.pop_front();
+    }
+    const bool bFinished = bSearchOver && m_pending.empty();
     if (bFinished)
         m_results.Finish(m_pJob->WasStopped());
     while (m_pModel->Shown() < m_results.RowCount() && clock.elapsed() < kTickBudgetMs)
         m_pModel->ShowUpTo(m_pModel->Shown() + kRowsPerStep);
+    // A file's line counts the parts added since it was shown.
+    m_pList->viewport()->update();
     if (!bFinished) {
         SetStatusText(QString::fromStdString(CFindResults::ProgressText(m_pJob->FilesSearched(), m_pJob->FileCount())));
         return;

@@ -4,6 +4,7 @@
 
 #include <QTimer>
 #include <QWidget>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -71,6 +72,7 @@ private:
     CFindResults m_results;
     CFindResultsModel* m_pModel;
     std::unique_ptr<CSearchJob> m_pJob;
+    std::deque<CFoundFile> m_pending; // taken from the search, not yet in the results
     QTimer m_timer;
     Navigate m_navigate;
 };

@@ -151,3 +151,26 @@ TEST(FindResultsTest, NextAndPreviousHitSkipOtherLinesAndWrapRound)
     EXPECT_FALSE(none.NextHit(std::nullopt, 1));
     EXPECT_FALSE(none.NextHit(0, -1));
 }
+
+TEST(FindResultsTest, ContinuedPartsJoinTheFileAddedLast)
+{
+    CFindResults results;
+    results.Add(Found("Big.java", {Hit(1, 1, 1, "a"), Hit(2, 1, 1, "b")}));
+    CFoundFile more = Found("Big.java", {Hit(3, 2, 1, "xc")});
+    more.m_bContinued = true;
+    results.Add(std::move(more));
+    // A read error after some parts is a line of its own.
+    CFoundFile failed = Unreadable("Big.java", "Input/output error");
+    failed.m_bContinued = true;
+    results.Add(std::move(failed));
+    results.Add(Found("Next.java", {Hit(9, 1, 1, "d")}));
+    results.Finish(false);
+    EXPECT_EQ(Lines(results), (std::vector<std::string>{"Big.java (3 matches)", "Big.java:1:1: a", "Big.java:2:1: b",
+                                                        "Big.java:3:2: xc", "Big.java: Input/output error",
+                                                        "Next.java (1 match)", "Next.java:9:1: d",
+                                                        "4 matches in 2 files"}));
+    auto last = results.Location(3);
+    ASSERT_TRUE(last);
+    EXPECT_EQ(last->m_strPath, "/p/Big.java");
+    EXPECT_EQ(last->m_nLine, 3u);
+}

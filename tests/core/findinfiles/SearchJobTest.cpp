@@ -142,6 +142,31 @@ TEST_F(SearchJobTest, ListedFilesReportTheUnreadableInOrder)
     EXPECT_TRUE(found[1].m_hits.empty());
 }
 
+TEST_F(SearchJobTest, AFileWithManyMatchesComesInParts)
+{
+    const std::size_t nLines = 2 * CSearchJob::kPartHits + 5;
+    std::string strText;
+    for (std::size_t n = 1; n <= nLines; ++n)
+        strText += "needle " + std::to_string(n) + "\n";
+    CSearchJob::CRequest request;
+    request.m_files = {{"Many.java", Write("Many.java", strText)}, {"One.java", Write("One.java", "a needle\n")}};
+    CSearchJob job(Pattern("needle"), std::move(request));
+    const std::vector<CFoundFile> found = Collect(job);
+    ASSERT_EQ(found.size(), 4u);
+    std::size_t nLine = 0;
+    for (std::size_t nPart = 0; nPart < 3; ++nPart) {
+        EXPECT_EQ(found[nPart].m_strShownPath, "Many.java");
+        EXPECT_EQ(found[nPart].m_bContinued, nPart > 0);
+        for (const CSearchHit& hit : found[nPart].m_hits)
+            EXPECT_EQ(hit.m_nLine, ++nLine);
+    }
+    EXPECT_EQ(found[0].m_hits.size(), CSearchJob::kPartHits);
+    EXPECT_EQ(found[2].m_hits.size(), 5u);
+    EXPECT_EQ(nLine, nLines);
+    EXPECT_EQ(found[3].m_strShownPath, "One.java");
+    EXPECT_FALSE(found[3].m_bContinued);
+}
+
 TEST_F(SearchJobTest, StopEndsTheSearchBeforeTheNextFile)
 {
     CSearchJob::CRequest request;

@@ -282,6 +282,7 @@ private slots:
         auto* pProject =
             dynamic_cast<CJavaProjectDoc*>(fixture.App().FindTemplate("JavaProject")->OpenDocumentFile(QString()));
         QVERIFY(pProject);
+        pProject->SetPathName(fixture.TempPath("Shapes.jpr"), false);
         pProject->Core().SetPathName(fixture.TempPath("Shapes.jpr").toStdString());
         const QString strMain = fixture.WriteFile(
             "Shapes.java", "public class Shapes {\n\tpublic static void main(String[] args) {\n"
