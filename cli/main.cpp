@@ -1,5 +1,6 @@
 #include "cli/CliIo.h"
 #include "cli/ColourCommand.h"
+#include "cli/FindCommand.h"
 #include "cli/JdkCommand.h"
 #include "cli/OutlineCommand.h"
 #include "cli/ProjectCommand.h"
@@ -22,6 +23,8 @@ void PrintUsage(std::FILE* pOut)
                        "       tarnwick-cli jar list [--print] FILE.jar\n"
                        "       tarnwick-cli colour [--html] [--codes] FILE (tarnwick-cli colour --help)\n"
                        "       tarnwick-cli outline [--project PATH.jpr] FILE\n"
+                       "       tarnwick-cli find [--regex] [--ignore-case] [--word] PATTERN\n"
+                       "                         (PROJECT.jpr | --dir FOLDER [--include GLOB]...)\n"
                        "Headless companion of the Tarnwick IDE.\n"
                        "  --help      show this text; COMMAND --help shows a command's own\n"
                        "  --version   show the version\n"
@@ -40,6 +43,9 @@ void PrintUsage(std::FILE* pOut)
                        "  outline     the function list of FILE, \"POSITION<TAB>ENTRY\" per entry\n"
                        "              (POSITION - when the entry has none); with --project the\n"
                        "              classes it records in that project (not saved)\n"
+                       "  find        Find in Files: \"PATH:LINE:COLUMN: TEXT\" per match; exit 0\n"
+                       "              when something matched, 1 when nothing did, 2 on an error\n"
+                       "              (tarnwick-cli find --help)\n"
                        "\n");
     CJdkCommand::PrintUsage("", pOut == stdout);
 }
@@ -64,6 +70,8 @@ int main(int argc, char* argv[])
     }
     if (argc >= 2 && std::strcmp(argv[1], "colour") == 0)
         return CColourCommand::Run(std::vector<std::string>(argv + 2, argv + argc));
+    if (argc >= 2 && std::strcmp(argv[1], "find") == 0)
+        return CFindCommand::Run(std::vector<std::string>(argv + 2, argv + argc));
     if (argc >= 2 && std::strcmp(argv[1], "outline") == 0)
         return COutlineCommand::Run(std::vector<std::string>(argv + 2, argv + argc));
     PrintUsage(stderr);

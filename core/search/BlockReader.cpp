@@ -1,5 +1,6 @@
 #include "core/search/BlockReader.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -29,16 +30,21 @@ bool CBlockReader::Open(const std::string& strPath, std::string& strError)
         strError = S_ISDIR(info.st_mode) ? "is a folder" : "not a regular file";
         return false;
     }
-    ::fcntl(m_nFd, F_SETFL, ::fcntl(m_nFd, F_GETFL) & ~O_NONBLOCK);
-#ifdef POSIX_FADV_SEQUENTIAL
-    ::posix_fadvise(m_nFd, 0, 0, POSIX_FADV_SEQUENTIAL);
-#endif
+    // O_NONBLOCK changes nothing for a regular file's reads, so it stays.
+    m_nExpected = info.st_size > 0 ? static_cast<std::size_t>(info.st_size) : 0;
     return true;
 }
 
 bool CBlockReader::ReadBlock(std::string& strBuffer, std::size_t nMax, bool& bEnd, std::string& strError)
 {
     bEnd = false;
+    // No bigger than the file is expected to be (plus the byte that shows
+    // its end), so small files do not cost a whole block each.
+    if (m_nExpected > m_nRead)
+        nMax = std::min(nMax, m_nExpected - m_nRead + 1);
+    else if (m_nExpected == m_nRead)
+        nMax = std::min<std::size_t>(nMax, 4096); // the end, or a file that grew
+
     const std::size_t nOld = strBuffer.size();
     strBuffer.resize(nOld + nMax);
     std::size_t nHave = 0;
@@ -58,5 +64,6 @@ bool CBlockReader::ReadBlock(std::string& strBuffer, std::size_t nMax, bool& bEn
         nHave += static_cast<std::size_t>(nRead);
     }
     strBuffer.resize(nOld + nHave);
+    m_nRead += nHave;
     return true;
 }

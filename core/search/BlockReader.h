@@ -21,4 +21,6 @@ public:
 
 private:
     int m_nFd = -1;
+    std::size_t m_nExpected = 0; // the size fstat gave
+    std::size_t m_nRead = 0;
 };

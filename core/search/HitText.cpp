@@ -1,5 +1,7 @@
 #include "core/search/HitText.h"
 
+#include <cstdint>
+#include <cstring>
 #include <vector>
 
 std::size_t CHitText::CharLength(std::string_view text, std::size_t nAt)
@@ -36,6 +38,32 @@ std::size_t CHitText::CharLength(std::string_view text, std::size_t nAt)
             return 0;
     }
     return nLength;
+}
+
+std::size_t CHitText::FirstInvalid(std::string_view text, std::size_t nFrom, std::size_t nTo)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+    std::size_t i = nFrom;
+    while (i < nTo) {
+        // ASCII eight bytes at a time.
+        if (i + 8 <= nTo) {
+            std::uint64_t nWord;
+            std::memcpy(&nWord, p + i, 8);
+            if ((nWord & 0x8080808080808080ull) == 0) {
+                i += 8;
+                continue;
+            }
+        }
+        if (p[i] < 0x80) {
+            ++i;
+            continue;
+        }
+        const std::size_t nLength = CharLength(text.substr(0, nTo), i);
+        if (nLength == 0)
+            return i;
+        i += nLength;
+    }
+    return nTo;
 }
 
 std::string CHitText::Make(std::string_view subject, std::size_t nMatch, bool bWholeLine, bool bEndsLine)

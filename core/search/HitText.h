@@ -22,4 +22,7 @@ public:
     // The length in bytes of the well-formed UTF-8 character at text[nAt], 0
     // when the byte there does not start one.
     static std::size_t CharLength(std::string_view text, std::size_t nAt);
+    // The offset of the first byte in [nFrom, nTo) that is not part of a
+    // well-formed character; nTo when there is none.
+    static std::size_t FirstInvalid(std::string_view text, std::size_t nFrom, std::size_t nTo);
 };

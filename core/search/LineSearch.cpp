@@ -3,6 +3,7 @@
 #include "core/search/HitText.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -11,6 +12,27 @@ constexpr std::size_t npos = std::string_view::npos;
 bool IsLineEnd(char c)
 {
     return c == '\n' || c == '\r';
+}
+
+// How many of the n bytes at p are c, eight at a time.
+std::size_t CountByte(const char* p, std::size_t n, char c)
+{
+    constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+    constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7Full;
+    const std::uint64_t nPattern = kOnes * static_cast<unsigned char>(c);
+    std::size_t nCount = 0;
+    std::size_t i = 0;
+    for (; i + 8 <= n; i += 8) {
+        std::uint64_t nWord;
+        std::memcpy(&nWord, p + i, 8);
+        const std::uint64_t x = nWord ^ nPattern; // zero bytes where equal
+        const std::uint64_t nNonZero = ((x & kLow7) + kLow7) | x;
+        // One bit per equal byte, summed by a multiply (no popcount instruction needed).
+        nCount += static_cast<std::size_t>((((~nNonZero & ~kLow7) >> 7) * kOnes) >> 56);
+    }
+    for (; i < n; ++i)
+        nCount += p[i] == c;
+    return nCount;
 }
 
 // The last line end in [0, nTo) of text, npos when none.
@@ -52,11 +74,16 @@ void CLineSearch::Feed(const char* pBytes, std::size_t nBytes, bool bLast)
 std::size_t CLineSearch::CountLineEnds(std::size_t nFrom, std::size_t nTo) const
 {
     const char* p = m_strBuffer.data();
-    std::size_t nCount = static_cast<std::size_t>(std::count(p + nFrom, p + nTo, '\n'));
+    std::size_t nCount = CountByte(p + nFrom, nTo - nFrom, '\n');
     if (m_bHasCr) {
-        for (std::size_t i = nFrom; i < nTo; ++i) {
-            if (p[i] == '\r' && (i + 1 >= m_strBuffer.size() || p[i + 1] != '\n'))
+        // A CR counts unless an LF follows (that LF was counted).
+        const char* pAt = p + nFrom;
+        const char* pEnd = p + nTo;
+        while (const void* pCr = std::memchr(pAt, '\r', static_cast<std::size_t>(pEnd - pAt))) {
+            const char* pFound = static_cast<const char*>(pCr);
+            if (pFound + 1 >= p + m_strBuffer.size() || pFound[1] != '\n')
                 ++nCount;
+            pAt = pFound + 1;
         }
     }
     return nCount;
@@ -111,7 +138,9 @@ void CLineSearch::SearchLines(std::size_t nEnd)
     const std::string_view region(p, nEnd);
     while (nAt < nEnd) {
         std::size_t nCandidate = m_pattern.FindCandidate(region, nAt);
-        if (nCandidate == npos || nCandidate >= nEnd) {
+        // A candidate at the region's end is an empty match closing an
+        // unterminated last line; after a final line end there is no line.
+        if (nCandidate == npos || nCandidate > nEnd || (nCandidate == nEnd && IsLineEnd(p[nEnd - 1]))) {
             m_nLine += CountLineEnds(nAt, nEnd);
             // Unless the region stops mid-line (the file's last line), its
             // last line end counted a line that starts after it.
@@ -120,7 +149,8 @@ void CLineSearch::SearchLines(std::size_t nEnd)
             break;
         }
         // A candidate on a line end belongs to the line that it ends.
-        if (nCandidate > nAt && p[nCandidate] == '\n' && p[nCandidate - 1] == '\r')
+        const bool bOnLineEnd = nCandidate < nEnd && IsLineEnd(p[nCandidate]);
+        if (bOnLineEnd && nCandidate > nAt && p[nCandidate] == '\n' && p[nCandidate - 1] == '\r')
             --nCandidate;
         std::size_t nStart = nAt;
         if (nCandidate > nAt) {
@@ -132,8 +162,8 @@ void CLineSearch::SearchLines(std::size_t nEnd)
             m_nLine += CountLineEnds(nAt, nStart);
         }
         std::size_t nEndLength = 0;
-        const std::size_t nStop = IsLineEnd(p[nCandidate]) ? nCandidate : LineEndFrom(nCandidate, nEndLength);
-        if (IsLineEnd(p[nCandidate]))
+        const std::size_t nStop = bOnLineEnd ? nCandidate : LineEndFrom(nCandidate, nEndLength);
+        if (bOnLineEnd)
             nEndLength = (p[nCandidate] == '\r' && nCandidate + 1 < nEnd && p[nCandidate + 1] == '\n') ? 2 : 1;
         const std::string_view line(p + nStart, nStop - nStart);
         m_ranges.clear();

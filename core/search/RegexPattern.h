@@ -30,6 +30,7 @@ public:
 private:
     CRegexPattern() = default;
 
-    pcre2_code_8* m_pLineCode = nullptr;  // matches one line
+    pcre2_code_8* m_pLineCode = nullptr;    // matches one line of valid UTF-8 (JIT)
+    pcre2_code_8* m_pInvalidCode = nullptr; // one line holding other bytes too (interpreter)
     pcre2_code_8* m_pBlockCode = nullptr; // multiline over whole blocks; null when unsafe
 };
