@@ -16,6 +16,7 @@ a Qt header.
                   all core, settings, ui/framework, ui/editor (the Java window's
                   and the HTML window's own files; neither includes the other)
     ui/tools      all core, settings, ui/framework
+    ui/search     all core, settings, ui/framework
     ui/bars       all core, settings, ui/framework
     ui/prefs      all core, settings, ui/framework
     ui/project    all core, settings, ui/framework, ui/tools, ui/bars
@@ -32,7 +33,7 @@ import re
 import sys
 
 CORE = ["core", "core/jdk", "core/settings"]
-UI_FOLDERS = ["ui/framework", "ui/editor", "ui/editor/java", "ui/editor/html", "ui/tools", "ui/bars", "ui/prefs", "ui/project", "ui/app"]
+UI_FOLDERS = ["ui/framework", "ui/editor", "ui/editor/java", "ui/editor/html", "ui/tools", "ui/search", "ui/bars", "ui/prefs", "ui/project", "ui/app"]
 
 # Layer -> the other layers, or single folders of one, it may include.
 LAYERS = {
@@ -46,6 +47,7 @@ LAYERS = {
     "ui/editor/java": CORE + ["settings", "ui/framework", "ui/editor"],
     "ui/editor/html": CORE + ["settings", "ui/framework", "ui/editor"],
     "ui/tools": CORE + ["settings", "ui/framework"],
+    "ui/search": CORE + ["settings", "ui/framework"],
     "ui/bars": CORE + ["settings", "ui/framework"],
     "ui/prefs": CORE + ["settings", "ui/framework"],
     "ui/project": CORE + ["settings", "ui/framework", "ui/tools", "ui/bars"],

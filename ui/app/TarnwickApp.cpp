@@ -1,6 +1,7 @@
 #include "ui/app/TarnwickApp.h"
 
 #include "ui/app/ApplicationFolder.h"
+#include "ui/app/FindInFilesCommands.h"
 
 #include "core/app/AppCommandRules.h"
 #include "core/app/CommandIds.h"
@@ -46,7 +47,8 @@
 using namespace CommandIds;
 
 CTarnwickApp::CTarnwickApp(std::unique_ptr<CQtSettingsStore> pStore, CPromptService& prompts)
-    : m_prompts(prompts), m_pStore(std::move(pStore)), m_pToolRunner(std::make_unique<CExternalProcess>())
+    : m_prompts(prompts), m_pStore(std::move(pStore)), m_pToolRunner(std::make_unique<CExternalProcess>()),
+      m_pFindInFiles(std::make_unique<CFindInFilesCommands>(*this))
 {
     m_router.SetChainProvider([this] { return CommandChain(); });
     m_isToolRunning = [this] { return m_pToolRunner->IsRunning(); };
@@ -316,6 +318,9 @@ void CTarnwickApp::OnCommand(int nId)
     case kPreferences: EditPreferences(m_pMainFrame.get(), Prompts(), m_settings, *m_pStore); break;
     case kCompilerMessages: OnCompilerMessages(); break;
     case kProgramInput: OnProgramInput(); break;
+    case kFindInFiles: m_pFindInFiles->OnFindInFiles(); break;
+    case kNextResult: m_pFindInFiles->OnNextResult(1); break;
+    case kPreviousResult: m_pFindInFiles->OnNextResult(-1); break;
     default:
         if (CommandTarget(nId) == ECommandTarget::Project && m_pProject)
             m_pProject->OnProjectCommand(nId);

@@ -16,6 +16,7 @@
 class CDocTemplate;
 class CDocument;
 class CExternalProcess;
+class CFindInFilesCommands;
 class CMainFrame;
 class CPromptService;
 class CQtSettingsStore;
@@ -96,6 +97,8 @@ public:
     void SetToolRunningQuery(std::function<bool()> isRunning) { m_isToolRunning = std::move(isRunning); }
     bool IsToolRunning() const override { return m_isToolRunning && m_isToolRunning(); }
     CExternalProcess& ToolRunner() override { return *m_pToolRunner; }
+    // Find in Files, its results window and the way through its results.
+    CFindInFilesCommands& FindInFiles() { return *m_pFindInFiles; }
     bool AskToStopRunningTool() override;
     void StopRunningTool() override;
 
@@ -129,6 +132,7 @@ private:
     CPromptService& m_prompts;
     std::unique_ptr<CQtSettingsStore> m_pStore;
     std::unique_ptr<CExternalProcess> m_pToolRunner;
+    std::unique_ptr<CFindInFilesCommands> m_pFindInFiles;
     CSettings m_settings;
     QString m_strApplicationFolder;
     std::vector<std::unique_ptr<CDocTemplate>> m_templates;

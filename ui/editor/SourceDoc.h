@@ -45,6 +45,8 @@ public:
     // From now on every line is saved with eLineEnd.
     void UseLineEndEverywhere(ELineEnd eLineEnd) { m_lineEnds.UseEverywhere(eLineEnd); }
     bool IsReadOnly() const { return m_eKind != ETextKind::Editable; }
+    // The bytes a save would write now.
+    std::string BytesToSave() const { return m_lineEnds.BytesFor(m_text.View()); }
 
     // Replaces the whole text as one undo step and marks the document
     // modified; false for a read-only document.

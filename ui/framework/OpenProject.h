@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <string>
+#include <vector>
 
 class CDocument;
 class CToolCommand;
@@ -18,6 +19,9 @@ public:
     virtual QString GetMainHtmlFile() const = 0;
     // The full path of a project HTML file, or "" when it cannot be found.
     virtual QString GetHtmlFilePath(const QString& strFileName) = 0;
+    // The paths of the listed Java files, then of the HTML files, as the
+    // system's bytes and as opening them would use them.
+    virtual std::vector<std::string> ListedFilePaths() = 0;
     virtual void RunApplet(const QString& strHtmlPath) = 0;
     // Build, the runs, the add-file commands, the jar commands and the
     // project window toggle, forwarded by the application.

@@ -1,5 +1,8 @@
 #include "ui/project/JavaProjectDoc.h"
 
+#include "core/project/JavaFile.h"
+#include "core/project/TarnwickFile.h"
+
 #include "core/app/CommandIds.h"
 #include "core/app/CommandTable.h"
 #include "core/tools/ConsoleLauncher.h"
@@ -192,6 +195,17 @@ QString CJavaProjectDoc::GetMainHtmlFile() const
 QString CJavaProjectDoc::GetHtmlFilePath(const QString& strFileName)
 {
     return QString::fromStdString(m_core.GetHtmlFilePath(strFileName.toStdString()));
+}
+
+std::vector<std::string> CJavaProjectDoc::ListedFilePaths()
+{
+    // Rebased as GetFilePath rebases them, entry by entry (names may repeat).
+    std::vector<std::string> vecPaths;
+    for (int i = 0; i < m_core.GetJavaFiles().GetCount(); ++i)
+        vecPaths.push_back(m_core.GetJavaFiles().GetAt(i)->GetRelocatedPathName(m_core.GetPathName()));
+    for (int i = 0; i < m_core.GetHtmlFiles().GetCount(); ++i)
+        vecPaths.push_back(m_core.GetHtmlFiles().GetAt(i)->GetRelocatedPathName(m_core.GetPathName()));
+    return vecPaths;
 }
 
 QString CJavaProjectDoc::GetFilePath(const QString& strName)

@@ -52,6 +52,7 @@ public:
     QString GetMainFile() const override;
     QString GetMainHtmlFile() const override;
     QString GetHtmlFilePath(const QString& strFileName) override;
+    std::vector<std::string> ListedFilePaths() override;
     void RunApplet(const QString& strHtmlPath) override;
     void OnProjectCommand(int nId) override;
     IClassInfoSink& ClassInfo() override { return m_core; }

@@ -18,6 +18,9 @@
 #include "ui/project/ProjectTreeCtrl.h"
 #include "ui/project/ProjectTreeDlg.h"
 #include "ui/tools/ProcessWindow.h"
+#include "ui/app/FindInFilesCommands.h"
+#include "ui/search/FindInFilesDlg.h"
+#include "ui/search/FindResultsWindow.h"
 
 #include <QLineEdit>
 #include <QMenu>
@@ -264,6 +267,52 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!pProject->ProcessWindow()->IsWatching(), 30000);
         pSource->FirstFrame()->showMaximized();
         Save(pMain, "editor-compiler-messages");
+    }
+
+    void findInFiles()
+    {
+        CAppFixture fixture;
+        fixture.PresetSettings().setValue("PATHS/JAVABIN", QString::fromStdString(CJdkLocator::FromEnvironment(
+                                                               &CJdkLocator::ReadProcessEnvironment)));
+        fixture.PresetSettings().setValue("OPTIONS/SAVECOMP", 0);
+        QVERIFY(fixture.Start({}, false));
+        CMainFrame* pMain = fixture.App().MainFrame();
+        pMain->resize(1000, 640);
+        pMain->show();
+        auto* pProject =
+            dynamic_cast<CJavaProjectDoc*>(fixture.App().FindTemplate("JavaProject")->OpenDocumentFile(QString()));
+        QVERIFY(pProject);
+        pProject->SetPathName(fixture.TempPath("Shapes.jpr"), false);
+        pProject->Core().SetPathName(fixture.TempPath("Shapes.jpr").toStdString());
+        const QString strMain = fixture.WriteFile(
+            "Shapes.java", "public class Shapes {\n\tpublic static void main(String[] args) {\n"
+                           "\t\tint side = 3;\n\t\tSystem.out.println(\"Square: \" + side * side);\n\t}\n}\n");
+        const QString strSquare = fixture.WriteFile(
+            "Square.java", "class Square {\n\tint side;\n\tSquare(int side) { this.side = side; }\n"
+                           "\tint area() { return side * side; }\n}\n");
+        pProject->AddJavaFile(strMain);
+        pProject->AddJavaFile(strSquare);
+        pProject->SetMainFile("Shapes.java");
+        QVERIFY(fixture.App().Router().Execute(kBuild));
+        QTRY_VERIFY_WITH_TIMEOUT(!pProject->ProcessWindow()->IsWatching(), 30000);
+        CDocument* pSource = fixture.App().OpenDocumentFile(strSquare);
+        QVERIFY(pSource);
+        pSource->FirstFrame()->showMaximized();
+        fixture.Prompts().m_onDialog = [this, pMain](QDialog& dialog) {
+            dialog.findChild<QLineEdit*>("findWhat")->setText("side");
+            dialog.show();
+            dialog.move(pMain->geometry().center() - dialog.rect().center());
+            Save(&dialog, "dialog-find-in-files");
+            dialog.findChild<QPushButton*>("find")->click();
+            return dialog.result();
+        };
+        QVERIFY(fixture.App().Router().Execute(kFindInFiles));
+        CFindResultsWindow* pWindow = fixture.App().FindInFiles().ResultsWindow();
+        QVERIFY(pWindow);
+        QTRY_VERIFY_WITH_TIMEOUT(!pWindow->IsRunning(), 30000);
+        QVERIFY(fixture.App().Router().Execute(kNextResult));
+        QVERIFY(fixture.App().Router().Execute(kNextResult));
+        Save(pMain, "find-results");
     }
 };
 

@@ -73,6 +73,7 @@ public:
     QString GetMainFile() const override { return m_strMainJava; }
     QString GetMainHtmlFile() const override { return m_strMainHtml; }
     QString GetHtmlFilePath(const QString& strFileName) override;
+    std::vector<std::string> ListedFilePaths() override { return {}; }
     void RunApplet(const QString& strHtmlPath) override { m_appletRuns << strHtmlPath; }
     void OnProjectCommand(int nId) override { m_forwarded.push_back(nId); }
     IClassInfoSink& ClassInfo() override { return m_classInfo; }
