@@ -22,7 +22,7 @@ struct CEditorWindow {
     CAppFixture m_fixture;
     CSourceView* m_pView = nullptr;
 
-    explicit CEditorWindow(bool bHtml = false) { m_fixture.Start({}, bHtml); }
+    CEditorWindow() { m_fixture.Start({}, false); }
     CSettings& Settings() { return m_fixture.App().Settings(); }
     bool Open(const QByteArray& bytes, const QString& strName = "T.java")
     {
@@ -31,7 +31,15 @@ struct CEditorWindow {
             m_pView = pJava->FirstView();
         else if (auto* pHtml = dynamic_cast<CLiveEditorDoc*>(pDoc))
             m_pView = pHtml->FirstFrame() ? dynamic_cast<CSourceView*>(pHtml->FirstFrame()->GetView()) : nullptr;
-        return m_pView != nullptr;
+        if (!m_pView)
+            return false;
+        // Keys reach the window's accelerators as they would a user's.
+        QWidget* pMain = m_fixture.App().MainFrame();
+        pMain->activateWindow();
+        if (!QTest::qWaitForWindowActive(pMain))
+            return false;
+        m_pView->setFocus();
+        return true;
     }
     QByteArray Text() const { return QByteArray::fromStdString(m_pView->TextBytes()); }
     QPair<int, int> Sel() const { return {int(m_pView->SelStart()), int(m_pView->SelEnd())}; }
@@ -170,7 +178,7 @@ private slots:
 
     void toggleCommentByKeyInJavaAndHtml()
     {
-        CEditorWindow window(true);
+        CEditorWindow window;
         QVERIFY(window.Open("\tint a;\n\n\t\tb();\nc;\n"));
         window.m_pView->SetSel(2, 17); // line 0 to inside line 2
         window.Key(Qt::Key_Slash, Qt::ControlModifier);
