@@ -456,7 +456,7 @@ void CJavaEditor::OnUpdateUi()
     UpdateBraceHighlight();
 }
 
-int CJavaEditor::FindBracePair(std::size_t& nBrace, std::size_t& nPartner) const
+CBraceMatch::EResult CJavaEditor::FindBracePair(std::size_t& nBrace, std::size_t& nPartner) const
 {
     nPartner = CBraceMatch::kNone;
     const std::size_t nCaret = static_cast<std::size_t>(SendScintilla(SCI_GETCURRENTPOS));
@@ -465,7 +465,7 @@ int CJavaEditor::FindBracePair(std::size_t& nBrace, std::size_t& nPartner) const
     const char chAt = nCaret < nLength ? static_cast<char>(SendScintilla(SCI_GETCHARAT, nCaret)) : 0;
     nBrace = CBraceMatch::BraceNear(chBefore, chAt, nCaret);
     if (nBrace == CBraceMatch::kNone)
-        return static_cast<int>(CBraceMatch::EResult::NoBrace);
+        return CBraceMatch::EResult::NoBrace;
     const char chBrace = nBrace < nCaret ? chBefore : chAt;
     // Only the side the partner lies on, and no further than the limit.
     std::size_t nStart = nBrace;
@@ -477,14 +477,14 @@ int CJavaEditor::FindBracePair(std::size_t& nBrace, std::size_t& nPartner) const
     const bool bAtTextEnd = CBraceMatch::Opens(chBrace) ? nEnd == nLength : nStart == 0;
     const std::string_view strRange = RangeView(nStart, nEnd);
     auto styleAt = [this](std::size_t nPos) { return StyleAt(nPos); };
-    return static_cast<int>(CBraceMatch::FindPartner(strRange, nStart, nBrace, bAtTextEnd, styleAt, nPartner));
+    return CBraceMatch::FindPartner(strRange, nStart, nBrace, bAtTextEnd, styleAt, nPartner);
 }
 
 void CJavaEditor::UpdateBraceHighlight()
 {
     std::size_t nBrace = CBraceMatch::kNone;
     std::size_t nPartner = CBraceMatch::kNone;
-    const auto eResult = static_cast<CBraceMatch::EResult>(FindBracePair(nBrace, nPartner));
+    const CBraceMatch::EResult eResult = FindBracePair(nBrace, nPartner);
     std::pair<std::size_t, std::size_t> braces{CBraceMatch::kNone, CBraceMatch::kNone};
     bool bBad = false;
     if (eResult == CBraceMatch::EResult::Matched) {
@@ -510,7 +510,7 @@ bool CJavaEditor::GoToMatchingBrace()
 {
     std::size_t nBrace = CBraceMatch::kNone;
     std::size_t nPartner = CBraceMatch::kNone;
-    if (static_cast<CBraceMatch::EResult>(FindBracePair(nBrace, nPartner)) != CBraceMatch::EResult::Matched)
+    if (FindBracePair(nBrace, nPartner) != CBraceMatch::EResult::Matched)
         return false;
     const std::size_t nCaret = static_cast<std::size_t>(SendScintilla(SCI_GETCURRENTPOS));
     const std::size_t nTo = nBrace < nCaret ? nPartner + 1 : nPartner;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/editor/BraceMatch.h"
 #include "core/editor/ColourRun.h"
 #include "core/editor/EditPlan.h"
 
@@ -146,11 +147,11 @@ private:
     // What follows the caret and the text: brace marks, line number width.
     void OnUpdateUi();
     // The brace near the caret and what FindPartner says of it.
-    int FindBracePair(std::size_t& nBrace, std::size_t& nPartner) const;
+    CBraceMatch::EResult FindBracePair(std::size_t& nBrace, std::size_t& nPartner) const;
     void UpdateLineNumberWidth();
 
     bool m_bLineNumbers = false;
     int m_nLineDigits = 0; // digits the margin was last sized for
-    std::pair<std::size_t, std::size_t> m_braces{static_cast<std::size_t>(-1), static_cast<std::size_t>(-1)};
+    std::pair<std::size_t, std::size_t> m_braces{CBraceMatch::kNone, CBraceMatch::kNone};
     bool m_bBadBrace = false;
 };
