@@ -148,6 +148,11 @@ private slots:
     {
         CEditorWindow window;
         QVERIFY(window.Open("void f() { /* { */ g(\"}\"); }\nint x = (1;\n"));
+        // Moving the caret by key highlights the pair by itself (once painted).
+        window.Caret(8);
+        window.Key(Qt::Key_Right);
+        QTRY_COMPARE_WITH_TIMEOUT(window.m_pView->HighlightedBraces(), std::make_pair(std::size_t(9), std::size_t(27)),
+                                  10000);
         // Before "{" at 9: partner the last "}" at 27, past the comment's and string's.
         window.Caret(9);
         QCOMPARE(window.Braces(), qMakePair(9, 27));
