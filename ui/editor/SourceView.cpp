@@ -146,11 +146,11 @@ void CSourceView::keyPressEvent(QKeyEvent* pEvent)
     char ch = static_cast<char>(pEvent->text().front().toLatin1());
     // Enter and the indent it brings, or a closing brace and the outdent it
     // brings, are undone (and redone) together.
-    bool bEnter = ch == '\r' || ch == '}';
-    if (bEnter)
+    const bool bIndentRule = ch == '\r' || ch == '}';
+    if (bIndentRule)
         BeginUndoStep();
     CJavaEditor::keyPressEvent(pEvent);
-    if (bEnter) {
+    if (bIndentRule) {
         ApplyPlan(IndentKeys().AutoIndent(TextView(), SelStart(), SelEnd(), ch));
         EndUndoStep();
     }
