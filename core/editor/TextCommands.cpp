@@ -52,13 +52,32 @@ CEditPlan CTextCommands::IncreaseIndent(std::string_view strText, std::size_t nS
 
 CEditPlan CTextCommands::DecreaseIndent(std::string_view strText, std::size_t nSelStart, std::size_t nSelEnd) const
 {
+    return Unindent(strText, nSelStart, nSelEnd, 1);
+}
+
+CEditPlan CTextCommands::DecreaseIndentLevel(std::string_view strText, std::size_t nSelStart,
+                                             std::size_t nSelEnd) const
+{
+    return Unindent(strText, nSelStart, nSelEnd, static_cast<std::size_t>(std::max(1, m_settings.m_nTabWidth)));
+}
+
+CEditPlan CTextCommands::Unindent(std::string_view strText, std::size_t nSelStart, std::size_t nSelEnd,
+                                  std::size_t nMaxSpaces) const
+{
     const CIndentLines lines = FindIndentLines(strText, nSelStart, nSelEnd);
     CEditPlan plan;
     std::size_t nRemoved = 0;
     for (std::size_t nStart : lines.m_starts) {
-        if (nStart < strText.size() && (strText[nStart] == '\t' || strText[nStart] == ' ')) {
-            plan.m_steps.push_back(CEditPlan::CStep{nStart - nRemoved, 1, std::string()});
-            ++nRemoved;
+        std::size_t nCount = 0;
+        if (nStart < strText.size() && strText[nStart] == '\t') {
+            nCount = 1;
+        } else {
+            while (nCount < nMaxSpaces && nStart + nCount < strText.size() && strText[nStart + nCount] == ' ')
+                ++nCount;
+        }
+        if (nCount > 0) {
+            plan.m_steps.push_back(CEditPlan::CStep{nStart - nRemoved, nCount, std::string()});
+            nRemoved += nCount;
         }
     }
     plan.m_nSelStart = lines.m_nFirstStart;

@@ -28,6 +28,9 @@ public:
     // or to the end of the text when the last one is the text's last line.
     // With no line to touch the caret stays at the start of its line.
     CEditPlan DecreaseIndent(std::string_view strText, std::size_t nSelStart, std::size_t nSelEnd) const;
+    // The same, but a line starting with a space loses up to TABWIDTH leading
+    // spaces, a whole level (Shift+Tab over a selection).
+    CEditPlan DecreaseIndentLevel(std::string_view strText, std::size_t nSelStart, std::size_t nSelEnd) const;
 
     // Every CR LF, lone CR and lone LF becomes one CR LF.
     static std::string ConvertLinebreaks(std::string_view strText);
@@ -38,5 +41,8 @@ public:
     bool ConvertTabs(std::string_view strText, std::string& strOut) const;
 
 private:
+    CEditPlan Unindent(std::string_view strText, std::size_t nSelStart, std::size_t nSelEnd,
+                       std::size_t nMaxSpaces) const;
+
     CTabSettings m_settings;
 };

@@ -30,6 +30,7 @@ inline constexpr const char* kRecentSize = "RECENTSIZE";
 inline constexpr const char* kRecentPrefix = "RECENT";
 inline constexpr const char* kOutputLimitMB = "OUTPUTLIMITMB";
 inline constexpr const char* kCompilerMessages = "COMPILERMESSAGES";
+inline constexpr const char* kLineNumbers = "LINENUMBERS";
 inline constexpr const char* kProgramInput = "PROGRAMINPUT";
 inline constexpr const char* kBuildBeforeRun = "BUILDBEFORERUN";
 inline constexpr const char* kWindowState = "WINDOWSTATE";

@@ -45,6 +45,8 @@ struct CSettings {
     int m_nOutputLimitMB = kDefaultOutputLimitMB;
     // Compiler messages shown under their lines in the editors.
     bool m_bCompilerMessages = true;
+    // Line numbers in the editors' margin.
+    bool m_bLineNumbers = true;
     // Captured runs read their standard input from the process window.
     bool m_bProgramInput = false;
     // Run Application builds first when a source is newer than its classes.

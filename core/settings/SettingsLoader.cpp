@@ -75,6 +75,7 @@ CSettings LoadSettings(ISettingsStore& store, const CSettingsDefaults& defaults)
     settings.m_nOutputLimitMB =
         GetClampedInt(store, kOptions, kOutputLimitMB, kDefaultOutputLimitMB, kMinOutputLimitMB, kMaxOutputLimitMB);
     settings.m_bCompilerMessages = store.GetProfileInt(kOptions, kCompilerMessages, 1) != 0;
+    settings.m_bLineNumbers = store.GetProfileInt(kOptions, kLineNumbers, 1) != 0;
     settings.m_bProgramInput = store.GetProfileInt(kOptions, kProgramInput, 0) != 0;
     settings.m_bBuildBeforeRun = store.GetProfileInt(kOptions, kBuildBeforeRun, 1) != 0;
 

@@ -317,6 +317,7 @@ void CTarnwickApp::OnCommand(int nId)
     case kTipOfTheDay: OnTipOfTheDay(); break;
     case kPreferences: EditPreferences(m_pMainFrame.get(), Prompts(), m_settings, *m_pStore); break;
     case kCompilerMessages: OnCompilerMessages(); break;
+    case kLineNumbers: OnLineNumbers(); break;
     case kProgramInput: OnProgramInput(); break;
     case kFindInFiles: m_pFindInFiles->OnFindInFiles(); break;
     case kNextResult: m_pFindInFiles->OnNextResult(1); break;
@@ -330,6 +331,10 @@ void CTarnwickApp::OnCommand(int nId)
 
 bool CTarnwickApp::OnUpdateCommand(int nId, CCmdUI& cmdUI)
 {
+    if (nId == kLineNumbers) {
+        cmdUI.SetCheck(m_settings.m_bLineNumbers);
+        return true;
+    }
     if (nId == kCompilerMessages || nId == kProgramInput) {
         cmdUI.SetCheck(nId == kCompilerMessages ? m_settings.m_bCompilerMessages : m_settings.m_bProgramInput);
         return true;
@@ -362,6 +367,15 @@ void CTarnwickApp::OnCompilerMessages()
     for (CDocument* pDocument : OpenDocuments())
         for (CJavaEditor* pEditor : WindowsOf<CJavaEditor>(*pDocument))
             CCompilerMarks::ShowMessages(*pEditor, m_settings.m_bCompilerMessages);
+}
+
+void CTarnwickApp::OnLineNumbers()
+{
+    m_settings.m_bLineNumbers = !m_settings.m_bLineNumbers;
+    m_pStore->WriteProfileInt(SettingNames::kOptions, SettingNames::kLineNumbers, m_settings.m_bLineNumbers ? 1 : 0);
+    for (CDocument* pDocument : OpenDocuments())
+        for (CJavaEditor* pEditor : WindowsOf<CJavaEditor>(*pDocument))
+            pEditor->ShowLineNumbers(m_settings.m_bLineNumbers);
 }
 
 void CTarnwickApp::OnProgramInput()

@@ -126,6 +126,7 @@ private:
     void OnTipOfTheDay();
     // The View and Build menu switches, kept in the settings.
     void OnCompilerMessages();
+    void OnLineNumbers();
     void OnProgramInput();
     void ShowTipAtStartup();
 

@@ -1,5 +1,6 @@
 #include "ui/editor/JavaEditor.h"
 
+#include "core/editor/BraceMatch.h"
 #include "core/editor/LineEnds.h"
 
 #include <Qsci/qscicommand.h>
@@ -58,6 +59,8 @@ CJavaEditor::CJavaEditor(QWidget* pParent) : QsciScintilla(pParent)
     // so they stay on while one is active.
     if (!QAccessible::isActive())
         SendScintilla(SCI_SETMODEVENTMASK, 0UL);
+    SendScintilla(SCI_SETMARGINTYPEN, 0UL, static_cast<long>(SC_MARGIN_NUMBER));
+    connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int) { OnUpdateUi(); });
 }
 
 void CJavaEditor::ReleaseKeys(const QList<QKeySequence>& keys)
@@ -81,6 +84,17 @@ void CJavaEditor::SetupLook(const QString& strFontName, int nFontSizeTenths)
     SendScintilla(SCI_STYLESETSIZEFRACTIONAL, static_cast<unsigned long>(STYLE_DEFAULT),
                   static_cast<long>(std::max(10, nFontSizeTenths) * 10));
     SendScintilla(SCI_STYLECLEARALL);
+    // A matched pair in bold on a pale blue; an unmatched brace in bold red.
+    SendScintilla(SCI_STYLESETFORE, static_cast<unsigned long>(STYLE_BRACELIGHT), 0x000000L);
+    SendScintilla(SCI_STYLESETBACK, static_cast<unsigned long>(STYLE_BRACELIGHT), 0xFFD8B0L);
+    SendScintilla(SCI_STYLESETBOLD, static_cast<unsigned long>(STYLE_BRACELIGHT), 1L);
+    SendScintilla(SCI_STYLESETFORE, static_cast<unsigned long>(STYLE_BRACEBAD), 0x0000E0L);
+    SendScintilla(SCI_STYLESETBACK, static_cast<unsigned long>(STYLE_BRACEBAD), 0xD8D8FFL);
+    SendScintilla(SCI_STYLESETBOLD, static_cast<unsigned long>(STYLE_BRACEBAD), 1L);
+    SendScintilla(SCI_STYLESETFORE, static_cast<unsigned long>(STYLE_LINENUMBER), 0x808080L);
+    // The margin's width depends on the font.
+    m_nLineDigits = 0;
+    UpdateLineNumberWidth();
 }
 
 void CJavaEditor::SetTabWidth(int nTabWidth)
@@ -446,4 +460,105 @@ bool CJavaEditor::AnnotationsShown() const
 bool CJavaEditor::HasUtf8CodePage() const
 {
     return SendScintilla(SCI_GETCODEPAGE) == SC_CP_UTF8;
+}
+
+void CJavaEditor::ShowLineNumbers(bool bShown)
+{
+    m_bLineNumbers = bShown;
+    m_nLineDigits = 0;
+    UpdateLineNumberWidth();
+}
+
+int CJavaEditor::LineNumberMarginWidth() const
+{
+    return static_cast<int>(SendScintilla(SCI_GETMARGINWIDTHN, 0UL));
+}
+
+void CJavaEditor::UpdateLineNumberWidth()
+{
+    if (!m_bLineNumbers) {
+        SetMarginWidth(0, 0);
+        return;
+    }
+    // Counting lines is kept by Scintilla: no scan of the text here.
+    int nDigits = 1;
+    for (std::size_t nLines = LineCount(); nLines >= 10; nLines /= 10)
+        ++nDigits;
+    nDigits = std::max(nDigits, 3); // a short file does not make the margin jump as it grows
+    if (nDigits == m_nLineDigits)
+        return;
+    m_nLineDigits = nDigits;
+    const std::string strSample(static_cast<std::size_t>(nDigits), '9');
+    const long nWidth = SendScintilla(SCI_TEXTWIDTH, static_cast<unsigned long>(STYLE_LINENUMBER), strSample.c_str());
+    SetMarginWidth(0, static_cast<int>(nWidth) + 8);
+}
+
+void CJavaEditor::OnUpdateUi()
+{
+    if (m_bLineNumbers)
+        UpdateLineNumberWidth();
+    UpdateBraceHighlight();
+}
+
+CBraceMatch::EResult CJavaEditor::FindBracePair(std::size_t& nBrace, std::size_t& nPartner) const
+{
+    nPartner = CBraceMatch::kNone;
+    const std::size_t nCaret = static_cast<std::size_t>(SendScintilla(SCI_GETCURRENTPOS));
+    const std::size_t nLength = TextLength();
+    const char chBefore = nCaret > 0 ? static_cast<char>(SendScintilla(SCI_GETCHARAT, nCaret - 1)) : 0;
+    const char chAt = nCaret < nLength ? static_cast<char>(SendScintilla(SCI_GETCHARAT, nCaret)) : 0;
+    nBrace = CBraceMatch::BraceNear(chBefore, chAt, nCaret);
+    if (nBrace == CBraceMatch::kNone)
+        return CBraceMatch::EResult::NoBrace;
+    const char chBrace = nBrace < nCaret ? chBefore : chAt;
+    // Only the side the partner lies on, and no further than the limit.
+    std::size_t nStart = nBrace;
+    std::size_t nEnd = nBrace + 1;
+    if (CBraceMatch::Opens(chBrace))
+        nEnd = std::min(nLength, nBrace + 1 + CBraceMatch::kSearchLimit);
+    else
+        nStart = nBrace > CBraceMatch::kSearchLimit ? nBrace - CBraceMatch::kSearchLimit : 0;
+    const bool bAtTextEnd = CBraceMatch::Opens(chBrace) ? nEnd == nLength : nStart == 0;
+    const std::string_view strRange = RangeView(nStart, nEnd);
+    auto styleAt = [this](std::size_t nPos) { return StyleAt(nPos); };
+    return CBraceMatch::FindPartner(strRange, nStart, nBrace, bAtTextEnd, styleAt, nPartner);
+}
+
+void CJavaEditor::UpdateBraceHighlight()
+{
+    std::size_t nBrace = CBraceMatch::kNone;
+    std::size_t nPartner = CBraceMatch::kNone;
+    const CBraceMatch::EResult eResult = FindBracePair(nBrace, nPartner);
+    std::pair<std::size_t, std::size_t> braces{CBraceMatch::kNone, CBraceMatch::kNone};
+    bool bBad = false;
+    if (eResult == CBraceMatch::EResult::Matched) {
+        braces = {nBrace, nPartner};
+    } else if (eResult == CBraceMatch::EResult::Unmatched) {
+        braces.first = nBrace;
+        bBad = true;
+    }
+    // Painting again only when something changed keeps a keystroke cheap.
+    if (braces == m_braces && bBad == m_bBadBrace)
+        return;
+    m_braces = braces;
+    m_bBadBrace = bBad;
+    if (bBad)
+        SendScintilla(SCI_BRACEBADLIGHT, static_cast<unsigned long>(nBrace));
+    else if (braces.first == CBraceMatch::kNone)
+        SendScintilla(SCI_BRACEHIGHLIGHT, static_cast<unsigned long>(-1), -1L);
+    else
+        SendScintilla(SCI_BRACEHIGHLIGHT, static_cast<unsigned long>(nBrace), static_cast<long>(nPartner));
+}
+
+bool CJavaEditor::GoToMatchingBrace()
+{
+    std::size_t nBrace = CBraceMatch::kNone;
+    std::size_t nPartner = CBraceMatch::kNone;
+    if (FindBracePair(nBrace, nPartner) != CBraceMatch::EResult::Matched)
+        return false;
+    const std::size_t nCaret = static_cast<std::size_t>(SendScintilla(SCI_GETCURRENTPOS));
+    const std::size_t nTo = nBrace < nCaret ? nPartner + 1 : nPartner;
+    SetSel(nTo, nTo);
+    ShowCaretLine();
+    return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/editor/BraceMatch.h"
 #include "core/editor/ColourRun.h"
 #include "core/editor/EditPlan.h"
 
@@ -11,6 +12,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 class QImage;
@@ -130,7 +132,34 @@ public:
     // True when the text is shown as UTF-8 (else byte for byte).
     bool HasUtf8CodePage() const;
 
+    // Line numbers in margin 0, as wide as the last line's number needs.
+    void ShowLineNumbers(bool bShown);
+    bool LineNumbersShown() const { return m_bLineNumbers; }
+    int LineNumberMarginWidth() const;
+    // Highlights the brace at or just before the caret and its partner, or
+    // marks it unmatched; called whenever the caret or the text changes.
+    void UpdateBraceHighlight();
+    // Moves the caret to the partner of the brace at or just before it:
+    // beside the partner on the same side as it stood by the brace. False
+    // when there is no brace or no partner near enough.
+    bool GoToMatchingBrace();
+    // The highlighted pair (or the unmatched brace and kNone); kNone, kNone when none.
+    std::pair<std::size_t, std::size_t> HighlightedBraces() const { return m_braces; }
+    bool BraceIsBad() const { return m_bBadBrace; }
+
     // The scroll position, for checks that colouring leaves it alone.
     int FirstVisibleLine() const;
     int HorizontalOffset() const;
+
+private:
+    // What follows the caret and the text: brace marks, line number width.
+    void OnUpdateUi();
+    // The brace near the caret and what FindPartner says of it.
+    CBraceMatch::EResult FindBracePair(std::size_t& nBrace, std::size_t& nPartner) const;
+    void UpdateLineNumberWidth();
+
+    bool m_bLineNumbers = false;
+    int m_nLineDigits = 0; // digits the margin was last sized for
+    std::pair<std::size_t, std::size_t> m_braces{CBraceMatch::kNone, CBraceMatch::kNone};
+    bool m_bBadBrace = false;
 };

@@ -4,6 +4,7 @@
 #include "core/app/CommandTable.h"
 #include "core/app/MenuModel.h"
 #include "core/editor/CaretReadout.h"
+#include "core/editor/CommentToggle.h"
 #include "ui/editor/CompilerMarks.h"
 #include "ui/editor/EditorFind.h"
 #include "ui/editor/EditorPrinting.h"
@@ -59,6 +60,8 @@ CSourceView::CSourceView(CSourceDoc& document, const CSettings& settings, EWindo
     setReadOnly(document.IsReadOnly());
     // After the font: the messages' styles start from it.
     CCompilerMarks::SetUpView(*this, settings.m_bCompilerMessages);
+    // Margin 0, beside the compiler marks' margin 1.
+    ShowLineNumbers(settings.m_bLineNumbers);
     // Find, jumps and edits move the caret as keys and clicks do.
     connect(this, &QsciScintilla::cursorPositionChanged, this, &CSourceView::OnCaretMoved);
     connect(this, &QsciScintilla::selectionChanged, this, &CSourceView::OnCaretMoved);
@@ -143,13 +146,14 @@ void CSourceView::keyPressEvent(QKeyEvent* pEvent)
         return;
     }
     char ch = static_cast<char>(pEvent->text().front().toLatin1());
-    // Enter and the indent it brings are undone together.
-    bool bEnter = ch == '\r';
-    if (bEnter)
+    // Enter and the indent it brings, or a closing brace and the outdent it
+    // brings, are undone (and redone) together.
+    const bool bIndentRule = ch == '\r' || ch == '}';
+    if (bIndentRule)
         BeginUndoStep();
     CJavaEditor::keyPressEvent(pEvent);
-    if (bEnter) {
-        ApplyPlan(m_keys.AutoIndent(TextView(), SelStart(), SelEnd(), ch));
+    if (bIndentRule) {
+        ApplyPlan(IndentKeys().AutoIndent(TextView(), SelStart(), SelEnd(), ch));
         EndUndoStep();
     }
     RecolourLine();
@@ -204,6 +208,7 @@ bool CSourceView::OnUpdateCommand(int nId, CCmdUI& cmdUI)
 {
     switch (nId) {
     case kEditUndo: cmdUI.Enable(isUndoAvailable()); return true;
+    case kEditRedo: cmdUI.Enable(isRedoAvailable()); return true;
     case kEditCut:
     case kEditCopy: cmdUI.Enable(SelStart() != SelEnd()); return true;
     case kEditPaste: cmdUI.Enable(CanPasteText()); return true;
@@ -217,6 +222,9 @@ void CSourceView::OnCommand(int nId)
 {
     switch (nId) {
     case kEditUndo: undo(); break;
+    case kEditRedo: redo(); break;
+    case kMatchingBrace: GoToMatchingBrace(); break;
+    case kToggleComment: OnToggleComment(); break;
     case kEditCut: cut(); break;
     case kEditCopy: copy(); break;
     case kEditPaste: paste(); break;
@@ -242,6 +250,19 @@ void CSourceView::OnTab(bool bShift)
 {
     ApplyPlan(m_keys.Tab(TextView(), SelStart(), SelEnd(), bShift));
     ShowCaretLine();
+}
+
+void CSourceView::OnToggleComment()
+{
+    if (isReadOnly())
+        return;
+    ApplyPlan(CommentPlan());
+    RecolourAll(false);
+}
+
+CEditPlan CSourceView::CommentPlan() const
+{
+    return CCommentToggle::Java(TextView(), SelStart(), SelEnd());
 }
 
 void CSourceView::OnIncreaseIndent()

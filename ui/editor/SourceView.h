@@ -52,6 +52,10 @@ public:
 protected:
     // The first colouring of text nobody has coloured yet.
     virtual void ColourLoadedText() = 0;
+    // The rules for the indent after Enter and the outdent after "}".
+    virtual const CEditorKeys& IndentKeys() const { return m_keys; }
+    // What Toggle Comment does to the selection in this kind of text.
+    virtual CEditPlan CommentPlan() const;
     // The items of the kind's context menu.
     virtual std::vector<CMenuItem> ContextMenuItems() const = 0;
     // The document's prompt service: where this window's messages and dialogs go.
@@ -69,6 +73,7 @@ private:
     // Keeps the panes on the caret however it moved, while this window is the active one.
     void OnCaretMoved();
     void OnTab(bool bShift);
+    void OnToggleComment();
     void OnIncreaseIndent();
     void OnDecreaseIndent();
     void OnConvertLinebreaks();

@@ -49,7 +49,7 @@ TEST(LoadSettings, ReadsInTheFixedOrder)
                                          "OPTIONS/KEYCOLOR",     "OPTIONS/COMMENTCOLOR",  "OPTIONS/STRINGCOLOR",
                                          "OPTIONS/TAGCOLOR",     "OPTIONS/SHOWARGS",      "OPTIONS/TABWIDTH",
                                          "OPTIONS/SPACETABS",    "OPTIONS/OUTPUTLIMITMB", "OPTIONS/COMPILERMESSAGES",
-                                         "OPTIONS/PROGRAMINPUT", "OPTIONS/BUILDBEFORERUN", "OPTIONS/RECENTSIZE",    "OPTIONS/RECENT0",
+                                         "OPTIONS/LINENUMBERS",  "OPTIONS/PROGRAMINPUT", "OPTIONS/BUILDBEFORERUN", "OPTIONS/RECENTSIZE",    "OPTIONS/RECENT0",
                                          "OPTIONS/RECENT1"};
     EXPECT_EQ(store.ReadLog(), expected);
 }
@@ -63,7 +63,11 @@ TEST(LoadSettings, StoredValuesReplaceDefaults)
     store.WriteProfileInt("OPTIONS", "KEYCOLOR", 0x123456);
     store.WriteProfileString("OPTIONS", "LASTOPEN", "/p/Hello.jpr");
     store.WriteProfileInt("OPTIONS", "OUTPUTLIMITMB", 200);
+    store.WriteProfileInt("OPTIONS", "LINENUMBERS", 0);
     CSettings s = LoadSettings(store, {});
+    EXPECT_FALSE(s.m_bLineNumbers);
+    CMemorySettingsStore empty;
+    EXPECT_TRUE(LoadSettings(empty, {}).m_bLineNumbers);
     EXPECT_EQ(s.m_nOutputLimitMB, 200);
     EXPECT_EQ(s.m_strJavac, "-g -deprecation");
     EXPECT_FALSE(s.m_bSaveComp);

@@ -80,7 +80,7 @@ private slots:
                  (QStringList{"&Build\tF7", "&Compile\tCtrl+M", "-", "&Run Application\tF5", "Run &Applet\tShift+F5",
                               "Run with &Console", "Program &input", "-", "Open In &Web Browser"}));
         QCOMPARE(MenuTexts(TopMenu(frame, "&View")),
-                 (QStringList{"&Toolbar", "&Status Bar", "-", "Compiler &Messages"}));
+                 (QStringList{"&Toolbar", "&Status Bar", "-", "Compiler &Messages", "Line &Numbers"}));
     }
 
     // Both switches start as the settings say, flip through the router and
@@ -109,6 +109,23 @@ private slots:
         frame.UpdateCommandStates();
         QCOMPARE(pInput->isChecked(), false);
         QCOMPARE(fixture.Stored("OPTIONS/PROGRAMINPUT").toInt(), 0);
+    }
+
+    // Line numbers are on unless stored off, and the switch is stored at once.
+    void lineNumbersAreAStoredSwitch()
+    {
+        CAppFixture fixture;
+        fixture.PresetSettings().setValue("OPTIONS/LINENUMBERS", 0);
+        QVERIFY(fixture.Start());
+        CMainFrame& frame = *fixture.App().MainFrame();
+        QAction* pNumbers = frame.CommandAction(kLineNumbers);
+        QVERIFY(pNumbers && pNumbers->isCheckable());
+        frame.UpdateCommandStates();
+        QCOMPARE(pNumbers->isChecked(), false);
+        QVERIFY(fixture.App().ExecuteCommand(kLineNumbers));
+        frame.UpdateCommandStates();
+        QCOMPARE(pNumbers->isChecked(), true);
+        QCOMPARE(fixture.Stored("OPTIONS/LINENUMBERS").toInt(), 1);
     }
 
     void actionsAndMenusAreMadeOnceForTheProgramsLife()

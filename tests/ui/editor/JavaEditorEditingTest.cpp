@@ -342,11 +342,20 @@ private slots:
         QStringList texts;
         for (QAction* pAction : pMenu->actions())
             texts << (pAction->isSeparator() ? QString("-") : pAction->text());
-        QCOMPARE(texts, (QStringList{"&Undo", "-", "Cu&t", "&Copy", "&Paste", "-", "Select &All", "-",
+        QCOMPARE(texts, (QStringList{"&Undo", "&Redo", "-", "Cu&t", "&Copy", "&Paste", "-", "Select &All", "-",
                                      "&Syntax Colour Update"}));
         QVERIFY(!pMenu->actions()[0]->isEnabled());
-        QVERIFY(!pMenu->actions()[2]->isEnabled());
-        QVERIFY(pMenu->actions()[6]->isEnabled());
+        QVERIFY(!pMenu->actions()[1]->isEnabled());
+        QVERIFY(!pMenu->actions()[3]->isEnabled());
+        QVERIFY(pMenu->actions()[7]->isEnabled());
+        // After an undo, Redo is offered.
+        QTest::keyClick(window.m_pView, Qt::Key_B);
+        QVERIFY(window.Run(kEditUndo));
+        pMenu.reset(window.m_pView->CreateContextMenu());
+        QVERIFY(!pMenu->actions()[0]->isEnabled());
+        QVERIFY(pMenu->actions()[1]->isEnabled());
+        pMenu->actions()[1]->trigger();
+        QCOMPARE(window.Text(), QByteArray("bint a;"));
     }
 
     void printingUsesHalfInchMarginsAndWritesPages()

@@ -1,6 +1,7 @@
 #include "ui/editor/html/LiveHTMLView.h"
 
 #include "core/app/CommandIds.h"
+#include "core/editor/CommentToggle.h"
 #include "core/editor/HtmlAppletTag.h"
 #include "ui/editor/html/LiveEditorDoc.h"
 #include "ui/editor/html/WebFrame.h"
@@ -52,6 +53,11 @@ void CLiveHTMLView::RecolourLine()
 std::vector<CMenuItem> CLiveHTMLView::ContextMenuItems() const
 {
     return LoadTextContextMenu();
+}
+
+CEditPlan CLiveHTMLView::CommentPlan() const
+{
+    return CCommentToggle::Html(TextView(), SelStart(), SelEnd());
 }
 
 void CLiveHTMLView::keyPressEvent(QKeyEvent* pEvent)

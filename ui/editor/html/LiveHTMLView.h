@@ -27,6 +27,9 @@ public:
 protected:
     void ColourLoadedText() override;
     std::vector<CMenuItem> ContextMenuItems() const override;
+    CEditPlan CommentPlan() const override;
+    // A page's added indent level is a tab too.
+    const CEditorKeys& IndentKeys() const override { return m_tabKeys; }
     void keyPressEvent(QKeyEvent* pEvent) override;
 
 private:
