@@ -65,8 +65,8 @@ private slots:
             auto* pField = dialog.findChild<QLineEdit*>("lineNumber");
             strLabel = dialog.findChild<QLabel*>("lineLabel")->text();
             strPrefilled = pField->text();
-            for (const QString& strRefused : {"6", "0", "two", ""}) {
-                pField->setText(strRefused);
+            for (const char* pszRefused : {"6", "0", "two", ""}) {
+                pField->setText(QString::fromUtf8(pszRefused));
                 ClickOk(dialog);
                 resultsAfterRefusal << dialog.result();
                 selectedAfterRefusal << pField->selectedText();
