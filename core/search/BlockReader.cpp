@@ -15,8 +15,13 @@ CBlockReader::~CBlockReader()
 
 bool CBlockReader::Open(const std::string& strPath, std::string& strError)
 {
+    return OpenAt(AT_FDCWD, strPath.c_str(), strError);
+}
+
+bool CBlockReader::OpenAt(int nFolderFd, const char* pszName, std::string& strError)
+{
     // Non-blocking, so that a FIFO is refused below instead of waited on.
-    m_nFd = ::open(strPath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    m_nFd = ::openat(nFolderFd, pszName, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (m_nFd < 0) {
         strError = std::strerror(errno);
         return false;

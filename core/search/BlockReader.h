@@ -15,6 +15,9 @@ public:
 
     // False with strError (the system's text, or "not a regular file").
     bool Open(const std::string& strPath, std::string& strError);
+    // The same for pszName in the folder open as nFolderFd (AT_FDCWD: the
+    // current folder), which spares the system walking the whole path again.
+    bool OpenAt(int nFolderFd, const char* pszName, std::string& strError);
     // Appends up to nMax bytes to strBuffer, fewer only at the end of the
     // file; false with strError when reading fails. bEnd tells the end came.
     bool ReadBlock(std::string& strBuffer, std::size_t nMax, bool& bEnd, std::string& strError);

@@ -4,9 +4,31 @@
 
 #include <cstring>
 
+namespace {
+// Bytes of Java source from the most common on; any byte not listed is
+// rarer than all of them.
+constexpr std::string_view kCommonBytes = " e\tt\nai;o(rn)ls.cd=u\"pmh,{}g/f*b_yv1w0k:x[]2+j-zq";
+constexpr std::size_t kTooCommon = 8; // a needle of only these: memmem does better
+
+std::size_t Rareness(unsigned char c)
+{
+    const std::size_t nAt = kCommonBytes.find(static_cast<char>(c));
+    return nAt == std::string_view::npos ? kCommonBytes.size() : nAt;
+}
+} // namespace
+
 CFixedPattern::CFixedPattern(std::string strNeedle, bool bMatchCase, bool bWholeWord)
     : m_strNeedle(std::move(strNeedle)), m_bMatchCase(bMatchCase), m_bWholeWord(bWholeWord)
 {
+    if (m_bMatchCase && !m_strNeedle.empty()) {
+        std::size_t nBest = 0;
+        for (std::size_t i = 1; i < m_strNeedle.size(); ++i)
+            if (Rareness(static_cast<unsigned char>(m_strNeedle[i])) >
+                Rareness(static_cast<unsigned char>(m_strNeedle[nBest])))
+                nBest = i;
+        if (Rareness(static_cast<unsigned char>(m_strNeedle[nBest])) >= kTooCommon)
+            m_nRare = nBest;
+    }
     if (!m_bMatchCase) {
         for (char& c : m_strNeedle)
             c = static_cast<char>(FoldAscii(static_cast<unsigned char>(c)));
@@ -23,6 +45,22 @@ std::size_t CFixedPattern::FindRaw(std::string_view text, std::size_t nFrom) con
     if (nFrom > text.size() || text.size() - nFrom < nNeedle)
         return std::string_view::npos;
     const char* pBase = text.data();
+    if (m_bMatchCase && m_nRare != std::string::npos) {
+        // memchr for the rare byte, then the whole needle around it.
+        const char cRare = m_strNeedle[m_nRare];
+        const char* pAt = pBase + nFrom + m_nRare;
+        const char* const pStop = pBase + (text.size() - nNeedle) + m_nRare + 1;
+        while (pAt < pStop) {
+            const void* pFound = std::memchr(pAt, cRare, static_cast<std::size_t>(pStop - pAt));
+            if (!pFound)
+                return std::string_view::npos;
+            const char* pStart = static_cast<const char*>(pFound) - m_nRare;
+            if (std::memcmp(pStart, m_strNeedle.data(), nNeedle) == 0)
+                return static_cast<std::size_t>(pStart - pBase);
+            pAt = static_cast<const char*>(pFound) + 1;
+        }
+        return std::string_view::npos;
+    }
     if (m_bMatchCase) {
         const void* pFound = ::memmem(pBase + nFrom, text.size() - nFrom, m_strNeedle.data(), nNeedle);
         return pFound ? static_cast<std::size_t>(static_cast<const char*>(pFound) - pBase) : std::string_view::npos;

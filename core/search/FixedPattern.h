@@ -23,4 +23,7 @@ private:
     bool m_bWholeWord;
     unsigned char m_cFirstLower = 0;
     unsigned char m_cFirstUpper = 0;
+    // With "Match case": where in the needle its rarest byte stands, found
+    // first with memchr; npos to leave the whole search to memmem.
+    std::size_t m_nRare = std::string::npos;
 };

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cstring>
 #include <dirent.h>
+#include <fcntl.h>
 #include <fnmatch.h>
 #include <set>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
 
 namespace {
@@ -36,27 +38,30 @@ bool IsIncluded(const char* pszName, const std::vector<std::string>& globs)
                        [&](const std::string& strGlob) { return ::fnmatch(strGlob.c_str(), pszName, 0) == 0; });
 }
 
-// Walks one folder; onPath holds the folders from the root down to this one,
-// so a link back to any of them is not entered again.
-void Walk(const std::string& strShown, const std::string& strPath, const std::vector<std::string>& globs,
+// Walks the folder open as nFd (taken over); onPath holds the folders from
+// the root down to this one, so a link back to any of them is not entered
+// again. Names are opened within their folder, not by their whole path.
+void Walk(const std::string& strShown, const std::string& strPath, int nFd, const std::vector<std::string>& globs,
           std::set<CFolderId>& onPath, std::vector<CSearchFile>& files)
 {
-    DIR* pDir = ::opendir(strPath.empty() ? "/" : strPath.c_str());
-    if (!pDir)
+    DIR* pDir = ::fdopendir(nFd);
+    if (!pDir) {
+        ::close(nFd);
         return; // an unreadable folder adds nothing
+    }
+    const int nDirFd = ::dirfd(pDir);
     std::vector<std::string> folders;
     while (const dirent* pEntry = ::readdir(pDir)) {
         const char* pszName = pEntry->d_name;
         if (std::strcmp(pszName, ".") == 0 || std::strcmp(pszName, "..") == 0)
             continue;
-        const std::string strChild = strPath + "/" + pszName;
         unsigned char nType = pEntry->d_type;
         if (nType == DT_UNKNOWN || nType == DT_LNK) {
             struct stat info {};
-            if (::stat(strChild.c_str(), &info) != 0) {
+            if (::fstatat(nDirFd, pszName, &info, 0) != 0) {
                 // A dangling link is listed, so that the search says why it cannot be read.
                 if (IsIncluded(pszName, globs))
-                    files.push_back({strShown + "/" + pszName, strChild});
+                    files.push_back({strShown + "/" + pszName, strPath + "/" + pszName});
                 continue;
             }
             nType = S_ISDIR(info.st_mode) ? DT_DIR : S_ISREG(info.st_mode) ? DT_REG : DT_UNKNOWN;
@@ -65,21 +70,27 @@ void Walk(const std::string& strShown, const std::string& strPath, const std::ve
             if (pszName[0] != '.')
                 folders.push_back(pszName);
         } else if (nType == DT_REG && IsIncluded(pszName, globs)) {
-            files.push_back({strShown + "/" + pszName, strChild});
+            files.push_back({strShown + "/" + pszName, strPath + "/" + pszName});
         }
     }
-    ::closedir(pDir);
     for (const std::string& strName : folders) {
-        const std::string strChild = strPath + "/" + strName;
+        const int nChild = ::openat(nDirFd, strName.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         struct stat info {};
-        if (::stat(strChild.c_str(), &info) != 0)
+        if (nChild < 0)
             continue;
+        if (::fstat(nChild, &info) != 0) {
+            ::close(nChild);
+            continue;
+        }
         const CFolderId id{info.st_dev, info.st_ino};
-        if (!onPath.insert(id).second)
-            continue; // a link back into the path walked
-        Walk(strShown + "/" + strName, strChild, globs, onPath, files);
+        if (!onPath.insert(id).second) {
+            ::close(nChild); // a link back into the path walked
+            continue;
+        }
+        Walk(strShown + "/" + strName, strPath + "/" + strName, nChild, globs, onPath, files);
         onPath.erase(id);
     }
+    ::closedir(pDir);
 }
 } // namespace
 
@@ -91,11 +102,18 @@ std::vector<CSearchFile> FilesUnderFolder(const std::string& strFolder, const st
         strShown.pop_back();
     const std::string strBase = strShown == "/" ? std::string() : strShown;
     std::vector<CSearchFile> files;
-    struct stat info {};
-    if (strFolder.empty() || ::stat(strFolder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
+    if (strFolder.empty())
         return files;
+    const int nFd = ::open(strFolder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    struct stat info {};
+    if (nFd < 0)
+        return files;
+    if (::fstat(nFd, &info) != 0) {
+        ::close(nFd);
+        return files;
+    }
     std::set<CFolderId> onPath{{info.st_dev, info.st_ino}};
-    Walk(strBase, strBase.empty() ? std::string() : strBase, SplitIncludes(includes), onPath, files);
+    Walk(strBase, strBase, nFd, SplitIncludes(includes), onPath, files);
     std::sort(files.begin(), files.end(),
               [](const CSearchFile& a, const CSearchFile& b) { return a.m_strShownPath < b.m_strShownPath; });
     return files;

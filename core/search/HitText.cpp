@@ -45,7 +45,15 @@ std::size_t CHitText::FirstInvalid(std::string_view text, std::size_t nFrom, std
     const auto* p = reinterpret_cast<const unsigned char*>(text.data());
     std::size_t i = nFrom;
     while (i < nTo) {
-        // ASCII eight bytes at a time.
+        // ASCII 32 bytes at a time, then eight.
+        if (i + 32 <= nTo) {
+            std::uint64_t nWords[4];
+            std::memcpy(nWords, p + i, 32);
+            if (((nWords[0] | nWords[1] | nWords[2] | nWords[3]) & 0x8080808080808080ull) == 0) {
+                i += 32;
+                continue;
+            }
+        }
         if (i + 8 <= nTo) {
             std::uint64_t nWord;
             std::memcpy(&nWord, p + i, 8);

@@ -75,7 +75,7 @@ void CLineSearch::Feed(const char* pBytes, std::size_t nBytes, bool bLast)
         nComplete = nEnd == npos ? 0 : nEnd + 1;
     }
     if (nComplete > 0) {
-        SearchLines(nComplete);
+        SearchLines(nComplete, bLast);
         m_strBuffer.erase(0, nComplete);
     }
     if (!bLast && m_strBuffer.size() > kLongLine)
@@ -115,7 +115,7 @@ void CLineSearch::Report(std::string_view subject, const CSearchPattern::CRange&
     m_sink.OnHit(hit);
 }
 
-void CLineSearch::SearchLines(std::size_t nEnd)
+void CLineSearch::SearchLines(std::size_t nEnd, bool bLast)
 {
     const char* p = m_strBuffer.data();
     m_bHasCr = std::memchr(p, '\r', nEnd) != nullptr;
@@ -154,6 +154,8 @@ void CLineSearch::SearchLines(std::size_t nEnd)
         // A candidate at the region's end is an empty match closing an
         // unterminated last line; after a final line end there is no line.
         if (nCandidate == npos || nCandidate > nEnd || (nCandidate == nEnd && IsLineEnd(p[nEnd - 1]))) {
+            if (bLast)
+                break;
             m_nLine += CountLineEnds(nAt, nEnd);
             // Unless the region stops mid-line (the file's last line), its
             // last line end counted a line that starts after it.

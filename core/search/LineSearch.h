@@ -29,7 +29,8 @@ public:
     std::size_t Hits() const { return m_nHits; }
 
 private:
-    void SearchLines(std::size_t nEnd);
+    // bLast: nothing follows, so the lines after the last candidate need no counting.
+    void SearchLines(std::size_t nEnd, bool bLast);
     void SearchLongLine();
     void Report(std::string_view subject, const CSearchPattern::CRange& range, bool bWholeLine, bool bEndsLine);
     std::size_t CountLineEnds(std::size_t nFrom, std::size_t nTo) const;
