@@ -1,13 +1,12 @@
 #include "core/findinfiles/SearchJob.h"
+#include "tests/support/HeldPattern.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <condition_variable>
 #include <filesystem>
 #include <fstream>
-#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -50,39 +49,6 @@ protected:
     CTempFolder m_folder{"tarnwick-searchjob"};
 };
 
-// A fixed string pattern that holds the search on its first line until let go.
-class CGatePattern : public CSearchPattern {
-public:
-    void MatchFrom(std::string_view subject, std::size_t nStart, bool /*bEndsLine*/,
-                   std::vector<CRange>& ranges) const override
-    {
-        std::unique_lock<std::mutex> lock(m_mutex);
-        m_bEntered = true;
-        m_changed.notify_all();
-        m_changed.wait(lock, [this] { return m_bOpen; });
-        const std::string_view word = "stop";
-        for (std::size_t nAt = subject.find(word, nStart); nAt != std::string_view::npos;
-             nAt = subject.find(word, nAt + word.size()))
-            ranges.push_back(CRange{nAt, word.size()});
-    }
-    void WaitEntered()
-    {
-        std::unique_lock<std::mutex> lock(m_mutex);
-        m_changed.wait_for(lock, std::chrono::seconds(60), [this] { return m_bEntered; });
-    }
-    void Open()
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_bOpen = true;
-        m_changed.notify_all();
-    }
-
-private:
-    mutable std::mutex m_mutex;
-    mutable std::condition_variable m_changed;
-    mutable bool m_bEntered = false;
-    bool m_bOpen = false;
-};
 } // namespace
 
 TEST_F(SearchJobTest, FolderFilesAreShownFromTheFolderAndOpenTextsWin)
@@ -174,8 +140,8 @@ TEST_F(SearchJobTest, StopEndsTheSearchBeforeTheNextFile)
         const std::string strName = "F" + std::to_string(i) + ".java";
         request.m_files.push_back({strName, Write(strName, "stop here\n")});
     }
-    auto pGate = std::make_unique<CGatePattern>();
-    CGatePattern& gate = *pGate;
+    auto pGate = std::make_unique<CHeldPattern>("stop");
+    CHeldPattern& gate = *pGate;
     CSearchJob job(std::move(pGate), std::move(request));
     gate.WaitEntered();
     job.Stop();

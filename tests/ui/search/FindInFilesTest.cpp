@@ -2,6 +2,7 @@
 #include "core/findinfiles/SearchJob.h"
 #include "core/project/JavaFile.h"
 #include "core/project/JavaProjectCore.h"
+#include "tests/support/HeldPattern.h"
 #include "tests/ui/support/Mouse.h"
 #include "tests/ui/support/ShownAppFixture.h"
 #include "ui/app/FindInFilesCommands.h"
@@ -22,8 +23,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
-#include <condition_variable>
-#include <mutex>
 
 using namespace CommandIds;
 
@@ -126,39 +125,6 @@ void DoubleClickRow(CFindResultsWindow* pWindow, int nRow)
     DoubleClick(pList->viewport(), pList->visualRect(index).center());
 }
 
-// Holds the search on its first line until let go.
-class CGatePattern : public CSearchPattern {
-public:
-    void MatchFrom(std::string_view subject, std::size_t nStart, bool /*bEndsLine*/,
-                   std::vector<CRange>& ranges) const override
-    {
-        std::unique_lock<std::mutex> lock(m_mutex);
-        m_bEntered = true;
-        m_changed.notify_all();
-        m_changed.wait(lock, [this] { return m_bOpen; });
-        const std::string_view word = "Hello";
-        for (std::size_t nAt = subject.find(word, nStart); nAt != std::string_view::npos;
-             nAt = subject.find(word, nAt + word.size()))
-            ranges.push_back(CRange{nAt, word.size()});
-    }
-    bool Entered() const
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        return m_bEntered;
-    }
-    void Open()
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_bOpen = true;
-        m_changed.notify_all();
-    }
-
-private:
-    mutable std::mutex m_mutex;
-    mutable std::condition_variable m_changed;
-    mutable bool m_bEntered = false;
-    bool m_bOpen = false;
-};
 } // namespace
 
 class FindInFilesTest : public QObject {
@@ -372,8 +338,8 @@ private slots:
         CSearchJob::CRequest request;
         for (const char* pszName : {"src/Hello.java", "src/Util.java", "page.html"})
             request.m_files.push_back({pszName, fixture.TempPath(pszName).toStdString()});
-        auto pGate = std::make_unique<CGatePattern>();
-        CGatePattern& gate = *pGate;
+        auto pGate = std::make_unique<CHeldPattern>("Hello");
+        CHeldPattern& gate = *pGate;
         pWindow->Start(std::make_unique<CSearchJob>(std::move(pGate), std::move(request)), "held");
         QCOMPARE(ResultLines(pWindow), QStringList());
         QVERIFY(pWindow->IsRunning());
