@@ -77,6 +77,9 @@ CMainFrame::~CMainFrame()
 {
     // Child windows going away during destruction must not rebuild menus.
     m_bShuttingDown = true;
+    // Focus moves while QWidget's destructor closes the window, when this
+    // object is no longer a main frame: its handler must not run then.
+    disconnect(qApp, nullptr, this, nullptr);
     disconnect(m_pMdiArea, nullptr, this, nullptr);
     for (QMdiSubWindow* pWindow : m_pMdiArea->subWindowList())
         disconnect(pWindow, nullptr, this, nullptr);

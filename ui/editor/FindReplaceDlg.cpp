@@ -20,7 +20,8 @@ CFindReplaceDlg::CFindReplaceDlg(bool bReplace, const QString& strFindWhat, CFin
     pFindLabel->setBuddy(m_pFindWhat);
     pGrid->addWidget(pFindLabel, 0, 0);
     pGrid->addWidget(m_pFindWhat, 0, 1);
-    m_pReplaceWith = new QLineEdit(last.m_strReplaceWith);
+    // Owned by the dialog even when Find leaves it out of the layout.
+    m_pReplaceWith = new QLineEdit(last.m_strReplaceWith, this);
     m_pReplaceWith->setObjectName("replaceWith");
     if (bReplace) {
         auto* pReplaceLabel = new QLabel(QStringLiteral("Re&place with:"));
