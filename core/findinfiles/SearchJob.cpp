@@ -112,7 +112,11 @@ void CSearchJob::Run()
     const bool bDone = !m_bStop && SearchFiles(*m_pPattern, m_request.m_files, texts, collector, m_bStop);
     collector.Flush();
     m_bStopped = !bDone;
-    m_bFinished = true;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_bFinished = true;
+    }
+    m_finishedChanged.notify_all();
 }
 
 std::vector<CSearchFile> CSearchJob::ListFolder(const std::string& strFolder, const std::vector<std::string>& includes)
@@ -160,4 +164,10 @@ std::map<std::string, std::string> CSearchJob::TextsForFiles(const std::vector<C
         texts[file.m_strPath] = it->second;
     }
     return texts;
+}
+
+bool CSearchJob::WaitFinished(std::chrono::milliseconds nLimit)
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    return m_finishedChanged.wait_for(lock, nLimit, [this] { return m_bFinished.load(); });
 }

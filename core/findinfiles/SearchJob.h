@@ -4,6 +4,8 @@
 #include "core/search/FileSearch.h"
 
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -42,6 +44,8 @@ public:
     void Stop() { m_bStop = true; }
     // The thread is done: everything found is waiting in TakeFound.
     bool IsFinished() const { return m_bFinished; }
+    // Waits at most nLimit for the thread to be done; true when it is.
+    bool WaitFinished(std::chrono::milliseconds nLimit);
     bool WasStopped() const { return m_bStopped; }
     std::size_t FilesSearched() const { return m_nSearched; }
     // 0 until a folder's files are listed.
@@ -73,5 +77,6 @@ private:
     std::atomic<std::size_t> m_nFiles{0};
     std::mutex m_mutex;
     std::vector<CFoundFile> m_found; // under m_mutex
+    std::condition_variable m_finishedChanged;
     std::thread m_thread;
 };

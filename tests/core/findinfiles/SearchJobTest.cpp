@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -33,18 +32,8 @@ protected:
     // Everything the job hands over until it is finished; a minute at most.
     static std::vector<CFoundFile> Collect(CSearchJob& job)
     {
-        std::vector<CFoundFile> found;
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-        bool bFinished = false;
-        while (!bFinished && std::chrono::steady_clock::now() < deadline) {
-            bFinished = job.IsFinished();
-            for (CFoundFile& file : job.TakeFound())
-                found.push_back(std::move(file));
-            if (!bFinished)
-                std::this_thread::sleep_for(std::chrono::milliseconds(2));
-        }
-        EXPECT_TRUE(bFinished);
-        return found;
+        EXPECT_TRUE(job.WaitFinished(std::chrono::seconds(60)));
+        return job.TakeFound();
     }
     CTempFolder m_folder{"tarnwick-searchjob"};
 };

@@ -185,9 +185,10 @@ private slots:
             selections << window.Sel();
             // Over the match, then on to the next one on the same line.
             const QRect match = window.m_pView->SelectionScreenRect();
-            dialog.move(match.left() - 5, match.top() - 5);
-            QTest::qWait(1);
-            bCoveredBefore = dialog.frameGeometry().intersects(window.m_pView->SelectionScreenRect());
+            const QPoint covering(match.left() - 5, match.top() - 5);
+            dialog.move(covering);
+            bCoveredBefore = QTest::qWaitFor([&] { return dialog.pos() == covering; }, 5000) &&
+                             dialog.frameGeometry().intersects(window.m_pView->SelectionScreenRect());
             QTest::keyClick(pField, Qt::Key_Return);
             selections << window.Sel();
             dialogAfter = dialog.frameGeometry();
